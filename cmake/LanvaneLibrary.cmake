@@ -1,0 +1,22 @@
+# lanvane_library(NAME DEPENDS...) builds every .cpp file of the calling folder
+# (posix/ backends included on Linux) into a static library NAME.
+function(lanvane_library name)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(UNIX)
+    file(GLOB backend CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/posix/*.cpp
+                                        ${CMAKE_CURRENT_SOURCE_DIR}/headless/*.cpp)
+    list(APPEND sources ${backend})
+  endif()
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARGN} PRIVATE lanvane_warnings)
+endfunction()
+
+# lanvane_test(NAME SOURCES... LIBS ...) adds one GoogleTest executable to CTest.
+function(lanvane_test name)
+  cmake_parse_arguments(arg "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${arg_SOURCES})
+  target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gtest_main GTest::gmock lanvane_warnings)
+  target_compile_definitions(${name} PRIVATE LANVANE_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES TIMEOUT 120)
+endfunction()
