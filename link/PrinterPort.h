@@ -39,8 +39,8 @@ public:
     // Waits for the first burst of a reply and stores at most `capacity` of its bytes;
     // the rest of that burst is dropped so that it cannot pass for the next reply.
     bool Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) override;
-    // Writes the whole buffer unless the write time-out ends it first. Returns the
-    // number of bytes written, 0 on failure.
+    // Writes the whole buffer unless the write time-out or a device error ends it first.
+    // Returns the number of bytes written, 0 when none could be.
     std::size_t Write(const std::uint8_t* buffer, std::size_t length) override;
 
     void SetUsbDevice(bool usbDevice) { usbDevice_ = usbDevice; }

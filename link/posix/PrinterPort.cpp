@@ -121,9 +121,10 @@ std::size_t CPrinterPort::Write(const std::uint8_t* buffer, std::size_t length) 
     if (!open_) {
         return 0;
     }
-    const auto deadline = std::chrono::steady_clock::now() +
-                          timings_.writePerByte * static_cast<std::chrono::milliseconds::rep>(length) +
-                          timings_.writeConstant;
+    const auto perByte = timings_.writePerByte.count();
+    const auto deadline =
+        std::chrono::steady_clock::now() + timings_.writeConstant +
+        std::chrono::milliseconds(perByte * static_cast<decltype(perByte)>(length));
     std::size_t written = 0;
     while (written < length) {
         const ssize_t put = write(handle_, buffer + written, length - written);
@@ -132,7 +133,7 @@ std::size_t CPrinterPort::Write(const std::uint8_t* buffer, std::size_t length) 
             continue;
         }
         if (put < 0 && errno != EAGAIN && errno != EINTR) {
-            return 0;
+            break;
         }
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());

@@ -29,7 +29,8 @@ protected:
         tree.WriteFile(usbDevice + "/idVendor", vendorId + "\n");
         tree.WriteFile(usbDevice + "/idProduct", productId + "\n");
         tree.MakeDirectory(usbDevice + "/1-1:1.0");
-        tree.MakeLink("sys/class/usbmisc/" + node + "/device", tree.Root() / usbDevice / "1-1:1.0");
+        tree.MakeLink("sys/class/usbmisc/" + node + "/device",
+                      tree.Root() / usbDevice / "1-1:1.0");
         tree.MakeLink("dev/usb/" + node, terminals.emplace_back().SlavePath());
         return (tree.Root() / "dev/usb" / node).string();
     }
