@@ -121,10 +121,9 @@ std::size_t CPrinterPort::Write(const std::uint8_t* buffer, std::size_t length) 
     if (!open_) {
         return 0;
     }
-    const auto perByte = timings_.writePerByte.count();
-    const auto deadline =
-        std::chrono::steady_clock::now() + timings_.writeConstant +
-        std::chrono::milliseconds(perByte * static_cast<decltype(perByte)>(length));
+    using Rep = std::chrono::milliseconds::rep;
+    const auto deadline = std::chrono::steady_clock::now() + timings_.writeConstant +
+                          timings_.writePerByte * static_cast<Rep>(length);
     std::size_t written = 0;
     while (written < length) {
         const ssize_t put = write(handle_, buffer + written, length - written);
