@@ -35,7 +35,8 @@ constexpr int kWlanButton = 1001;
 constexpr int kSerialUsbButton = 1002;
 
 // Search (dlg::kSearch). Its "Cancel" button is kCancel.
-constexpr int kSearchSocket = 1000;  // not drawn: the id under which the UDP socket reports datagrams
+// Not drawn: the id under which the dialog's UDP socket reports its datagrams.
+constexpr int kSearchSocket = 1000;
 constexpr int kSearchProgress = 1009;
 constexpr int kSearchStatus = 1010;
 
@@ -48,7 +49,8 @@ constexpr int kCertificateUploadButton = 1008;
 constexpr int kBssInfoButton = 1009;
 
 // Network setting (dlg::kNetworkSetting). "Save" is kOk, "Cancel" is kCancel.
-constexpr int kSettingSocket = 1000;  // not drawn: the id under which the UDP socket reports datagrams
+// Not drawn: the id under which the dialog's UDP socket reports its datagrams.
+constexpr int kSettingSocket = 1000;
 constexpr int kSettingDhcp = 1013;
 constexpr int kSettingIpAddress = 1015;
 constexpr int kSettingGateway = 1017;

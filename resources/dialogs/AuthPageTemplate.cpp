@@ -18,7 +18,9 @@ constexpr int kAuthenticationTop = kMargin;
 constexpr int kCryptographTop = kAuthenticationTop + kGroupStep;
 constexpr int kEapTop = kCryptographTop + kGroupStep;
 
-constexpr DialogRect GroupAt(int top) { return {kMargin, top, kGroupWidth, kGroupHeight}; }
+constexpr DialogRect GroupAt(int top) {
+    return {kMargin, top, kGroupWidth, kGroupHeight};
+}
 constexpr DialogRect ChoiceAt(int groupTop, int index) {
     return {kInnerX + (index % 3) * kChoiceColumnStep, groupTop + 12 + (index / 3) * kChoiceRowStep,
             kChoiceWidth, kChoiceHeight};

@@ -11,8 +11,7 @@ constexpr int kProgressY = kMargin + kListHeight + 6;
 constexpr int kButtonY = kProgressY + 10 + 4;
 
 constexpr ControlTemplate kControls[] = {
-    ListView(ctl::kBssPageList, {kMargin, kMargin, kInnerWidth, kListHeight},
-             style::kDisabled),
+    ListView(ctl::kBssPageList, {kMargin, kMargin, kInnerWidth, kListHeight}, style::kDisabled),
     ProgressBar(ctl::kBssPageProgress, {kMargin, kProgressY, kInnerWidth, 10}),
     Button(ctl::kBssPageGetButton, "Get BSS information", {kMargin, kButtonY, 90, kButtonHeight},
            style::kDisabled),

@@ -11,8 +11,7 @@
 namespace lanvane::dialogs {
 
 constexpr ControlTemplate Label(std::string_view text, DialogRect rect,
-                                std::uint32_t styles = style::kNone,
-                                int id = ctl::kUnaddressed) {
+                                std::uint32_t styles = style::kNone, int id = ctl::kUnaddressed) {
     return {id, ControlKind::StaticText, text, styles, rect};
 }
 
@@ -55,8 +54,8 @@ constexpr ControlTemplate CheckBox(int id, std::string_view text, DialogRect rec
 
 constexpr ControlTemplate Edit(int id, DialogRect rect, std::uint32_t styles = style::kNone,
                                int textLimit = 0) {
-    return {id, ControlKind::Edit, "",
-            styles | style::kTabStop | style::kBorder | style::kAutoHScroll, rect, textLimit};
+    const std::uint32_t framed = styles | style::kTabStop | style::kBorder | style::kAutoHScroll;
+    return {id, ControlKind::Edit, "", framed, rect, textLimit};
 }
 
 // Rectangles of the list boxes give the closed height; the backend sizes the drop-down part.
@@ -84,8 +83,7 @@ constexpr ControlTemplate ProgressBar(int id, DialogRect rect,
     return {id, ControlKind::ProgressBar, "", styles | style::kBorder, rect};
 }
 
-constexpr ControlTemplate TabControl(int id, DialogRect rect,
-                                     std::uint32_t styles = style::kNone) {
+constexpr ControlTemplate TabControl(int id, DialogRect rect, std::uint32_t styles = style::kNone) {
     return {id, ControlKind::TabControl, "", styles | style::kTabStop, rect};
 }
 

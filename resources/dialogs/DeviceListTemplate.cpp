@@ -12,7 +12,9 @@ constexpr int kButtonRow = kMargin + kListHeight + 7;
 constexpr int kWideButtonWidth = 80;
 constexpr int kGap = 4;
 
-constexpr DialogRect ButtonAt(int x, int width) { return {x, kButtonRow, width, kButtonHeight}; }
+constexpr DialogRect ButtonAt(int x, int width) {
+    return {x, kButtonRow, width, kButtonHeight};
+}
 
 constexpr int kSearchX = kMargin;
 constexpr int kSettingX = kSearchX + kButtonWidth + kGap;

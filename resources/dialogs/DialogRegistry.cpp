@@ -24,6 +24,8 @@ const DialogTemplate* FindDialogTemplate(int id) {
     return found == kTemplates.end() ? nullptr : *found;
 }
 
-std::span<const DialogTemplate* const> AllDialogTemplates() { return kTemplates; }
+std::span<const DialogTemplate* const> AllDialogTemplates() {
+    return kTemplates;
+}
 
 }  // namespace lanvane

@@ -16,7 +16,9 @@ constexpr int kColumnWidth = kWidth - kMargin - kColumnX;
 constexpr int kRadioX = kColumnX + 8;
 constexpr int kRadioWidth = kColumnWidth - 16;
 
-constexpr DialogRect CommandAt(int y) { return {kColumnX, y, kColumnWidth, kButtonHeight}; }
+constexpr DialogRect CommandAt(int y) {
+    return {kColumnX, y, kColumnWidth, kButtonHeight};
+}
 
 constexpr ControlTemplate kControls[] = {
     TabControl(ctl::kConfigTab, {kMargin, kMargin, kTabWidth, kTabHeight},

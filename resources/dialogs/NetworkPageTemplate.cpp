@@ -27,7 +27,9 @@ constexpr int kPinLimit = 8;
 constexpr DialogRect ModeRadioAt(int x, int width) {
     return {x, kModeRadioY, width, kChoiceHeight};
 }
-constexpr int ModeRowY(int row) { return kModeRow + row * kRowStep; }
+constexpr int ModeRowY(int row) {
+    return kModeRow + row * kRowStep;
+}
 
 // "IP Assignment Method".
 constexpr int kAssignmentTop = kModeTop + kModeHeight + 6;
@@ -79,8 +81,7 @@ constexpr ControlTemplate kControls[] = {
     Radio(ctl::kManualRadio, "Manual Allocation",
           {kInnerRight - 84, kAssignmentRadioY, 84, kChoiceHeight}, kOff),
 
-    GroupBox("Network Setting", {kMargin, kSettingTop, kGroupWidth, kSettingHeight},
-             style::kGroup),
+    GroupBox("Network Setting", {kMargin, kSettingTop, kGroupWidth, kSettingHeight}, style::kGroup),
     Label("SSID", LabelAt(0)),
     Edit(ctl::kSsid, FieldAt(0, kInnerRight - kFieldX), kOff, kSsidLimit),
     Label("Inactivity Time (0~3600)", LabelAt(1)),

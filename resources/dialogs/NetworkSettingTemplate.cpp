@@ -53,10 +53,10 @@ constexpr ControlTemplate kControls[] = {
     DropDownCombo(ctl::kSettingBaudRate, {kFieldX, kBaudRow, 60, kFieldHeight}),
     Label("Fimware Version :", LabelAt(kFirmwareRow)),
     ValueText(ctl::kSettingFirmwareVersion, {kFieldX, kFirmwareRow + 2, 60, kTextHeight}),
-    DefaultButton(ctl::kOk, "Save",
-                  {kWidth - kMargin - 2 * kButtonWidth - 4, kButtonRow, kButtonWidth,
-                   kButtonHeight},
-                  style::kGroup),
+    DefaultButton(
+        ctl::kOk, "Save",
+        {kWidth - kMargin - 2 * kButtonWidth - 4, kButtonRow, kButtonWidth, kButtonHeight},
+        style::kGroup),
     Button(ctl::kCancel, "Cancel",
            {kWidth - kMargin - kButtonWidth, kButtonRow, kButtonWidth, kButtonHeight}),
 };

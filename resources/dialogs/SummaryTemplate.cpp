@@ -10,8 +10,7 @@ constexpr int kHeight = 240;
 constexpr int kButtonY = kHeight - kMargin - kButtonHeight;
 
 constexpr ControlTemplate kControls[] = {
-    ListView(ctl::kSummaryList,
-             {kMargin, kMargin, kWidth - 2 * kMargin, kButtonY - 6 - kMargin}),
+    ListView(ctl::kSummaryList, {kMargin, kMargin, kWidth - 2 * kMargin, kButtonY - 6 - kMargin}),
     DefaultButton(ctl::kOk, "OK",
                   {(kWidth - kButtonWidth) / 2, kButtonY, kButtonWidth, kButtonHeight}),
 };

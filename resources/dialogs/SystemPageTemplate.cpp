@@ -26,9 +26,15 @@ constexpr int kColonX = 87;
 constexpr int kDisplayX = kColonX + 8;
 constexpr int kDisplayWidth = kMargin + kGroupWidth - 8 - kDisplayX;  // a 32-character date
 
-constexpr DialogRect LabelAt(int row) { return {kLabelX, kSystemRow + row * kRowStep + 2, kLabelWidth, kTextHeight}; }
-constexpr DialogRect FieldAt(int row) { return {kFieldX, kSystemRow + row * kRowStep, kFieldWidth, kFieldHeight}; }
-constexpr int DisplayY(int row) { return kFirmwareRow + row * kDisplayStep; }
+constexpr DialogRect LabelAt(int row) {
+    return {kLabelX, kSystemRow + row * kRowStep + 2, kLabelWidth, kTextHeight};
+}
+constexpr DialogRect FieldAt(int row) {
+    return {kFieldX, kSystemRow + row * kRowStep, kFieldWidth, kFieldHeight};
+}
+constexpr int DisplayY(int row) {
+    return kFirmwareRow + row * kDisplayStep;
+}
 
 constexpr std::uint32_t kOff = style::kDisabled;
 constexpr std::uint32_t kMasked = style::kDisabled | style::kPassword;

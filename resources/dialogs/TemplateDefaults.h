@@ -15,8 +15,8 @@ constexpr int kPageHeight = 220;
 constexpr int kMargin = 7;
 constexpr int kButtonWidth = 50;
 constexpr int kButtonHeight = 14;
-constexpr int kFieldHeight = 12;  // edits, IP address controls, closed drop-down lists
-constexpr int kTextHeight = 8;    // one line of 8 pt text
-constexpr int kChoiceHeight = 10; // radio buttons and check boxes
+constexpr int kFieldHeight = 12;   // edits, IP address controls, closed drop-down lists
+constexpr int kTextHeight = 8;     // one line of 8 pt text
+constexpr int kChoiceHeight = 10;  // radio buttons and check boxes
 
 }  // namespace lanvane::dialogs

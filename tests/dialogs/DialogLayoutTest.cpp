@@ -14,7 +14,9 @@ namespace {
 
 using ::testing::IsEmpty;
 
-std::string Name(const DialogTemplate& dialog) { return "dialog " + std::to_string(dialog.id); }
+std::string Name(const DialogTemplate& dialog) {
+    return "dialog " + std::to_string(dialog.id);
+}
 
 TEST(DialogLayoutTest, ControlIdsAreUniqueWithinEachDialog) {
     for (const DialogTemplate* dialog : AllDialogTemplates()) {
@@ -69,7 +71,11 @@ TEST(DialogLayoutTest, OnlyPagesGoWithoutTitle) {
 constexpr ControlTemplate kFaultyControls[] = {
     {1, ControlKind::PushButton, "Overlapped", style::kNone, {0, 0, 60, 14}},
     {2, ControlKind::PushButton, "Overlapping", style::kNone, {50, 0, 60, 14}},
-    {1, ControlKind::StaticText, "A label far too long for its place", style::kNone, {0, 20, 40, 8}},
+    {1,
+     ControlKind::StaticText,
+     "A label far too long for its place",
+     style::kNone,
+     {0, 20, 40, 8}},
     {4, ControlKind::RadioButton, "Ungrouped", style::kNone, {0, 30, 60, 10}},
     {5, ControlKind::Edit, "", style::kNone, {0, 40, 60, 12}},
     {6, ControlKind::GroupBox, "Frame", style::kNone, {90, 30, 40, 40}},

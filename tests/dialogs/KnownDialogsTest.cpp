@@ -208,8 +208,8 @@ TEST(KnownDialogsTest, EveryAddressedControlHasItsIdKindAndText) {
 
 TEST(KnownDialogsTest, NoDialogAddressesOtherControls) {
     for (const DialogTemplate* dialog : AllDialogTemplates()) {
-        const auto expected = std::ranges::count(kAddressedControls, dialog->id,
-                                                 &AddressedControl::dialog);
+        const auto expected =
+            std::ranges::count(kAddressedControls, dialog->id, &AddressedControl::dialog);
         const auto addressed = std::ranges::count_if(
             dialog->controls, [](const ControlTemplate& c) { return c.id != -1; });
         EXPECT_EQ(addressed, expected) << dialog->id;
@@ -223,33 +223,66 @@ struct FixedText {
 
 // Labels and frames that no code addresses, with the system's own spelling.
 constexpr FixedText kFixedTexts[] = {
-    {130, "Network Setting"}, {130, "IP Address :"}, {130, "Subnet Mask :"},
-    {130, "Gateway :"}, {130, "Local Port :"}, {130, " (0 ~ 32767)"},
-    {130, "Inactivity time :"}, {130, "(0 ~ 3600)"}, {130, "sec (Default: 0)"},
-    {130, "Device Baudrate :"}, {130, "Fimware Version :"},
-    {141, "Communication"}, {141, "Port"},
-    {105, "System"}, {105, "Printer Name"}, {105, "Printer Port Num (0 ~ 32767)"},
-    {105, "User ID"}, {105, "User Password"}, {105, "Confirm Password"},
-    {105, "Firmware Information"}, {105, "Firmware Version"}, {105, "Update Date"},
+    {130, "Network Setting"},
+    {130, "IP Address :"},
+    {130, "Subnet Mask :"},
+    {130, "Gateway :"},
+    {130, "Local Port :"},
+    {130, " (0 ~ 32767)"},
+    {130, "Inactivity time :"},
+    {130, "(0 ~ 3600)"},
+    {130, "sec (Default: 0)"},
+    {130, "Device Baudrate :"},
+    {130, "Fimware Version :"},
+    {141, "Communication"},
+    {141, "Port"},
+    {105, "System"},
+    {105, "Printer Name"},
+    {105, "Printer Port Num (0 ~ 32767)"},
+    {105, "User ID"},
+    {105, "User Password"},
+    {105, "Confirm Password"},
+    {105, "Firmware Information"},
+    {105, "Firmware Version"},
+    {105, "Update Date"},
     {105, "Mac Address"},
-    {146, "Task State"}, {146, "HTTPS"}, {146, "TELNET"}, {146, "FTP"}, {146, "SNMP"},
-    {146, "Community Name (Read):"}, {146, "Community Name (Write):"},
-    {146, "Trap Community"}, {146, "Trap IP Address"},
-    {148, "Network Mode"}, {148, "Ad Hoc Channel"}, {148, "Channel"},
-    {148, "Connection Mode"}, {148, "PIN Code"}, {148, "IP Assignment Method"},
-    {148, "Network Setting"}, {148, "SSID"}, {148, "Inactivity Time (0~3600)"},
-    {148, "Sec (Default: 0)"}, {148, "IP Address"}, {148, "Subnet Mask"}, {148, "Gateway"},
-    {149, "Authentication"}, {149, "Cryptograph"},
+    {146, "Task State"},
+    {146, "HTTPS"},
+    {146, "TELNET"},
+    {146, "FTP"},
+    {146, "SNMP"},
+    {146, "Community Name (Read):"},
+    {146, "Community Name (Write):"},
+    {146, "Trap Community"},
+    {146, "Trap IP Address"},
+    {148, "Network Mode"},
+    {148, "Ad Hoc Channel"},
+    {148, "Channel"},
+    {148, "Connection Mode"},
+    {148, "PIN Code"},
+    {148, "IP Assignment Method"},
+    {148, "Network Setting"},
+    {148, "SSID"},
+    {148, "Inactivity Time (0~3600)"},
+    {148, "Sec (Default: 0)"},
+    {148, "IP Address"},
+    {148, "Subnet Mask"},
+    {148, "Gateway"},
+    {149, "Authentication"},
+    {149, "Cryptograph"},
     {150, "Certificate"},
 };
 
 TEST(KnownDialogsTest, LabelsAndFramesCarryTheirExactTexts) {
     for (const auto& expected : kFixedTexts) {
         const auto& controls = Dialog(expected.dialog).controls;
-        EXPECT_TRUE(std::ranges::any_of(controls, [&](const ControlTemplate& c) {
-            return c.text == expected.text &&
-                   (c.kind == ControlKind::StaticText || c.kind == ControlKind::GroupBox);
-        })) << expected.dialog << " \"" << expected.text << "\"";
+        EXPECT_TRUE(std::ranges::any_of(controls,
+                                        [&](const ControlTemplate& c) {
+                                            return c.text == expected.text &&
+                                                   (c.kind == ControlKind::StaticText ||
+                                                    c.kind == ControlKind::GroupBox);
+                                        }))
+            << expected.dialog << " \"" << expected.text << "\"";
     }
 }
 
@@ -273,12 +306,11 @@ TEST(KnownDialogsTest, ControlsStartDisabledWhereTheWindowsSaySo) {
     EXPECT_EQ(IdsWithStyle(146, style::kDisabled),
               (Ids{1024, 1025, 1026, 1027, 1028, 1029, 1020, 1031}));
     EXPECT_EQ(IdsWithStyle(147, style::kDisabled), (Ids{1032, 1033}));
-    EXPECT_EQ(IdsWithStyle(148, style::kDisabled),
-              (Ids{1035, 1036, 1037, 1038, 1039, 1040, 1041, 1042, 1043, 1044, 1076, 1077, 1078,
-                   1079}));
+    EXPECT_EQ(IdsWithStyle(148, style::kDisabled), (Ids{1035, 1036, 1037, 1038, 1039, 1040, 1041,
+                                                        1042, 1043, 1044, 1076, 1077, 1078, 1079}));
     EXPECT_EQ(IdsWithStyle(149, style::kDisabled),
-              (Ids{1041, 1042, 1043, 1044, 1045, 1046, 1047, 1048, 1049, 1050, 1051, 1052, 1053,
-                   1054, 1055, 1056, 1057, 1058, 1059, 1060}));
+              (Ids{1041, 1042, 1043, 1044, 1045, 1046, 1047, 1048, 1049, 1050,
+                   1051, 1052, 1053, 1054, 1055, 1056, 1057, 1058, 1059, 1060}));
     EXPECT_EQ(IdsWithStyle(150, style::kDisabled), (Ids{1066, 1067, 1068, 1070, 1071, 1072}));
     EXPECT_EQ(IdsWithStyle(151, style::kDisabled), Ids{});
     EXPECT_EQ(IdsWithStyle(152, style::kDisabled), Ids{});

@@ -16,8 +16,12 @@ bool HasStyle(const ControlTemplate& control, std::uint32_t flag) {
     return (control.styles & flag) != 0;
 }
 
-int Right(const DialogRect& r) { return r.x + r.width; }
-int Bottom(const DialogRect& r) { return r.y + r.height; }
+int Right(const DialogRect& r) {
+    return r.x + r.width;
+}
+int Bottom(const DialogRect& r) {
+    return r.y + r.height;
+}
 
 bool Intersect(const DialogRect& a, const DialogRect& b) {
     return a.x < Right(b) && b.x < Right(a) && a.y < Bottom(b) && b.y < Bottom(a);
@@ -59,7 +63,9 @@ double TextPadding(ControlKind kind) {
     }
 }
 
-bool ShowsItsText(ControlKind kind) { return TextPadding(kind) > 0 || kind == ControlKind::StaticText; }
+bool ShowsItsText(ControlKind kind) {
+    return TextPadding(kind) > 0 || kind == ControlKind::StaticText;
+}
 
 }  // namespace
 
@@ -78,8 +84,7 @@ std::vector<std::string> ControlsOutsideDialog(const DialogTemplate& dialog) {
     const DialogRect frame{0, 0, dialog.width, dialog.height};
     std::vector<std::string> problems;
     for (const auto& control : dialog.controls) {
-        if (control.rect.width <= 0 || control.rect.height <= 0 ||
-            !Contains(frame, control.rect)) {
+        if (control.rect.width <= 0 || control.rect.height <= 0 || !Contains(frame, control.rect)) {
             problems.push_back(Describe(control) + " is not inside the dialog");
         }
     }
