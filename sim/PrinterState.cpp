@@ -26,9 +26,11 @@ PrinterRecord DefaultRecord(int layout) {
     record.eapMode = 5;
     record.authId = "vt-station";
     record.authPassword = "station-secret";
-    record.p2pConnMode = 1;
-    record.p2pPinCode = "12345670";
-    record.p2pChannel = "6";
+    if (record.layout == 2) {
+        record.p2pConnMode = 1;
+        record.p2pPinCode = "12345670";
+        record.p2pChannel = "6";
+    }
     record.userId = "admin";
     record.userPassword = "vtadmin";
     record.printerPort = 9100;

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -18,6 +19,8 @@ namespace {
 constexpr std::size_t kReadChunk = 4096;
 // Pause before polling again while the terminal reports a hang-up.
 constexpr std::chrono::milliseconds kHangUpPause{20};
+constexpr std::chrono::milliseconds kDrainPoll{10};
+constexpr std::chrono::milliseconds kLastReplyLimit{1000};
 
 }  // namespace
 
@@ -109,7 +112,23 @@ void PtyPrinterServer::Serve() {
     }
     serving_ = false;
     if (printer_.Disconnected()) {
+        AwaitLastReplyTaken();
         CloseTerminal();
+    }
+}
+
+void PtyPrinterServer::AwaitLastReplyTaken() {
+    // A hang-up discards what the client has not read yet, so the last reply must be taken
+    // first; a client that never reads is hung up on after kLastReplyLimit all the same.
+    const auto deadline = std::chrono::steady_clock::now() + kLastReplyLimit;
+    int emptyChecks = 0;
+    while (emptyChecks < 2 && std::chrono::steady_clock::now() < deadline) {
+        if (stop_.WaitFor(kDrainPoll)) {
+            return;
+        }
+        int waiting = 0;
+        const bool empty = ioctl(slave_, TIOCINQ, &waiting) == 0 && waiting == 0;
+        emptyChecks = empty ? emptyChecks + 1 : 0;
     }
 }
 

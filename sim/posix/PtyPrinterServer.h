@@ -38,6 +38,7 @@ private:
     bool PlaceLink(const std::string& linkPath);
     void Serve();
     bool TakeInput();
+    void AwaitLastReplyTaken();
     void CloseTerminal();
 
     SimulatedPrinter& printer_;
