@@ -17,9 +17,9 @@ public:
     DescriptorWriter(int fd, Kind kind, const StopSignal& stop);
 
     bool SendBursts(const std::vector<ReplyBurst>& bursts) const;
-    bool WriteAll(const Bytes& bytes) const;
 
 private:
+    bool WriteAll(const Bytes& bytes) const;
     bool WaitWritable() const;
 
     int fd_;

@@ -32,8 +32,6 @@ void StopSignal::Raise() {
     }
 }
 
-bool StopSignal::Raised() const { return WaitFor(std::chrono::milliseconds(0)); }
-
 bool StopSignal::WaitFor(std::chrono::milliseconds duration) const {
     pollfd waited{readFd_, POLLIN, 0};
     const auto deadline = std::chrono::steady_clock::now() + duration;

@@ -15,7 +15,6 @@ public:
     bool Valid() const { return readFd_ >= 0; }
     int Fd() const { return readFd_; }
     void Raise();
-    bool Raised() const;
     // Waits up to `duration`; true when the signal was raised meanwhile.
     bool WaitFor(std::chrono::milliseconds duration) const;
 
