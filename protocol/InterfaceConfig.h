@@ -54,6 +54,7 @@ struct InterfaceConfig {
     bool operator==(const InterfaceConfig&) const = default;
 };
 
+// 603 for version 1, 616 for version 2, 0 for any other version.
 std::size_t RecordSize(int version);
 
 // Version by the length of the reply link message that delivered the record.
@@ -72,6 +73,7 @@ void EncodeConfigRecord(const InterfaceConfig& config, std::uint8_t* record);
 
 // Index of the P2P channel text in the channel list "1", "6", "11", if any.
 std::optional<int> P2pChannelIndex(const std::uint8_t* field3);
+std::optional<int> P2pChannelIndex(std::string_view text);  // the text as the record holds it
 std::string_view P2pChannelText(int index);
 
 // Display names by code; an empty optional for a code the table does not name.

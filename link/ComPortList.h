@@ -1,0 +1,17 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace lanvane {
+
+// The names of the serial ports the system has (ttyS0, ttyUSB0, ttyACM0, ...), in
+// natural order, for the window's Port list. `systemRoot` is where the system describes
+// its devices; tests point it at a fake tree.
+std::vector<std::string> ListComPorts(const std::filesystem::path& systemRoot = "/sys");
+
+// The path that opens the port of a listed name.
+std::string ComPortPath(const std::string& name);
+
+}  // namespace lanvane

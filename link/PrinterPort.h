@@ -1,0 +1,66 @@
+#pragma once
+
+#include "link/ModemLines.h"
+#include "link/NativeHandle.h"
+#include "link/PortTimings.h"
+#include "protocol/ByteChannel.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <utility>
+
+namespace lanvane {
+
+// The byte channel to a printer: a serial (COM) port or a USB printer device, opened
+// by name for exclusive use. The configuration window chooses the kind and the name,
+// then opens and closes it; the exchanges read and write through it.
+class CPrinterPort : public ByteChannel {
+public:
+    static constexpr std::uint32_t kDefaultBaudRate = 115200;
+    // One read takes at most this many bytes of a burst off the line.
+    static constexpr std::size_t kReadLimit = 4096;
+
+    CPrinterPort();
+    CPrinterPort(PortTimings timings, std::unique_ptr<ModemLines> modemLines);
+    ~CPrinterPort() override;
+
+    CPrinterPort(const CPrinterPort&) = delete;
+    CPrinterPort& operator=(const CPrinterPort&) = delete;
+
+    // Opens the device named by the port name, as a USB device when the USB flag is set,
+    // else as a serial port. An open port stays as it is and reports success.
+    bool Open();
+    // Releases the device; harmless on a closed port.
+    void Close();
+    bool IsOpen() const { return open_; }
+
+    // Waits for the first burst of a reply and stores at most `capacity` of its bytes;
+    // the rest of that burst is dropped so that it cannot pass for the next reply.
+    bool Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) override;
+    // Writes the whole buffer unless the write time-out or a device error ends it first.
+    // Returns the number of bytes written, 0 when none could be.
+    std::size_t Write(const std::uint8_t* buffer, std::size_t length) override;
+
+    void SetUsbDevice(bool usbDevice) { usbDevice_ = usbDevice; }
+    bool IsUsbDevice() const { return usbDevice_; }
+    void SetPortName(std::string portName) { portName_ = std::move(portName); }
+    const std::string& PortName() const { return portName_; }
+    std::uint32_t BaudRate() const { return baudRate_; }
+
+private:
+    bool OpenComPort();
+    bool OpenUsbDevice();
+    void ReleaseDevice();
+
+    std::uint32_t baudRate_ = kDefaultBaudRate;
+    std::string portName_ = "COM1";
+    bool usbDevice_ = false;
+    NativeHandle handle_ = kNoHandle;
+    bool open_ = false;
+    PortTimings timings_;
+    std::unique_ptr<ModemLines> modemLines_;
+};
+
+}  // namespace lanvane

@@ -1,0 +1,54 @@
+#include "link/UsbDeviceList.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
+namespace lanvane {
+namespace {
+
+std::string DisplayNameAt(std::size_t position) {
+    char name[32];
+    std::snprintf(name, sizeof name, "USB%03zu", position);
+    return name;
+}
+
+}  // namespace
+
+CUsbDeviceList::CUsbDeviceList(std::filesystem::path systemRoot, std::filesystem::path deviceRoot)
+    : systemRoot_(std::move(systemRoot)), deviceRoot_(std::move(deviceRoot)) {}
+
+void CUsbDeviceList::Clear() {
+    entries_.clear();
+}
+
+const UsbDeviceEntry* CUsbDeviceList::GetAt(std::size_t index) const {
+    return index < entries_.size() ? &entries_[index] : nullptr;
+}
+
+const UsbDeviceEntry* CUsbDeviceList::FindByName(const std::string& displayName) const {
+    if (entries_.empty()) {
+        return nullptr;
+    }
+    const auto found = std::find_if(entries_.begin(), entries_.end(),
+                                    [&](const UsbDeviceEntry& entry) {
+                                        return entry.displayName == displayName;
+                                    });
+    return found != entries_.end() ? &*found : &entries_.back();
+}
+
+void CUsbDeviceList::Add(std::string devicePath, std::string vendorId, std::string productId) {
+    const auto sameProduct = std::count_if(entries_.begin(), entries_.end(),
+                                           [&](const UsbDeviceEntry& entry) {
+                                               return entry.productId == productId;
+                                           });
+    UsbDeviceEntry entry;
+    entry.instance = 1 + static_cast<int>(sameProduct);
+    entry.devicePath = std::move(devicePath);
+    entry.displayName = DisplayNameAt(entries_.size() + 1);
+    entry.productId = std::move(productId);
+    entry.vendorId = std::move(vendorId);
+    entries_.push_back(std::move(entry));
+}
+
+}  // namespace lanvane

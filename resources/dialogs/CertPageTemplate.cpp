@@ -1,0 +1,49 @@
+#include "resources/dialogs/ControlBuilders.h"
+#include "resources/dialogs/TemplateDefaults.h"
+#include "resources/dialogs/TemplateDefinitions.h"
+
+namespace lanvane::dialogs {
+namespace {
+
+constexpr int kInnerWidth = kPageWidth - 2 * kMargin;
+constexpr int kInnerX = kMargin + 8;
+constexpr int kKindY = kMargin + 12;
+constexpr int kKindHeight = 29;
+constexpr int kFileY = kMargin + kKindHeight + 8;
+constexpr int kPathX = kMargin + kButtonWidth + 4;
+constexpr int kProgressY = kFileY + kButtonHeight + 8;
+constexpr int kUploadY = kProgressY + 10 + 6;
+
+constexpr DialogRect KindAt(int index, int width) {
+    return {kInnerX + index * 70, kKindY, width, kChoiceHeight};
+}
+
+constexpr std::uint32_t kOff = style::kDisabled;
+
+constexpr ControlTemplate kControls[] = {
+    GroupBox("Certificate", {kMargin, kMargin, kInnerWidth, kKindHeight}),
+    FirstRadio(ctl::kCaRadio, "CA", KindAt(0, 40), kOff),
+    Radio(ctl::kClientKeyRadio, "Client Key", KindAt(1, 60), kOff),
+    Radio(ctl::kClientPemRadio, "Client PEM", KindAt(2, 60), kOff),
+    Button(ctl::kOpenFileButton, "Open file", {kMargin, kFileY, kButtonWidth, kButtonHeight},
+           style::kGroup | kOff),
+    Edit(ctl::kCertPath, {kPathX, kFileY + 1, kPageWidth - kMargin - kPathX, kFieldHeight},
+         style::kReadOnly | kOff),
+    ProgressBar(ctl::kCertProgress, {kMargin, kProgressY, kInnerWidth, 10}),
+    Button(ctl::kFileUploadButton, "File Upload", {kMargin, kUploadY, 60, kButtonHeight}, kOff),
+};
+
+}  // namespace
+
+constinit const DialogTemplate kCertPageTemplate{
+    .id = dlg::kCertPage,
+    .title = "",
+    .fontName = kShellFont,
+    .fontPointSize = kShellFontSize,
+    .width = kPageWidth,
+    .height = kPageHeight,
+    .controls = kControls,
+    .child = true,
+};
+
+}  // namespace lanvane::dialogs

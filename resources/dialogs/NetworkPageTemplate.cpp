@@ -1,0 +1,112 @@
+#include "resources/dialogs/ControlBuilders.h"
+#include "resources/dialogs/TemplateDefaults.h"
+#include "resources/dialogs/TemplateDefinitions.h"
+
+namespace lanvane::dialogs {
+namespace {
+
+constexpr int kGroupWidth = kPageWidth - 2 * kMargin;
+constexpr int kInnerX = kMargin + 8;
+constexpr int kInnerRight = kMargin + kGroupWidth - 8;
+constexpr int kRowStep = 16;
+
+// "Network Mode": the mode radios, then the ad hoc and Wi-Fi Direct settings in two columns.
+constexpr int kModeTop = kMargin;
+constexpr int kModeRadioY = kModeTop + 12;
+constexpr int kModeRow = kModeRadioY + 14;
+constexpr int kModeHeight = kModeRow + kRowStep + kFieldHeight + 7 - kModeTop;
+constexpr int kFirstLabelWidth = 62;  // "Connection Mode"
+constexpr int kFirstFieldX = kInnerX + kFirstLabelWidth + 2;
+constexpr int kSecondLabelX = 127;
+constexpr int kSecondLabelWidth = 36;  // "PIN Code"
+constexpr int kSecondFieldX = kSecondLabelX + kSecondLabelWidth + 2;
+constexpr int kSecondFieldWidth = kInnerRight - kSecondFieldX;
+constexpr int kChannelDigits = 2;  // 0 ~ 14
+constexpr int kPinLimit = 8;
+
+constexpr DialogRect ModeRadioAt(int x, int width) {
+    return {x, kModeRadioY, width, kChoiceHeight};
+}
+constexpr int ModeRowY(int row) {
+    return kModeRow + row * kRowStep;
+}
+
+// "IP Assignment Method".
+constexpr int kAssignmentTop = kModeTop + kModeHeight + 6;
+constexpr int kAssignmentRadioY = kAssignmentTop + 12;
+constexpr int kAssignmentHeight = 29;
+
+// "Network Setting": one field per row.
+constexpr int kSettingTop = kAssignmentTop + kAssignmentHeight + 6;
+constexpr int kSettingRow = kSettingTop + 13;
+constexpr int kSettingHeight = 5 * kRowStep + 16;
+constexpr int kLabelWidth = 96;  // "Inactivity Time (0~3600)"
+constexpr int kFieldX = kInnerX + kLabelWidth + 4;
+constexpr int kNumberWidth = 30;
+constexpr int kSsidLimit = 32;
+constexpr int kInactivityDigits = 4;  // 0 ~ 3600
+
+constexpr DialogRect LabelAt(int row) {
+    return {kInnerX, kSettingRow + row * kRowStep + 2, kLabelWidth, kTextHeight};
+}
+constexpr DialogRect FieldAt(int row, int width) {
+    return {kFieldX, kSettingRow + row * kRowStep, width, kFieldHeight};
+}
+
+constexpr std::uint32_t kOff = style::kDisabled;
+constexpr std::uint32_t kDigits = style::kDisabled | style::kNumber;
+
+constexpr ControlTemplate kControls[] = {
+    GroupBox("Network Mode", {kMargin, kModeTop, kGroupWidth, kModeHeight}),
+    FirstRadio(ctl::kInfraRadio, "Infra Network", ModeRadioAt(kInnerX, 64), kOff),
+    Radio(ctl::kAdhocRadio, "Adhoc", ModeRadioAt(85, 44), kOff),
+    Radio(ctl::kWifiDirectRadio, "Wi-Fi Direct", ModeRadioAt(139, 62), kOff),
+    Label("Ad Hoc Channel", {kInnerX, ModeRowY(0) + 2, kFirstLabelWidth, kTextHeight},
+          style::kGroup),
+    Edit(ctl::kAdhocChannel, {kFirstFieldX, ModeRowY(0), kNumberWidth, kFieldHeight}, kDigits,
+         kChannelDigits),
+    Label("Channel", {kSecondLabelX, ModeRowY(0) + 2, kSecondLabelWidth, kTextHeight}),
+    DropDownCombo(ctl::kP2pChannel, {kSecondFieldX, ModeRowY(0), kSecondFieldWidth, kFieldHeight},
+                  kOff),
+    Label("Connection Mode", {kInnerX, ModeRowY(1) + 2, kFirstLabelWidth, kTextHeight}),
+    DropDownCombo(ctl::kConnectionMode, {kFirstFieldX, ModeRowY(1), 44, kFieldHeight}, kOff),
+    Label("PIN Code", {kSecondLabelX, ModeRowY(1) + 2, kSecondLabelWidth, kTextHeight}),
+    Edit(ctl::kPinCode, {kSecondFieldX, ModeRowY(1), kSecondFieldWidth, kFieldHeight}, kDigits,
+         kPinLimit),
+
+    GroupBox("IP Assignment Method", {kMargin, kAssignmentTop, kGroupWidth, kAssignmentHeight},
+             style::kGroup),
+    FirstRadio(ctl::kDhcpRadio, "Automatic Allocation(DHCP)",
+               {kInnerX, kAssignmentRadioY, 118, kChoiceHeight}, kOff),
+    Radio(ctl::kManualRadio, "Manual Allocation",
+          {kInnerRight - 84, kAssignmentRadioY, 84, kChoiceHeight}, kOff),
+
+    GroupBox("Network Setting", {kMargin, kSettingTop, kGroupWidth, kSettingHeight}, style::kGroup),
+    Label("SSID", LabelAt(0)),
+    Edit(ctl::kSsid, FieldAt(0, kInnerRight - kFieldX), kOff, kSsidLimit),
+    Label("Inactivity Time (0~3600)", LabelAt(1)),
+    Edit(ctl::kNetworkInactivity, FieldAt(1, kNumberWidth), kDigits, kInactivityDigits),
+    Label("Sec (Default: 0)",
+          {kFieldX + kNumberWidth + 4, kSettingRow + kRowStep + 2, 66, kTextHeight}),
+    Label("IP Address", LabelAt(2)),
+    IpAddress(ctl::kNetworkIpAddress, FieldAt(2, 100), kOff),
+    Label("Subnet Mask", LabelAt(3)),
+    IpAddress(ctl::kNetworkSubnetMask, FieldAt(3, 100), kOff),
+    Label("Gateway", LabelAt(4)),
+    IpAddress(ctl::kNetworkGateway, FieldAt(4, 100), kOff),
+};
+
+}  // namespace
+
+constinit const DialogTemplate kNetworkPageTemplate{
+    .id = dlg::kNetworkPage,
+    .title = "",
+    .fontName = kShellFont,
+    .fontPointSize = kShellFontSize,
+    .width = kPageWidth,
+    .height = kPageHeight,
+    .controls = kControls,
+    .child = true,
+};
+
+}  // namespace lanvane::dialogs

@@ -1,0 +1,113 @@
+#include "link/UsbDeviceList.h"
+
+#include "FakeTree.h"
+#include "PseudoTerminal.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <list>
+#include <string>
+
+namespace lanvane {
+namespace {
+
+using test::FakeTree;
+using test::PseudoTerminal;
+
+// Lays out one usblp printer as sysfs and /dev show it, its node standing in as a
+// pseudo-terminal.
+class UsbDeviceListTest : public ::testing::Test {
+protected:
+    // Returns the node's path.
+    std::string AddPrinter(int number, const std::string& vendorId, const std::string& productId) {
+        const std::string node = "lp" + std::to_string(number);
+        const std::string usbDevice = "sys/devices/usb1/1-" + std::to_string(number);
+        tree.WriteFile(usbDevice + "/idVendor", vendorId + "\n");
+        tree.WriteFile(usbDevice + "/idProduct", productId + "\n");
+        tree.MakeDirectory(usbDevice + "/1-1:1.0");
+        tree.MakeLink("sys/class/usbmisc/" + node + "/device",
+                      tree.Root() / usbDevice / "1-1:1.0");
+        tree.MakeLink("dev/usb/" + node, terminals.emplace_back().SlavePath());
+        return (tree.Root() / "dev/usb" / node).string();
+    }
+
+    CUsbDeviceList MakeList() const { return CUsbDeviceList(tree.Root() / "sys", tree.Root() / "dev"); }
+
+    FakeTree tree;
+    std::list<PseudoTerminal> terminals;
+};
+
+TEST_F(UsbDeviceListTest, DevicesAreNumberedByPositionAndCountedPerProduct) {
+    const std::string first = AddPrinter(0, "0dd4", "002b");
+    AddPrinter(1, "0dd4", "0010");
+    AddPrinter(2, "0DD4", "002B");
+    CUsbDeviceList list = MakeList();
+
+    ASSERT_EQ(list.Refresh(), 3u);
+    const UsbDeviceEntry* entry = list.GetAt(0);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->displayName, "USB001");
+    EXPECT_EQ(entry->instance, 1);
+    EXPECT_EQ(entry->vendorId, "0DD4");
+    EXPECT_EQ(entry->productId, "002B");
+    EXPECT_EQ(entry->devicePath, first);
+    EXPECT_EQ(list.GetAt(1)->displayName, "USB002");
+    EXPECT_EQ(list.GetAt(1)->instance, 1);
+    EXPECT_EQ(list.GetAt(2)->displayName, "USB003");
+    EXPECT_EQ(list.GetAt(2)->instance, 2);
+    EXPECT_EQ(list.GetAt(3), nullptr);
+}
+
+TEST_F(UsbDeviceListTest, NodesAreTakenInNumberOrder) {
+    AddPrinter(10, "0dd4", "0010");
+    AddPrinter(2, "0dd4", "002b");
+    CUsbDeviceList list = MakeList();
+
+    ASSERT_EQ(list.Refresh(), 2u);
+    EXPECT_EQ(list.GetAt(0)->productId, "002B");
+    EXPECT_EQ(list.GetAt(1)->productId, "0010");
+}
+
+TEST_F(UsbDeviceListTest, DevicesThatCannotBeHadAreLeftOut) {
+    const std::string missingNode = AddPrinter(0, "0dd4", "002b");
+    std::filesystem::remove(missingNode);
+    const std::string heldNode = AddPrinter(1, "0dd4", "002b");
+    AddPrinter(2, "0dd4", "0010");
+    tree.WriteFile("sys/devices/usb1/1-2/idProduct", "printer\n");
+    AddPrinter(3, "0dd4", "002b");
+    tree.MakeDirectory("sys/class/usbmisc/hiddev0");
+
+    const int holder = open(heldNode.c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(flock(holder, LOCK_EX | LOCK_NB), 0);
+    CUsbDeviceList list = MakeList();
+    ASSERT_EQ(list.Refresh(), 1u);
+    EXPECT_EQ(list.GetAt(0)->displayName, "USB001");
+    EXPECT_EQ(list.GetAt(0)->devicePath, (tree.Root() / "dev/usb/lp3").string());
+
+    close(holder);
+    EXPECT_EQ(list.Refresh(), 2u) << "a released device is listed again";
+}
+
+TEST_F(UsbDeviceListTest, FindByNameFallsBackToTheLastEntry) {
+    CUsbDeviceList list = MakeList();
+    EXPECT_EQ(list.Refresh(), 0u);
+    EXPECT_EQ(list.FindByName("USB001"), nullptr);
+
+    AddPrinter(0, "0dd4", "002b");
+    AddPrinter(1, "0dd4", "002b");
+    ASSERT_EQ(list.Refresh(), 2u);
+    EXPECT_EQ(list.FindByName("USB001"), list.GetAt(0));
+    EXPECT_EQ(list.FindByName("USB009"), list.GetAt(1));
+
+    list.Clear();
+    EXPECT_EQ(list.Count(), 0u);
+    EXPECT_EQ(list.FindByName("USB001"), nullptr);
+}
+
+}  // namespace
+}  // namespace lanvane

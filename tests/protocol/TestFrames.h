@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "protocol/Framing.h"
+
+namespace lanvane::test {
+
+inline std::vector<std::uint8_t> Bytes(std::string_view text) {
+    return {text.begin(), text.end()};
+}
+
+// A finished tag frame: tag, payload, padding and checksum.
+inline std::vector<std::uint8_t> TagFrame(std::string_view tagText,
+                                          const std::vector<std::uint8_t>& payload = {}) {
+    std::vector<std::uint8_t> source = Bytes(tagText);
+    source.insert(source.end(), payload.begin(), payload.end());
+    std::vector<std::uint8_t> frame(source.size() + 3, 0);
+    const int length = BuildTagFrame(frame.data(), source.data(), source.size());
+    frame.resize(length < 0 ? 0 : static_cast<std::size_t>(length));
+    return frame;
+}
+
+inline std::vector<std::uint8_t> LinkMessage(const std::vector<std::uint8_t>& frame) {
+    static std::uint8_t message[kMessageBufferSize];
+    const std::size_t size = BuildLinkMessage(frame.data(), frame.size(), message);
+    return {message, message + size};
+}
+
+}  // namespace lanvane::test

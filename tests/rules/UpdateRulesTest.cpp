@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include "editor/rules/PageValuesFromConfig.h"
+#include "editor/rules/UpdateRules.h"
+#include "resources/StringIds.h"
+#include "ValidValues.h"
+
+namespace lanvane::rules {
+namespace {
+
+using test::Chars;
+using test::ValidValues;
+
+ConfigPageValues WithWep(int cryptograph, std::size_t fieldLength) {
+    ConfigPageValues values = ValidValues();
+    values.auth.authentication = auth_code::kOpenSystem;
+    values.auth.cryptograph = cryptograph;
+    values.auth.wepKey = Chars(fieldLength);
+    values.wepKeyFieldText = Chars(fieldLength);
+    return values;
+}
+
+TEST(UpdateCheckTest, ValidValuesPassOnEveryPage) {
+    for (int page = 0; page <= 5; ++page) {
+        const UpdateCheck check = CheckUpdate(static_cast<ConfigPage>(page), ValidValues());
+        EXPECT_TRUE(check.Passed()) << "page " << page;
+        EXPECT_FALSE(check.wepCryptograph.has_value());
+    }
+}
+
+TEST(UpdateCheckTest, OnlyTheSelectedPageIsChecked) {
+    ConfigPageValues values = ValidValues();
+    values.system.printerPort = 80;
+    EXPECT_EQ(CheckUpdate(ConfigPage::systemInformation, values).failure->messageId,
+              sid::kPortNumberIncorrect);
+    EXPECT_TRUE(CheckUpdate(ConfigPage::protocol, values).Passed());
+    EXPECT_TRUE(CheckUpdate(ConfigPage::bssInformation, values).Passed());
+    EXPECT_TRUE(CheckUpdate(ConfigPage::certification, values).Passed());
+}
+
+TEST(UpdateCheckTest, Wep64WithA26CharacterKeyBecomesWep128) {
+    const UpdateCheck check = CheckUpdate(ConfigPage::authentication, WithWep(crypt_code::kWep64, 26));
+    EXPECT_TRUE(check.Passed());
+    EXPECT_EQ(check.wepCryptograph, crypt_code::kWep128);
+}
+
+TEST(UpdateCheckTest, WepKeyFieldIsCheckedWhicheverPageIsSelected) {
+    const UpdateCheck check = CheckUpdate(ConfigPage::protocol, WithWep(crypt_code::kWep128, 12));
+    ASSERT_FALSE(check.Passed());
+    EXPECT_EQ(check.failure->messageId, sid::kWepKeyInvalid);
+    EXPECT_EQ(check.failure->field, ConfigField::wepKey);
+    EXPECT_FALSE(check.wepCryptograph.has_value());
+}
+
+TEST(UpdateCheckTest, WepCheckReadsTheFieldAndIgnoresTheAuthentication) {
+    ConfigPageValues values = WithWep(crypt_code::kWep128, 13);
+    values.auth.authentication = auth_code::kWpaPsk;
+    values.wepKeyFieldText = Chars(10);
+    const UpdateCheck check = CheckUpdate(ConfigPage::network, values);
+    EXPECT_TRUE(check.Passed());
+    EXPECT_EQ(check.wepCryptograph, crypt_code::kWep64);
+
+    values.wepKeyFieldText = Chars(3);
+    EXPECT_EQ(CheckUpdate(ConfigPage::network, values).failure->messageId, sid::kWepKeyInvalid);
+}
+
+TEST(UpdateCheckTest, WepFieldIsIgnoredUnderOtherCryptographs) {
+    ConfigPageValues values = ValidValues();
+    values.wepKeyFieldText = Chars(3);
+    const UpdateCheck check = CheckUpdate(ConfigPage::authentication, values);
+    EXPECT_TRUE(check.Passed());
+    EXPECT_FALSE(check.wepCryptograph.has_value());
+}
+
+TEST(UpdateCheckTest, PinLengthIsCheckedWithTheExtendedRecordOnly) {
+    ConfigPageValues values = ValidValues();
+    values.network.p2pConnMode = 0;
+    values.network.p2pPinCode = Chars(6);
+    EXPECT_TRUE(CheckUpdate(ConfigPage::network, values).Passed());
+
+    values.extendedRecord = true;
+    const UpdateCheck check = CheckUpdate(ConfigPage::network, values);
+    ASSERT_FALSE(check.Passed());
+    EXPECT_EQ(check.failure->messageId, sid::kIncorrectPin);
+    EXPECT_EQ(check.failure->field, ConfigField::p2pPinCode);
+}
+
+TEST(UpdateCheckTest, AcceptedWepKeyIsReportedEvenWhenThePinFails) {
+    ConfigPageValues values = WithWep(crypt_code::kWep64, 13);
+    values.extendedRecord = true;
+    values.network.p2pPinCode = Chars(5);
+    const UpdateCheck check = CheckUpdate(ConfigPage::bssInformation, values);
+    EXPECT_EQ(check.failure->messageId, sid::kIncorrectPin);
+    EXPECT_EQ(check.wepCryptograph, crypt_code::kWep128);
+}
+
+TEST(UpdateCheckTest, PageFailureComesBeforeTheKeyChecks) {
+    ConfigPageValues values = WithWep(crypt_code::kWep64, 12);
+    values.protocol.trapCommunity.clear();
+    EXPECT_EQ(CheckUpdate(ConfigPage::protocol, values).failure->messageId,
+              sid::kTrapCommunityIncorrect);
+}
+
+TEST(WholeConfigCheckTest, ChecksEveryEditablePageInTabOrder) {
+    ConfigPageValues values = ValidValues();
+    EXPECT_TRUE(CheckWholeConfig(values).Passed());
+
+    values.auth.pskKey.clear();
+    EXPECT_EQ(CheckWholeConfig(values).failure->messageId, sid::kPskKeyIncorrect);
+    values.network.ssid.clear();
+    EXPECT_EQ(CheckWholeConfig(values).failure->messageId, sid::kSsidIncorrect);
+    values.protocol.getCommunity.clear();
+    EXPECT_EQ(CheckWholeConfig(values).failure->messageId, sid::kCommunityNameIncorrect);
+    values.system.userId.clear();
+    EXPECT_EQ(CheckWholeConfig(values).failure->messageId, sid::kUserIdIncorrect);
+}
+
+InterfaceConfig ValidRecord(int version) {
+    InterfaceConfig config;
+    config.version = version;
+    config.printerName = "Office printer";
+    config.printerPort = 9100;
+    config.userId = "admin";
+    config.userPassword = "secret";
+    config.dhcp = 1;
+    config.ssid = "office";
+    config.authentication = static_cast<std::uint8_t>(auth_code::kOpenSystem);
+    config.cryptograph = static_cast<std::uint8_t>(crypt_code::kWep64);
+    config.wepKey = "abcde";
+    config.setCommunity = "private";
+    config.getCommunity = "public";
+    config.trapCommunity = "trap";
+    config.p2pPinCode = "12345678";
+    return config;
+}
+
+TEST(PageValuesFromConfigTest, VersionOneRecordGetsTheDefaultPin) {
+    const ConfigPageValues values = PageValuesFromConfig(ValidRecord(1));
+    EXPECT_FALSE(values.extendedRecord);
+    EXPECT_EQ(values.network.p2pPinCode, "3958");
+    EXPECT_EQ(values.system.confirmPassword, "secret");
+    EXPECT_EQ(values.network.ipAssignment, ip_assignment_code::kAutomatic);
+    EXPECT_EQ(values.wepKeyFieldText, "abcde");
+    EXPECT_TRUE(CheckWholeConfig(values).Passed());
+}
+
+TEST(PageValuesFromConfigTest, VersionTwoRecordKeepsItsPin) {
+    InterfaceConfig config = ValidRecord(2);
+    config.dhcp = 0;
+    config.p2pPinCode = "123456";
+    const ConfigPageValues values = PageValuesFromConfig(config);
+    EXPECT_TRUE(values.extendedRecord);
+    EXPECT_EQ(values.network.ipAssignment, ip_assignment_code::kManual);
+    EXPECT_EQ(CheckWholeConfig(values).failure->messageId, sid::kIncorrectPin);
+}
+
+}  // namespace
+}  // namespace lanvane::rules

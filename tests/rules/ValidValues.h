@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+#include "editor/rules/PageValues.h"
+#include "editor/rules/ValueCodes.h"
+
+namespace lanvane::rules::test {
+
+// Page values that pass every rule; each test breaks what it is about.
+inline ConfigPageValues ValidValues() {
+    ConfigPageValues values;
+    values.system = {"Office printer", 9100, "admin", "secret", "secret"};
+    values.protocol.snmp = 1;
+    values.protocol.getCommunity = "public";
+    values.protocol.setCommunity = "private";
+    values.protocol.trapCommunity = "trap";
+    values.network.networkMode = mode_code::kInfra;
+    values.network.ssid = "office";
+    values.network.p2pPinCode = "3958";
+    values.auth.authentication = auth_code::kWpa2Psk;
+    values.auth.cryptograph = crypt_code::kAes;
+    values.auth.pskKey = "passphrase";
+    return values;
+}
+
+inline std::string Chars(std::size_t count) {
+    return std::string(count, '7');
+}
+
+}  // namespace lanvane::rules::test
