@@ -25,8 +25,11 @@ struct Chunk {
 };
 
 std::uint32_t LittleEndian32(const Bytes& frame, std::size_t at) {
-    return frame[at] | (frame[at + 1] << 8) | (frame[at + 2] << 16) |
-           (static_cast<std::uint32_t>(frame[at + 3]) << 24);
+    std::uint32_t value = 0;
+    for (std::size_t byte = 4; byte-- > 0;) {
+        value = (value << 8) | frame[at + byte];
+    }
+    return value;
 }
 
 Chunk ChunkOf(const Bytes& message) {
