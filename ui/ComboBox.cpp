@@ -105,7 +105,7 @@ void ComboBox::EditByUser(std::string text) {
 
 bool ComboBox::UserTypeCharacter(char character) {
     const bool full = textLimit_ > 0 && Text().size() >= static_cast<std::size_t>(textLimit_);
-    if (!AcceptsTyping() || full) {
+    if (!AcceptsTyping() || !UserFocus() || full) {
         return false;
     }
     EditByUser(Text() + character);
@@ -123,7 +123,7 @@ int ComboBox::UserType(std::string_view text) {
 }
 
 bool ComboBox::UserErase() {
-    if (!AcceptsTyping() || Text().empty()) {
+    if (!AcceptsTyping() || !UserFocus() || Text().empty()) {
         return false;
     }
     EditByUser({});
@@ -135,7 +135,7 @@ bool ComboBox::UserReplaceText(std::string_view text) {
     if (textLimit_ > 0 && limited.size() > static_cast<std::size_t>(textLimit_)) {
         limited.resize(static_cast<std::size_t>(textLimit_));
     }
-    if (!AcceptsTyping() || limited == Text()) {
+    if (!AcceptsTyping() || !UserFocus() || limited == Text()) {
         return false;
     }
     EditByUser(std::move(limited));

@@ -34,6 +34,7 @@ public:
     bool IsVisible() const { return visible_; }
     void Show(bool show);
 
+    bool HasFocus() const { return host_.HasFocus(*this); }
     // Whether the keyboard focus can rest here (labels, group boxes and bars cannot).
     bool CanTakeFocus() const;
     // Told by the dialog when the focus arrives here or leaves.

@@ -15,6 +15,7 @@ public:
     // nested modal window, control enabled and visible).
     virtual bool AcceptsUserInput(const Control& control) const = 0;
     virtual void UserFocus(Control& control) = 0;
+    virtual bool HasFocus(const Control& control) const = 0;
     virtual void RaiseCommand(Control& control, Notification code) = 0;
     // Returns true when a handler refuses what the notification announces.
     virtual bool RaiseNotify(Control& control, const NotifyMessage& message) = 0;

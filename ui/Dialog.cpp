@@ -333,6 +333,10 @@ void Dialog::UserFocus(Control& control) {
     TopLevel().MoveFocus(&control);
 }
 
+bool Dialog::HasFocus(const Control& control) const {
+    return GetFocus() == &control;
+}
+
 void Dialog::RaiseCommand(Control& control, Notification code) {
     if (!created_) {
         return;

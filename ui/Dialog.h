@@ -29,6 +29,7 @@ public:
 
     // Shows the dialog and runs its modal loop; returns the EndDialog result.
     int DoModal();
+    // Ends the modal loop with result once the running handler returns; pages cannot end.
     void EndDialog(int result);
     bool IsEnded() const { return ended_; }
     // Makes a child page (runs its OnInitDialog). False for a top-level dialog or twice.
@@ -124,6 +125,7 @@ protected:
 private:
     bool AcceptsUserInput(const Control& control) const override;
     void UserFocus(Control& control) override;
+    bool HasFocus(const Control& control) const override;
     void RaiseCommand(Control& control, Notification code) override;
     bool RaiseNotify(Control& control, const NotifyMessage& message) override;
     void UncheckRadioSiblings(RadioButton& checked) override;

@@ -18,7 +18,11 @@ void EditControl::SetTextLimit(int limit) {
 }
 
 void EditControl::SetReadOnly(bool readOnly) {
+    if (readOnly == readOnly_) {
+        return;
+    }
     readOnly_ = readOnly;
+    Changed(ModelChange::ReadOnly);
 }
 
 std::string EditControl::DisplayText() const {
@@ -33,7 +37,7 @@ bool EditControl::TakesCharacter(const std::string& current, char character) con
 }
 
 bool EditControl::UserTypeCharacter(char character) {
-    if (!AcceptsTyping() || !TakesCharacter(Text(), character)) {
+    if (!AcceptsTyping() || !UserFocus() || !TakesCharacter(Text(), character)) {
         return false;
     }
     StoreText(Text() + character);
@@ -52,7 +56,7 @@ int EditControl::UserType(std::string_view text) {
 }
 
 bool EditControl::UserErase() {
-    if (!AcceptsTyping() || Text().empty()) {
+    if (!AcceptsTyping() || !UserFocus() || Text().empty()) {
         return false;
     }
     StoreText({});
@@ -61,7 +65,7 @@ bool EditControl::UserErase() {
 }
 
 bool EditControl::UserReplaceText(std::string_view text) {
-    if (!AcceptsTyping()) {
+    if (!AcceptsTyping() || !UserFocus()) {
         return false;
     }
     std::string filtered;

@@ -24,8 +24,8 @@ public:
     // The text as shown: one '*' per character when masked.
     std::string DisplayText() const;
 
-    // One key typed at the end of the text. False when refused (limit, digits only,
-    // read-only, no input).
+    // One key typed at the end of the text; the focus moves here first. False when refused
+    // (limit, digits only, read-only, no input).
     bool UserTypeCharacter(char character);
     // Types the characters one by one; returns how many were taken.
     int UserType(std::string_view text);

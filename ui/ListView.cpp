@@ -175,12 +175,11 @@ bool ListView::UserClickRow(int row) {
         ClearStateExcept(-1, item_state::kSelected);
         return true;
     }
-    ClearStateExcept(row, item_state::kSelected);
+    ClearStateExcept(row, item_state::kSelected | item_state::kFocused);
     if (!Contains(row)) {
-        return true;
+        return true;  // a handler of the notifications above emptied the list
     }
-    ChangeState(row, item_state::kSelected | item_state::kFocused,
-                item_state::kSelected | item_state::kFocused);
+    ApplyState(row, RowAt(row).state | item_state::kSelected | item_state::kFocused);
     selectionMark_ = row;
     return true;
 }
