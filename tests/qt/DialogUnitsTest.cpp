@@ -1,0 +1,77 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QFontDatabase>
+#include <QFontMetrics>
+
+#include "resources/DialogTemplates.h"
+#include "resources/ResourceIds.h"
+#include "ui/qt/DialogUnits.h"
+#include "ui/qt/FileDialogFilter.h"
+#include "ui/qt/TemplateFont.h"
+#include "ui/qt/WrappedLabel.h"
+
+namespace lanvane::test {
+namespace {
+
+using ::testing::ElementsAre;
+
+TEST(DialogUnitsTest, ConvertsWithTheFontsBaseUnitsAndKeepsNeighboursTouching) {
+    const DialogUnits units(6, 13);
+    EXPECT_EQ(units.X(4), 6);
+    EXPECT_EQ(units.Y(8), 13);
+    EXPECT_EQ(units.Size(154, 266), QSize(231, 432));
+    // 7 units = 10.5 pixels, rounded; the button beside it starts where it ends.
+    const QRect first = units.Rect({7, 7, 50, 14});
+    const QRect second = units.Rect({57, 7, 50, 14});
+    EXPECT_EQ(first.x() + first.width(), second.x());
+    EXPECT_EQ(first, QRect(11, 11, 75, 23));
+}
+
+TEST(DialogUnitsTest, ScalesClassicPixelWidthsWithTheFont) {
+    EXPECT_EQ(DialogUnits(6, 13).ClassicPixels(700), 700);
+    EXPECT_EQ(DialogUnits(7, 15).ClassicPixels(600), 700);
+}
+
+TEST(DialogUnitsTest, BaseUnitsFollowTheAverageLetterWidthAndLineHeight) {
+    const QFont font = TemplateFont(*FindDialogTemplate(dlg::kSearch));
+    const QFontMetrics metrics(font);
+    const DialogUnits units(font);
+    EXPECT_EQ(units.BaseY(), metrics.height());
+    const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    EXPECT_NEAR(units.BaseX(), letters / 52.0, 0.5);
+}
+
+TEST(TemplateFontTest, MissingFamiliesFallBackToAnInstalledSansSerif) {
+    for (const int id : {dlg::kMainMenu, dlg::kSearch}) {
+        const DialogTemplate& source = *FindDialogTemplate(id);
+        const QFont font = TemplateFont(source);
+        EXPECT_EQ(font.pointSize(), source.fontPointSize);
+        EXPECT_TRUE(QFontDatabase::hasFamily(font.family()) || font.family().isEmpty())
+            << font.family().toStdString() << " is not installed";
+    }
+    if (!QFontDatabase::hasFamily(QStringLiteral("Verdana")) && QFontDatabase::hasFamily(QStringLiteral("DejaVu Sans"))) {
+        EXPECT_EQ(TemplateFont(*FindDialogTemplate(dlg::kMainMenu)).family(), QStringLiteral("DejaVu Sans"));
+    }
+}
+
+TEST(FileDialogFilterTest, PairsBecomeNameFiltersWithTheirPatterns) {
+    EXPECT_THAT(NameFilters("Original Certificate Format (*.*)|*|"),
+                ElementsAre(QStringLiteral("Original Certificate Format (*.*) (*)")));
+    EXPECT_THAT(NameFilters("Certificates|*.pem;*.crt|All files (*)|*|"),
+                ElementsAre(QStringLiteral("Certificates (*.pem *.crt)"), QStringLiteral("All files (*)")));
+    EXPECT_THAT(NameFilters(""), ElementsAre());
+    EXPECT_THAT(NameFilters("No pattern||"), ElementsAre());
+}
+
+TEST(WrappedLabelTest, BreaksBetweenWordsOnlyWhenTheTextDoesNotFit) {
+    const QFontMetrics metrics{QFont()};
+    const QString text = QStringLiteral("Serial/USB Configuration");
+    EXPECT_EQ(WrappedLabel(text, metrics, metrics.horizontalAdvance(text)), text);
+    EXPECT_EQ(WrappedLabel(text, metrics, metrics.horizontalAdvance(text) - 1),
+              QStringLiteral("Serial/USB\nConfiguration"));
+    EXPECT_EQ(WrappedLabel(QStringLiteral("Unbreakable"), metrics, 1), QStringLiteral("Unbreakable"));
+}
+
+}  // namespace
+}  // namespace lanvane::test

@@ -1,0 +1,305 @@
+#include "QtTestSupport.h"
+
+#include <QCursor>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <array>
+
+#include "ui/WaitCursor.h"
+
+namespace lanvane::test {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+using ::testing::SizeIs;
+
+using ModalLoopTest = QtTest;
+
+// Both ends of a local stream socket, closed at the end of the test.
+struct SocketPair {
+    SocketPair() { EXPECT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, ends.data()), 0); }
+    ~SocketPair() {
+        ::close(ends[0]);
+        ::close(ends[1]);
+    }
+    void Send() const { EXPECT_EQ(::write(ends[1], "x", 1), 1); }
+    void Take() const {
+        char byte = 0;
+        EXPECT_EQ(::read(ends[0], &byte, 1), 1);
+    }
+    std::array<int, 2> ends{};
+};
+
+void AnswerMessageBox(QtBackend& ui) {
+    QMessageBox* box = ui.ActiveMessageBox();
+    ASSERT_NE(box, nullptr);
+    ClickWidget(box->button(QMessageBox::Ok));
+}
+
+TEST_F(ModalLoopTest, NestedDialogsAndMessageBoxesReturnInsideOutWithTheirResults) {
+    RecordingDialog outer(ui, kForm);
+    RecordingDialog inner(ui, kSmall);
+    std::vector<std::string> order;
+    outer.onCommand = [&](RecordingDialog&, int id, Notification code) {
+        if (id == kApply && code == Notification::Clicked) {
+            order.push_back("inner returned " + std::to_string(inner.DoModal()));
+        }
+    };
+    inner.onInit = [&](RecordingDialog& dialog) {
+        order.push_back("box returned " + std::to_string(dialog.MessageBox("Sure?", "Lanvane", MessageBoxIcon::Exclamation)));
+    };
+    UiScript script(ui);
+    script.Then([&] { ClickWidget(ui.WindowOf(outer)->WidgetOf(kApply)); })
+        .WaitUntil([&] { return ui.ActiveMessageBox() != nullptr; })
+        .Then([&] {
+            QMessageBox* box = ui.ActiveMessageBox();
+            EXPECT_EQ(box->windowTitle(), QStringLiteral("Lanvane"));
+            EXPECT_EQ(box->text(), QStringLiteral("Sure?"));
+            EXPECT_EQ(box->icon(), QMessageBox::Warning);
+            EXPECT_EQ(ui.ModalDepth(), 2);
+            EXPECT_EQ(ui.ActiveDialog(), nullptr);
+            EXPECT_FALSE(outer.AcceptsInput());
+            AnswerMessageBox(ui);
+        })
+        .WaitUntil([&] { return ui.ActiveDialog() == &inner; })
+        .Then([&] {
+            EXPECT_EQ(ui.ModalDepth(), 2);
+            EXPECT_TRUE(ui.WindowOf(inner)->isVisible());
+            ClickWidget(ui.WindowOf(outer)->WidgetOf(kApply));  // blocked: the outer window takes no input
+            ClickWidget(ui.WindowOf(inner)->WidgetOf(kIdOk));
+        })
+        .Then([&] { ClickWidget(ui.WindowOf(outer)->WidgetOf(kIdCancel)); });
+    script.Start();
+
+    EXPECT_EQ(outer.DoModal(), kIdCancel);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_THAT(order, ElementsAre("box returned 1", "inner returned 1"));
+    EXPECT_THAT(ui.MessageBoxes(), SizeIs(1));
+    EXPECT_EQ(ui.WindowOf(outer), nullptr) << "the window goes with its dialog";
+}
+
+TEST_F(ModalLoopTest, MessageBoxesShowTheirCaptionAndIcon) {
+    RecordingDialog dialog(ui, kSmall);
+    std::vector<QMessageBox::Icon> icons;
+    dialog.onInit = [&](RecordingDialog& self) {
+        for (auto icon : {MessageBoxIcon::None, MessageBoxIcon::Information, MessageBoxIcon::Error}) {
+            self.MessageBox("Text", "Caption", icon);
+        }
+        self.EndDialog(kIdOk);
+    };
+    UiScript script(ui);
+    for (int box = 0; box < 3; ++box) {
+        script.WaitUntil([&] { return ui.ActiveMessageBox() != nullptr; }).Then([&] {
+            icons.push_back(ui.ActiveMessageBox()->icon());
+            EXPECT_EQ(ui.ActiveMessageBox()->windowTitle(), QStringLiteral("Caption"));
+            QTest::keyClick(ui.ActiveMessageBox(), Qt::Key_Return);
+        });
+    }
+    script.Start();
+    EXPECT_EQ(dialog.DoModal(), kIdOk);
+    EXPECT_THAT(icons, ElementsAre(QMessageBox::NoIcon, QMessageBox::Information, QMessageBox::Critical));
+}
+
+TEST_F(ModalLoopTest, EscapeCancelsEnterPressesTheDefaultButtonAndTheCloseBoxCancels) {
+    RecordingDialog first(ui, kForm);
+    UiScript escape(ui);
+    escape.Then([&] { QTest::keyClick(ui.WindowOf(first), Qt::Key_Escape); });
+    escape.Start();
+    EXPECT_EQ(first.DoModal(), kIdCancel);
+    EXPECT_THAT(first.log, ElementsAre("cancel"));
+
+    RecordingDialog second(ui, kForm);
+    UiScript enter(ui);
+    enter.Then([&] { QTest::keyClick(ui.WindowOf(second)->WidgetOf(kPlain), Qt::Key_Return); });
+    enter.Start();
+    EXPECT_EQ(second.DoModal(), kIdOk);
+
+    RecordingDialog third(ui, kForm);
+    UiScript close(ui);
+    close.Then([&] { ui.WindowOf(third)->close(); });
+    close.Start();
+    EXPECT_EQ(third.DoModal(), kIdCancel);
+    EXPECT_THAT(third.log, ElementsAre("cancel"));
+}
+
+TEST_F(ModalLoopTest, TimersTickThroughNestedLoopsUntilKilled) {
+    RecordingDialog dialog(ui, kSmall);
+    int ticks = 0;
+    int ticksInsideBox = 0;
+    dialog.onInit = [](RecordingDialog& self) { self.SetTimer(7, 2); };
+    dialog.onTimer = [&](RecordingDialog& self, int) {
+        ++ticks;
+        if (ui.ActiveMessageBox() != nullptr) {
+            ++ticksInsideBox;
+        }
+        if (ticks == 1) {
+            self.MessageBox("Wait", "Lanvane");
+        } else if (ticks == 5) {
+            self.KillTimer(7);
+            self.EndDialog(kIdOk);
+        }
+    };
+    UiScript script(ui);
+    script.WaitUntil([&] { return ticks >= 3; }).Then([&] { AnswerMessageBox(ui); });
+    script.Start();
+    EXPECT_EQ(dialog.DoModal(), kIdOk);
+    EXPECT_EQ(ticks, 5);
+    EXPECT_GE(ticksInsideBox, 2) << "ticks reach the dialog while its message box is open";
+}
+
+TEST_F(ModalLoopTest, ASocketWithDataReachesItsDialogAndIsNotReenteredBeforeItIsRead) {
+    SocketPair pair;
+    RecordingDialog dialog(ui, kSmall);
+    dialog.onInit = [&](RecordingDialog& self) {
+        self.WatchSocket(pair.ends[0], 9);
+        pair.Send();
+    };
+    dialog.onSocket = [&](RecordingDialog& self, int) {
+        self.MessageBox("Data", "Lanvane");
+        pair.Take();
+        if (self.Entries("socket").size() == 2) {
+            self.UnwatchSocket(9);
+            self.EndDialog(kIdOk);
+        } else {
+            pair.Send();
+        }
+    };
+    UiScript script(ui);
+    script.WaitUntil([&] { return ui.ActiveMessageBox() != nullptr; })
+        .Pause(20)  // the unread data must not call the handler again meanwhile
+        .Then([&] { AnswerMessageBox(ui); })
+        .WaitUntil([&] { return ui.ActiveMessageBox() != nullptr; })
+        .Then([&] { AnswerMessageBox(ui); });
+    script.Start();
+    EXPECT_EQ(dialog.DoModal(), kIdOk);
+    EXPECT_THAT(dialog.Entries("socket"), ElementsAre("socket 9", "socket 9"));
+}
+
+TEST_F(ModalLoopTest, PaintingDuringAnExchangeHoldsTicksAndSocketsUntilItIsOver) {
+    SocketPair pair;
+    RecordingDialog dialog(ui, kForm);
+    std::vector<std::string> seenDuringExchange;
+    dialog.onCommand = [&](RecordingDialog& self, int id, Notification) {
+        if (id != kApply) {
+            return;
+        }
+        self.SetTimer(3, 1);
+        self.WatchSocket(pair.ends[0], 4);
+        pair.Send();
+        for (int pump = 0; pump < 5; ++pump) {
+            ui.Sleep(3);
+            ui.PumpPaint();
+        }
+        seenDuringExchange = self.Entries("timer");
+        const auto sockets = self.Entries("socket");
+        seenDuringExchange.insert(seenDuringExchange.end(), sockets.begin(), sockets.end());
+    };
+    dialog.onTimer = [&](RecordingDialog& self, int) { self.KillTimer(3); };
+    dialog.onSocket = [&](RecordingDialog& self, int) {
+        pair.Take();
+        self.UnwatchSocket(4);
+    };
+    UiScript script(ui);
+    script.Then([&] { ClickWidget(ui.WindowOf(dialog)->WidgetOf(kApply)); })
+        .WaitUntil([&] { return dialog.Entries("timer").size() == 1 && dialog.Entries("socket").size() == 1; })
+        .Then([&] { ui.CloseInnermost(); });
+    script.Start();
+    dialog.DoModal();
+    EXPECT_TRUE(script.Finished());
+    EXPECT_THAT(seenDuringExchange, IsEmpty());
+    EXPECT_EQ(ui.PaintPumps(), 5);
+    EXPECT_THAT(dialog.Entries("timer"), SizeIs(1)) << "the ticks missed meanwhile come as one";
+}
+
+TEST_F(ModalLoopTest, TheWaitCursorShowsWhileCounted) {
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    {
+        WaitCursor outer(ui);
+        WaitCursor inner(ui);
+        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    ui.EndWaitCursor();
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "an extra end changes nothing";
+}
+
+TEST_F(ModalLoopTest, UrlsGoToTheOpener) {
+    std::vector<QUrl> opened;
+    ui.SetUrlOpener([&](const QUrl& url) {
+        opened.push_back(url);
+        return true;
+    });
+    ui.OpenUrl("https://127.0.0.5");
+    EXPECT_THAT(opened, ElementsAre(QUrl(QStringLiteral("https://127.0.0.5"))));
+    EXPECT_THAT(ui.OpenedUrls(), ElementsAre("https://127.0.0.5"));
+}
+
+TEST_F(ModalLoopTest, TheFileDialogReturnsTheChosenFilesOrNothing) {
+    QTemporaryDir folder;
+    for (const char* name : {"a.pem", "b.pem"}) {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    RecordingDialog dialog(ui, kSmall);
+    std::vector<std::string> chosen;
+    std::vector<std::string> cancelled{"not answered"};
+    dialog.onInit = [&](RecordingDialog& self) {
+        chosen = ui.ShowOpenFileDialog(&self, {"Open", "Certificates|*.pem|", true});
+        cancelled = ui.ShowOpenFileDialog(&self, {"Open", "Certificates|*.pem|", false});
+        self.EndDialog(kIdOk);
+    };
+    UiScript script(ui);
+    script.WaitUntil([&] { return ui.ActiveFileDialog() != nullptr; })
+        .Then([&] {
+            QFileDialog* chooser = ui.ActiveFileDialog();
+            EXPECT_EQ(chooser->windowTitle(), QStringLiteral("Open"));
+            EXPECT_EQ(chooser->fileMode(), QFileDialog::ExistingFiles);
+            EXPECT_THAT(chooser->nameFilters(), ElementsAre(QStringLiteral("Certificates (*.pem)")));
+            chooser->setDirectory(folder.path());
+            auto* name = chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            name->setText(QStringLiteral("\"a.pem\" \"b.pem\""));
+            QTest::keyClick(name, Qt::Key_Return);
+        })
+        .WaitUntil([&] { return ui.ActiveFileDialog() != nullptr; })
+        .Then([&] { QTest::keyClick(ui.ActiveFileDialog(), Qt::Key_Escape); });
+    script.Start();
+    EXPECT_EQ(dialog.DoModal(), kIdOk);
+    const std::string path = QDir(folder.path()).canonicalPath().toStdString();
+    EXPECT_THAT(chosen, ElementsAre(path + "/a.pem", path + "/b.pem"));
+    EXPECT_THAT(cancelled, IsEmpty());
+}
+
+TEST_F(ModalLoopTest, CloseInnermostEndsEveryKindOfWindow) {
+    RecordingDialog dialog(ui, kSmall);
+    std::vector<std::string> paths{"x"};
+    dialog.onInit = [&](RecordingDialog& self) {
+        self.MessageBox("One", "Lanvane");
+        paths = ui.ShowOpenFileDialog(&self, {"Open", "", false});
+    };
+    UiScript script(ui);
+    script.WaitUntil([&] { return ui.ActiveMessageBox() != nullptr; })
+        .Then([&] { ui.CloseInnermost(); })
+        .WaitUntil([&] { return ui.ActiveFileDialog() != nullptr; })
+        .Then([&] { ui.CloseInnermost(); })
+        .WaitUntil([&] { return ui.ActiveDialog() == &dialog; })
+        .Then([&] { ui.CloseInnermost(); });
+    script.Start();
+    EXPECT_EQ(dialog.DoModal(), kIdCancel);
+    EXPECT_THAT(paths, IsEmpty());
+}
+
+}  // namespace
+}  // namespace lanvane::test

@@ -1,0 +1,161 @@
+#include "QtTestSupport.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+#include <memory>
+
+namespace lanvane::test {
+
+namespace {
+
+std::string Describe(Notification code) {
+    switch (code) {
+    case Notification::Clicked: return "Clicked";
+    case Notification::TextChanged: return "TextChanged";
+    case Notification::FocusGained: return "FocusGained";
+    case Notification::FocusLost: return "FocusLost";
+    case Notification::SelectionChanged: return "SelectionChanged";
+    case Notification::SelectionConfirmed: return "SelectionConfirmed";
+    }
+    return "?";
+}
+
+std::string Describe(const NotifyMessage& message) {
+    switch (message.code) {
+    case NotifyCode::ListItemChanged:
+        return "ItemChanged " + std::to_string(message.item) + " " + std::to_string(message.oldState) + ">" +
+               std::to_string(message.newState);
+    case NotifyCode::TabSelChanging: return "SelChanging";
+    case NotifyCode::TabSelChange: return "SelChange";
+    case NotifyCode::IpFieldChanged:
+        return "FieldChanged " + std::to_string(message.item) + "=" + std::to_string(message.value);
+    }
+    return "?";
+}
+
+}  // namespace
+
+std::vector<std::string> RecordingDialog::Entries(const std::string& prefix) const {
+    std::vector<std::string> found;
+    for (const std::string& entry : log) {
+        if (entry.rfind(prefix, 0) == 0) {
+            found.push_back(entry);
+        }
+    }
+    return found;
+}
+
+bool RecordingDialog::OnInitDialog() {
+    if (onInit) {
+        onInit(*this);
+    }
+    return true;
+}
+
+void RecordingDialog::OnCommand(int controlId, Notification code) {
+    log.push_back(std::to_string(controlId) + " " + Describe(code));
+    if (onCommand) {
+        onCommand(*this, controlId, code);
+    }
+}
+
+bool RecordingDialog::OnNotify(int controlId, const NotifyMessage& message) {
+    log.push_back(std::to_string(controlId) + " " + Describe(message));
+    return onNotify ? onNotify(*this, controlId, message) : false;
+}
+
+void RecordingDialog::OnTimer(int timerId) {
+    log.push_back("timer " + std::to_string(timerId));
+    if (onTimer) {
+        onTimer(*this, timerId);
+    }
+}
+
+void RecordingDialog::OnSocketReadable(int token) {
+    log.push_back("socket " + std::to_string(token));
+    if (onSocket) {
+        onSocket(*this, token);
+    }
+}
+
+void RecordingDialog::OnCancel() {
+    log.push_back("cancel");
+    Dialog::OnCancel();
+}
+
+UiScript::UiScript(QtBackend& ui, int watchdogMs) : ui_(ui) {
+    watchdog_.setInterval(watchdogMs);
+    QObject::connect(&watchdog_, &QTimer::timeout, [this] { CancelEverything(); });
+}
+
+UiScript::~UiScript() {
+    watchdog_.stop();
+}
+
+UiScript& UiScript::Then(std::function<void()> step) {
+    steps_.push_back(Entry{std::move(step), {}});
+    return *this;
+}
+
+UiScript& UiScript::WaitUntil(std::function<bool()> condition) {
+    steps_.push_back(Entry{{}, std::move(condition)});
+    return *this;
+}
+
+UiScript& UiScript::Pause(int ms) {
+    auto started = std::make_shared<QElapsedTimer>();
+    return WaitUntil([started, ms] {
+        if (!started->isValid()) {
+            started->start();
+        }
+        return started->hasExpired(ms);
+    });
+}
+
+void UiScript::Start() {
+    watchdog_.start();
+    QTimer::singleShot(0, &watchdog_, [this] { Next(); });
+}
+
+void UiScript::Next() {
+    if (steps_.empty()) {
+        return;
+    }
+    Entry entry = steps_.front();
+    if (entry.condition && !entry.condition()) {
+        QTimer::singleShot(2, &watchdog_, [this] { Next(); });
+        return;
+    }
+    steps_.pop_front();
+    // The next step is due before this one runs, so that it runs inside a window this one opens.
+    QTimer::singleShot(0, &watchdog_, [this] { Next(); });
+    if (entry.step) {
+        entry.step();
+    }
+}
+
+void UiScript::CancelEverything() {
+    timedOut_ = true;
+    steps_.clear();
+    ADD_FAILURE() << "the script did not finish in time; every window is closed";
+    ui_.CloseInnermost();
+    watchdog_.setInterval(10);
+}
+
+void ClickWidget(QWidget* widget) {
+    ASSERT_NE(widget, nullptr);
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+void ClickChoice(QWidget* widget) {
+    ASSERT_NE(widget, nullptr);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(widget->height() / 2, widget->height() / 2));
+}
+
+void TypeInto(QWidget* widget, const QString& text) {
+    ASSERT_NE(widget, nullptr);
+    QTest::keyClicks(widget, text);
+}
+
+}  // namespace lanvane::test

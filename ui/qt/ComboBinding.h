@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QComboBox>
+
+#include "ui/ComboBox.h"
+#include "ui/qt/ControlBinding.h"
+
+namespace lanvane {
+
+// A drop-down list or a drop-down combo. Picking an entry goes to UserChoose; editing the
+// combo's edit field goes to UserReplaceText.
+class ComboBinding final : public ControlBinding {
+public:
+    ComboBinding(ComboBox& combo, QComboBox& widget, WindowHost& host);
+
+private:
+    void SyncContent() override;
+    void ApplyContent(ModelChange what, int index) override;
+    void SyncItems();
+    void SyncSelection();
+
+    ComboBox& combo_;
+    QComboBox& widget_;
+};
+
+}  // namespace lanvane

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ui/IpAddressControl.h"
+#include "ui/qt/ControlBinding.h"
+#include "ui/qt/IpAddressEdit.h"
+
+namespace lanvane {
+
+// An IP address control: each field the user edits goes to UserSetField, which may turn a
+// value above 255 into 255; the field then shows what the model holds.
+class IpAddressBinding final : public ControlBinding {
+public:
+    IpAddressBinding(IpAddressControl& address, IpAddressEdit& widget, WindowHost& host);
+    ~IpAddressBinding() override;
+
+    std::vector<QWidget*> FocusWidgets() const override;
+
+private:
+    void SyncContent() override;
+    void ApplyContent(ModelChange what, int index) override;
+    void SyncField(int index);
+
+    IpAddressControl& address_;
+    IpAddressEdit& widget_;
+};
+
+}  // namespace lanvane

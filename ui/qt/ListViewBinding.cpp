@@ -1,0 +1,203 @@
+#include "ui/qt/ListViewBinding.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStringList>
+#include <algorithm>
+#include <cstddef>
+
+#include "ui/qt/QtText.h"
+
+namespace lanvane {
+
+namespace {
+
+Qt::Alignment AlignmentOf(ColumnAlign align) {
+    switch (align) {
+    case ColumnAlign::Center:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    case ColumnAlign::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case ColumnAlign::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+}  // namespace
+
+ListViewBinding::ListViewBinding(ListView& list, QTableWidget& widget, const DialogUnits& units,
+                                 WindowHost& host)
+    : ControlBinding(list, widget, host), list_(list), widget_(widget), units_(units) {
+    widget_.verticalHeader()->hide();
+    widget_.verticalHeader()->setDefaultSectionSize(widget_.fontMetrics().height() + 4);
+    widget_.horizontalHeader()->setHighlightSections(false);
+    widget_.horizontalHeader()->setStretchLastSection(false);
+    widget_.setEditTriggers(QAbstractItemView::NoEditTriggers);
+    widget_.setWordWrap(false);
+    widget_.setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    widget_.setSelectionMode(list_.HasStyle(style::kSingleSelection) ? QAbstractItemView::SingleSelection
+                                                                     : QAbstractItemView::MultiSelection);
+    widget_.setFocusPolicy(Qt::StrongFocus);
+    widget_.viewport()->installEventFilter(this);
+    widget_.installEventFilter(this);
+}
+
+void ListViewBinding::SyncContent() {
+    SyncColumns();
+    SyncFlags();
+    SyncRows(-1);
+}
+
+void ListViewBinding::ApplyContent(ModelChange what, int index) {
+    switch (what) {
+    case ModelChange::Columns:
+        SyncColumns();
+        SyncRows(-1);
+        break;
+    case ModelChange::ListFlags:
+        SyncFlags();
+        break;
+    case ModelChange::Rows:
+        SyncRows(index);
+        break;
+    case ModelChange::Cell:
+        SyncRowCells(index);
+        break;
+    case ModelChange::ItemState:
+        SyncRowState(index);
+        break;
+    default:
+        break;
+    }
+}
+
+Qt::Alignment ListViewBinding::ColumnAlignment(int column) const {
+    const auto& columns = list_.Columns();
+    return column < static_cast<int>(columns.size()) ? AlignmentOf(columns[static_cast<std::size_t>(column)].align)
+                                                     : Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+void ListViewBinding::SyncColumns() {
+    const auto& columns = list_.Columns();
+    widget_.setColumnCount(static_cast<int>(columns.size()));
+    QStringList titles;
+    for (const ListColumn& column : columns) {
+        titles.append(ToQString(column.title));
+    }
+    widget_.setHorizontalHeaderLabels(titles);
+    for (int column = 0; column < static_cast<int>(columns.size()); ++column) {
+        widget_.setColumnWidth(column, units_.ClassicPixels(columns[static_cast<std::size_t>(column)].width));
+        if (QTableWidgetItem* header = widget_.horizontalHeaderItem(column)) {
+            header->setTextAlignment(ColumnAlignment(column));
+        }
+    }
+}
+
+void ListViewBinding::SyncFlags() {
+    widget_.setShowGrid(list_.HasGridLines());
+    widget_.setSelectionBehavior(list_.IsFullRowSelect() ? QAbstractItemView::SelectRows
+                                                         : QAbstractItemView::SelectItems);
+    SyncAllStates();
+}
+
+// Rows come and go one at a time; anything else is copied whole.
+void ListViewBinding::SyncRows(int changed) {
+    const int rows = list_.GetItemCount();
+    const int shown = widget_.rowCount();
+    if (changed >= 0 && rows == shown + 1 && changed < rows) {
+        widget_.insertRow(changed);
+        SyncRowCells(changed);
+    } else if (changed >= 0 && rows == shown - 1 && changed <= rows) {
+        widget_.removeRow(changed);
+    } else {
+        widget_.setRowCount(rows);
+        for (int row = 0; row < rows; ++row) {
+            SyncRowCells(row);
+        }
+    }
+    SyncAllStates();
+}
+
+void ListViewBinding::SyncRowCells(int row) {
+    if (row < 0 || row >= widget_.rowCount()) {
+        return;
+    }
+    for (int column = 0; column < widget_.columnCount(); ++column) {
+        const QString text = ToQString(list_.GetItemText(row, column));
+        QTableWidgetItem* item = widget_.item(row, column);
+        if (item == nullptr) {
+            item = new QTableWidgetItem();
+            item->setTextAlignment(ColumnAlignment(column));
+            widget_.setItem(row, column, item);
+        }
+        if (item->text() != text) {
+            item->setText(text);
+        }
+    }
+}
+
+void ListViewBinding::SyncRowState(int row) {
+    if (row < 0 || row >= widget_.rowCount()) {
+        return;
+    }
+    QItemSelectionModel* selection = widget_.selectionModel();
+    const QModelIndex first = widget_.model()->index(row, 0);
+    const auto rowsOrItem = list_.IsFullRowSelect() ? QItemSelectionModel::Rows : QItemSelectionModel::NoUpdate;
+    const bool selected = list_.GetItemState(row, item_state::kSelected) != 0;
+    selection->select(first, (selected ? QItemSelectionModel::Select : QItemSelectionModel::Deselect) | rowsOrItem);
+    if (list_.GetItemState(row, item_state::kFocused) != 0) {
+        selection->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    }
+}
+
+void ListViewBinding::SyncAllStates() {
+    widget_.selectionModel()->clearSelection();
+    for (int row = 0; row < widget_.rowCount(); ++row) {
+        SyncRowState(row);
+    }
+}
+
+bool ListViewBinding::TakeKey(int key) {
+    const int rows = list_.GetItemCount();
+    if (rows == 0) {
+        return false;
+    }
+    const int current = list_.GetNextItem(-1, item_state::kFocused);
+    int next = current;
+    switch (key) {
+    case Qt::Key_Up:
+        next = std::max(0, current - 1);
+        break;
+    case Qt::Key_Down:
+        next = current < 0 ? 0 : std::min(rows - 1, current + 1);
+        break;
+    case Qt::Key_Home:
+        next = 0;
+        break;
+    case Qt::Key_End:
+        next = rows - 1;
+        break;
+    default:
+        return false;
+    }
+    UserAction([this, next] { list_.UserClickRow(next); });
+    return true;
+}
+
+bool ListViewBinding::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == widget_.viewport() &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const int row = widget_.indexAt(mouse->position().toPoint()).row();
+        UserAction([this, row] { list_.UserClickRow(row); });
+        return true;
+    }
+    if (watched == &widget_ && event->type() == QEvent::KeyPress) {
+        return TakeKey(static_cast<QKeyEvent*>(event)->key());
+    }
+    return false;
+}
+
+}  // namespace lanvane

@@ -1,0 +1,263 @@
+#include "ui/qt/QtBackend.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QThread>
+#include <algorithm>
+
+#include "ui/Dialog.h"
+#include "ui/DialogResult.h"
+#include "ui/qt/AppIcon.h"
+#include "ui/qt/FileDialogFilter.h"
+#include "ui/qt/QtText.h"
+#include "ui/qt/SyncGuard.h"
+
+namespace lanvane {
+
+namespace {
+
+QMessageBox::Icon IconOf(MessageBoxIcon icon) {
+    switch (icon) {
+    case MessageBoxIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageBoxIcon::Information:
+        return QMessageBox::Information;
+    case MessageBoxIcon::Error:
+        return QMessageBox::Critical;
+    case MessageBoxIcon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+QtBackend::QtBackend()
+    : icon_(AppIcon()),
+      timers_([this](Dialog& dialog, int timerId) {
+          dialog.DispatchTimer(timerId);
+          AfterInput();
+      }),
+      sockets_([this](Dialog& dialog, int token) {
+          dialog.DispatchSocketReadable(token);
+          AfterInput();
+      }),
+      urlOpener_([](const QUrl& url) { return QDesktopServices::openUrl(url); }) {
+    clock_.start();
+}
+
+QtBackend::~QtBackend() {
+    for (auto& [dialog, window] : windows_) {
+        delete window.data();
+    }
+    while (waitCursorDepth_ > 0) {
+        EndWaitCursor();
+    }
+}
+
+QtDialogWindow* QtBackend::WindowOf(const Dialog& dialog) const {
+    const auto found = windows_.find(&dialog);
+    return found == windows_.end() ? nullptr : found->second.data();
+}
+
+QtDialogWindow* QtBackend::NewestTopLevel() const {
+    return topLevels_.empty() ? nullptr : WindowOf(*topLevels_.back());
+}
+
+QtDialogWindow* QtBackend::OwnerWindow(Dialog* owner) const {
+    if (owner != nullptr) {
+        if (QtDialogWindow* window = WindowOf(owner->TopLevel())) {
+            return window;
+        }
+    }
+    return NewestTopLevel();
+}
+
+void QtBackend::DialogOpened(Dialog& dialog) {
+    QtDialogWindow* owner = dialog.IsChild() ? WindowOf(*dialog.Parent()) : NewestTopLevel();
+    windows_[&dialog] = new QtDialogWindow(dialog, owner, icon_, *this);
+    if (!dialog.IsChild()) {
+        topLevels_.push_back(&dialog);
+    }
+}
+
+void QtBackend::DialogClosed(Dialog& dialog) {
+    timers_.Forget(dialog);
+    sockets_.Forget(dialog);
+    topLevels_.erase(std::remove(topLevels_.begin(), topLevels_.end(), &dialog), topLevels_.end());
+    const auto found = windows_.find(&dialog);
+    if (found != windows_.end()) {
+        SyncGuard mirroring(mirroring_);
+        delete found->second.data();
+        windows_.erase(found);
+    }
+}
+
+void QtBackend::RunModalLoop(Dialog& dialog) {
+    QtDialogWindow* window = WindowOf(dialog);
+    QEventLoop loop;
+    frames_.push_back(Frame{FrameKind::Dialog, &dialog, &loop, {}});
+    if (window != nullptr) {
+        window->ShowModal();
+    }
+    if (!dialog.IsEnded()) {
+        loop.exec(QEventLoop::DialogExec);
+    }
+    frames_.pop_back();
+    if (window != nullptr && WindowOf(dialog) == window) {
+        window->HideModal();
+    }
+}
+
+// A handler may end any open dialog, not only the innermost; each loop returns once the
+// loops inside it have.
+void QtBackend::AfterInput() {
+    for (const Frame& frame : frames_) {
+        if (frame.kind == FrameKind::Dialog && frame.dialog->IsEnded()) {
+            frame.loop->exit(0);
+        }
+    }
+}
+
+void QtBackend::CloseInnermost() {
+    if (frames_.empty()) {
+        return;
+    }
+    const Frame& frame = frames_.back();
+    switch (frame.kind) {
+    case FrameKind::MessageBox:
+        if (auto* box = static_cast<QMessageBox*>(frame.window.data())) {
+            box->done(QMessageBox::Ok);
+        }
+        break;
+    case FrameKind::FileDialog:
+        if (auto* chooser = static_cast<QFileDialog*>(frame.window.data())) {
+            chooser->reject();
+        }
+        break;
+    case FrameKind::Dialog:
+        frame.dialog->EndDialog(kIdCancel);
+        AfterInput();
+        break;
+    }
+}
+
+bool QtBackend::AcceptsInput(const Dialog& topLevel) const {
+    return ActiveDialog() == &topLevel;
+}
+
+Dialog* QtBackend::ActiveDialog() const {
+    if (frames_.empty() || frames_.back().kind != FrameKind::Dialog) {
+        return nullptr;
+    }
+    return frames_.back().dialog;
+}
+
+QMessageBox* QtBackend::ActiveMessageBox() const {
+    if (frames_.empty() || frames_.back().kind != FrameKind::MessageBox) {
+        return nullptr;
+    }
+    return static_cast<QMessageBox*>(frames_.back().window.data());
+}
+
+QFileDialog* QtBackend::ActiveFileDialog() const {
+    if (frames_.empty() || frames_.back().kind != FrameKind::FileDialog) {
+        return nullptr;
+    }
+    return static_cast<QFileDialog*>(frames_.back().window.data());
+}
+
+int QtBackend::ShowMessageBox(Dialog* owner, const MessageBoxRequest& request) {
+    messageBoxes_.push_back(request);
+    QMessageBox box(IconOf(request.icon), ToQString(request.caption), ToQString(request.text), QMessageBox::Ok,
+                    OwnerWindow(owner));
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setWindowIcon(icon_);
+    frames_.push_back(Frame{FrameKind::MessageBox, owner, nullptr, &box});
+    box.exec();
+    frames_.pop_back();
+    AfterInput();
+    return kIdOk;
+}
+
+std::vector<std::string> QtBackend::ShowOpenFileDialog(Dialog* owner, const FileDialogRequest& request) {
+    QFileDialog chooser(OwnerWindow(owner), ToQString(request.title));
+    chooser.setOption(QFileDialog::DontUseNativeDialog);
+    chooser.setAcceptMode(QFileDialog::AcceptOpen);
+    chooser.setFileMode(request.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    chooser.setNameFilters(NameFilters(request.filter));
+    chooser.setWindowModality(Qt::ApplicationModal);
+    frames_.push_back(Frame{FrameKind::FileDialog, owner, nullptr, &chooser});
+    const int result = chooser.exec();
+    frames_.pop_back();
+    AfterInput();
+    std::vector<std::string> paths;
+    if (result == QDialog::Accepted) {
+        for (const QString& path : chooser.selectedFiles()) {
+            paths.push_back(ToStdString(path));
+        }
+    }
+    return paths;
+}
+
+void QtBackend::OpenUrl(const std::string& url) {
+    openedUrls_.push_back(url);
+    urlOpener_(QUrl(ToQString(url)));
+}
+
+void QtBackend::SetTimer(Dialog& dialog, int timerId, int periodMs) {
+    timers_.Set(dialog, timerId, periodMs);
+}
+
+void QtBackend::KillTimer(Dialog& dialog, int timerId) {
+    timers_.Kill(dialog, timerId);
+}
+
+void QtBackend::WatchSocket(Dialog& dialog, int fd, int token) {
+    sockets_.Watch(dialog, fd, token);
+}
+
+void QtBackend::UnwatchSocket(Dialog& dialog, int token) {
+    sockets_.Unwatch(dialog, token);
+}
+
+void QtBackend::BeginWaitCursor() {
+    if (waitCursorDepth_++ == 0) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+}
+
+void QtBackend::EndWaitCursor() {
+    if (waitCursorDepth_ > 0 && --waitCursorDepth_ == 0) {
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+// Repaints while an exchange blocks: paint and other posted events only; the user's input
+// and socket events wait, and timer ticks are held back until the exchange is over.
+void QtBackend::PumpPaint() {
+    ++paintPumps_;
+    if (pumping_) {
+        return;
+    }
+    SyncGuard guard(pumping_);
+    timers_.HoldTicks(true);
+    sockets_.Hold(true);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers);
+    sockets_.Hold(false);
+    timers_.HoldTicks(false);
+}
+
+std::int64_t QtBackend::NowMs() const {
+    return clock_.elapsed();
+}
+
+void QtBackend::Sleep(int ms) {
+    QThread::msleep(static_cast<unsigned long>(std::max(ms, 0)));
+}
+
+}  // namespace lanvane

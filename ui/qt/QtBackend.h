@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QIcon>
+#include <QPointer>
+#include <QUrl>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ui/UiBackend.h"
+#include "ui/qt/WindowHost.h"
+#include "ui/qt/QtDialogWindow.h"
+#include "ui/qt/QtSocketWatch.h"
+#include "ui/qt/QtTimerSet.h"
+
+class QEventLoop;
+class QFileDialog;
+class QMessageBox;
+class QWidget;
+
+namespace lanvane {
+
+// The dialog layer on Qt 6 Widgets: every dialog gets a real window built from its template
+// and bound to its models; each modal dialog, message box and file dialog runs a nested
+// event loop of its own; timers are QTimers, watched sockets QSocketNotifiers. Needs a
+// QApplication on the thread that uses it.
+class QtBackend final : public UiBackend, private WindowHost {
+public:
+    using UrlOpener = std::function<bool(const QUrl&)>;
+
+    QtBackend();
+    ~QtBackend() override;
+    QtBackend(const QtBackend&) = delete;
+    QtBackend& operator=(const QtBackend&) = delete;
+
+    void DialogOpened(Dialog& dialog) override;
+    void DialogClosed(Dialog& dialog) override;
+    void RunModalLoop(Dialog& dialog) override;
+    bool AcceptsInput(const Dialog& topLevel) const override;
+    int ShowMessageBox(Dialog* owner, const MessageBoxRequest& request) override;
+    std::vector<std::string> ShowOpenFileDialog(Dialog* owner, const FileDialogRequest& request) override;
+    void OpenUrl(const std::string& url) override;
+    void SetTimer(Dialog& dialog, int timerId, int periodMs) override;
+    void KillTimer(Dialog& dialog, int timerId) override;
+    void WatchSocket(Dialog& dialog, int fd, int token) override;
+    void UnwatchSocket(Dialog& dialog, int token) override;
+    void BeginWaitCursor() override;
+    void EndWaitCursor() override;
+    void PumpPaint() override;
+    std::int64_t NowMs() const override;
+    void Sleep(int ms) override;
+
+    // Opens URLs instead of the desktop's opener (tests, the demo).
+    void SetUrlOpener(UrlOpener opener) { urlOpener_ = std::move(opener); }
+    const QIcon& Icon() const { return icon_; }
+    // Ends the innermost modal window without asking its handlers: a message box is
+    // answered OK, a file dialog cancelled, a dialog ended with kIdCancel.
+    void CloseInnermost();
+
+    // What a driver, a test or the screenshots read.
+    QtDialogWindow* WindowOf(const Dialog& dialog) const;
+    Dialog* ActiveDialog() const;
+    QMessageBox* ActiveMessageBox() const;
+    QFileDialog* ActiveFileDialog() const;
+    int ModalDepth() const { return static_cast<int>(frames_.size()); }
+    const std::vector<MessageBoxRequest>& MessageBoxes() const { return messageBoxes_; }
+    const std::vector<std::string>& OpenedUrls() const { return openedUrls_; }
+    int WaitCursorDepth() const { return waitCursorDepth_; }
+    int PaintPumps() const { return paintPumps_; }
+
+private:
+    enum class FrameKind { Dialog, MessageBox, FileDialog };
+    struct Frame {
+        FrameKind kind;
+        Dialog* dialog;
+        QEventLoop* loop;          // Dialog frames
+        QPointer<QWidget> window;  // message box or file dialog
+    };
+
+    void AfterInput() override;
+    bool& Mirroring() override { return mirroring_; }
+    QtDialogWindow* OwnerWindow(Dialog* owner) const;
+    QtDialogWindow* NewestTopLevel() const;
+
+    QIcon icon_;
+    QElapsedTimer clock_;
+    QtTimerSet timers_;
+    QtSocketWatch sockets_;
+    std::map<const Dialog*, QPointer<QtDialogWindow>> windows_;
+    std::vector<const Dialog*> topLevels_;  // open top-level dialogs, oldest first
+    std::vector<Frame> frames_;
+    std::vector<MessageBoxRequest> messageBoxes_;
+    std::vector<std::string> openedUrls_;
+    UrlOpener urlOpener_;
+    int waitCursorDepth_ = 0;
+    int paintPumps_ = 0;
+    bool pumping_ = false;
+    bool mirroring_ = false;
+};
+
+}  // namespace lanvane

@@ -1,0 +1,50 @@
+#include "ui/qt/TabBinding.h"
+
+#include <QWidget>
+
+#include "ui/qt/QtText.h"
+
+namespace lanvane {
+
+TabBinding::TabBinding(TabControl& tabs, QTabWidget& widget, WindowHost& host)
+    : ControlBinding(tabs, widget, host), tabs_(tabs), widget_(widget) {
+    QObject::connect(&widget_, &QTabWidget::currentChanged, Receiver(), [this](int index) {
+        UserAction([this, index] { tabs_.UserSelectTab(index); });
+    });
+}
+
+void TabBinding::SyncContent() {
+    SyncItems();
+    SyncSelection();
+}
+
+void TabBinding::ApplyContent(ModelChange what, int /*index*/) {
+    if (what == ModelChange::Items) {
+        SyncItems();
+    }
+    SyncSelection();
+}
+
+void TabBinding::SyncItems() {
+    for (int index = 0; index < tabs_.GetItemCount(); ++index) {
+        const QString text = ToQString(tabs_.GetItemText(index));
+        if (index >= widget_.count()) {
+            widget_.addTab(new QWidget(), text);
+        } else if (widget_.tabText(index) != text) {
+            widget_.setTabText(index, text);
+        }
+    }
+    while (widget_.count() > tabs_.GetItemCount()) {
+        QWidget* placeholder = widget_.widget(widget_.count() - 1);
+        widget_.removeTab(widget_.count() - 1);
+        delete placeholder;
+    }
+}
+
+void TabBinding::SyncSelection() {
+    if (tabs_.GetCurSel() >= 0 && widget_.currentIndex() != tabs_.GetCurSel()) {
+        widget_.setCurrentIndex(tabs_.GetCurSel());
+    }
+}
+
+}  // namespace lanvane

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QTabWidget>
+
+#include "ui/TabControl.h"
+#include "ui/qt/ControlBinding.h"
+
+namespace lanvane {
+
+// A tab control: the tab strip and its frame. The pages are dialogs of their own laid over
+// the frame, so every tab holds an empty, see-through placeholder. A tab the user picks
+// goes to UserSelectTab; when the window refuses it, the strip goes back.
+class TabBinding final : public ControlBinding {
+public:
+    TabBinding(TabControl& tabs, QTabWidget& widget, WindowHost& host);
+
+private:
+    void SyncContent() override;
+    void ApplyContent(ModelChange what, int index) override;
+    void SyncItems();
+    void SyncSelection();
+
+    TabControl& tabs_;
+    QTabWidget& widget_;
+};
+
+}  // namespace lanvane
