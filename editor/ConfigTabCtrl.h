@@ -43,7 +43,6 @@ public:
     EditorPage& PageAt(int index);
     CSystemPage& SystemPage() { return systemPage_; }
     CProtocolPage& ProtocolPage() { return protocolPage_; }
-    CBssPage& BssPage() { return bssPage_; }
     CNetworkPage& NetworkPage() { return networkPage_; }
     CAuthPage& AuthPage() { return authPage_; }
     CCertPage& CertPage() { return certPage_; }

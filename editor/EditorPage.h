@@ -22,7 +22,6 @@ public:
 protected:
     EditorSession& Session() { return session_; }
     WorkingConfig& Working() { return session_.working; }
-    const WorkingConfig& Working() const { return session_.working; }
     const StringTable& Strings() const { return session_.context.strings; }
     void ShowMessage(int messageId);
     // The complaint of a read-back that met a number field it cannot read: the message,

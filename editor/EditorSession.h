@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+
 #include "editor/EditorContext.h"
 #include "editor/WorkingConfig.h"
 #include "protocol/BssTable.h"
