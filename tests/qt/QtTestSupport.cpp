@@ -1,9 +1,6 @@
 #include "QtTestSupport.h"
 
-#include <QElapsedTimer>
 #include <QTest>
-
-#include <memory>
 
 namespace lanvane::test {
 
@@ -84,64 +81,15 @@ void RecordingDialog::OnCancel() {
     Dialog::OnCancel();
 }
 
-UiScript::UiScript(QtBackend& ui, int watchdogMs) : ui_(ui) {
-    watchdog_.setInterval(watchdogMs);
-    QObject::connect(&watchdog_, &QTimer::timeout, [this] { CancelEverything(); });
-}
-
-UiScript::~UiScript() {
-    watchdog_.stop();
-}
-
-UiScript& UiScript::Then(std::function<void()> step) {
-    steps_.push_back(Entry{std::move(step), {}});
-    return *this;
-}
-
-UiScript& UiScript::WaitUntil(std::function<bool()> condition) {
-    steps_.push_back(Entry{{}, std::move(condition)});
-    return *this;
-}
-
-UiScript& UiScript::Pause(int ms) {
-    auto started = std::make_shared<QElapsedTimer>();
-    return WaitUntil([started, ms] {
-        if (!started->isValid()) {
-            started->start();
-        }
-        return started->hasExpired(ms);
-    });
-}
-
-void UiScript::Start() {
-    watchdog_.start();
-    QTimer::singleShot(0, &watchdog_, [this] { Next(); });
-}
-
-void UiScript::Next() {
-    if (steps_.empty()) {
-        return;
-    }
-    Entry entry = steps_.front();
-    if (entry.condition && !entry.condition()) {
-        QTimer::singleShot(2, &watchdog_, [this] { Next(); });
-        return;
-    }
-    steps_.pop_front();
-    // The next step is due before this one runs, so that it runs inside a window this one opens.
-    QTimer::singleShot(0, &watchdog_, [this] { Next(); });
-    if (entry.step) {
-        entry.step();
-    }
-}
-
-void UiScript::CancelEverything() {
-    timedOut_ = true;
-    steps_.clear();
-    ADD_FAILURE() << "the script did not finish in time; every window is closed";
-    ui_.CloseInnermost();
-    watchdog_.setInterval(10);
-}
+UiScript::UiScript(QtBackend& ui, int timeLimitMs)
+    : QtScript(timeLimitMs, [&ui, reported = false]() mutable {
+          if (!reported) {
+              ADD_FAILURE() << "the script did not finish in time; every window is closed";
+              reported = true;
+          }
+          ui.CloseInnermost();
+          return ui.ModalDepth() == 0;
+      }) {}
 
 void ClickWidget(QWidget* widget) {
     ASSERT_NE(widget, nullptr);

@@ -3,8 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QTimer>
-#include <deque>
 #include <functional>
 #include <string>
 #include <vector>
@@ -12,6 +10,7 @@
 #include "resources/DialogTemplate.h"
 #include "ui/Dialog.h"
 #include "ui/qt/QtBackend.h"
+#include "ui/qt/QtScript.h"
 
 namespace lanvane::test {
 
@@ -82,37 +81,10 @@ protected:
     void OnCancel() override;
 };
 
-// Plays steps inside whatever modal loop runs: each step is taken on its own turn of the
-// innermost loop, so a step that opens a nested window lets the next step act inside it.
-// A watchdog cancels every window when the script has not finished in time.
-class UiScript {
+// A script whose time limit fails the test and closes every window.
+class UiScript : public QtScript {
 public:
-    explicit UiScript(QtBackend& ui, int watchdogMs = 5000);
-    ~UiScript();
-
-    UiScript& Then(std::function<void()> step);
-    // Holds the script until condition holds (checked every few milliseconds).
-    UiScript& WaitUntil(std::function<bool()> condition);
-    // Lets the loop run on its own for a while.
-    UiScript& Pause(int ms);
-    void Start();
-    // Every step was taken, none by force.
-    bool Finished() const { return steps_.empty() && !timedOut_; }
-    bool TimedOut() const { return timedOut_; }
-
-private:
-    struct Entry {
-        std::function<void()> step;
-        std::function<bool()> condition;
-    };
-
-    void Next();
-    void CancelEverything();
-
-    QtBackend& ui_;
-    std::deque<Entry> steps_;
-    QTimer watchdog_;
-    bool timedOut_ = false;
+    explicit UiScript(QtBackend& ui, int timeLimitMs = 5000);
 };
 
 // A fresh backend per test; the QApplication lives in main.

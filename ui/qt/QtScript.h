@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+namespace lanvane {
+
+// Plays steps inside whatever modal loop runs: each step is taken on its own turn of the
+// innermost loop, so a step that opens a nested window lets the next step act inside it.
+// Used to drive the real windows without a user (tests, screenshots, scenarios). When the
+// script has not finished within its time limit it stops and calls the stuck handler,
+// again every few milliseconds until the handler returns true.
+class QtScript {
+public:
+    using Stuck = std::function<bool()>;
+
+    QtScript(int timeLimitMs, Stuck stuck);
+    ~QtScript();
+    QtScript(const QtScript&) = delete;
+    QtScript& operator=(const QtScript&) = delete;
+
+    QtScript& Then(std::function<void()> step);
+    // Holds the script until condition holds (checked every few milliseconds).
+    QtScript& WaitUntil(std::function<bool()> condition);
+    // Lets the loop run on its own for a while.
+    QtScript& Pause(int ms);
+    void Start();
+    // Every step was taken, none cut short by the time limit.
+    bool Finished() const { return steps_.empty() && !timedOut_; }
+    bool TimedOut() const { return timedOut_; }
+
+private:
+    struct Entry {
+        std::function<void()> step;
+        std::function<bool()> condition;
+    };
+
+    void Next();
+    void OutOfTime();
+
+    std::deque<Entry> steps_;
+    Stuck stuck_;
+    QTimer timeLimit_;
+    bool timedOut_ = false;
+};
+
+}  // namespace lanvane
