@@ -49,7 +49,6 @@ void QtScript::Start() {
 
 void QtScript::Next() {
     if (steps_.empty()) {
-        timeLimit_.stop();
         return;
     }
     Entry entry = steps_.front();

@@ -8,9 +8,10 @@ namespace lanvane {
 
 // Plays steps inside whatever modal loop runs: each step is taken on its own turn of the
 // innermost loop, so a step that opens a nested window lets the next step act inside it.
-// Used to drive the real windows without a user (tests, screenshots, scenarios). When the
-// script has not finished within its time limit it stops and calls the stuck handler,
-// again every few milliseconds until the handler returns true.
+// Used to drive the real windows without a user (tests, screenshots, scenarios). The time
+// limit runs from Start until the script is destroyed: when it passes, the remaining steps
+// are dropped and the stuck handler is called, again every few milliseconds until it
+// returns true, so that windows left open are closed.
 class QtScript {
 public:
     using Stuck = std::function<bool()>;
