@@ -69,6 +69,10 @@ TEST_F(ModalLoopTest, NestedDialogsAndMessageBoxesReturnInsideOutWithTheirResult
             EXPECT_EQ(box->icon(), QMessageBox::Warning);
             EXPECT_EQ(ui.ModalDepth(), 2);
             EXPECT_EQ(ui.ActiveDialog(), nullptr);
+            EXPECT_EQ(ui.InnermostWindow(), &inner) << "the owner of the box";
+            ASSERT_NE(ui.PendingMessageBox(), nullptr);
+            EXPECT_EQ(ui.PendingMessageBox()->icon, MessageBoxIcon::Exclamation);
+            EXPECT_EQ(ui.PendingFileDialog(), nullptr);
             EXPECT_FALSE(outer.AcceptsInput());
             AnswerMessageBox(ui);
         })
@@ -264,6 +268,8 @@ TEST_F(ModalLoopTest, TheFileDialogReturnsTheChosenFilesOrNothing) {
     script.WaitUntil([&] { return ui.ActiveFileDialog() != nullptr; })
         .Then([&] {
             QFileDialog* chooser = ui.ActiveFileDialog();
+            ASSERT_NE(ui.PendingFileDialog(), nullptr);
+            EXPECT_TRUE(ui.PendingFileDialog()->multiSelect);
             EXPECT_EQ(chooser->windowTitle(), QStringLiteral("Open"));
             EXPECT_EQ(chooser->fileMode(), QFileDialog::ExistingFiles);
             EXPECT_THAT(chooser->nameFilters(), ElementsAre(QStringLiteral("Certificates (*.pem)")));

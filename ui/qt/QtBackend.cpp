@@ -100,7 +100,7 @@ void QtBackend::DialogClosed(Dialog& dialog) {
 void QtBackend::RunModalLoop(Dialog& dialog) {
     QtDialogWindow* window = WindowOf(dialog);
     QEventLoop loop;
-    frames_.push_back(Frame{FrameKind::Dialog, &dialog, &loop, {}});
+    frames_.push_back(Frame{FrameKind::Dialog, &dialog, &loop, {}, nullptr, nullptr});
     if (window != nullptr) {
         window->ShowModal();
     }
@@ -157,6 +157,23 @@ Dialog* QtBackend::ActiveDialog() const {
     return frames_.back().dialog;
 }
 
+Dialog* QtBackend::InnermostWindow() const {
+    for (auto frame = frames_.rbegin(); frame != frames_.rend(); ++frame) {
+        if (frame->dialog != nullptr) {
+            return &frame->dialog->TopLevel();
+        }
+    }
+    return nullptr;
+}
+
+const MessageBoxRequest* QtBackend::PendingMessageBox() const {
+    return frames_.empty() ? nullptr : frames_.back().messageBox;
+}
+
+const FileDialogRequest* QtBackend::PendingFileDialog() const {
+    return frames_.empty() ? nullptr : frames_.back().fileDialog;
+}
+
 QMessageBox* QtBackend::ActiveMessageBox() const {
     if (frames_.empty() || frames_.back().kind != FrameKind::MessageBox) {
         return nullptr;
@@ -177,7 +194,7 @@ int QtBackend::ShowMessageBox(Dialog* owner, const MessageBoxRequest& request) {
                     OwnerWindow(owner));
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowIcon(icon_);
-    frames_.push_back(Frame{FrameKind::MessageBox, owner, nullptr, &box});
+    frames_.push_back(Frame{FrameKind::MessageBox, owner, nullptr, &box, &request});
     box.exec();
     frames_.pop_back();
     AfterInput();
@@ -191,7 +208,7 @@ std::vector<std::string> QtBackend::ShowOpenFileDialog(Dialog* owner, const File
     chooser.setFileMode(request.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     chooser.setNameFilters(NameFilters(request.filter));
     chooser.setWindowModality(Qt::ApplicationModal);
-    frames_.push_back(Frame{FrameKind::FileDialog, owner, nullptr, &chooser});
+    frames_.push_back(Frame{FrameKind::FileDialog, owner, nullptr, &chooser, nullptr, &request});
     const int result = chooser.exec();
     frames_.pop_back();
     AfterInput();

@@ -63,8 +63,13 @@ public:
     // What a driver, a test or the screenshots read.
     QtDialogWindow* WindowOf(const Dialog& dialog) const;
     Dialog* ActiveDialog() const;
+    // The innermost modal dialog, or the owner of the message box or file dialog over it.
+    Dialog* InnermostWindow() const;
     QMessageBox* ActiveMessageBox() const;
     QFileDialog* ActiveFileDialog() const;
+    // What the open message box or file dialog was asked to show; nullptr when none is open.
+    const MessageBoxRequest* PendingMessageBox() const;
+    const FileDialogRequest* PendingFileDialog() const;
     int ModalDepth() const { return static_cast<int>(frames_.size()); }
     const std::vector<MessageBoxRequest>& MessageBoxes() const { return messageBoxes_; }
     const std::vector<std::string>& OpenedUrls() const { return openedUrls_; }
@@ -76,8 +81,10 @@ private:
     struct Frame {
         FrameKind kind;
         Dialog* dialog;
-        QEventLoop* loop;          // Dialog frames
-        QPointer<QWidget> window;  // message box or file dialog
+        QEventLoop* loop = nullptr;                         // Dialog frames
+        QPointer<QWidget> window;                           // message box or file dialog
+        const MessageBoxRequest* messageBox = nullptr;      // MessageBox frames
+        const FileDialogRequest* fileDialog = nullptr;      // FileDialog frames
     };
 
     void AfterInput() override;
