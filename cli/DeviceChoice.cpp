@@ -2,8 +2,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include "link/ComPortList.h"
-
 namespace lanvane::cli {
 namespace {
 
@@ -11,12 +9,10 @@ bool IsPath(const std::string& value) {
     return value.find('/') != std::string::npos;
 }
 
-std::optional<std::string> UsbDevicePath(const std::string& displayName, CUsbDeviceList& usbDevices) {
-    usbDevices.Refresh();
-    for (std::size_t index = 0; index < usbDevices.Count(); ++index) {
-        const UsbDeviceEntry* entry = usbDevices.GetAt(index);
-        if (entry->productId == kPrinterProductId && entry->displayName == displayName) {
-            return entry->devicePath;
+std::optional<std::string> UsbDevicePath(const std::string& displayName, PrinterDeviceSource& devices) {
+    for (const UsbDeviceEntry& entry : devices.UsbDevices()) {
+        if (entry.productId == kPrinterProductId && entry.displayName == displayName) {
+            return entry.devicePath;
         }
     }
     return std::nullopt;
@@ -36,14 +32,15 @@ void AddDeviceOptions(CLI::App& command, DeviceOptions& options, bool withAddres
     device->require_option(1);
 }
 
-std::optional<DeviceTarget> ChooseDevice(const DeviceOptions& options, CUsbDeviceList& usbDevices) {
+std::optional<DeviceTarget> ChooseDevice(const DeviceOptions& options, PrinterDeviceSource& devices) {
     if (!options.serial.empty()) {
-        return DeviceTarget{IsPath(options.serial) ? options.serial : ComPortPath(options.serial), false};
+        return DeviceTarget{IsPath(options.serial) ? options.serial : devices.SerialPortPath(options.serial),
+                            false};
     }
     if (IsPath(options.usb)) {
         return DeviceTarget{options.usb, true};
     }
-    const auto path = UsbDevicePath(options.usb, usbDevices);
+    const auto path = UsbDevicePath(options.usb, devices);
     if (!path) {
         return std::nullopt;
     }

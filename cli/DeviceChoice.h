@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "link/UsbDeviceList.h"
+#include "link/PrinterDeviceSource.h"
 
 namespace CLI {
 class App;
@@ -34,9 +34,9 @@ struct DeviceTarget {
 };
 
 // The device --usb or --serial names. A value holding a '/' is a device path; any other
-// --usb value is the display name of a listed device of our product (the list is refreshed
-// here), any other --serial value a port name. Empty when the display name names no such
-// device: nothing is opened then, not even the last device of the list.
-std::optional<DeviceTarget> ChooseDevice(const DeviceOptions& options, CUsbDeviceList& usbDevices);
+// --usb value is the display name of a present device of our product, any other --serial
+// value a port name. Empty when the display name names no such device: nothing is opened
+// then, not even the last device of the list.
+std::optional<DeviceTarget> ChooseDevice(const DeviceOptions& options, PrinterDeviceSource& devices);
 
 }  // namespace lanvane::cli

@@ -7,8 +7,7 @@
 #include "cli/DeviceChoice.h"
 #include "cli/Reporter.h"
 #include "cli/TextTable.h"
-#include "link/ComPortList.h"
-#include "link/UsbDeviceList.h"
+#include "link/SystemDeviceSource.h"
 
 namespace lanvane::cli {
 namespace {
@@ -17,22 +16,12 @@ struct PortsOptions {
     bool json = false;
 };
 
-std::vector<UsbDeviceEntry> UsbDevices(const CliContext& context) {
-    CUsbDeviceList list(context.systemRoot, context.deviceRoot);
-    list.Refresh();
-    std::vector<UsbDeviceEntry> devices;
-    for (std::size_t index = 0; index < list.Count(); ++index) {
-        devices.push_back(*list.GetAt(index));
-    }
-    return devices;
-}
-
 bool IsOurProduct(const UsbDeviceEntry& device) {
     return device.productId == kPrinterProductId;
 }
 
 nlohmann::ordered_json PortsDocument(const std::vector<UsbDeviceEntry>& usb,
-                                     const std::vector<std::string>& serial) {
+                                     const std::vector<std::string>& serial, const PrinterDeviceSource& devices) {
     nlohmann::ordered_json usbList = nlohmann::ordered_json::array();
     for (const UsbDeviceEntry& device : usb) {
         usbList.push_back({{"displayName", device.displayName},
@@ -43,13 +32,13 @@ nlohmann::ordered_json PortsDocument(const std::vector<UsbDeviceEntry>& usb,
     }
     nlohmann::ordered_json serialList = nlohmann::ordered_json::array();
     for (const std::string& name : serial) {
-        serialList.push_back({{"name", name}, {"path", ComPortPath(name)}});
+        serialList.push_back({{"name", name}, {"path", devices.SerialPortPath(name)}});
     }
     return {{"usb", usbList}, {"serial", serialList}};
 }
 
 void WritePortsText(std::ostream& out, const std::vector<UsbDeviceEntry>& usb,
-                    const std::vector<std::string>& serial) {
+                    const std::vector<std::string>& serial, const PrinterDeviceSource& devices) {
     out << "USB devices:\n";
     std::vector<TextRow> usbRows{{"Name", "Path", "Vendor", "Product", "Use"}};
     for (const UsbDeviceEntry& device : usb) {
@@ -64,7 +53,7 @@ void WritePortsText(std::ostream& out, const std::vector<UsbDeviceEntry>& usb,
     out << "Serial ports:\n";
     std::vector<TextRow> serialRows{{"Name", "Path"}};
     for (const std::string& name : serial) {
-        serialRows.push_back({name, ComPortPath(name)});
+        serialRows.push_back({name, devices.SerialPortPath(name)});
     }
     if (serial.empty()) {
         out << "  none\n";
@@ -75,12 +64,13 @@ void WritePortsText(std::ostream& out, const std::vector<UsbDeviceEntry>& usb,
 
 ExitStatus RunPorts(const PortsOptions& options, CliContext& context) {
     Reporter reporter(context, options.json);
-    const std::vector<UsbDeviceEntry> usb = UsbDevices(context);
-    const std::vector<std::string> serial = ListComPorts(context.systemRoot);
+    SystemDeviceSource devices(context.systemRoot, context.deviceRoot);
+    const std::vector<UsbDeviceEntry> usb = devices.UsbDevices();
+    const std::vector<std::string> serial = devices.ComPortNames();
     if (reporter.Json()) {
-        reporter.Document(PortsDocument(usb, serial));
+        reporter.Document(PortsDocument(usb, serial, devices));
     } else {
-        WritePortsText(reporter.Out(), usb, serial);
+        WritePortsText(reporter.Out(), usb, serial, devices);
     }
     return ExitStatus::Done;
 }

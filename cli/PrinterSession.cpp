@@ -2,6 +2,7 @@
 
 #include <thread>
 
+#include "link/SystemDeviceSource.h"
 #include "resources/StringIds.h"
 
 namespace lanvane::cli {
@@ -12,8 +13,8 @@ PrinterSession::PrinterSession(const CliContext& context)
       buffers_(std::make_unique<ExchangeBuffers>()) {}
 
 ExitStatus PrinterSession::Connect(const DeviceOptions& options, Reporter& reporter) {
-    CUsbDeviceList usbDevices(context_.systemRoot, context_.deviceRoot);
-    const auto target = ChooseDevice(options, usbDevices);
+    SystemDeviceSource devices(context_.systemRoot, context_.deviceRoot);
+    const auto target = ChooseDevice(options, devices);
     if (!target) {
         return reporter.FailWith(ExitStatus::NoDevice, sid::kNoUsbDevice);
     }

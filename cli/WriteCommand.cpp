@@ -57,21 +57,21 @@ ExitStatus ApplyRecordRules(InterfaceConfig& config, Reporter& reporter) {
 }
 
 nlohmann::ordered_json WriteDocument(const InterfaceConfig& config,
-                                     const std::vector<rules::SummaryRow>& summary) {
+                                     const std::vector<rules::ConfigSummaryRow>& summary) {
     nlohmann::ordered_json rows = nlohmann::ordered_json::array();
-    for (const rules::SummaryRow& row : summary) {
-        rows.push_back({{"no", row.number}, {"name", row.name}, {"value", row.value}});
+    for (std::size_t index = 0; index < summary.size(); ++index) {
+        rows.push_back({{"no", index + 1}, {"name", summary[index].name}, {"value", summary[index].value}});
     }
     return {{"layout", config.version}, {"config", ConfigToJson(config)}, {"summary", rows}};
 }
 
-void WriteSummaryText(std::ostream& out, const std::vector<rules::SummaryRow>& summary,
+void WriteSummaryText(std::ostream& out, const std::vector<rules::ConfigSummaryRow>& summary,
                       const StringTable& strings) {
     std::vector<TextRow> rows{{std::string(strings.Text(sid::kColumnNo)),
                                std::string(strings.Text(sid::kColumnName)),
                                std::string(strings.Text(sid::kColumnValue))}};
-    for (const rules::SummaryRow& row : summary) {
-        rows.push_back({std::to_string(row.number), row.name, row.value});
+    for (std::size_t index = 0; index < summary.size(); ++index) {
+        rows.push_back({std::to_string(index + 1), summary[index].name, summary[index].value});
     }
     WriteColumns(out, rows);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -8,21 +9,21 @@
 
 namespace lanvane::rules {
 
-// One row of the configuration summary: its number (from 1), name and value as shown.
-struct SummaryRow {
-    int number = 0;
+constexpr std::size_t kConfigSummaryRowCount = 30;
+
+// One row of the summary of a written record: the setting's name and its value as text.
+struct ConfigSummaryRow {
     std::string name;
     std::string value;
 
-    bool operator==(const SummaryRow&) const = default;
+    bool operator==(const ConfigSummaryRow&) const = default;
 };
 
-constexpr int kSummaryRowCount = 30;
-
-// The 30 rows that show a record as it was written (texts cut to their field widths),
-// names and value names from `strings`. Keys and credentials show only where the record's authentication and cryptograph use
-// them; the Wi-Fi Direct rows stay empty for a version 1 record; a code that its table
-// does not name shows as its number.
-std::vector<SummaryRow> ConfigSummaryRows(const InterfaceConfig& config, const StringTable& strings);
+// The 30 rows that list a record, in the record's own layout (config.version): texts cut
+// at their first NUL and at the field width, numbers in decimal, addresses dotted, codes by
+// their names from `strings`. A code that its table does not name is shown as its number.
+// Keys are shown only where the authentication and cryptograph use them; the Wi-Fi Direct
+// rows stay empty for a version 1 record.
+std::vector<ConfigSummaryRow> ConfigSummaryRows(const InterfaceConfig& config, const StringTable& strings);
 
 }  // namespace lanvane::rules
