@@ -52,14 +52,6 @@ TEST(SimRecordLayout, Layout2InsertsTheWifiDirectFields) {
     EXPECT_EQ(Slice(bytes, 614, 2), Hex("0E 10"));
 }
 
-TEST(SimRecordLayout, RoundTripsBothLayouts) {
-    for (const int layout : {1, 2}) {
-        const PrinterRecord record = DefaultPrinterState(layout).record;
-        const Bytes bytes = SimRecordLayout::Encode(record);
-        EXPECT_EQ(SimRecordLayout::Decode(bytes.data(), layout), record) << "layout " << layout;
-    }
-}
-
 TEST(SimRecordLayout, FullWidthTextsHaveNoTerminatorAndLongTextsAreCut) {
     PrinterRecord record = DefaultPrinterState(1).record;
     record.ssid = std::string(32, 'S');
