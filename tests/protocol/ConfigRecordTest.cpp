@@ -207,22 +207,5 @@ TEST(DecodeConfigRecord, RefusesAFaultyFrameAndLeavesTheConfigAlone) {
     EXPECT_EQ(config, Distinctive(2));
 }
 
-// The frame ends after the gateway; nothing after it may come from beyond the frame.
-TEST(DecodeConfigRecord, FrameShorterThanTheRecordDecodesTheRestAsZeros) {
-    std::vector<std::uint8_t> shortRecord = Encode(Distinctive(1));
-    shortRecord.resize(79);
-    const std::vector<std::uint8_t> frame = TagFrame(tag::kIfCur, shortRecord);
-    InterfaceConfig config = Distinctive(2);
-    ASSERT_TRUE(DecodeConfigRecord(frame.data(), frame.size(), 1, config));
-    InterfaceConfig expected;
-    expected.printerName = std::string(64, 'N');
-    expected.networkMode = 2;
-    expected.dhcp = 1;
-    expected.ipAddress = 0xC0A80102;
-    expected.subnetMask = 0xFFFFFF00;
-    expected.gateway = 0x0A000001;
-    EXPECT_EQ(config, expected);
-}
-
 }  // namespace
 }  // namespace lanvane
