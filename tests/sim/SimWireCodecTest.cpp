@@ -39,12 +39,5 @@ TEST(SimWireCodec, CrcMatchesTheKnownValues) {
     EXPECT_EQ(CertificateCrc(nullptr, 0), 0u);
 }
 
-TEST(SimWireCodec, DecodesBothHighDigitFormsAndDropsAnOddDigit) {
-    const Bytes programForm = Text("-e/a,08");
-    const Bytes plainForm = Text("defac08");
-    EXPECT_EQ(DecodeHex(programForm.data(), programForm.size()), Hex("DE FA C0"));
-    EXPECT_EQ(DecodeHex(plainForm.data(), plainForm.size()), Hex("DE FA C0"));
-}
-
 }  // namespace
 }  // namespace lanvane::sim
