@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "protocol/BssOutcome.h"
+#include "protocol/BssTable.h"
+
+namespace lanvane {
+
+// Checks a BSS_RSP tag frame of `n` bytes and reads its records into `table`. The table is
+// left alone when the checksum fails and is cleared before anything else. Reads nothing
+// beyond the n bytes and fills at most the table's entries.
+BssOutcome ParseBssReply(const std::uint8_t* data, std::size_t n, BssTable& table);
+
+}  // namespace lanvane

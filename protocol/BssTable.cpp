@@ -1,0 +1,56 @@
+#include "protocol/BssTable.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string_view>
+
+namespace lanvane {
+namespace {
+
+constexpr std::array<std::string_view, 6> kSecurityNames = {"WEP64", "WEP128", "WPA",
+                                                           "WPA2",  "RSN1",   "RSN2"};
+
+std::string BssidText(const std::array<std::uint8_t, kBssidSize>& bssid) {
+    char text[3 * kBssidSize]{};
+    std::snprintf(text, sizeof text, "%02X-%02X-%02X-%02X-%02X-%02X", bssid[0], bssid[1],
+                  bssid[2], bssid[3], bssid[4], bssid[5]);
+    return text;
+}
+
+}  // namespace
+
+bool BssEntry::HasBssid() const {
+    return std::any_of(bssid.begin(), bssid.end(), [](std::uint8_t byte) { return byte != 0; });
+}
+
+std::string SecurityText(std::uint8_t security) {
+    std::string text;
+    for (std::size_t bit = 0; bit < kSecurityNames.size(); ++bit) {
+        if ((security >> bit) & 1U) {
+            if (!text.empty()) {
+                text += '/';
+            }
+            text += kSecurityNames[bit];
+        }
+    }
+    return text.empty() ? "No" : text;
+}
+
+BssRow BssRowTexts(const BssEntry& entry, std::size_t index) {
+    return {std::to_string(index + 1),
+            entry.ssid,
+            BssidText(entry.bssid),
+            entry.mode == 0 ? "Infrastructure" : "Ad hoc",
+            std::to_string(entry.rssi),
+            SecurityText(entry.security)};
+}
+
+std::vector<BssRow> FillBssList(const BssTable& table) {
+    std::vector<BssRow> rows;
+    for (std::size_t index = 0; index < table.size() && table[index].HasBssid(); ++index) {
+        rows.push_back(BssRowTexts(table[index], index));
+    }
+    return rows;
+}
+
+}  // namespace lanvane

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+
+#include "protocol/ByteChannel.h"
+#include "protocol/ExchangeBuffers.h"
+
+namespace lanvane {
+
+// Closes `length` bytes of tag and payload into a tag frame in the staging buffer and
+// wraps it as a link message in the message buffer. Returns the link message size, or 0
+// when the frame cannot be built or does not fit.
+std::size_t PrepareLinkMessage(ExchangeBuffers& buffers, const std::uint8_t* source,
+                               std::size_t length);
+
+struct ReceivedFrame {
+    std::size_t messageSize = 0;  // bytes of the reply link message
+    std::size_t frameSize = 0;    // bytes of the tag frame decoded into the reply buffer
+};
+
+// Reads one reply link message into the cleared message buffer and decodes its tag frame
+// into the cleared reply buffer. Empty when nothing arrived.
+std::optional<ReceivedFrame> ReceiveTagFrame(ByteChannel& channel, ExchangeBuffers& buffers);
+
+}  // namespace lanvane

@@ -1,0 +1,108 @@
+#include "protocol/PrinterConfigReader.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <iterator>
+
+#include "protocol/AttentionHandshake.h"
+#include "protocol/LinkMessageTransfer.h"
+#include "protocol/TagBytes.h"
+
+namespace lanvane {
+namespace {
+
+constexpr std::chrono::milliseconds kIdentificationPause{200};
+
+// The reply is one leading byte and the maker name up to a NUL, all within the buffer.
+std::string MakerNameIn(const std::uint8_t (&reply)[kIdentificationBufferSize]) {
+    const auto* first = std::begin(reply) + 1;
+    const auto* last = std::find(first, std::end(reply), std::uint8_t{0});
+    return std::string(first, last);
+}
+
+std::string ReadMakerName(ByteChannel& channel, const Sleeper& pause) {
+    std::uint8_t reply[kIdentificationBufferSize]{};
+    channel.Write(kIdentificationRequest, sizeof kIdentificationRequest);
+    if (pause) {
+        pause(kIdentificationPause);
+    }
+    std::size_t count = 0;
+    if (!channel.Read(reply, sizeof reply, count)) {
+        channel.Read(reply, sizeof reply, count);
+    }
+    return MakerNameIn(reply);
+}
+
+// Sends a request that is a bare tag and receives the printer's answer.
+std::optional<ReceivedFrame> Request(ByteChannel& channel, ExchangeBuffers& buffers,
+                                     std::string_view requestTag, ReadOutcome& failure) {
+    const auto size = PrepareLinkMessage(buffers, TagBytes(requestTag), requestTag.size());
+    if (size == 0) {
+        failure = ReadOutcome::FrameBuildFailed;
+        return std::nullopt;
+    }
+    channel.Write(buffers.message, size);
+    auto received = ReceiveTagFrame(channel, buffers);
+    if (!received) {
+        failure = ReadOutcome::NoReply;
+    }
+    return received;
+}
+
+bool Attention(ByteChannel& channel, ExchangeBuffers& buffers) {
+    std::fill(std::begin(buffers.reply), std::end(buffers.reply), std::uint8_t{0});
+    return ExchangeAttention(channel, buffers.reply, sizeof buffers.reply);
+}
+
+ReadOutcome ReadIdentification(ByteChannel& channel, ExchangeBuffers& buffers,
+                               IdentificationData& identification) {
+    if (!Attention(channel, buffers)) {
+        return ReadOutcome::AttentionRefused;
+    }
+    ReadOutcome failure = ReadOutcome::NoReply;
+    const auto received = Request(channel, buffers, tag::kSysReq, failure);
+    if (!received) {
+        return failure;
+    }
+    if (!CheckSystemResponse(buffers.reply, received->frameSize, identification)) {
+        return ReadOutcome::SystemResponseRefused;
+    }
+    return ReadOutcome::Ok;
+}
+
+ReadOutcome ReadRecord(ByteChannel& channel, ExchangeBuffers& buffers, InterfaceConfig& config) {
+    if (!Attention(channel, buffers)) {
+        return ReadOutcome::AttentionRefused;
+    }
+    ReadOutcome failure = ReadOutcome::NoReply;
+    const auto received = Request(channel, buffers, tag::kIfGet, failure);
+    if (!received) {
+        return failure;
+    }
+    const int version = RecordVersionForReply(received->messageSize);
+    if (!DecodeConfigRecord(buffers.reply, received->frameSize, version, config)) {
+        return ReadOutcome::RecordRefused;
+    }
+    config.version = version;
+    return ReadOutcome::Ok;
+}
+
+}  // namespace
+
+ConfigReadResult ReadPrinterConfig(ByteChannel& channel, ExchangeBuffers& buffers,
+                                   const Sleeper& pause) {
+    ConfigReadResult result;
+    result.makerName = ReadMakerName(channel, pause);
+    if (result.makerName != kMakerName) {
+        result.outcome = ReadOutcome::MakerNameMismatch;
+        return result;
+    }
+    result.outcome = ReadIdentification(channel, buffers, result.identification);
+    if (result.outcome == ReadOutcome::Ok) {
+        result.outcome = ReadRecord(channel, buffers, result.config);
+    }
+    return result;
+}
+
+}  // namespace lanvane

@@ -1,0 +1,93 @@
+#include "sim/main/SimOptions.h"
+
+#include <CLI/CLI.hpp>
+
+#include <map>
+#include <vector>
+
+namespace lanvane::sim {
+namespace {
+
+using FaultSwitch = bool FaultPlan::*;
+
+const std::map<std::string, FaultSwitch> kFaultSwitches = {
+    {"no-answer", &FaultPlan::noAnswer},        {"wrong-maker", &FaultPlan::wrongMakerName},
+    {"bad-checksum", &FaultPlan::badChecksum},  {"wrong-tag", &FaultPlan::wrongTag},
+    {"split", &FaultPlan::splitReply},          {"upper-hex", &FaultPlan::upperCaseHex},
+    {"tcp-split", &FaultPlan::splitStreamReply}, {"tcp-close", &FaultPlan::closeStreamWithoutAnswer},
+};
+
+std::vector<std::string> Keys(const std::map<std::string, FaultSwitch>& switches) {
+    std::vector<std::string> keys;
+    for (const auto& [key, member] : switches) {
+        keys.push_back(key);
+    }
+    return keys;
+}
+
+std::string StepNames() {
+    std::string names;
+    for (auto kind : {RequestKind::Identification, RequestKind::Attention, RequestKind::SystemRequest,
+                      RequestKind::ConfigGet, RequestKind::ConfigSet, RequestKind::BssRequest,
+                      RequestKind::CertificateAnnouncement, RequestKind::CertificateChunk}) {
+        names += names.empty() ? "" : ", ";
+        names += RequestKindName(kind);
+    }
+    return names;
+}
+
+}  // namespace
+
+std::optional<int> ParseSimOptions(int argc, char** argv, SimOptions& options) {
+    CLI::App app{"Simulated printer: answers the printer channel on a pseudo-terminal and the "
+                 "BSS survey on TCP, until SIGINT or SIGTERM."};
+    app.name("lanvane-printer-sim");
+    std::vector<std::string> faults;
+    std::string silentStep;
+    int slowMs = 0;
+    int splitGapMs = static_cast<int>(options.faults.splitGap.count());
+    int disconnectAfter = 0;
+    bool noBss = false;
+
+    app.add_option("--layout", options.layout, "record layout: 1 (603 bytes) or 2 (616 bytes)")
+        ->check(CLI::IsMember({1, 2}));
+    app.add_option("--maker", options.makerName, "maker name in the identification reply");
+    app.add_option("--link", options.linkPath, "place a symbolic link to the pseudo-terminal here");
+    app.add_option("--bss-port", options.bssPort, "TCP survey port (0: any free port)");
+    app.add_option("--bss-address", options.bssAddress, "address the TCP survey port listens on");
+    app.add_flag("--no-bss", noBss, "do not serve the TCP survey port");
+    app.add_option("--fault", faults, "inject a fault (repeatable)")->check(CLI::IsMember(Keys(kFaultSwitches)));
+    app.add_option("--no-answer-to", silentStep, "stay silent to one kind of request: " + StepNames())
+        ->check([](const std::string& name) {
+            return RequestKindFromName(name) ? std::string() : "unknown request kind " + name;
+        });
+    app.add_option("--slow", slowMs, "wait this many milliseconds before each reply")->check(CLI::NonNegativeNumber);
+    app.add_option("--split-gap", splitGapMs, "milliseconds between the halves of a split reply")
+        ->check(CLI::NonNegativeNumber);
+    app.add_option("--refuse-strt", options.faults.refuseStart, "answer this many certificate announcements with BUSY")
+        ->check(CLI::NonNegativeNumber);
+    app.add_option("--refuse-chunk", options.faults.refuseChunk, "refuse this many certificate chunks")
+        ->check(CLI::NonNegativeNumber);
+    app.add_option("--disconnect-after", disconnectAfter, "hang up the channel after this many messages")
+        ->check(CLI::PositiveNumber);
+    app.add_option("--dump-on-exit", options.dumpPath, "write the printer's state as JSON here on exit");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        return app.exit(error);
+    }
+    for (const std::string& fault : faults) {
+        options.faults.*kFaultSwitches.at(fault) = true;
+    }
+    options.faults.noAnswerTo = RequestKindFromName(silentStep);
+    options.faults.replyDelay = std::chrono::milliseconds(slowMs);
+    options.faults.splitGap = std::chrono::milliseconds(splitGapMs);
+    if (disconnectAfter > 0) {
+        options.faults.disconnectAfter = disconnectAfter;
+    }
+    options.serveBss = !noBss;
+    return std::nullopt;
+}
+
+}  // namespace lanvane::sim

@@ -1,0 +1,68 @@
+#include <csignal>
+#include <iostream>
+
+#include "sim/SimulatedPrinter.h"
+#include "sim/main/SimOptions.h"
+#include "sim/main/StateDump.h"
+#include "sim/posix/BssTcpServer.h"
+#include "sim/posix/PtyPrinterServer.h"
+
+namespace {
+
+sigset_t StopSignals() {
+    sigset_t signals;
+    sigemptyset(&signals);
+    sigaddset(&signals, SIGINT);
+    sigaddset(&signals, SIGTERM);
+    return signals;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace lanvane::sim;
+    SimOptions options;
+    if (const auto exitCode = ParseSimOptions(argc, argv, options)) {
+        return *exitCode;
+    }
+    PrinterState state = DefaultPrinterState(options.layout);
+    if (!options.makerName.empty()) {
+        state.makerName = options.makerName;
+    }
+    SimulatedPrinter printer(std::move(state), options.faults);
+
+    // Blocked before the server threads start, so that only sigwait below sees them.
+    const sigset_t signals = StopSignals();
+    pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+
+    PtyPrinterServer channel(printer);
+    if (!channel.Start(options.linkPath)) {
+        std::cerr << "lanvane-printer-sim: cannot open a pseudo-terminal"
+                  << (options.linkPath.empty() ? "" : " or place the link " + options.linkPath) << '\n';
+        return 1;
+    }
+    BssTcpServer survey(printer, options.bssAddress, options.bssPort);
+    if (options.serveBss && !survey.Start()) {
+        std::cerr << "lanvane-printer-sim: cannot listen on " << options.bssAddress << ':'
+                  << options.bssPort << '\n';
+        return 1;
+    }
+    std::cout << "channel: " << channel.DevicePath() << '\n';
+    if (!channel.LinkPath().empty()) {
+        std::cout << "link: " << channel.LinkPath() << '\n';
+    }
+    if (options.serveBss) {
+        std::cout << "bss: " << survey.Address() << ':' << survey.Port() << '\n';
+    }
+    std::cout << std::flush;
+
+    int received = 0;
+    sigwait(&signals, &received);
+    channel.Stop();
+    survey.Stop();
+    if (!options.dumpPath.empty() && !WriteStateDump(options.dumpPath, printer.State(), printer.History())) {
+        std::cerr << "lanvane-printer-sim: cannot write " << options.dumpPath << '\n';
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,102 @@
+#include "sim/posix/BssTcpServer.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "PosixTestIo.h"
+#include "WireText.h"
+
+namespace lanvane::sim {
+namespace {
+
+using namespace test;
+using std::chrono::milliseconds;
+
+constexpr milliseconds kReplyLimit{1000};
+const Bytes kHomeReply = Hex("5f5f5b495f465d5f5f5b4253535f5253505d 0004486f6d65 0106001122334455 00ffc40c 0e6f");
+
+int ConnectTo(std::uint16_t port) {
+    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in peer{};
+    peer.sin_family = AF_INET;
+    peer.sin_port = htons(port);
+    peer.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (connect(fd, reinterpret_cast<const sockaddr*>(&peer), sizeof(peer)) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+PrinterState HomeOnly() {
+    PrinterState state = DefaultPrinterState();
+    state.networks = {{"Home", {0x00, 0x11, 0x22, 0x33, 0x44, 0x55}, 0, -60, 0x0C}};
+    return state;
+}
+
+TEST(BssTcpServer, AnswersTheSurveyRequestWithARawFrame) {
+    SimulatedPrinter printer(HomeOnly());
+    BssTcpServer server(printer, "127.0.0.1", 0);
+    ASSERT_TRUE(server.Start());
+    ASSERT_NE(server.Port(), 0);
+    for (int survey = 0; survey < 2; ++survey) {
+        const int link = ConnectTo(server.Port());
+        ASSERT_GE(link, 0);
+        ASSERT_TRUE(WriteWhole(link, kBssReqFrame));
+        EXPECT_EQ(ReadFor(link, kHomeReply.size(), kReplyLimit), kHomeReply);
+        close(link);
+    }
+}
+
+TEST(BssTcpServer, SendsASplitReplyInTwoPieces) {
+    FaultPlan faults;
+    faults.splitStreamReply = true;
+    faults.splitGap = milliseconds(150);
+    SimulatedPrinter printer(HomeOnly(), faults);
+    BssTcpServer server(printer, "127.0.0.1", 0);
+    ASSERT_TRUE(server.Start());
+    const int link = ConnectTo(server.Port());
+    ASSERT_TRUE(WriteWhole(link, kBssReqFrame));
+    EXPECT_EQ(ReadFor(link, kHomeReply.size(), milliseconds(100)).size(), kHomeReply.size() / 2);
+    EXPECT_EQ(ReadFor(link, kHomeReply.size() / 2, kReplyLimit).size(), kHomeReply.size() / 2);
+    close(link);
+}
+
+TEST(BssTcpServer, HangsUpWithoutAnswerWhenPlanned) {
+    FaultPlan faults;
+    faults.closeStreamWithoutAnswer = true;
+    SimulatedPrinter printer(HomeOnly(), faults);
+    BssTcpServer server(printer, "127.0.0.1", 0);
+    ASSERT_TRUE(server.Start());
+    const int link = ConnectTo(server.Port());
+    ASSERT_TRUE(WriteWhole(link, kBssReqFrame));
+    std::uint8_t byte = 0;
+    EXPECT_EQ(recv(link, &byte, 1, 0), 0);
+    close(link);
+}
+
+TEST(BssTcpServer, StopsPromptlyWithAClientConnected) {
+    SimulatedPrinter printer;
+    BssTcpServer server(printer, "127.0.0.1", 0);
+    ASSERT_TRUE(server.Start());
+    const int link = ConnectTo(server.Port());
+    ASSERT_GE(link, 0);
+    const auto started = std::chrono::steady_clock::now();
+    server.Stop();
+    EXPECT_LT(std::chrono::steady_clock::now() - started, milliseconds(500));
+    EXPECT_LT(ConnectTo(server.Port()), 0);
+    close(link);
+}
+
+TEST(BssTcpServer, RefusesAnAddressItCannotRead) {
+    SimulatedPrinter printer;
+    BssTcpServer server(printer, "localhost", 0);
+    EXPECT_FALSE(server.Start());
+}
+
+}  // namespace
+}  // namespace lanvane::sim

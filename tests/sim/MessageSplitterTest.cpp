@@ -1,0 +1,75 @@
+#include "sim/MessageSplitter.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "WireText.h"
+
+namespace lanvane::sim {
+namespace {
+
+using namespace test;
+
+std::vector<PrinterMessage> Drain(MessageSplitter& splitter) {
+    std::vector<PrinterMessage> messages;
+    while (auto message = splitter.Next()) {
+        messages.push_back(*message);
+    }
+    return messages;
+}
+
+const Bytes kStream = Joined({kIdentify, kAttention, kSysReq, Hex("1F 57 43 81 1D 1F 03"), kIfGet});
+
+void ExpectTheStreamsMessages(const std::vector<PrinterMessage>& messages) {
+    ASSERT_EQ(messages.size(), 5u);
+    EXPECT_EQ(messages[0].kind, MessageKind::Identification);
+    EXPECT_EQ(messages[1].kind, MessageKind::Attention);
+    EXPECT_EQ(messages[1].bytes, kAttention);
+    EXPECT_EQ(messages[2].kind, MessageKind::Link);
+    EXPECT_EQ(messages[2].bytes, kSysReq);
+    EXPECT_EQ(messages[3].kind, MessageKind::Attention);
+    EXPECT_EQ(messages[4].bytes, kIfGet);
+}
+
+TEST(MessageSplitter, SplitsAStreamFedAtOnce) {
+    MessageSplitter splitter;
+    splitter.Feed(kStream.data(), kStream.size());
+    ExpectTheStreamsMessages(Drain(splitter));
+    EXPECT_EQ(splitter.PendingBytes(), 0u);
+}
+
+TEST(MessageSplitter, SplitsAStreamFedByteByByte) {
+    MessageSplitter splitter;
+    std::vector<PrinterMessage> messages;
+    for (const std::uint8_t byte : kStream) {
+        splitter.Feed(&byte, 1);
+        for (PrinterMessage& message : Drain(splitter)) {
+            messages.push_back(message);
+        }
+    }
+    ExpectTheStreamsMessages(messages);
+}
+
+TEST(MessageSplitter, DropsBytesThatStartNoMessage) {
+    MessageSplitter splitter;
+    const Bytes noisy = Joined({Hex("00 1F 57 41 1D 49"), kIdentify, Hex("42 03")});
+    splitter.Feed(noisy.data(), noisy.size());
+    const auto messages = Drain(splitter);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].kind, MessageKind::Identification);
+    EXPECT_EQ(splitter.PendingBytes(), 0u);
+}
+
+TEST(MessageSplitter, GivesUpAnUnterminatedMessage) {
+    MessageSplitter splitter;
+    const Bytes endless = Joined({Hex("1F 57 43"), Bytes(MessageSplitter::kLongestMessage, '0')});
+    splitter.Feed(endless.data(), endless.size());
+    EXPECT_FALSE(splitter.Next().has_value());
+    EXPECT_EQ(splitter.PendingBytes(), 0u);
+    splitter.Feed(kIdentify.data(), kIdentify.size());
+    EXPECT_TRUE(splitter.Next().has_value());
+}
+
+}  // namespace
+}  // namespace lanvane::sim

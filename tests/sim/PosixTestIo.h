@@ -1,0 +1,54 @@
+#pragma once
+
+#include <poll.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+
+#include "sim/Bytes.h"
+
+namespace lanvane::sim::test {
+
+// A fresh directory under /tmp, removed with everything in it.
+class TempDir {
+public:
+    TempDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "lanvane-sim-XXXXXX").string();
+        path_ = mkdtemp(pattern.data());
+    }
+    ~TempDir() { std::filesystem::remove_all(path_); }
+    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Reads until `wanted` bytes came, the peer hung up or `limit` passed.
+inline Bytes ReadFor(int fd, std::size_t wanted, std::chrono::milliseconds limit) {
+    Bytes received;
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    while (received.size() < wanted) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        pollfd waited{fd, POLLIN, 0};
+        if (left.count() <= 0 || poll(&waited, 1, static_cast<int>(left.count())) <= 0) {
+            break;
+        }
+        std::uint8_t buffer[4096];
+        const ssize_t count = read(fd, buffer, sizeof(buffer));
+        if (count <= 0) {
+            break;
+        }
+        received.insert(received.end(), buffer, buffer + count);
+    }
+    return received;
+}
+
+inline bool WriteWhole(int fd, const Bytes& bytes) {
+    return write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+}
+
+}  // namespace lanvane::sim::test

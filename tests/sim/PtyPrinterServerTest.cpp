@@ -1,0 +1,120 @@
+#include "sim/posix/PtyPrinterServer.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "PosixTestIo.h"
+#include "WireText.h"
+
+namespace lanvane::sim {
+namespace {
+
+using namespace test;
+using std::chrono::milliseconds;
+using Clock = std::chrono::steady_clock;
+
+constexpr milliseconds kReplyLimit{1000};
+
+int OpenRaw(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    termios settings{};
+    if (fd >= 0 && tcgetattr(fd, &settings) == 0) {
+        cfmakeraw(&settings);
+        tcsetattr(fd, TCSANOW, &settings);
+    }
+    return fd;
+}
+
+TEST(PtyPrinterServer, AnswersThroughTheLinkedPseudoTerminal) {
+    TempDir dir;
+    SimulatedPrinter printer(DefaultPrinterState(2));
+    PtyPrinterServer server(printer);
+    ASSERT_TRUE(server.Start(dir / "printer"));
+    EXPECT_EQ(std::filesystem::read_symlink(dir / "printer").string(), server.DevicePath());
+
+    const int port = OpenRaw(dir / "printer");
+    ASSERT_GE(port, 0);
+    ASSERT_TRUE(WriteWhole(port, kIdentify));
+    EXPECT_EQ(ReadFor(port, 27, kReplyLimit), Joined({Hex("5F"), Text("Vantrole Systemtechnik AG"), Hex("00")}));
+    ASSERT_TRUE(WriteWhole(port, Joined({kAttention, kIfGet})));
+    const Bytes replies = ReadFor(port, 7 + 1276, kReplyLimit);
+    ASSERT_EQ(replies.size(), 7u + 1276u);
+    EXPECT_EQ(Bytes(replies.begin(), replies.begin() + 7), kAttentionReply);
+    close(port);
+
+    // The device stays usable after a client closed it.
+    const int again = OpenRaw(dir / "printer");
+    ASSERT_TRUE(WriteWhole(again, kAttention));
+    EXPECT_EQ(ReadFor(again, 7, kReplyLimit), kAttentionReply);
+    close(again);
+    server.Stop();
+    EXPECT_FALSE(std::filesystem::is_symlink(dir / "printer"));
+}
+
+TEST(PtyPrinterServer, WritesASplitReplyInTwoBurstsApart) {
+    FaultPlan faults;
+    faults.splitReply = true;
+    faults.splitGap = milliseconds(150);
+    SimulatedPrinter printer(DefaultPrinterState(), faults);
+    PtyPrinterServer server(printer);
+    ASSERT_TRUE(server.Start());
+    const int port = OpenRaw(server.DevicePath());
+    ASSERT_TRUE(WriteWhole(port, kAttention));
+    const Bytes first = ReadFor(port, 7, milliseconds(100));
+    EXPECT_EQ(first, Hex("1F 57 4D"));
+    EXPECT_EQ(ReadFor(port, 4, kReplyLimit), Hex("7F 1D 1F 03"));
+    close(port);
+}
+
+TEST(PtyPrinterServer, StopsPromptlyWhileWaitingToReply) {
+    TempDir dir;
+    FaultPlan faults;
+    faults.replyDelay = milliseconds(5000);
+    SimulatedPrinter printer(DefaultPrinterState(), faults);
+    PtyPrinterServer server(printer);
+    ASSERT_TRUE(server.Start(dir / "printer"));
+    const int port = OpenRaw(server.DevicePath());
+    ASSERT_TRUE(WriteWhole(port, kAttention));
+    EXPECT_TRUE(ReadFor(port, 1, milliseconds(100)).empty());
+    const auto started = Clock::now();
+    server.Stop();
+    EXPECT_LT(Clock::now() - started, milliseconds(500));
+    EXPECT_FALSE(server.Serving());
+    EXPECT_FALSE(std::filesystem::exists(dir / "printer"));
+    close(port);
+}
+
+TEST(PtyPrinterServer, HangsUpAfterThePlannedNumberOfMessages) {
+    FaultPlan faults;
+    faults.disconnectAfter = 1;
+    SimulatedPrinter printer(DefaultPrinterState(), faults);
+    PtyPrinterServer server(printer);
+    ASSERT_TRUE(server.Start());
+    const int port = OpenRaw(server.DevicePath());
+    ASSERT_TRUE(WriteWhole(port, kAttention));
+    EXPECT_EQ(ReadFor(port, 7, kReplyLimit), kAttentionReply);
+    EXPECT_TRUE(ReadFor(port, 1, milliseconds(300)).empty());
+    std::uint8_t byte = 0;
+    EXPECT_LE(read(port, &byte, 1), 0);
+    EXPECT_FALSE(server.Serving());
+    close(port);
+}
+
+TEST(PtyPrinterServer, LeavesAnOrdinaryFileAtTheLinkPathAlone) {
+    TempDir dir;
+    std::ofstream(dir / "printer") << "keep";
+    SimulatedPrinter printer;
+    PtyPrinterServer server(printer);
+    EXPECT_FALSE(server.Start(dir / "printer"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir / "printer"));
+}
+
+}  // namespace
+}  // namespace lanvane::sim

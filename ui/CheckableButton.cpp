@@ -1,0 +1,13 @@
+#include "ui/CheckableButton.h"
+
+namespace lanvane {
+
+void CheckableButton::SetCheck(bool checked) {
+    if (checked == checked_) {
+        return;
+    }
+    checked_ = checked;
+    Changed(ModelChange::Checked);
+}
+
+}  // namespace lanvane

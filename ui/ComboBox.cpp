@@ -1,0 +1,149 @@
+#include "ui/ComboBox.h"
+
+#include <cstddef>
+#include <iterator>
+
+namespace lanvane {
+
+ComboBox::ComboBox(ControlHost& host, const ControlTemplate& source)
+    : Control(host, source), textLimit_(source.textLimit) {
+    StoreText({});
+}
+
+int ComboBox::AddString(std::string_view text) {
+    items_.emplace_back(text);
+    Changed(ModelChange::Items);
+    return GetCount() - 1;
+}
+
+int ComboBox::InsertString(int index, std::string_view text) {
+    if (index < 0 || index > GetCount()) {
+        return kNone;
+    }
+    items_.emplace(std::next(items_.begin(), index), text);
+    if (selection_ >= index) {
+        ++selection_;
+    }
+    Changed(ModelChange::Items);
+    return index;
+}
+
+bool ComboBox::DeleteString(int index) {
+    if (!Contains(index)) {
+        return false;
+    }
+    items_.erase(std::next(items_.begin(), index));
+    Changed(ModelChange::Items);
+    if (selection_ == index) {
+        Select(kNone);
+    } else if (selection_ > index) {
+        --selection_;
+    }
+    return true;
+}
+
+void ComboBox::ResetContent() {
+    items_.clear();
+    selection_ = kNone;
+    Changed(ModelChange::Items);
+    Changed(ModelChange::Selection);
+    StoreText({});
+}
+
+std::string ComboBox::GetItemText(int index) const {
+    return Contains(index) ? items_[static_cast<std::size_t>(index)] : std::string();
+}
+
+int ComboBox::FindStringExact(std::string_view text) const {
+    for (int index = 0; index < GetCount(); ++index) {
+        if (items_[static_cast<std::size_t>(index)] == text) {
+            return index;
+        }
+    }
+    return kNone;
+}
+
+void ComboBox::Select(int index) {
+    selection_ = Contains(index) ? index : kNone;
+    Changed(ModelChange::Selection);
+    if (selection_ != kNone || !HasEditField()) {
+        StoreText(GetItemText(selection_));
+    }
+}
+
+int ComboBox::SetCurSel(int index) {
+    Select(index);
+    return selection_;
+}
+
+void ComboBox::SetText(std::string_view text) {
+    if (HasEditField()) {
+        StoreText(std::string(text));
+    } else {
+        Select(FindStringExact(text));
+    }
+}
+
+bool ComboBox::UserChoose(int index) {
+    if (!Contains(index) || !UserFocus()) {
+        return false;
+    }
+    Select(index);
+    Raise(Notification::SelectionChanged);
+    Raise(Notification::SelectionConfirmed);
+    return true;
+}
+
+void ComboBox::EditByUser(std::string text) {
+    StoreText(std::move(text));
+    if (selection_ != kNone) {
+        selection_ = kNone;
+        Changed(ModelChange::Selection);
+    }
+    Raise(Notification::TextChanged);
+}
+
+bool ComboBox::UserTypeCharacter(char character) {
+    const bool full = textLimit_ > 0 && Text().size() >= static_cast<std::size_t>(textLimit_);
+    if (!AcceptsTyping() || !UserFocus() || full) {
+        return false;
+    }
+    EditByUser(Text() + character);
+    return true;
+}
+
+int ComboBox::UserType(std::string_view text) {
+    int taken = 0;
+    for (char character : text) {
+        if (UserTypeCharacter(character)) {
+            ++taken;
+        }
+    }
+    return taken;
+}
+
+bool ComboBox::UserErase() {
+    if (!AcceptsTyping() || !UserFocus() || Text().empty()) {
+        return false;
+    }
+    EditByUser({});
+    return true;
+}
+
+bool ComboBox::UserReplaceText(std::string_view text) {
+    std::string limited(text);
+    if (textLimit_ > 0 && limited.size() > static_cast<std::size_t>(textLimit_)) {
+        limited.resize(static_cast<std::size_t>(textLimit_));
+    }
+    if (!AcceptsTyping() || !UserFocus() || limited == Text()) {
+        return false;
+    }
+    EditByUser(std::move(limited));
+    return true;
+}
+
+void ComboBox::FocusChanged(bool gained) {
+    Raise(gained ? Notification::FocusGained : Notification::FocusLost);
+}
+
+}  // namespace lanvane

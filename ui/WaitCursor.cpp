@@ -1,0 +1,13 @@
+#include "ui/WaitCursor.h"
+
+namespace lanvane {
+
+WaitCursor::WaitCursor(UiBackend& ui) : ui_(ui) {
+    ui_.BeginWaitCursor();
+}
+
+WaitCursor::~WaitCursor() {
+    ui_.EndWaitCursor();
+}
+
+}  // namespace lanvane

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <vector>
+
+namespace lanvane {
+
+class Dialog;
+
+// The sockets dialogs watch for data to read, checked with poll().
+class SocketWatch {
+public:
+    struct Entry {
+        Dialog* dialog;
+        int fd;
+        int token;
+    };
+
+    void Watch(Dialog& dialog, int fd, int token);
+    void Unwatch(Dialog& dialog, int token);
+    void Forget(const Dialog& dialog);
+    bool Empty() const { return entries_.empty(); }
+    // One readable socket (also at end of stream or on error), waiting at most timeoutMs.
+    // Sockets take turns, so one that stays readable cannot starve the others.
+    std::optional<Entry> PollReadable(int timeoutMs);
+
+private:
+    std::vector<Entry> entries_;
+    std::size_t nextTurn_ = 0;
+};
+
+}  // namespace lanvane
