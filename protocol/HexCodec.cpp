@@ -24,8 +24,8 @@ char HexDigit(std::uint8_t value) {
     return static_cast<char>('a' + (signedValue - 10));
 }
 
-// No upper-case branch: "A".."F" give values with stray high bits, as the printer side
-// has always decoded them.
+// Lower-case digits only: "A".."F" fall under the same subtraction and come out with
+// stray high bits, which the decoder keeps for compatibility.
 std::uint8_t HexValue(std::uint8_t character) {
     if (character > '9') {
         return static_cast<std::uint8_t>(character - 0x57);

@@ -50,7 +50,8 @@ TEST(BuildTagFrame, OddLengthIsPaddedWithOneZeroByteBeforeTheChecksum) {
     ASSERT_EQ(frame.size(), 624u);
     EXPECT_EQ(frame[620], 0xA5);
     EXPECT_EQ(frame[621], 0x00);
-    EXPECT_EQ(Checksum16(frame.data(), 622), static_cast<std::uint16_t>(frame[622] << 8 | frame[623]));
+    const auto stored = static_cast<std::uint16_t>(frame[622] << 8 | frame[623]);
+    EXPECT_EQ(Checksum16(frame.data(), 622), stored);
     EXPECT_EQ(Checksum16(frame.data(), frame.size()), 0);
 }
 

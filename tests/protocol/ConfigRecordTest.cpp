@@ -189,7 +189,8 @@ protected:
 TEST_F(DecodeConfigRecordTest, RefusesAFaultyFrameAndLeavesTheConfigAlone) {
     std::vector<std::uint8_t> badChecksum = FrameOf(1);
     badChecksum[200] ^= 0x10;
-    const std::vector<std::uint8_t> wrongTag = TagFrame(tag::kIfSuc, std::vector<std::uint8_t>(603));
+    const std::vector<std::uint8_t> wrongTag =
+        TagFrame(tag::kIfSuc, std::vector<std::uint8_t>(603));
     const std::vector<std::uint8_t> good = FrameOf(1);
 
     InterfaceConfig config = untouched;

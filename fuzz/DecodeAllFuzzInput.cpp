@@ -1,0 +1,93 @@
+#include "fuzz/DecodeAllFuzzInput.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "protocol/Framing.h"
+#include "protocol/InterfaceConfig.h"
+
+namespace lanvane {
+namespace {
+
+bool RecordSurvivesReencoding(const InterfaceConfig& config) {
+    std::array<std::uint8_t, kRecordSizeV2> record{};
+    EncodeConfigRecord(config, record.data());
+    return DecodeRecordBytes(record.data(), config.version) == config;
+}
+
+bool IsCleared(const IdentificationData& data) {
+    return data.firmwareVersion.empty() && data.updateDate.empty() &&
+           std::all_of(data.mac.begin(), data.mac.end(), [](std::uint8_t b) { return b == 0; });
+}
+
+// Every decoder takes the frame at its exact size, so a read past its end is caught.
+bool DecodeFrame(const std::vector<std::uint8_t>& frame) {
+    for (int version : {1, 2}) {
+        InterfaceConfig config;
+        if (DecodeConfigRecord(frame.data(), frame.size(), version, config) &&
+            (config.version != version || !RecordSurvivesReencoding(config))) {
+            return false;
+        }
+    }
+    IdentificationData identification{"stale", "stale", {1, 2, 3, 4, 5, 6}};
+    if (!CheckSystemResponse(frame.data(), frame.size(), identification) &&
+        !IsCleared(identification)) {
+        return false;
+    }
+    IsFrameWithTag(frame.data(), frame.size(), tag::kIfSuc);
+    IsAttentionReply(frame.data(), frame.size());
+    return true;
+}
+
+bool DecodeBareRecord(const std::uint8_t* data, std::size_t size) {
+    std::array<std::uint8_t, kRecordSizeV2> record{};
+    std::copy_n(data, std::min(size, record.size()), record.begin());
+    return RecordSurvivesReencoding(DecodeRecordBytes(record.data(), 1)) &&
+           RecordSurvivesReencoding(DecodeRecordBytes(record.data(), 2));
+}
+
+bool LinkMessageRoundTrips(const std::vector<std::uint8_t>& frame) {
+    std::uint8_t message[kMessageBufferSize];
+    const std::size_t size = BuildLinkMessage(frame.data(), frame.size(), message);
+    if (size == 0) {
+        return frame.size() > (kMessageBufferSize - 4) / 2;
+    }
+    std::vector<std::uint8_t> again(frame.size());
+    return DecodeLinkMessage(message, size, again.data(), again.size()) == frame.size() &&
+           again == frame;
+}
+
+bool TagFrameChecksToZero(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::uint8_t> frame(size + 3);
+    const int length = BuildTagFrame(frame.data(), data, size);
+    return length > 0 && Checksum16(frame.data(), static_cast<std::size_t>(length)) == 0;
+}
+
+std::vector<std::uint8_t> DecodeInto(const std::uint8_t* data, std::size_t size,
+                                     std::size_t capacity) {
+    std::vector<std::uint8_t> frame(capacity);
+    frame.resize(DecodeLinkMessage(data, size, frame.data(), frame.size()));
+    return frame;
+}
+
+}  // namespace
+
+bool DecodeAllFuzzInput(const std::uint8_t* data, std::size_t size) {
+    const std::size_t expected = size < 3 ? 0 : std::min((size - 3) / 2, kMessageBufferSize);
+    const std::vector<std::uint8_t> frame = DecodeInto(data, size, kMessageBufferSize);
+    if (frame.size() != expected) {
+        return false;
+    }
+    const std::size_t smallCapacity = size % 97;
+    const std::vector<std::uint8_t> cut = DecodeInto(data, size, smallCapacity);
+    if (cut.size() != std::min(expected, smallCapacity) ||
+        !std::equal(cut.begin(), cut.end(), frame.begin())) {
+        return false;
+    }
+    const std::vector<std::uint8_t> raw(data, data + size);
+    return DecodeFrame(frame) && DecodeFrame(raw) && DecodeBareRecord(data, size) &&
+           LinkMessageRoundTrips(frame) && TagFrameChecksToZero(data, size);
+}
+
+}  // namespace lanvane
