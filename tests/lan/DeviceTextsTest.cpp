@@ -8,30 +8,14 @@
 namespace lanvane {
 namespace {
 
-TEST(DeviceTextsTest, RowShowsTheSevenColumns) {
+TEST(DeviceTextsTest, FirmwareIsNotAvailableOnlyAtZeroZero) {
     DeviceRecord record;
-    record.mac = {0x00, 0x1A, 0x2B, 0xFC, 0x4D, 0x5E};
-    record.ip = 0xC0A80032u;
-    record.subnet = 0x00FFFF00u;  // first octet 0: not configured
-    record.gateway = 0;
-    record.port = 0x238C;
-    record.fwMajor = 0;
-    record.fwMinor = 5;
-    const DeviceRow row = DeviceRowTexts(record, 3, EnglishStringTable());
-    EXPECT_EQ(row, (DeviceRow{"3", "00:1a:2b:fc:4d:5e", "192.168.0.50", "Not Configuration", "Not Configuration",
-                              "9100", "0.5"}));
-    record.fwMinor = 0;
     EXPECT_EQ(FirmwareCell(record, EnglishStringTable()), "N/A");
+    record.fwMinor = 5;
+    EXPECT_EQ(FirmwareCell(record, EnglishStringTable()), "0.5");
+    record.fwMinor = 0;
     record.fwMajor = 10;
     EXPECT_EQ(FirmwareCell(record, EnglishStringTable()), "10.0");
-}
-
-TEST(DeviceTextsTest, WebPageFollowsTheHttpsFlagEvenForAnUnconfiguredAddress) {
-    DeviceRecord record;
-    EXPECT_EQ(WebPageUrl(record), "http://0.0.0.0");
-    record.ip = 0x0A000001u;
-    record.https = 2;
-    EXPECT_EQ(WebPageUrl(record), "https://10.0.0.1");
 }
 
 TEST(DeviceTextsTest, AddressesParseOnlyWhenWellFormed) {

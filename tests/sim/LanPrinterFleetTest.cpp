@@ -4,9 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-#include <string>
-
 #include "ProgramSide.h"
 #include "sim/posix/LanPrinterFleet.h"
 
@@ -15,29 +12,6 @@ namespace {
 
 using std::chrono::milliseconds;
 using test::ProgramSide;
-
-TEST(LanPrinterFleetTest, EveryPrinterOfTheKindAnswersOneBroadcast) {
-    LanPrinterFleet fleet(3, 1, LanFaultPlan{}, LanFleetPorts{});
-    ASSERT_TRUE(fleet.Start());
-    ASSERT_NE(fleet.EthernetPort(), 0);
-    ASSERT_NE(fleet.WlanPort(), fleet.EthernetPort());
-    ProgramSide program;
-    program.Broadcast("FIND", fleet.EthernetPort());
-    const auto replies = program.Replies(milliseconds(200));
-    ASSERT_EQ(replies.size(), 3u);
-    std::set<std::uint8_t> lastMacBytes;
-    for (const Bytes& reply : replies) {
-        ASSERT_EQ(reply.size(), 31u);
-        EXPECT_EQ(std::string(reply.begin(), reply.begin() + 4), "IMIN");
-        lastMacBytes.insert(reply[9]);
-    }
-    EXPECT_EQ(lastMacBytes, (std::set<std::uint8_t>{1, 2, 3}));
-
-    program.Broadcast("__[I_F]__[PRT_REG]", fleet.WlanPort());
-    const auto wlanReplies = program.Replies(milliseconds(200));
-    ASSERT_EQ(wlanReplies.size(), 1u);
-    EXPECT_EQ(wlanReplies[0].size(), 47u);
-}
 
 TEST(LanPrinterFleetTest, DelayedRepliesStillArriveAndStopEndsTheWaitAtOnce) {
     LanPrinterFleet fleet(1, 0, LanFaultPlan{.replyDelay = milliseconds(100), .repeat = 2}, LanFleetPorts{});
