@@ -73,13 +73,13 @@ LanCommandResult RunDiscover(const LanCommonOptions& options, const StringTable&
         }
         const nlohmann::ordered_json document = {
             {"mode", options.mode == LanMode::Wlan ? "wlan" : "ethernet"}, {"devices", devices}};
-        return {lan_exit::kDone, document.dump(2) + '\n', {}};
+        return {ExitStatus::Done, document.dump(2) + '\n', {}};
     }
     std::vector<TextRow> rows{HeaderRow(options.mode, strings)};
     for (int number = 1; number <= count; ++number) {
         rows.push_back(DeviceRow(lists, options.mode, number, strings));
     }
-    return {lan_exit::kDone, Columns(rows), {}};
+    return {ExitStatus::Done, Columns(rows), {}};
 }
 
 }  // namespace lanvane::cli

@@ -2,20 +2,15 @@
 
 #include <string>
 
+#include "cli/ExitStatus.h"
+
 namespace lanvane::cli {
 
-// Exit statuses of the LAN commands, as lanvane-cli gives them.
-namespace lan_exit {
-constexpr int kDone = 0;
-constexpr int kPrinterFailed = 1;  // the printer did not confirm
-constexpr int kBadUsage = 2;       // bad options, or values the setting rules refuse
-constexpr int kNoDevice = 3;       // no such printer answered, or the network cannot be used
-}  // namespace lan_exit
-
-// What a LAN command did: its result (a text table or one JSON document) for standard
-// output, a message for the user, and the exit status.
+// What a LAN command did: its result (a text table or one JSON document) for the output
+// stream, a message for the user, and the status the program ends with. A failure without
+// output is reported as an error (with --json as the error document).
 struct LanCommandResult {
-    int exitCode = lan_exit::kDone;
+    ExitStatus status = ExitStatus::Done;
     std::string output;
     std::string message;
 };

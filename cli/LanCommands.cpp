@@ -1,6 +1,8 @@
-#include "cli/LanCommands.h"
+#include "cli/Commands.h"
 
+#include "cli/CliContext.h"
 #include "cli/DiscoverCommand.h"
+#include "cli/Reporter.h"
 #include "cli/SetIpCommand.h"
 #include "cli/WebCommand.h"
 #include "lan/BaudTable.h"
@@ -14,12 +16,17 @@
 namespace lanvane::cli {
 namespace {
 
-void Deliver(const LanCommandResult& result, LanCliSink& sink) {
-    sink.out << result.output;
-    if (!result.message.empty()) {
-        sink.err << result.message << '\n';
+void Deliver(const LanCommandResult& result, bool json, CliContext& context) {
+    Reporter reporter(context, json);
+    context.exitStatus = result.status;
+    if (result.status != ExitStatus::Done && result.output.empty()) {
+        reporter.Fail(result.status, result.message);
+        return;
     }
-    sink.exitCode = result.exitCode;
+    context.out << result.output;
+    if (!result.message.empty()) {
+        context.err << result.message << '\n';
+    }
 }
 
 std::vector<int> BaudRates() {
@@ -30,16 +37,18 @@ std::vector<int> BaudRates() {
     return rates;
 }
 
-void AddDiscover(CLI::App& app, LanCliSink& sink) {
+void AddDiscover(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<LanCommonOptions>();
-    CLI::App* command = app.add_subcommand("discover", "search the printers on the LAN and list them");
+    CLI::App* command = app.add_subcommand("discover", "Search the printers on the LAN and list them.");
     AddLanCommonOptions(*command, *options);
-    command->callback([options, &sink] { Deliver(RunDiscover(*options, sink.strings), sink); });
+    command->callback(
+        [options, &context] { Deliver(RunDiscover(*options, context.strings), options->json, context); });
 }
 
-void AddSetIp(CLI::App& app, LanCliSink& sink) {
+void AddSetIp(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<SetIpOptions>();
-    CLI::App* command = app.add_subcommand("set-ip", "change the network settings of one printer on the LAN");
+    CLI::App* command = app.add_subcommand(
+        "set-ip", "Search, then change the network settings of the printer with this MAC address.");
     AddLanCommonOptions(*command, options->lan);
     command->add_option("--mac", options->mac, "MAC address of the printer, 00:1a:2b:3c:4d:5e")->required();
     command->add_option("--ip", options->ip, "IP address a.b.c.d");
@@ -50,24 +59,28 @@ void AddSetIp(CLI::App& app, LanCliSink& sink) {
     command->add_option("--port", options->port, "printing port (0 ~ 32767)");
     command->add_option("--inactivity", options->inactivity, "inactivity time in seconds (0 ~ 3600)");
     command->add_option("--baud", options->baud, "serial rate of the printer")->check(CLI::IsMember(BaudRates()));
-    command->callback([options, &sink] { Deliver(RunSetIp(*options, sink.strings), sink); });
+    command->callback(
+        [options, &context] { Deliver(RunSetIp(*options, context.strings), options->lan.json, context); });
 }
 
-void AddWeb(CLI::App& app, LanCliSink& sink) {
+void AddWeb(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<WebOptions>();
-    CLI::App* command = app.add_subcommand("web", "print the web page of one printer on the LAN");
+    CLI::App* command = app.add_subcommand(
+        "web", "Search, then print (or open) the web page of the printer with this MAC address.");
     AddLanCommonOptions(*command, options->lan);
     command->add_option("--mac", options->mac, "MAC address of the printer, 00:1a:2b:3c:4d:5e")->required();
     command->add_flag("--open", options->open, "open the page in the browser");
-    command->callback([options, &sink] { Deliver(RunWeb(*options, sink.strings, sink.opener), sink); });
+    command->callback([options, &context] {
+        Deliver(RunWeb(*options, context.strings, context.openUrl), options->lan.json, context);
+    });
 }
 
 }  // namespace
 
-void AddLanCommands(CLI::App& app, LanCliSink& sink) {
-    AddDiscover(app, sink);
-    AddSetIp(app, sink);
-    AddWeb(app, sink);
+void AddLanCommands(CLI::App& app, CliContext& context) {
+    AddDiscover(app, context);
+    AddSetIp(app, context);
+    AddWeb(app, context);
 }
 
 }  // namespace lanvane::cli

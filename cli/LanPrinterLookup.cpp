@@ -10,7 +10,7 @@ std::optional<LanCommandResult> SearchPrinters(const LanCommonOptions& options, 
                                                const StringTable& strings) {
     LanSearch search(options.mode, options.Network(), lists);
     if (RunSearch(search, options.Timings().searchDuration) != UdpResult::Ok) {
-        return LanCommandResult{lan_exit::kNoDevice, {}, std::string(strings.Text(sid::kNetworkUnusable))};
+        return LanCommandResult{ExitStatus::NoDevice, {}, std::string(strings.Text(sid::kNetworkUnusable))};
     }
     return std::nullopt;
 }
@@ -19,7 +19,7 @@ PrinterLookup FindPrinter(const LanCommonOptions& options, const std::string& ma
                           const StringTable& strings) {
     const auto mac = ParseMacText(macText);
     if (!mac) {
-        return {0, LanCommandResult{lan_exit::kBadUsage, {}, "Not a MAC address: " + macText}};
+        return {0, LanCommandResult{ExitStatus::BadUsage, {}, "Not a MAC address: " + macText}};
     }
     if (auto refusal = SearchPrinters(options, lists, strings)) {
         return {0, std::move(refusal)};
@@ -29,7 +29,7 @@ PrinterLookup FindPrinter(const LanCommonOptions& options, const std::string& ma
             return {number, std::nullopt};
         }
     }
-    return {0, LanCommandResult{lan_exit::kNoDevice, {}, "No printer with the MAC address " + MacText(*mac) +
+    return {0, LanCommandResult{ExitStatus::NoDevice, {}, "No printer with the MAC address " + MacText(*mac) +
                                                              " answered the search."}};
 }
 

@@ -14,7 +14,7 @@ namespace lanvane::cli {
 namespace {
 
 LanCommandResult BadUsage(std::string message) {
-    return {lan_exit::kBadUsage, {}, std::move(message)};
+    return {ExitStatus::BadUsage, {}, std::move(message)};
 }
 
 // Takes an address option into `address`; a refusal when it is not "a.b.c.d".
@@ -63,7 +63,7 @@ LanCommandResult Report(const SetIpOptions& options, const LanDeviceLists& lists
             {"confirmed", confirmed}, {"device", DeviceToJson(lists, options.lan.mode, number)}};
         output = document.dump(2) + '\n';
     }
-    return {confirmed ? lan_exit::kDone : lan_exit::kPrinterFailed, output, std::string(strings.Text(messageId))};
+    return {confirmed ? ExitStatus::Done : ExitStatus::PrinterFailed, output, std::string(strings.Text(messageId))};
 }
 
 }  // namespace
@@ -84,7 +84,7 @@ LanCommandResult RunSetIp(const SetIpOptions& options, const StringTable& string
     }
     LanSetting setting(options.lan.mode, options.lan.Network());
     if (setting.Send(SetDatagramOf(options.lan.mode, lists, lookup.number)) != UdpResult::Ok) {
-        return {lan_exit::kNoDevice, {}, std::string(strings.Text(sid::kNetworkUnusable))};
+        return {ExitStatus::NoDevice, {}, std::string(strings.Text(sid::kNetworkUnusable))};
     }
     const Confirmation confirmation =
         AwaitConfirmation(setting, options.lan.Timings().ConfirmationWait(options.lan.mode));

@@ -16,9 +16,9 @@ LanCommandResult RunWeb(const WebOptions& options, const StringTable& strings, c
     const std::string url = WebPageUrl(*lists.Nth(options.lan.mode, lookup.number));
     const std::string output = options.lan.json ? nlohmann::ordered_json{{"url", url}}.dump() + '\n' : url + '\n';
     if (options.open && !opener(url)) {
-        return {lan_exit::kNoDevice, output, "The browser could not be started."};
+        return {ExitStatus::NoDevice, output, "The browser could not be started."};
     }
-    return {lan_exit::kDone, output, {}};
+    return {ExitStatus::Done, output, {}};
 }
 
 }  // namespace lanvane::cli

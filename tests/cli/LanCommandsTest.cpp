@@ -1,5 +1,6 @@
+#include "cli/CliContext.h"
+#include "cli/Commands.h"
 #include "cli/DiscoverCommand.h"
-#include "cli/LanCommands.h"
 #include "cli/SetIpCommand.h"
 #include "cli/WebCommand.h"
 
@@ -53,7 +54,7 @@ protected:
 TEST_F(LanCommandsTest, DiscoverListsThePrintersOfTheMode) {
     Start(2, 1);
     const LanCommandResult text = RunDiscover(Options(LanMode::Ethernet), EnglishStringTable());
-    EXPECT_EQ(text.exitCode, lan_exit::kDone);
+    EXPECT_EQ(text.status, ExitStatus::Done);
     std::istringstream lines(text.output);
     std::string header;
     std::getline(lines, header);
@@ -87,7 +88,7 @@ TEST_F(LanCommandsTest, SetIpChangesOnePrinterAndTheNextDiscoverShowsIt) {
     options.port = 515;
     options.baud = 9600;
     const LanCommandResult result = RunSetIp(options, EnglishStringTable());
-    EXPECT_EQ(result.exitCode, lan_exit::kDone) << result.message;
+    EXPECT_EQ(result.status, ExitStatus::Done) << result.message;
     EXPECT_EQ(result.message, TextOf(sid::kEthernetSettingCompleted));
     const auto document = nlohmann::json::parse(result.output);
     EXPECT_TRUE(document["confirmed"]);
@@ -115,27 +116,27 @@ TEST_F(LanCommandsTest, SetIpRefusesWhatTheSettingDialogRefuses) {
     const std::string mac = "00:1a:2b:e0:00:01";
     struct Case {
         std::function<void(SetIpOptions&)> change;
-        int exitCode;
+        ExitStatus status;
         std::string message;
     };
     const std::vector<Case> cases = {
-        {[](SetIpOptions& o) { o.mac = "00:1a:2b"; }, lan_exit::kBadUsage, "Not a MAC address: 00:1a:2b"},
-        {[](SetIpOptions& o) { o.mac = "00:1a:2b:e0:00:09"; }, lan_exit::kNoDevice,
+        {[](SetIpOptions& o) { o.mac = "00:1a:2b"; }, ExitStatus::BadUsage, "Not a MAC address: 00:1a:2b"},
+        {[](SetIpOptions& o) { o.mac = "00:1a:2b:e0:00:09"; }, ExitStatus::NoDevice,
          "No printer with the MAC address 00:1a:2b:e0:00:09 answered the search."},
-        {[](SetIpOptions& o) { o.port = 3318; }, lan_exit::kBadUsage, TextOf(sid::kPortNotAvailable)},
-        {[](SetIpOptions& o) { o.port = 40000; }, lan_exit::kBadUsage, TextOf(sid::kPortOutOfRange)},
-        {[](SetIpOptions& o) { o.inactivity = 3601; }, lan_exit::kBadUsage, TextOf(sid::kTimeNotSet)},
-        {[](SetIpOptions& o) { o.ip = "0.0.0.0"; }, lan_exit::kBadUsage, TextOf(sid::kAddressCannotBeUsed)},
-        {[](SetIpOptions& o) { o.mask = "255.255.0"; }, lan_exit::kBadUsage,
+        {[](SetIpOptions& o) { o.port = 3318; }, ExitStatus::BadUsage, TextOf(sid::kPortNotAvailable)},
+        {[](SetIpOptions& o) { o.port = 40000; }, ExitStatus::BadUsage, TextOf(sid::kPortOutOfRange)},
+        {[](SetIpOptions& o) { o.inactivity = 3601; }, ExitStatus::BadUsage, TextOf(sid::kTimeNotSet)},
+        {[](SetIpOptions& o) { o.ip = "0.0.0.0"; }, ExitStatus::BadUsage, TextOf(sid::kAddressCannotBeUsed)},
+        {[](SetIpOptions& o) { o.mask = "255.255.0"; }, ExitStatus::BadUsage,
          "--mask is not an address a.b.c.d: 255.255.0"},
-        {[](SetIpOptions& o) { o.baud = 14400; }, lan_exit::kBadUsage,
+        {[](SetIpOptions& o) { o.baud = 14400; }, ExitStatus::BadUsage,
          "--baud is not a rate the printer offers: 14400"},
     };
     for (const Case& test : cases) {
         SetIpOptions options = SetIp(LanMode::Ethernet, mac);
         test.change(options);
         const LanCommandResult result = RunSetIp(options, EnglishStringTable());
-        EXPECT_EQ(result.exitCode, test.exitCode) << test.message;
+        EXPECT_EQ(result.status, test.status) << test.message;
         EXPECT_EQ(result.message, test.message);
     }
     EXPECT_EQ(fleet->Printers()[0]->SettingsTaken(), 0);
@@ -146,7 +147,7 @@ TEST_F(LanCommandsTest, SetIpWithoutConfirmationFails) {
     SetIpOptions options = SetIp(LanMode::Wlan, "00:1a:2b:b0:00:01");
     options.inactivity = 60;
     const LanCommandResult result = RunSetIp(options, EnglishStringTable());
-    EXPECT_EQ(result.exitCode, lan_exit::kPrinterFailed);
+    EXPECT_EQ(result.status, ExitStatus::PrinterFailed);
     EXPECT_EQ(result.message, TextOf(sid::kLanSettingNotConfirmed));
     EXPECT_FALSE(nlohmann::json::parse(result.output)["confirmed"]);
     EXPECT_EQ(fleet->Printers()[0]->Settings().inactivity, 60);
@@ -163,8 +164,8 @@ TEST_F(LanCommandsTest, WebPrintsThePageAndOpensItOnRequest) {
     EXPECT_EQ(RunWeb(options, EnglishStringTable(), opener).output, "http://127.0.20.1\n");
     EXPECT_TRUE(opened.empty());
     options.open = true;
-    EXPECT_EQ(RunWeb(options, EnglishStringTable(), opener).exitCode, lan_exit::kDone);
-    EXPECT_EQ(RunWeb(options, EnglishStringTable(), opener).exitCode, lan_exit::kNoDevice);
+    EXPECT_EQ(RunWeb(options, EnglishStringTable(), opener).status, ExitStatus::Done);
+    EXPECT_EQ(RunWeb(options, EnglishStringTable(), opener).status, ExitStatus::NoDevice);
     EXPECT_EQ(opened, std::vector<std::string>(2, "http://127.0.20.1"));
 }
 
@@ -172,19 +173,19 @@ TEST_F(LanCommandsTest, CommandLineReachesTheCommands) {
     Start(1, 1);
     std::ostringstream out;
     std::ostringstream err;
-    LanCliSink sink{out, err};
+    CliContext context(out, err);
     CLI::App app;
-    AddLanCommands(app, sink);
+    AddLanCommands(app, context);
 
     app.parse("discover --mode WLAN --json" + Hidden(LanMode::Wlan), false);
     EXPECT_EQ(nlohmann::json::parse(out.str())["devices"].size(), 1u);
-    EXPECT_EQ(sink.exitCode, lan_exit::kDone);
+    EXPECT_EQ(context.exitStatus, ExitStatus::Done);
 
     out.str("");
     app.parse("set-ip --mode ethernet --mac 00:1a:2b:e0:00:01 --dhcp off --inactivity 120 --baud 230400" +
                   Hidden(LanMode::Ethernet),
               false);
-    EXPECT_EQ(sink.exitCode, lan_exit::kDone) << err.str();
+    EXPECT_EQ(context.exitStatus, ExitStatus::Done) << err.str();
     EXPECT_EQ(err.str(), TextOf(sid::kEthernetSettingCompleted) + "\n");
     EXPECT_EQ(fleet->Printers()[0]->Settings().inactivity, 120);
     EXPECT_EQ(fleet->Printers()[0]->Settings().baudCode, 0xBB);
