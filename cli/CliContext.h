@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/ExitStatus.h"
+#include "cli/UrlOpener.h"
 #include "link/PortTimings.h"
 #include "link/TcpLink.h"
 #include "resources/StringTable.h"
@@ -27,6 +28,7 @@ struct CliContext {
     std::uint16_t surveyPort = CTcpLink::kPrinterPort;
     std::filesystem::path systemRoot = "/sys";
     std::filesystem::path deviceRoot = "/dev";
+    UrlOpener openUrl = OpenInBrowser;
     ExitStatus exitStatus = ExitStatus::Done;
 };
 

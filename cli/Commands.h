@@ -14,5 +14,7 @@ void AddReadCommand(CLI::App& app, CliContext& context);
 void AddWriteCommand(CLI::App& app, CliContext& context);
 void AddBssCommand(CLI::App& app, CliContext& context);
 void AddCertCommand(CLI::App& app, CliContext& context);
+// discover, set-ip and web.
+void AddLanCommands(CLI::App& app, CliContext& context);
 
 }  // namespace lanvane::cli

@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     AddWriteCommand(app, context);
     AddBssCommand(app, context);
     AddCertCommand(app, context);
+    AddLanCommands(app, context);
 
     return RunCli(app, argc, argv, context);
 }
