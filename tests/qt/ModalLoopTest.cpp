@@ -190,6 +190,42 @@ TEST_F(ModalLoopTest, ASocketWithDataReachesItsDialogAndIsNotReenteredBeforeItIs
     EXPECT_THAT(dialog.Entries("socket"), ElementsAre("socket 9", "socket 9"));
 }
 
+TEST_F(ModalLoopTest, DataWaitingOnAWatchedSocketIsToldBeforeItIsDelivered) {
+    SocketPair pair;
+    RecordingDialog dialog(ui, kSmall);
+    bool waitingBefore = true;
+    bool waitingAfterSend = false;
+    dialog.onInit = [&](RecordingDialog& self) { self.WatchSocket(pair.ends[0], 5); };
+    dialog.onSocket = [&](RecordingDialog& self, int) {
+        pair.Take();
+        self.EndDialog(kIdOk);
+    };
+    UiScript script(ui);
+    script.Then([&] {
+        waitingBefore = ui.SocketDataWaiting();
+        pair.Send();
+        waitingAfterSend = ui.SocketDataWaiting();
+    });
+    script.Start();
+    EXPECT_EQ(dialog.DoModal(), kIdOk);
+    EXPECT_FALSE(waitingBefore);
+    EXPECT_TRUE(waitingAfterSend);
+    EXPECT_FALSE(ui.SocketDataWaiting()) << "the socket went with its dialog";
+}
+
+TEST_F(ModalLoopTest, CancellingTheInnermostWindowGoesThroughItsCancelHandler) {
+    RecordingDialog dialog(ui, kSmall);
+    dialog.onInit = [&](RecordingDialog& self) { self.MessageBox("First", "Lanvane"); };
+    UiScript script(ui);
+    script.WaitUntil([&] { return ui.ActiveMessageBox() != nullptr; })
+        .Then([&] { ui.CancelInnermost(); })
+        .WaitUntil([&] { return ui.ActiveDialog() == &dialog; })
+        .Then([&] { ui.CancelInnermost(); });
+    script.Start();
+    EXPECT_EQ(dialog.DoModal(), kIdCancel);
+    EXPECT_THAT(dialog.log, ElementsAre("cancel"));
+}
+
 TEST_F(ModalLoopTest, PaintingDuringAnExchangeHoldsTicksAndSocketsUntilItIsOver) {
     SocketPair pair;
     RecordingDialog dialog(ui, kForm);

@@ -146,6 +146,30 @@ void QtBackend::CloseInnermost() {
     }
 }
 
+void QtBackend::CancelInnermost() {
+    if (frames_.empty() || frames_.back().kind != FrameKind::Dialog) {
+        CloseInnermost();
+        return;
+    }
+    Dialog& dialog = *frames_.back().dialog;
+    dialog.UserCancel();
+    if (!dialog.IsEnded()) {
+        dialog.EndDialog(kIdCancel);
+    }
+    AfterInput();
+}
+
+QWidget* QtBackend::WidgetOf(const Control& control) const {
+    for (const auto& [dialog, window] : windows_) {
+        if (window != nullptr) {
+            if (QWidget* widget = window->WidgetOf(control)) {
+                return widget;
+            }
+        }
+    }
+    return nullptr;
+}
+
 bool QtBackend::AcceptsInput(const Dialog& topLevel) const {
     return ActiveDialog() == &topLevel;
 }

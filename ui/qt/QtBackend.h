@@ -59,6 +59,14 @@ public:
     // Ends the innermost modal window without asking its handlers: a message box is
     // answered OK, a file dialog cancelled, a dialog ended with kIdCancel.
     void CloseInnermost();
+    // Cancels the innermost modal window as the user would: a message box is answered OK, a
+    // file dialog cancelled, a dialog gets Escape and is ended with kIdCancel when its
+    // handler keeps it open.
+    void CancelInnermost();
+    // Whether a watched socket has data that its dialog has not been told about yet.
+    bool SocketDataWaiting() const { return sockets_.AnyReadable(); }
+    // The widget of a control of any open window, or nullptr.
+    QWidget* WidgetOf(const Control& control) const;
 
     // What a driver, a test or the screenshots read.
     QtDialogWindow* WindowOf(const Dialog& dialog) const;

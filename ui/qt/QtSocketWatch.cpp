@@ -1,5 +1,9 @@
 #include "ui/qt/QtSocketWatch.h"
 
+#include <poll.h>
+
+#include <vector>
+
 namespace lanvane {
 
 QtSocketWatch::QtSocketWatch(Readable readable) : readable_(std::move(readable)) {}
@@ -37,6 +41,14 @@ void QtSocketWatch::Hold(bool hold) {
     for (auto& [key, watched] : watched_) {
         Refresh(watched);
     }
+}
+
+bool QtSocketWatch::AnyReadable() const {
+    std::vector<pollfd> descriptors;
+    for (const auto& [key, watched] : watched_) {
+        descriptors.push_back(pollfd{static_cast<int>(watched.notifier->socket()), POLLIN, 0});
+    }
+    return !descriptors.empty() && ::poll(descriptors.data(), descriptors.size(), 0) > 0;
 }
 
 void QtSocketWatch::Refresh(Watched& watched) const {

@@ -24,6 +24,8 @@ public:
     void Unwatch(Dialog& dialog, int token);
     void Forget(const Dialog& dialog);
     void Hold(bool hold);
+    // Whether a watched socket has data that is waiting to be delivered.
+    bool AnyReadable() const;
 
 private:
     using Key = std::pair<Dialog*, int>;
