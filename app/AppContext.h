@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/MenuWindows.h"
+#include "resources/ResourceSet.h"
+#include "ui/UiBackend.h"
+
+namespace lanvane {
+
+// What the program's windows share for the whole run, handed down explicitly instead of
+// living in globals. The objects belong to whoever starts the program (its main, a test,
+// the scenario runner) and outlive the main menu.
+struct AppContext {
+    UiBackend& ui;
+    // The string table and dialog templates in use: English, or a language library's.
+    const ResourceSet& resources;
+    MenuWindows& windows;
+};
+
+}  // namespace lanvane
