@@ -1,0 +1,133 @@
+#include "app/scenario/PrinterExpectations.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "app/scenario/PrinterRecordFields.h"
+
+namespace lanvane::scenario {
+namespace {
+
+std::optional<sim::Bytes> ReadFile(const std::string& path) {
+    std::ifstream stream(path, std::ios::binary);
+    if (!stream) {
+        return std::nullopt;
+    }
+    return sim::Bytes(std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>());
+}
+
+std::string PrinterName(std::optional<int> number) {
+    return number ? "printer " + std::to_string(*number) : "a printer";
+}
+
+std::string Describe(const std::string& name, const sim::ReceivedCertificate* received) {
+    if (received == nullptr) {
+        return "no " + name;
+    }
+    const std::string size = std::to_string(received->data.size()) + " bytes";
+    return received->complete ? name + " of " + size : name + " incomplete after " + size;
+}
+
+std::string KindName(int kind) {
+    static constexpr const char* kNames[] = {"", "ca", "client-key", "client-pem"};
+    return kind >= 1 && kind <= 3 ? kNames[kind] : std::to_string(kind);
+}
+
+class PrinterRunner {
+public:
+    explicit PrinterRunner(PrinterBench& bench) : bench_(bench) {}
+
+    std::optional<Mismatch> operator()(const command::StartPrinter& start) const {
+        bench_.StartUsbPrinter(start.setup);
+        return std::nullopt;
+    }
+
+    std::optional<Mismatch> operator()(const command::ChangeFaults& change) const {
+        sim::SimulatedPrinter* printer = bench_.Printer(change.printer);
+        if (printer == nullptr) {
+            return Missing(change.printer);
+        }
+        printer->SetFaults(change.faults);
+        return std::nullopt;
+    }
+
+    std::optional<Mismatch> operator()(const command::ExpectPrinterField& expected) const {
+        sim::SimulatedPrinter* printer = bench_.Printer(expected.printer);
+        if (printer == nullptr) {
+            return Missing(expected.printer);
+        }
+        const std::string found = RecordFieldText(printer->State().record, expected.field).value_or("");
+        if (found == expected.value) {
+            return std::nullopt;
+        }
+        return Mismatch{expected.field + " " + Quoted(expected.value), expected.field + " " + Quoted(found)};
+    }
+
+    std::optional<Mismatch> operator()(const command::ExpectCertificate& expected) const {
+        sim::SimulatedPrinter* printer = bench_.Printer(expected.printer);
+        if (printer == nullptr) {
+            return Missing(expected.printer);
+        }
+        const auto certificates = printer->State().certificates;
+        const auto held = certificates.find(expected.kind);
+        const sim::ReceivedCertificate* received = held == certificates.end() ? nullptr : &held->second;
+        const std::string name = "certificate " + KindName(expected.kind);
+        if (!expected.path) {
+            return received == nullptr ? std::nullopt
+                                       : std::optional<Mismatch>(Mismatch{"no " + name, Describe(name, received)});
+        }
+        const auto file = ReadFile(*expected.path);
+        if (!file) {
+            return Mismatch{name + " equal to " + *expected.path, "the file cannot be read"};
+        }
+        if (received != nullptr && received->complete && received->data == *file) {
+            return std::nullopt;
+        }
+        const std::string wanted = name + " of " + std::to_string(file->size()) + " bytes equal to " + *expected.path;
+        const bool sameSize = received != nullptr && received->complete && received->data.size() == file->size();
+        return Mismatch{wanted, Describe(name, received) + (sameSize ? " with other contents" : "")};
+    }
+
+    std::optional<Mismatch> operator()(const command::ExpectRequests& expected) const {
+        sim::SimulatedPrinter* printer = bench_.Printer(expected.printer);
+        if (printer == nullptr) {
+            return Missing(expected.printer);
+        }
+        const auto history = printer->History();
+        const auto count = std::ranges::count(history, expected.kind, &sim::HandledRequest::kind);
+        const std::string kind(sim::RequestKindName(expected.kind));
+        return count == expected.count
+                   ? std::nullopt
+                   : std::optional<Mismatch>(Mismatch{std::to_string(expected.count) + " " + kind + " requests",
+                                                      std::to_string(count) + " " + kind + " requests"});
+    }
+
+    template <class Other>
+    std::optional<Mismatch> operator()(const Other&) const {
+        return Mismatch{"a printer command", "another kind of command"};
+    }
+
+private:
+    std::optional<Mismatch> Missing(std::optional<int> number) const {
+        return Mismatch{PrinterName(number), std::to_string(bench_.Count()) + " printers started"};
+    }
+
+    PrinterBench& bench_;
+};
+
+}  // namespace
+
+bool IsPrinterCommand(const CommandBody& body) {
+    return std::holds_alternative<command::StartPrinter>(body) || std::holds_alternative<command::ChangeFaults>(body) ||
+           std::holds_alternative<command::ExpectPrinterField>(body) ||
+           std::holds_alternative<command::ExpectCertificate>(body) ||
+           std::holds_alternative<command::ExpectRequests>(body);
+}
+
+std::optional<Mismatch> RunPrinterCommand(const CommandBody& body, PrinterBench& bench) {
+    return std::visit(PrinterRunner(bench), body);
+}
+
+}  // namespace lanvane::scenario

@@ -1,0 +1,165 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "app/scenario/ControlRef.h"
+#include "app/scenario/PrinterSetup.h"
+#include "sim/FaultPlan.h"
+#include "sim/RequestKind.h"
+#include "ui/MessageBoxRequest.h"
+
+namespace lanvane::scenario {
+
+// The commands of a scenario file, one per line. Actions act as the user; printer commands
+// prepare the simulated printers; expectations check what the program shows or the printer
+// holds.
+namespace command {
+
+struct Click {
+    ControlRef control;
+};
+// Replaces the field's text as a user does (select all, delete, type), or with append
+// set types at the end of what is there.
+struct Type {
+    ControlRef control;
+    std::string text;
+    bool append = false;
+};
+struct Erase {
+    ControlRef control;
+};
+// An entry of a drop-down list, by index or by its text.
+struct Choose {
+    ControlRef control;
+    std::optional<int> index;
+    std::string entry;
+};
+// A tab by index or label; without a control, the window's tab control.
+struct SelectTab {
+    std::optional<ControlRef> control;
+    std::optional<int> index;
+    std::string label;
+};
+struct ClickRow {
+    ControlRef control;
+    int row = 0;
+};
+// The four fields of an IP address control; an empty field is typed blank.
+struct SetAddress {
+    ControlRef control;
+    std::array<std::string, 4> fields;
+};
+struct Focus {
+    ControlRef control;
+};
+struct PressEnter {};
+struct PressEscape {};
+struct Advance {
+    int ms = 0;
+};
+struct Wait {
+    int ms = 0;
+};
+struct AnswerMessage {};
+// Files for the open-file dialog that is open or opens next; none cancels it.
+struct PickFiles {
+    std::vector<std::string> paths;
+};
+struct StartPrinter {
+    PrinterSetup setup;
+};
+struct ChangeFaults {
+    std::optional<int> printer;  // 1-based; the last started when not given
+    sim::FaultPlan faults;
+};
+
+// The open message box; it is answered with OK once it matches.
+struct ExpectMessage {
+    std::string text;
+    std::optional<std::string> caption;
+    std::optional<MessageBoxIcon> icon;
+};
+struct ExpectNoMessage {};
+struct ExpectDialog {
+    int dialogId = 0;
+};
+struct ExpectTitle {
+    std::string title;
+};
+struct ExpectClosed {};
+
+enum class Property {
+    Text,
+    Enabled,
+    Disabled,
+    Visible,
+    Hidden,
+    Checked,
+    Unchecked,
+    Focus,
+    Selection,
+    Items,
+    Rows,
+    Row,
+    Progress,
+};
+
+struct ExpectControl {
+    ControlRef control;
+    Property property = Property::Text;
+    std::string text;                // Text
+    int number = 0;                  // Selection, Rows, Row (the row), Progress
+    std::vector<std::string> texts;  // Items, Row (its cells from the first column)
+};
+
+struct ExpectPrinterField {
+    std::optional<int> printer;
+    std::string field;
+    std::string value;
+};
+// A certificate of a kind (1 CA, 2 Client Key, 3 Client PEM) received whole and equal to a
+// file, or none received.
+struct ExpectCertificate {
+    std::optional<int> printer;
+    int kind = 1;
+    std::optional<std::string> path;
+};
+struct ExpectRequests {
+    std::optional<int> printer;
+    sim::RequestKind kind = sim::RequestKind::Unknown;
+    int count = 0;
+};
+
+}  // namespace command
+
+using CommandBody =
+    std::variant<command::Click, command::Type, command::Erase, command::Choose, command::SelectTab,
+                 command::ClickRow, command::SetAddress, command::Focus, command::PressEnter,
+                 command::PressEscape, command::Advance, command::Wait, command::AnswerMessage,
+                 command::PickFiles, command::StartPrinter, command::ChangeFaults,
+                 command::ExpectMessage, command::ExpectNoMessage, command::ExpectDialog,
+                 command::ExpectTitle, command::ExpectClosed, command::ExpectControl,
+                 command::ExpectPrinterField, command::ExpectCertificate, command::ExpectRequests>;
+
+struct ScenarioCommand {
+    int line = 0;
+    std::string source;  // the line as written, without comment
+    CommandBody body;
+};
+
+struct ParseError {
+    int line = 0;
+    std::string message;
+};
+
+struct Scenario {
+    std::string name;  // the file, for reports
+    std::vector<ScenarioCommand> commands;
+    std::vector<ParseError> errors;
+};
+
+}  // namespace lanvane::scenario
