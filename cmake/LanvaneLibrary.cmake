@@ -39,7 +39,7 @@ function(lanvane_language_library name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE lanvane_warnings)
   set_target_properties(${name} PROPERTIES
-    OUTPUT_NAME ${name} PREFIX "" SUFFIX ".dll"
+    OUTPUT_NAME ${name} PREFIX "" SUFFIX ".dll" NO_SONAME ON
     LIBRARY_OUTPUT_DIRECTORY ${LANVANE_PROGRAM_DIR}
     RUNTIME_OUTPUT_DIRECTORY ${LANVANE_PROGRAM_DIR})
 endfunction()
