@@ -4,4 +4,10 @@ target_compile_options(lanvane_warnings INTERFACE
   -Wold-style-cast -Woverloaded-virtual -Wimplicit-fallthrough)
 if(LANVANE_WERROR)
   target_compile_options(lanvane_warnings INTERFACE -Werror)
+  # GCC 12 reports out-of-bounds copies inside std::vector::insert at -O2 that cannot
+  # happen; keep them visible but do not fail the build on them.
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    target_compile_options(lanvane_warnings INTERFACE
+      -Wno-error=array-bounds -Wno-error=stringop-overflow -Wno-error=restrict)
+  endif()
 endif()

@@ -3,7 +3,7 @@
 #include "link/ModemLines.h"
 #include "link/NativeHandle.h"
 #include "link/PortTimings.h"
-#include "protocol/ByteChannel.h"
+#include "link/PrinterPortLike.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,7 +16,7 @@ namespace lanvane {
 // The byte channel to a printer: a serial (COM) port or a USB printer device, opened
 // by name for exclusive use. The configuration window chooses the kind and the name,
 // then opens and closes it; the exchanges read and write through it.
-class CPrinterPort : public ByteChannel {
+class CPrinterPort : public PrinterPortLike {
 public:
     static constexpr std::uint32_t kDefaultBaudRate = 115200;
     // One read takes at most this many bytes of a burst off the line.
@@ -31,10 +31,10 @@ public:
 
     // Opens the device named by the port name, as a USB device when the USB flag is set,
     // else as a serial port. An open port stays as it is and reports success.
-    bool Open();
+    bool Open() override;
     // Releases the device; harmless on a closed port.
-    void Close();
-    bool IsOpen() const { return open_; }
+    void Close() override;
+    bool IsOpen() const override { return open_; }
 
     // Waits for the first burst of a reply and stores at most `capacity` of its bytes;
     // the rest of that burst is dropped so that it cannot pass for the next reply.
@@ -43,9 +43,9 @@ public:
     // Returns the number of bytes written, 0 when none could be.
     std::size_t Write(const std::uint8_t* buffer, std::size_t length) override;
 
-    void SetUsbDevice(bool usbDevice) { usbDevice_ = usbDevice; }
+    void SetUsbDevice(bool usbDevice) override { usbDevice_ = usbDevice; }
     bool IsUsbDevice() const { return usbDevice_; }
-    void SetPortName(std::string portName) { portName_ = std::move(portName); }
+    void SetPortName(std::string portName) override { portName_ = std::move(portName); }
     const std::string& PortName() const { return portName_; }
     std::uint32_t BaudRate() const { return baudRate_; }
 

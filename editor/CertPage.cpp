@@ -1,0 +1,135 @@
+#include "editor/CertPage.h"
+
+#include <array>
+#include <cstddef>
+
+#include "protocol/CertificateFile.h"
+#include "protocol/CertificateUpload.h"
+#include "resources/ResourceIds.h"
+#include "resources/StringIds.h"
+#include "ui/ProgressBar.h"
+#include "ui/WaitCursor.h"
+
+namespace lanvane {
+
+namespace {
+
+constexpr std::array kKindRadios = {ctl::kCaRadio, ctl::kClientKeyRadio, ctl::kClientPemRadio};
+constexpr std::array kKinds = {CertKind::CA, CertKind::ClientKey, CertKind::ClientPem};
+
+int MessageFor(CertificateOutcome outcome) {
+    switch (outcome) {
+        case CertificateOutcome::Ok: return sid::kCertificateSelected;
+        case CertificateOutcome::ReadFailed: return sid::kCertificateReadFailed;
+        case CertificateOutcome::TooLarge: return sid::kCertificateTooLarge;
+        case CertificateOutcome::Invalid: break;
+    }
+    return sid::kCertificateInvalid;
+}
+
+}  // namespace
+
+CCertPage::CCertPage(EditorSession& session, Dialog& window)
+    : EditorPage(session, window, dlg::kCertPage) {}
+
+bool CCertPage::OnInitDialog() {
+    Item<ProgressBar>(ctl::kCertProgress).SetRange(0, 100);
+    ShowMembers();
+    return true;
+}
+
+void CCertPage::EnablePage(bool enable) {
+    for (const int id : kKindRadios) {
+        EnableDlgItem(id, enable);
+    }
+    for (const int id : {ctl::kOpenFileButton, ctl::kCertPath, ctl::kFileUploadButton}) {
+        EnableDlgItem(id, enable);
+    }
+}
+
+void CCertPage::OnCommand(int controlId, Notification code) {
+    if (code != Notification::Clicked) {
+        return;
+    }
+    for (std::size_t index = 0; index < kKindRadios.size(); ++index) {
+        if (controlId == kKindRadios[index]) {
+            OnKindChosen(kKinds[index]);
+            return;
+        }
+    }
+    if (controlId == ctl::kOpenFileButton) {
+        OnOpenFile();
+    } else if (controlId == ctl::kFileUploadButton) {
+        OnFileUpload();
+    }
+}
+
+// The loaded file stays: it would go out under the newly chosen kind.
+void CCertPage::OnKindChosen(CertKind kind) {
+    ReadControls();
+    kind_ = kind;
+    Item<ProgressBar>(ctl::kCertProgress).SetPos(0);
+    path_.clear();
+    ShowMembers();
+}
+
+// Choosing again clears the loaded file's validity first, so a cancelled or failed choice
+// leaves nothing to upload. An invalid file leaves the field showing the previous path.
+void CCertPage::OnOpenFile() {
+    certValid_ = false;
+    const FileDialogRequest request{"", std::string(Strings().Text(sid::kCertificateFileFilter)), true};
+    const std::vector<std::string> paths = Ui().ShowOpenFileDialog(&TopLevel(), request);
+    if (paths.empty()) {
+        path_.clear();
+        return;
+    }
+    path_ = paths.back();
+    const CertificateOutcome outcome = LoadCertificateFile(path_, certData_);
+    if (outcome != CertificateOutcome::Invalid) {
+        ShowMembers();
+    }
+    ShowMessage(MessageFor(outcome));
+    certValid_ = outcome == CertificateOutcome::Ok;
+}
+
+void CCertPage::OnFileUpload() {
+    if (!Session().connected) {
+        ShowMessage(sid::kConnectFailed);
+        return;
+    }
+    if (!certValid_) {
+        ShowMessage(sid::kNoValidCertificate);
+        return;
+    }
+    UploadOutcome outcome;
+    {
+        WaitCursor wait(Ui());
+        outcome = UploadCertificate(Session().context.port, Session().buffers, kind_, certData_.data(),
+                                    certData_.size(), [this](int position) { ShowProgress(position); },
+                                    Session().pause);
+    }
+    ShowMessage(outcome == UploadOutcome::Ok ? sid::kCertificateUploaded : sid::kCertificateUploadFailed);
+}
+
+void CCertPage::ReadControls() {
+    for (std::size_t index = 0; index < kKindRadios.size(); ++index) {
+        if (IsDlgButtonChecked(kKindRadios[index])) {
+            kindIndex_ = static_cast<int>(index);
+        }
+    }
+    path_ = GetDlgItemText(ctl::kCertPath);
+}
+
+void CCertPage::ShowMembers() {
+    CheckRadioButton(ctl::kCaRadio, ctl::kClientPemRadio,
+                     kKindRadios[static_cast<std::size_t>(kindIndex_)]);
+    SetDlgItemText(ctl::kCertPath, path_);
+}
+
+// The upload blocks the one thread: the window repaints from its progress.
+void CCertPage::ShowProgress(int position) {
+    Item<ProgressBar>(ctl::kCertProgress).SetPos(position);
+    Ui().PumpPaint();
+}
+
+}  // namespace lanvane

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "resources/StringTable.h"
+#include "ui/Dialog.h"
+
+namespace lanvane {
+
+// A message of the configuration window: the text of `messageId`, caption "Lanvane", OK.
+void ShowMessage(Dialog& owner, const StringTable& strings, int messageId);
+
+// The one message with its own caption: "Warning", with the exclamation icon.
+void ShowWarning(Dialog& owner, const StringTable& strings, int messageId);
+
+}  // namespace lanvane

@@ -1,0 +1,41 @@
+#include "editor/ConfigSummaryDlg.h"
+
+#include <string>
+
+#include "editor/rules/ConfigSummary.h"
+#include "resources/DialogTemplates.h"
+#include "resources/ResourceIds.h"
+#include "resources/StringIds.h"
+#include "ui/ListView.h"
+
+namespace lanvane {
+
+namespace {
+
+constexpr int kNumberColumn = 0;
+constexpr int kNameColumn = 1;
+constexpr int kValueColumn = 2;
+
+}  // namespace
+
+CConfigSummaryDlg::CConfigSummaryDlg(UiBackend& ui, const StringTable& strings,
+                                     const InterfaceConfig& written, Dialog* owner)
+    : Dialog(ui, *FindDialogTemplate(dlg::kConfigSummary), owner), strings_(strings), written_(written) {}
+
+bool CConfigSummaryDlg::OnInitDialog() {
+    auto& list = Item<ListView>(ctl::kSummaryList);
+    list.InsertColumn(kNumberColumn, strings_.Text(sid::kColumnNo), 30, ColumnAlign::Center);
+    list.InsertColumn(kNameColumn, strings_.Text(sid::kColumnName), 180, ColumnAlign::Center);
+    list.InsertColumn(kValueColumn, strings_.Text(sid::kColumnValue), 260, ColumnAlign::Center);
+    list.SetFullRowSelect(true);
+    list.SetGridLines(true);
+    int number = 1;
+    for (const rules::ConfigSummaryRow& row : rules::ConfigSummaryRows(written_, strings_)) {
+        const int item = list.InsertItem(list.GetItemCount(), std::to_string(number++));
+        list.SetItemText(item, kNameColumn, row.name);
+        list.SetItemText(item, kValueColumn, row.value);
+    }
+    return true;
+}
+
+}  // namespace lanvane

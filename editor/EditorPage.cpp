@@ -1,0 +1,21 @@
+#include "editor/EditorPage.h"
+
+#include "editor/ConfigMessages.h"
+#include "resources/DialogTemplates.h"
+#include "resources/StringIds.h"
+
+namespace lanvane {
+
+EditorPage::EditorPage(EditorSession& session, Dialog& window, int templateId)
+    : Dialog(session.context.ui, *FindDialogTemplate(templateId), &window), session_(session) {}
+
+void EditorPage::ShowMessage(int messageId) {
+    lanvane::ShowMessage(TopLevel(), Strings(), messageId);
+}
+
+void EditorPage::ComplainAboutNumber(int controlId) {
+    ShowMessage(sid::kEnterWholeNumber);
+    SetFocus(controlId);
+}
+
+}  // namespace lanvane

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "editor/ConfigTabCtrl.h"
+#include "editor/EditorContext.h"
+#include "editor/EditorSession.h"
+#include "link/UsbDeviceList.h"
+#include "protocol/Framing.h"
+#include "protocol/InterfaceConfig.h"
+#include "ui/Dialog.h"
+
+namespace lanvane {
+
+// The Serial/USB configuration window: chooses the printer's device, connects (identifies
+// the printer and reads its interface configuration), shows the configuration on six
+// tabbed pages, writes it back on Update and then shows what was written. It owns the
+// working configuration and the exchange buffers; it opens and closes the context's port.
+//
+//     CInterfaceConfigDlg window(context);
+//     window.DoModal();
+class CInterfaceConfigDlg : public Dialog {
+public:
+    static constexpr int kSerialPort = 0;
+    static constexpr int kUsbPort = 1;
+
+    explicit CInterfaceConfigDlg(EditorContext& context);
+
+    bool IsConnected() const { return session_.connected; }
+    const WorkingConfig& Working() const { return session_.working; }
+    CConfigTabCtrl& Tabs() { return tabs_; }
+
+protected:
+    bool OnInitDialog() override;
+    void OnCommand(int controlId, Notification code) override;
+    bool OnNotify(int controlId, const NotifyMessage& message) override;
+    void OnDestroy() override;
+
+private:
+    void OnUsb();
+    void OnSerial();
+    void OnConnect();
+    void OnDisconnect();
+    void OnUpdate();
+
+    void FillPortList(const std::vector<std::string>& names);
+    void ReadControls();
+    void ShowMembers();
+    std::optional<std::string> ChosenDevicePath() const;
+    bool ReadPrinterConfig();
+    void LoadRecord(const InterfaceConfig& config);
+    void TakeWorkingValues(const InterfaceConfig& config);
+    void ShowConnected();
+    bool ReadBackPages();
+    InterfaceConfig BuildRecord();
+    bool WritePrinterConfig(const InterfaceConfig& config);
+    void ShowSummary(const InterfaceConfig& written);
+    void EnableCommands(bool connected);
+
+    EditorContext& context_;
+    EditorSession session_;
+    CConfigTabCtrl tabs_;
+    int portKind_ = kUsbPort;
+    std::vector<UsbDeviceEntry> usbDevices_;
+    IdentificationData identification_;
+};
+
+}  // namespace lanvane

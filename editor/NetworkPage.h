@@ -1,0 +1,69 @@
+#pragma once
+
+#include "editor/EditorPage.h"
+#include "editor/rules/PageValues.h"
+#include "protocol/InterfaceConfig.h"
+
+namespace lanvane {
+
+// "Network": network mode, ad hoc channel, the Wi-Fi Direct channel, connection mode and
+// PIN, IP assignment and addresses, SSID and inactivity time. Its handlers keep the
+// mode-dependent controls consistent and mirror most values into the working configuration.
+class CNetworkPage : public EditorPage {
+public:
+    CNetworkPage(EditorSession& session, Dialog& window);
+
+    void EnablePage(bool enable) override;
+    int ControlFor(rules::ConfigField field) const override;
+
+    // Takes network mode, IP assignment, Ad Hoc Channel, SSID, Inactivity Time and PIN Code,
+    // in this order. An emptied number field is complained about and ends the read-back
+    // there, keeping its value; false then. An Inactivity Time above 3600 is taken and ends
+    // the read-back too, without a complaint: the caller's range rule names it.
+    bool ReadBack();
+    // Shows the values in the radios and fields; the address controls keep their own text.
+    void Reload();
+
+    // Takes the decoded mode, assignment, channel, addresses, SSID and inactivity time, and
+    // shows them (the address controls included).
+    void LoadDecoded(const InterfaceConfig& config);
+    // The Wi-Fi Direct part: the channel, connection mode and PIN of a version 2 record, or
+    // the default PIN for a version 1 record, which carries none.
+    void LoadWifiDirect(const InterfaceConfig& config);
+    // Settles the loaded network mode: Adhoc and Wi-Fi Direct take manual addresses, and a
+    // version 1 printer, which knows no Wi-Fi Direct, gets Adhoc instead.
+    void SettleLoadedMode(bool extendedRecord);
+    // Copies the mirrored values the page shows into the working configuration.
+    void MirrorIntoWorkingConfig();
+    // On Disconnect: the Wi-Fi Direct controls go off and the PIN value is emptied.
+    void ClearWifiDirect();
+
+    const rules::NetworkPageValues& Values() const { return values_; }
+
+protected:
+    bool OnInitDialog() override;
+    void OnCommand(int controlId, Notification code) override;
+    bool OnNotify(int controlId, const NotifyMessage& message) override;
+
+private:
+    void OnInfraClicked();
+    void OnAdhocClicked();
+    void OnWifiDirectClicked();
+    void OnDhcpClicked();
+    void OnManualClicked();
+    void OnSsidChanged();
+    void OnInactivityTimeChanged();
+    void OnAdhocChannelChanged();
+    void OnAddressChanged(int controlId);
+    void OnChannelSelected();
+    void OnConnectionModeSelected(bool changed);
+    void OnPinCodeChanged();
+
+    void EnableAddressControls(bool enable);
+    void EnableWifiDirectControls(bool enable);
+    void ClearPageAddresses();
+
+    rules::NetworkPageValues values_;
+};
+
+}  // namespace lanvane

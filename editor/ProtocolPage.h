@@ -1,0 +1,35 @@
+#pragma once
+
+#include "editor/EditorPage.h"
+#include "editor/rules/PageValues.h"
+#include "protocol/InterfaceConfig.h"
+
+namespace lanvane {
+
+// "Protocol": the HTTPS, TELNET, FTP and SNMP switches, the SNMP communities and the trap
+// destination.
+class CProtocolPage : public EditorPage {
+public:
+    CProtocolPage(EditorSession& session, Dialog& window);
+
+    void EnablePage(bool enable) override;
+    int ControlFor(rules::ConfigField field) const override;
+
+    // Takes the four list selections and the three communities (the trap address is taken
+    // as it changes).
+    void ReadBack();
+    void Reload();
+    // Takes the decoded record and shows it, the trap address included.
+    void LoadDecoded(const InterfaceConfig& config);
+
+    const rules::ProtocolPageValues& Values() const { return values_; }
+
+protected:
+    bool OnInitDialog() override;
+    bool OnNotify(int controlId, const NotifyMessage& message) override;
+
+private:
+    rules::ProtocolPageValues values_;
+};
+
+}  // namespace lanvane

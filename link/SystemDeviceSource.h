@@ -1,0 +1,25 @@
+#pragma once
+
+#include <filesystem>
+
+#include "link/PrinterDeviceSource.h"
+
+namespace lanvane {
+
+// The USB printers and serial ports the system has. The roots are where the system
+// describes its devices and keeps their nodes; tests point them at a fake tree.
+class SystemDeviceSource : public PrinterDeviceSource {
+public:
+    explicit SystemDeviceSource(std::filesystem::path systemRoot = "/sys",
+                                std::filesystem::path deviceRoot = "/dev");
+
+    std::vector<UsbDeviceEntry> UsbDevices() override;
+    std::vector<std::string> ComPortNames() override;
+    std::string SerialPortPath(const std::string& name) const override;
+
+private:
+    std::filesystem::path systemRoot_;
+    std::filesystem::path deviceRoot_;
+};
+
+}  // namespace lanvane

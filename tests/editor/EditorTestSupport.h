@@ -1,0 +1,116 @@
+#pragma once
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "editor/EditorContext.h"
+#include "editor/InterfaceConfigDlg.h"
+#include "link/ListedDeviceSource.h"
+#include "resources/ResourceIds.h"
+#include "resources/StringTable.h"
+#include "sim/PrinterState.h"
+#include "sim/SimulatedPrinter.h"
+#include "sim/SimulatedPrinterPort.h"
+#include "ui/headless/HeadlessBackend.h"
+#include "ui/headless/HeadlessDriver.h"
+
+namespace lanvane::test {
+
+inline constexpr char kPrinterDevice[] = "/dev/usb/lp0";
+
+// Plays a list of steps and checks; answers every message box with OK and every file
+// dialog with the next queued answer (cancel when none is queued).
+class EditorDriver : public HeadlessDriver {
+public:
+    using Check = std::function<void()>;
+
+    EditorDriver& Then(Step step);
+    EditorDriver& Inspect(Check check);
+    // The paths the next file dialog returns.
+    EditorDriver& AnswerFiles(std::vector<std::string> paths);
+    // Runs whenever a message box has just opened, before it is answered.
+    void WhenMessageShown(Check check) { whenMessageShown_ = std::move(check); }
+
+    Step NextStep(const HeadlessBackend& ui) override;
+    void OnStepRejected(const Step& step, const std::string& reason) override;
+
+    const std::vector<std::string>& Rejections() const { return rejections_; }
+
+private:
+    struct Entry {
+        Step step;
+        Check check;
+    };
+
+    std::deque<Entry> script_;
+    std::deque<std::vector<std::string>> fileAnswers_;
+    std::vector<std::string> rejections_;
+    Check whenMessageShown_;
+};
+
+// A simulated printer behind the port as USB001, a headless backend and the context the
+// configuration window takes; the window's whole life runs in Run().
+class EditorTest : public ::testing::Test {
+protected:
+    explicit EditorTest(int layout = 1);
+
+    // Opens the window, plays the script, and returns when it has closed.
+    void Run();
+    // The texts of every message box shown so far.
+    std::vector<std::string> Messages() const;
+    std::string LastMessage() const;
+    void ClearMessages() { messagesSeen_ = ui.MessageBoxes().size(); }
+    // Changes what the printer holds before the window reads it.
+    void EditRecord(const std::function<void(sim::PrinterRecord&)>& edit);
+    void SetFaults(sim::FaultPlan faults) { printer.SetFaults(faults); }
+    bool PrinterReceived(sim::RequestKind kind) const;
+
+    // Script shorthands.
+    void Connect();
+    void SelectTab(int index);
+    void Click(int controlId, int pageId = 0);
+    void Type(int controlId, const std::string& text, int pageId = 0);
+    void Erase(int controlId, int pageId = 0);
+    void Check(EditorDriver::Check check) { driver.Inspect(std::move(check)); }
+
+    // The window's models, for checks inside the script.
+    CInterfaceConfigDlg& Window() { return *window; }
+    Dialog& Page(int index) { return window->Tabs().PageAt(index); }
+    template <class T>
+    T& On(int pageIndex, int controlId) {
+        return Page(pageIndex).Item<T>(controlId);
+    }
+    int FocusId() const;
+
+    void TearDown() override;
+
+    sim::SimulatedPrinter printer;
+    sim::SimulatedPrinterPort port{printer, kPrinterDevice};
+    ListedDeviceSource devices;
+    EditorDriver driver;
+    HeadlessBackend ui{driver};
+    EditorContext context{ui, EnglishStringTable(), port, devices, {}};
+    CInterfaceConfigDlg* window = nullptr;
+    bool expectRejections = false;
+
+private:
+    std::size_t messagesSeen_ = 0;
+};
+
+// The same tests for both record layouts.
+class EditorLayoutTest : public EditorTest, public ::testing::WithParamInterface<int> {
+protected:
+    EditorLayoutTest() : EditorTest(GetParam()) {}
+};
+
+// Page indexes of the tab control.
+enum PageIndex : int { kSystem = 0, kProtocol = 1, kBss = 2, kNetwork = 3, kAuth = 4, kCert = 5 };
+
+UsbDeviceEntry UsbDevice(std::string displayName, std::string devicePath, std::string productId = "002B");
+
+}  // namespace lanvane::test

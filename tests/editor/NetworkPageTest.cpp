@@ -1,0 +1,182 @@
+#include "EditorTestSupport.h"
+
+#include "ui/ComboBox.h"
+#include "ui/IpAddressControl.h"
+#include "ui/RadioButton.h"
+
+namespace lanvane::test {
+namespace {
+
+using ::testing::ElementsAre;
+
+constexpr std::uint32_t kPrinterAddress = (192u << 24) | (168u << 16) | 100u;
+
+class NetworkPageTest : public EditorTest {
+protected:
+    bool Checked(int id) { return On<RadioButton>(kNetwork, id).IsChecked(); }
+    bool Enabled(int id) { return Page(kNetwork).GetDlgItem(id).IsEnabled(); }
+    const rules::NetworkPageValues& Values() { return Window().Tabs().NetworkPage().Values(); }
+
+    void OpenSystemPrinter() {
+        EditRecord([](sim::PrinterRecord& record) {
+            record.authentication = 0;
+            record.cryptograph = 0;
+        });
+    }
+};
+
+TEST_F(NetworkPageTest, AdhocIsRefusedUnderWpaAuthentication) {
+    Connect();
+    SelectTab(kNetwork);
+    Check([&] { ClearMessages(); });
+    Click(ctl::kAdhocRadio);
+    Check([&] {
+        EXPECT_THAT(Messages(), ElementsAre("The Adhoc mode is not available.\nAuthentication is allowed in "
+                                            "either Open System or Shared Key."));
+        EXPECT_TRUE(Checked(ctl::kInfraRadio));
+        EXPECT_FALSE(Checked(ctl::kAdhocRadio));
+        EXPECT_EQ(FocusId(), ctl::kInfraRadio);
+        EXPECT_TRUE(Enabled(ctl::kAdhocChannel)) << "the one trace a refused choice leaves";
+        EXPECT_EQ(Window().Working().networkMode, 0);
+    });
+    Run();
+}
+
+TEST_F(NetworkPageTest, AdhocForcesManualAddresses) {
+    OpenSystemPrinter();
+    EditRecord([](sim::PrinterRecord& record) { record.dhcp = 1; });
+    Connect();
+    SelectTab(kNetwork);
+    Click(ctl::kAdhocRadio);
+    Check([&] {
+        EXPECT_TRUE(Checked(ctl::kManualRadio));
+        EXPECT_FALSE(Enabled(ctl::kDhcpRadio));
+        EXPECT_TRUE(Enabled(ctl::kNetworkIpAddress));
+        EXPECT_EQ(FocusId(), ctl::kManualRadio);
+        EXPECT_EQ(Window().Working().networkMode, 1);
+        EXPECT_EQ(Window().Working().ipAssignment, 1);
+    });
+    Run();
+}
+
+TEST_F(NetworkPageTest, NumbersOutOfRangeAreCorrectedWhileTyping) {
+    OpenSystemPrinter();
+    Connect();
+    SelectTab(kNetwork);
+    Click(ctl::kAdhocRadio);
+    Erase(ctl::kAdhocChannel);
+    Type(ctl::kAdhocChannel, "15");
+    Erase(ctl::kNetworkInactivity);
+    Check([&] {
+        EXPECT_THAT(Messages(), ElementsAre("The printer has been connected successfully.",
+                                            "Please enter a whole number.",
+                                            "The channel number has not been set.\nPlease enter a channel "
+                                            "number again.(0~14)",
+                                            "Please enter a whole number."));
+        ClearMessages();
+    });
+    Type(ctl::kNetworkInactivity, "3601");
+    Check([&] {
+        EXPECT_EQ(Page(kNetwork).GetDlgItemText(ctl::kAdhocChannel), "14");
+        EXPECT_EQ(Page(kNetwork).GetDlgItemText(ctl::kNetworkInactivity), "3600");
+        EXPECT_THAT(Messages(), ElementsAre("The time has not been set.\nPlease enter time again."));
+        EXPECT_EQ(Window().Working().inactivityTime, 3600u);
+    });
+    Run();
+}
+
+// Switching to DHCP clears only the page's addresses; Manual brings them back from the
+// working configuration.
+TEST_F(NetworkPageTest, ManualAfterDhcpRestoresTheAddresses) {
+    Connect();
+    SelectTab(kNetwork);
+    Click(ctl::kDhcpRadio);
+    Check([&] {
+        EXPECT_EQ(Values().ipAddress, 0u);
+        EXPECT_EQ(Window().Working().ipAddress, kPrinterAddress);
+        EXPECT_FALSE(Enabled(ctl::kNetworkIpAddress));
+        EXPECT_EQ(Window().Working().ipAssignment, 0);
+    });
+    Click(ctl::kManualRadio);
+    Check([&] {
+        EXPECT_EQ(Values().ipAddress, kPrinterAddress);
+        EXPECT_TRUE(Enabled(ctl::kNetworkIpAddress));
+        EXPECT_EQ(Window().Working().ipAssignment, 1);
+    });
+    driver.Then(Step::SetIpField(ctl::kNetworkGateway, 3, "254"));
+    Check([&] {
+        EXPECT_EQ(Values().gateway & 0xFF, 254u);
+        EXPECT_EQ(Window().Working().gateway & 0xFF, 254u);
+    });
+    Run();
+}
+
+TEST_F(NetworkPageTest, ExtendedRecordSelectsItsChannelAndKeepsAnUnknownOne) {
+    printer.SetState(sim::DefaultPrinterState(2));
+    Connect();
+    Check([&] {
+        EXPECT_EQ(On<ComboBox>(kNetwork, ctl::kP2pChannel).GetCurSel(), 1);
+        EXPECT_EQ(Values().p2pChannel, "6");
+        EditRecord([](sim::PrinterRecord& record) { record.p2pChannel = "13"; });
+    });
+    Click(ctl::kDisconnectButton);
+    Connect();
+    Check([&] {
+        EXPECT_EQ(On<ComboBox>(kNetwork, ctl::kP2pChannel).GetCurSel(), 1);
+        EXPECT_EQ(Values().p2pChannel, "6");
+    });
+    Run();
+}
+
+TEST_F(NetworkPageTest, WifiDirectTakesDhcpAndItsOwnControls) {
+    printer.SetState(sim::DefaultPrinterState(2));
+    Connect();
+    SelectTab(kNetwork);
+    Click(ctl::kWifiDirectRadio, dlg::kNetworkPage);
+    driver.Then(Step::Choose(ctl::kP2pChannel, 2));
+    Check([&] {
+        EXPECT_TRUE(Checked(ctl::kDhcpRadio));
+        EXPECT_FALSE(Enabled(ctl::kManualRadio));
+        EXPECT_FALSE(Enabled(ctl::kNetworkIpAddress));
+        EXPECT_TRUE(Enabled(ctl::kPinCode));
+        EXPECT_EQ(Values().p2pChannel, "11");
+        EXPECT_EQ(Window().Working().networkMode, 2);
+    });
+    SelectTab(kAuth);
+    Check([&] {
+        for (const int id : {ctl::kWpaPskRadio, ctl::kWpa2PskRadio, ctl::kWpaRadio, ctl::kWpa2Radio}) {
+            EXPECT_FALSE(Page(kAuth).GetDlgItem(id).IsEnabled()) << id;
+        }
+        EXPECT_TRUE(On<RadioButton>(kAuth, ctl::kWpa2PskRadio).IsChecked());
+        EXPECT_TRUE(Page(kAuth).GetDlgItem(ctl::kPskKey).IsVisible());
+    });
+    Run();
+}
+
+// A version 1 printer knows no Wi-Fi Direct: its mode is shown and written as Adhoc with
+// manual addresses. Focus moves onto radio buttons never count as clicks.
+TEST_F(NetworkPageTest, WifiDirectFromAVersion1RecordBecomesAdhoc) {
+    OpenSystemPrinter();
+    EditRecord([](sim::PrinterRecord& record) {
+        record.networkMode = 2;
+        record.dhcp = 1;
+    });
+    Connect();
+    Check([&] {
+        EXPECT_TRUE(Checked(ctl::kAdhocRadio));
+        EXPECT_TRUE(Checked(ctl::kManualRadio));
+        EXPECT_FALSE(Enabled(ctl::kDhcpRadio));
+        EXPECT_FALSE(Enabled(ctl::kWifiDirectRadio));
+        EXPECT_EQ(Page(kNetwork).GetDlgItemText(ctl::kPinCode), "3958");
+        EXPECT_EQ(Window().Working().networkMode, 1);
+        EXPECT_EQ(Window().Working().ipAssignment, 1);
+    });
+    Click(ctl::kUpdateButton);
+    driver.Then(Step::PressOk());
+    Run();
+    EXPECT_EQ(printer.State().record.networkMode, 1);
+    EXPECT_EQ(printer.State().record.dhcp, 0);
+}
+
+}  // namespace
+}  // namespace lanvane::test
