@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/MenuWindows.h"
+#include "link/PrinterDeviceSource.h"
+#include "link/PrinterPortLike.h"
 #include "resources/ResourceSet.h"
 #include "ui/UiBackend.h"
 
@@ -14,6 +16,9 @@ struct AppContext {
     // The string table and dialog templates in use: English, or a language library's.
     const ResourceSet& resources;
     MenuWindows& windows;
+    // The one printer port of the run, and the devices the Serial/USB road offers.
+    PrinterPortLike& port;
+    PrinterDeviceSource& devices;
 };
 
 }  // namespace lanvane

@@ -1,8 +1,14 @@
 #include "app/scenario/PrinterBench.h"
 
 #include "app/scenario/PrinterRecordFields.h"
+#include "app/scenario/TokenCursor.h"
 
 namespace lanvane::scenario {
+namespace {
+
+constexpr std::string_view kUsbPathPrefix = "simulated-usb-printer-";
+
+}  // namespace
 
 sim::PrinterState StateFor(const PrinterSetup& setup) {
     sim::PrinterState state = sim::DefaultPrinterState(setup.layout);
@@ -29,6 +35,17 @@ sim::SimulatedPrinter* PrinterBench::Printer(std::optional<int> number) const {
         return nullptr;
     }
     return printers_[static_cast<std::size_t>(chosen - 1)].printer.get();
+}
+
+std::string PrinterBench::UsbPath(int number) {
+    return std::string(kUsbPathPrefix) + std::to_string(number);
+}
+
+std::optional<int> PrinterBench::NumberOfUsbPath(const std::string& path) {
+    if (!path.starts_with(kUsbPathPrefix)) {
+        return std::nullopt;
+    }
+    return ParseInt(std::string_view(path).substr(kUsbPathPrefix.size()));
 }
 
 }  // namespace lanvane::scenario

@@ -28,6 +28,10 @@ public:
     sim::SimulatedPrinter* Printer(std::optional<int> number = std::nullopt) const;
     const std::vector<UsbPrinter>& UsbPrinters() const { return printers_; }
 
+    // The device path that opens printer `number` on the USB road, and back.
+    static std::string UsbPath(int number);
+    static std::optional<int> NumberOfUsbPath(const std::string& path);
+
 private:
     std::vector<UsbPrinter> printers_;
 };

@@ -6,7 +6,9 @@
 
 #include "app/MainMenuDlg.h"
 #include "app/SetupApp.h"
+#include "link/ListedDeviceSource.h"
 #include "resources/ResourceIds.h"
+#include "sim/SimulatedPrinterPort.h"
 #include "ui/headless/HeadlessBackend.h"
 #include "ui/headless/ScriptedDriver.h"
 
@@ -42,7 +44,10 @@ protected:
     HeadlessBackend ui{driver};
     RecordingWindows windows{ui};
     ResourceSet resources;
-    AppContext context{ui, resources, windows};
+    sim::SimulatedPrinter printer;
+    sim::SimulatedPrinterPort port{printer, "usb-1"};
+    ListedDeviceSource devices;
+    AppContext context{ui, resources, windows, port, devices};
 };
 
 TEST_F(MainMenuTest, EachButtonRunsItsRoadWhileTheMenuWaitsDisabled) {
@@ -81,7 +86,7 @@ TEST_F(MainMenuTest, SetupAppRunsTheMenuUntilItCloses) {
     } loader;
     CSetupApp app(0x0407, loader);
     app.InitInstance();
-    AppContext appContext{ui, app.Resources(), windows};
+    AppContext appContext{ui, app.Resources(), windows, port, devices};
     driver.Then(Step::PressCancel()).Then(Step::Click(ctl::kEthernetButton));
     EXPECT_EQ(app.Run(appContext), kIdCancel);
     EXPECT_THAT(windows.roads, IsEmpty()) << "Escape closed the menu before the click";

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "app/MainMenuDlg.h"
+#include "app/scenario/BenchDeviceSource.h"
+#include "app/scenario/BenchPrinterPort.h"
 #include "app/scenario/ScenarioParser.h"
 #include "app/scenario/ScenarioPlayer.h"
 #include "app/scenario/headless/HeadlessScenarioDriver.h"
@@ -39,7 +41,9 @@ protected:
         player.emplace(scenario, bench);
         HeadlessScenarioDriver driver(*player);
         HeadlessBackend ui(driver);
-        AppContext context{ui, resources, roads};
+        BenchPrinterPort port(bench);
+        BenchDeviceSource devices(bench);
+        AppContext context{ui, resources, roads, port, devices};
         CMainMenuDlg menu(context);
         menu.DoModal();
         player->Next(HeadlessScreen(ui));

@@ -1,0 +1,31 @@
+#include "app/scenario/BenchDeviceSource.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace lanvane::scenario {
+namespace {
+
+// An id free for private use, so that no real maker is named.
+constexpr const char* kVendorId = "F055";
+
+std::string DisplayName(int position) {
+    char name[16];
+    std::snprintf(name, sizeof name, "USB%03d", position);
+    return name;
+}
+
+}  // namespace
+
+std::vector<UsbDeviceEntry> BenchDeviceSource::UsbDevices() {
+    std::vector<UsbDeviceEntry> entries;
+    for (int number = 1; number <= bench_.Count(); ++number) {
+        const std::string& productId = bench_.UsbPrinters()[static_cast<std::size_t>(number - 1)].productId;
+        const auto earlier = std::ranges::count(entries, productId, &UsbDeviceEntry::productId);
+        entries.push_back({static_cast<int>(earlier) + 1, PrinterBench::UsbPath(number), DisplayName(number),
+                           productId, kVendorId});
+    }
+    return entries;
+}
+
+}  // namespace lanvane::scenario
