@@ -1,9 +1,11 @@
 #include "app/scenario/ActionPlanner.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/scenario/WindowControls.h"
 #include "ui/ComboBox.h"
+#include "ui/IpAddressControl.h"
 
 namespace lanvane::scenario {
 namespace {
@@ -14,6 +16,14 @@ UserAction On(ActionKind kind, const ControlRef& control, int number = 0, std::s
 
 ActionPlan Failed(std::string expected, std::string found) {
     return ActionPlan{{}, Mismatch{std::move(expected), std::move(found)}};
+}
+
+// The value a field takes from typed digits (at most three): blank for none, at most 255.
+std::optional<int> FieldValue(const std::string& digits) {
+    if (digits.empty()) {
+        return std::nullopt;
+    }
+    return std::min(std::stoi(digits), 255);
 }
 
 std::string WhyUnreachable(const FoundControl& found) {
@@ -36,14 +46,20 @@ public:
     ActionPlan operator()(const command::PressEnter&) { return {{On(ActionKind::PressEnter, {})}, {}}; }
     ActionPlan operator()(const command::PressEscape&) { return {{On(ActionKind::PressEscape, {})}, {}}; }
 
+    // A user selects all and types over it: the first key replaces the whole text, the
+    // others follow one by one. Typing nothing over a selection erases it.
     ActionPlan operator()(const command::Type& type) {
         ActionPlan plan = Single(type.control, ActionKind::TypeText);
         if (plan.failure) {
             return plan;
         }
-        plan.actions.front().text = type.text;
-        if (!type.append) {
-            plan.actions.insert(plan.actions.begin(), On(ActionKind::Erase, type.control));
+        if (type.append) {
+            plan.actions.front().text = type.text;
+        } else if (type.text.empty()) {
+            plan.actions.front().kind = ActionKind::Erase;
+        } else {
+            plan.actions.front().text = type.text.substr(1);
+            plan.actions.insert(plan.actions.begin(), On(ActionKind::ReplaceText, type.control, 0, type.text.substr(0, 1)));
         }
         return plan;
     }
@@ -87,15 +103,20 @@ public:
 
     ActionPlan operator()(const command::ClickRow& row) { return Single(row.control, ActionKind::ClickRow, row.row); }
 
+    // Fields that already hold the value are left alone, as a user retyping the same digits
+    // changes nothing.
     ActionPlan operator()(const command::SetAddress& address) {
         ActionPlan plan = Single(address.control, ActionKind::SetIpField);
-        if (plan.failure) {
-            return plan;
+        auto* ip = dynamic_cast<IpAddressControl*>(FindWindowControl(window_, address.control, false).control);
+        if (plan.failure || ip == nullptr) {
+            return plan.failure ? plan : Failed("an IP address control " + address.control.Describe(), "another kind of control");
         }
         plan.actions.clear();
-        for (int field = 0; field < 4; ++field) {
-            plan.actions.push_back(On(ActionKind::SetIpField, address.control, field,
-                                      address.fields[static_cast<std::size_t>(field)]));
+        for (int field = 0; field < IpAddressControl::kFieldCount; ++field) {
+            const std::string& digits = address.fields[static_cast<std::size_t>(field)];
+            if (ip->Field(field) != FieldValue(digits)) {
+                plan.actions.push_back(On(ActionKind::SetIpField, address.control, field, digits));
+            }
         }
         return plan;
     }

@@ -148,11 +148,12 @@ std::optional<CommandBody> CommandParser::ParseAddress() {
     for (std::size_t field = 0; field < address.fields.size(); ++field) {
         const auto dot = rest.find('.');
         if ((dot == std::string_view::npos) != (field == 3)) {
-            return cursor_.Fail("\"" + *text + "\" is not an address of four fields");
+            return cursor_.Fail("\"" + *text + "\" is not an address of four fields of up to three digits");
         }
         address.fields[field] = std::string(rest.substr(0, dot));
-        if (address.fields[field].find_first_not_of("0123456789") != std::string::npos) {
-            return cursor_.Fail("\"" + *text + "\" is not an address of four fields");
+        if (address.fields[field].size() > 3 ||
+            address.fields[field].find_first_not_of("0123456789") != std::string::npos) {
+            return cursor_.Fail("\"" + *text + "\" is not an address of four fields of up to three digits");
         }
         rest = dot == std::string_view::npos ? std::string_view() : rest.substr(dot + 1);
     }

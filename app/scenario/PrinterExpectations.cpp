@@ -75,8 +75,9 @@ public:
         const sim::ReceivedCertificate* received = held == certificates.end() ? nullptr : &held->second;
         const std::string name = "certificate " + KindName(expected.kind);
         if (!expected.path) {
-            return received == nullptr ? std::nullopt
-                                       : std::optional<Mismatch>(Mismatch{"no " + name, Describe(name, received)});
+            const bool whole = received != nullptr && received->complete;
+            return whole ? std::optional<Mismatch>(Mismatch{"no whole " + name, Describe(name, received)})
+                         : std::nullopt;
         }
         const auto file = ReadFile(*expected.path);
         if (!file) {

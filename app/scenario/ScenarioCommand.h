@@ -22,8 +22,8 @@ namespace command {
 struct Click {
     ControlRef control;
 };
-// Replaces the field's text as a user does (select all, delete, type), or with append
-// set types at the end of what is there.
+// Replaces the field's text as a user does (select all, type over it), or with append set
+// types at the end of what is there.
 struct Type {
     ControlRef control;
     std::string text;
@@ -122,7 +122,7 @@ struct ExpectPrinterField {
     std::string value;
 };
 // A certificate of a kind (1 CA, 2 Client Key, 3 Client PEM) received whole and equal to a
-// file, or none received.
+// file, or (no path) none received whole.
 struct ExpectCertificate {
     std::optional<int> printer;
     int kind = 1;

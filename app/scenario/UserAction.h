@@ -15,6 +15,7 @@ enum class ActionKind : std::uint8_t {
     Click,
     TypeText,        // characters typed one by one at the end of the field
     Erase,           // select all and delete
+    ReplaceText,     // select all and type over it: the whole text at once
     Choose,          // drop-down entry by index
     SelectTab,       // tab by index
     ClickRow,        // list row, -1 for an empty area

@@ -14,6 +14,8 @@ Step StepFor(const UserAction& action) {
         return Step::Type(id, action.text, page);
     case ActionKind::Erase:
         return Step::Erase(id, page);
+    case ActionKind::ReplaceText:
+        return Step::Replace(id, action.text, page);
     case ActionKind::Choose:
         return Step::Choose(id, action.number, page);
     case ActionKind::SelectTab:
