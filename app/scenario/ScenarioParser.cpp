@@ -1,6 +1,6 @@
 #include "app/scenario/ScenarioParser.h"
 
-#include <charconv>
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <utility>

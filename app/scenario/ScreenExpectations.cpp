@@ -1,7 +1,6 @@
 #include "app/scenario/ScreenExpectations.h"
 
 #include <string>
-#include <vector>
 
 #include "app/scenario/ControlExpectations.h"
 
