@@ -4,21 +4,6 @@
 
 namespace lanvane::test {
 
-EditorDriver& EditorDriver::Then(Step step) {
-    script_.push_back(Entry{std::move(step), {}});
-    return *this;
-}
-
-EditorDriver& EditorDriver::Inspect(Check check) {
-    script_.push_back(Entry{Step{}, std::move(check)});
-    return *this;
-}
-
-EditorDriver& EditorDriver::AnswerFiles(std::vector<std::string> paths) {
-    fileAnswers_.push_back(std::move(paths));
-    return *this;
-}
-
 Step EditorDriver::NextStep(const HeadlessBackend& ui) {
     if (ui.PendingMessageBox() != nullptr) {
         if (whenMessageShown_) {
@@ -34,19 +19,7 @@ Step EditorDriver::NextStep(const HeadlessBackend& ui) {
         }
         return Step::AnswerFileDialog(std::move(paths));
     }
-    while (!script_.empty()) {
-        Entry entry = std::move(script_.front());
-        script_.pop_front();
-        if (!entry.check) {
-            return entry.step;
-        }
-        entry.check();
-    }
-    return Step::End();
-}
-
-void EditorDriver::OnStepRejected(const Step& step, const std::string& reason) {
-    rejections_.push_back(step.Describe() + ": " + reason);
+    return ScriptedDriver::NextStep(ui);
 }
 
 EditorTest::EditorTest(int layout)

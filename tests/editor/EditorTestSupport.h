@@ -17,40 +17,29 @@
 #include "sim/SimulatedPrinter.h"
 #include "sim/SimulatedPrinterPort.h"
 #include "ui/headless/HeadlessBackend.h"
-#include "ui/headless/HeadlessDriver.h"
+#include "ui/headless/ScriptedDriver.h"
 
 namespace lanvane::test {
 
 inline constexpr char kPrinterDevice[] = "/dev/usb/lp0";
 
-// Plays a list of steps and checks; answers every message box with OK and every file
-// dialog with the next queued answer (cancel when none is queued).
-class EditorDriver : public HeadlessDriver {
+// Plays the script; answers every message box with OK and every file dialog with the
+// next queued answer (cancel when none is queued).
+class EditorDriver : public ScriptedDriver {
 public:
-    using Check = std::function<void()>;
-
-    EditorDriver& Then(Step step);
-    EditorDriver& Inspect(Check check);
     // The paths the next file dialog returns.
-    EditorDriver& AnswerFiles(std::vector<std::string> paths);
+    EditorDriver& AnswerFiles(std::vector<std::string> paths) {
+        fileAnswers_.push_back(std::move(paths));
+        return *this;
+    }
     // Runs whenever a message box has just opened, before it is answered.
-    void WhenMessageShown(Check check) { whenMessageShown_ = std::move(check); }
+    void WhenMessageShown(std::function<void()> check) { whenMessageShown_ = std::move(check); }
 
     Step NextStep(const HeadlessBackend& ui) override;
-    void OnStepRejected(const Step& step, const std::string& reason) override;
-
-    const std::vector<std::string>& Rejections() const { return rejections_; }
 
 private:
-    struct Entry {
-        Step step;
-        Check check;
-    };
-
-    std::deque<Entry> script_;
     std::deque<std::vector<std::string>> fileAnswers_;
-    std::vector<std::string> rejections_;
-    Check whenMessageShown_;
+    std::function<void()> whenMessageShown_;
 };
 
 // A simulated printer behind the port as USB001, a headless backend and the context the
@@ -76,7 +65,9 @@ protected:
     void Click(int controlId, int pageId = 0);
     void Type(int controlId, const std::string& text, int pageId = 0);
     void Erase(int controlId, int pageId = 0);
-    void Check(EditorDriver::Check check) { driver.Inspect(std::move(check)); }
+    void Check(std::function<void()> check) {
+        driver.Inspect([check = std::move(check)](const HeadlessBackend&) { check(); });
+    }
 
     // The window's models, for checks inside the script.
     CInterfaceConfigDlg& Window() { return *window; }

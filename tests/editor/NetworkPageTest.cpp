@@ -111,23 +111,6 @@ TEST_F(NetworkPageTest, ManualAfterDhcpRestoresTheAddresses) {
     Run();
 }
 
-TEST_F(NetworkPageTest, ExtendedRecordSelectsItsChannelAndKeepsAnUnknownOne) {
-    printer.SetState(sim::DefaultPrinterState(2));
-    Connect();
-    Check([&] {
-        EXPECT_EQ(On<ComboBox>(kNetwork, ctl::kP2pChannel).GetCurSel(), 1);
-        EXPECT_EQ(Values().p2pChannel, "6");
-        EditRecord([](sim::PrinterRecord& record) { record.p2pChannel = "13"; });
-    });
-    Click(ctl::kDisconnectButton);
-    Connect();
-    Check([&] {
-        EXPECT_EQ(On<ComboBox>(kNetwork, ctl::kP2pChannel).GetCurSel(), 1);
-        EXPECT_EQ(Values().p2pChannel, "6");
-    });
-    Run();
-}
-
 TEST_F(NetworkPageTest, WifiDirectTakesDhcpAndItsOwnControls) {
     printer.SetState(sim::DefaultPrinterState(2));
     Connect();

@@ -9,15 +9,6 @@ using ::testing::ElementsAre;
 
 using SystemProtocolPageTest = EditorTest;
 
-TEST_F(SystemProtocolPageTest, FreshPageShowsTheDefaultPort) {
-    Check([&] {
-        EXPECT_EQ(Page(kSystem).GetDlgItemText(ctl::kPrinterPort), "9100");
-        EXPECT_FALSE(Page(kSystem).GetDlgItem(ctl::kPrinterPort).IsEnabled());
-        EXPECT_EQ(On<ComboBox>(kProtocol, ctl::kSnmpList).Text(), "Disable");
-    });
-    Run();
-}
-
 // 0 to 32767 pass while typing, the reserved ports among them; above, the port goes back
 // to 9100 at once.
 TEST_F(SystemProtocolPageTest, PortIsCorrectedWhileTypingAndCheckedOnLeaving) {
@@ -39,16 +30,6 @@ TEST_F(SystemProtocolPageTest, PortIsCorrectedWhileTypingAndCheckedOnLeaving) {
     });
     SelectTab(kProtocol);
     Check([&] { EXPECT_THAT(Messages(), ElementsAre("The port number is incorrect.\nPlease try again.")); });
-    Run();
-}
-
-TEST_F(SystemProtocolPageTest, PrinterNameReachesTheWorkingConfigurationOnEveryKey) {
-    Connect();
-    Erase(ctl::kPrinterName);
-    Type(ctl::kPrinterName, "L");
-    Check([&] { EXPECT_EQ(Window().Working().printerName, "L"); });
-    Type(ctl::kPrinterName, "P");
-    Check([&] { EXPECT_EQ(Window().Working().printerName, "LP"); });
     Run();
 }
 

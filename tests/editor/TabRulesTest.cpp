@@ -66,34 +66,6 @@ TEST_F(TabRulesTest, ReservedPortRefusesTheChangeAfterItHappened) {
     Run();
 }
 
-TEST_F(TabRulesTest, EmptyPasswordsRefuseTheSystemPageEvenWhenEqual) {
-    Connect();
-    Erase(ctl::kUserPassword);
-    Erase(ctl::kConfirmPassword);
-    SelectTab(kNetwork);
-    Check([&] {
-        EXPECT_THAT(Messages(), ElementsAre("The printer has been connected successfully.", "The Password is incorrect.\nPlease try again."));
-        EXPECT_EQ(FocusId(), ctl::kUserPassword);
-        ExpectStaysOn(kSystem);
-    });
-    Run();
-}
-
-TEST_F(TabRulesTest, BothEmptyCommunitiesFocusTheWriteField) {
-    EditRecord([](sim::PrinterRecord& record) { record.snmp = 0; });
-    Connect();
-    SelectTab(kProtocol);
-    Erase(ctl::kReadCommunity);
-    Erase(ctl::kWriteCommunity);
-    SelectTab(kBss);
-    Check([&] {
-        EXPECT_EQ(LastMessage(), "The community name is incorrect.\nPlease try again.");
-        EXPECT_EQ(FocusId(), ctl::kWriteCommunity);
-        ExpectStaysOn(kProtocol);
-    });
-    Run();
-}
-
 // An empty SSID and a 6-digit PIN from the printer give both messages, also in Infra mode
 // where the PIN field is disabled; the PIN takes the focus before its message shows.
 TEST_F(TabRulesTest, NetworkPageShowsTheSsidAndThePinMessagesInTurn) {
@@ -144,37 +116,13 @@ TEST_F(TabRulesTest, EmptyExtendedPinKeepsTheNetworkPageUntilMendedInWifiDirect)
     Run();
 }
 
-TEST_F(TabRulesTest, PinOfFourOrEightDigitsPasses) {
-    printer.SetState(sim::DefaultPrinterState(2));
-    for (const char* pin : {"1234", "12345678"}) {
-        Connect();
-        SelectTab(kNetwork);
-        Click(ctl::kWifiDirectRadio, dlg::kNetworkPage);
-        Erase(ctl::kPinCode);
-        Type(ctl::kPinCode, pin);
-        SelectTab(kSystem);
-        Check([&] { ExpectStaysOn(kSystem); });
-        Click(ctl::kDisconnectButton);
-    }
-    Run();
-}
-
-TEST_F(TabRulesTest, AuthenticationKeyRules) {
+TEST_F(TabRulesTest, WepKeyOfAnInvalidLengthKeepsTheAuthenticationPage) {
     EditRecord([](sim::PrinterRecord& record) {
-        record.authentication = 2;
-        record.cryptograph = 5;
-        record.pskKey.clear();
+        record.authentication = 0;
+        record.cryptograph = 2;
+        record.wepKey = "0123456789abc";
     });
     Connect();
-    SelectTab(kAuth);
-    SelectTab(kCert);
-    Check([&] { ExpectStaysOn(kCert); });
-    SelectTab(kAuth);
-    Click(ctl::kOpenSystemRadio);
-    Click(ctl::kWepRadio);
-    Type(ctl::kWepKey, "0123456789abc");
-    SelectTab(kBss);
-    Check([&] { ExpectStaysOn(kBss); });
     SelectTab(kAuth);
     Check([&] {
         Window().Tabs().AuthPage().Item<EditControl>(ctl::kWepKey).UserReplaceText("0123456789ab");

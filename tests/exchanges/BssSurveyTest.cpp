@@ -2,25 +2,28 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <deque>
-#include <memory>
 
-#include "BssReplies.h"
+#include "PrinterLine.h"
 
 namespace lanvane::test {
 namespace {
 
-// The printer's survey port: each receive hands out the next queued piece; an empty queue
-// or an empty piece is a receive that timed out.
-class FakeStreamLink : public StreamLink {
+using sim::FaultPlan;
+using sim::RequestKind;
+
+// The printer's TCP survey port: a request is answered by the simulated printer; each
+// receive hands out the next piece of the answer or times out.
+class SurveyPort : public StreamLink {
 public:
-    bool Connect() override {
-        ++connects;
-        return connects_;
-    }
+    explicit SurveyPort(sim::SimulatedPrinter& printer) : printer_(printer) {}
+
+    bool Connect() override { return accepts; }
     long Send(const std::uint8_t* data, std::size_t length) override {
         sent.emplace_back(data, data + length);
+        for (sim::ReplyBurst& burst : printer_.AnswerStream(sent.back()).bursts) {
+            pieces.push_back(std::move(burst.bytes));
+        }
         return static_cast<long>(length);
     }
     long Receive(std::uint8_t* buffer, std::size_t capacity) override {
@@ -29,31 +32,27 @@ public:
         if (pieces.empty()) {
             return -1;
         }
-        const Bytes piece = std::move(pieces.front());
+        const std::size_t count = std::min(pieces.front().size(), capacity);
+        std::copy_n(pieces.front().begin(), count, buffer);
         pieces.pop_front();
-        const std::size_t count = std::min(piece.size(), capacity);
-        std::copy_n(piece.begin(), count, buffer);
         return static_cast<long>(count);
     }
     void Close() override {}
 
-    void RefuseConnection() { connects_ = false; }
-
+    bool accepts = true;
     std::deque<Bytes> pieces;
     std::vector<Bytes> sent;
-    int connects = 0;
     int receives = 0;
     std::size_t largestCapacity = 0;
 
 private:
-    bool connects_ = true;
+    sim::SimulatedPrinter& printer_;
 };
-
-const Bytes kBssReqFrame = Concat({Text("__[I_F]__[BSS_REQ]"), {0xF0, 0x00}});
 
 class BssSurveyTest : public ::testing::Test {
 protected:
     ProgressCallback Recorder() {
+        progress.clear();
         return [this](int position) { progress.push_back(position); };
     }
 
@@ -61,109 +60,82 @@ protected:
     std::vector<int> progress;
 };
 
-TEST_F(BssSurveyTest, TcpSendsTheRawRequestAndParsesTheFirstReply) {
-    FakeStreamLink link;
-    link.pieces.push_back(HomeReply());
+TEST_F(BssSurveyTest, TcpSendsTheRawRequestAndParsesTheReply) {
+    PrinterLine line;
+    SurveyPort port(line.printer);
 
-    ASSERT_EQ(RequestBssOverTcp(link, table, Recorder()), BssOutcome::Ok);
+    ASSERT_EQ(RequestBssOverTcp(port, table, Recorder()), BssOutcome::Ok);
 
-    EXPECT_EQ(link.sent, std::vector<Bytes>{kBssReqFrame});
+    EXPECT_EQ(port.sent, std::vector<Bytes>{sim::SealTagFrame(Text("__[I_F]__[BSS_REQ]"))});
     EXPECT_EQ(progress, (std::vector<int>{0, 12, 100}));
-    EXPECT_EQ(table[0].ssid, "Home");
-    EXPECT_EQ(link.largestCapacity, StreamLink::kReceiveLimit);
+    EXPECT_EQ(port.largestCapacity, StreamLink::kReceiveLimit);
+    const auto rows = FillBssList(table);
+    ASSERT_EQ(rows.size(), line.printer.State().networks.size());
+    EXPECT_EQ(rows[3], (BssRow{"4", "Lab Adhoc", "06-11-22-33-44-55", "Ad hoc", "-83", "WEP64"}));
 }
 
-TEST_F(BssSurveyTest, TcpReplyInTheSeventhAttemptIsParsed) {
-    FakeStreamLink link;
-    link.pieces.assign(6, Bytes{});
-    link.pieces.push_back(HomeReply());
+TEST_F(BssSurveyTest, TcpFaultsGiveTheirOutcomes) {
+    const std::vector<int> sevenAttempts = {0, 12, 24, 36, 48, 60, 72, 84, 96, 100};
+    using enum BssOutcome;
+    const struct {
+        const char* name;
+        FaultPlan faults;
+        BssOutcome outcome;
+    } cases[] = {
+        {"Silence", With(&FaultPlan::noAnswerTo, RequestKind::BssRequest), NoReply},
+        {"ReplyInTwoPieces", With(&FaultPlan::splitStreamReply, true), ChecksumFailed},
+        {"Tag", With(&FaultPlan::wrongTag, true), TagMismatch},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PrinterLine line(c.faults);
+        SurveyPort port(line.printer);
+        EXPECT_EQ(RequestBssOverTcp(port, table, Recorder()), c.outcome);
+        if (c.outcome == BssOutcome::NoReply) {
+            EXPECT_EQ(port.receives, 7);
+            EXPECT_EQ(progress, sevenAttempts);
+        }
+    }
 
-    EXPECT_EQ(RequestBssOverTcp(link, table, Recorder()), BssOutcome::Ok);
-
-    EXPECT_EQ(progress, (std::vector<int>{0, 12, 24, 36, 48, 60, 72, 84, 100}));
-    EXPECT_EQ(link.receives, 7);
-    EXPECT_EQ(FillBssList(table).size(), 1U);
-}
-
-TEST_F(BssSurveyTest, TcpSilenceForSevenAttemptsFails) {
-    FakeStreamLink link;
-
-    EXPECT_EQ(RequestBssOverTcp(link, table, Recorder()), BssOutcome::NoReply);
-
-    EXPECT_EQ(progress, (std::vector<int>{0, 12, 24, 36, 48, 60, 72, 84, 96, 100}));
-    EXPECT_EQ(link.receives, 7);
-}
-
-TEST_F(BssSurveyTest, TcpReplyInTwoPiecesFailsItsChecksum) {
-    FakeStreamLink link;
-    const Bytes reply = HomeReply();
-    link.pieces.emplace_back(reply.begin(), reply.begin() + 20);
-    link.pieces.emplace_back(reply.begin() + 20, reply.end());
-
-    EXPECT_EQ(RequestBssOverTcp(link, table, Recorder()), BssOutcome::ChecksumFailed);
-    EXPECT_EQ(link.receives, 1);
-}
-
-TEST_F(BssSurveyTest, TcpWithoutConnectionSendsNothing) {
-    FakeStreamLink link;
-    link.RefuseConnection();
-
-    EXPECT_EQ(RequestBssOverTcp(link, table, Recorder()), BssOutcome::ConnectFailed);
-    EXPECT_TRUE(link.sent.empty());
+    PrinterLine line;
+    SurveyPort refusing(line.printer);
+    refusing.accepts = false;
+    EXPECT_EQ(RequestBssOverTcp(refusing, table, Recorder()), BssOutcome::ConnectFailed);
+    EXPECT_TRUE(refusing.sent.empty());
     EXPECT_TRUE(progress.empty());
 }
 
 TEST_F(BssSurveyTest, PortSendsAttentionAndLinkMessageAndParsesTheReply) {
-    FakeByteChannel printer;
-    auto buffers = std::make_unique<ExchangeBuffers>();
-    printer.QueueReply(AttentionReply());
-    printer.QueueReply(PrinterLinkReply(HomeReply()));
+    PrinterLine line;
 
-    ASSERT_EQ(RequestBssOverPort(printer, *buffers, table, Recorder()), BssOutcome::Ok);
+    ASSERT_EQ(RequestBssOverPort(line.channel, *line.buffers, table, Recorder()),
+              BssOutcome::Ok);
 
-    ASSERT_EQ(printer.writes.size(), 2U);
-    EXPECT_EQ(printer.writes[0], (Bytes{0x1F, 0x57, 0x43, 0x7F, 0x1D, 0x1F, 0x03}));
-    EXPECT_EQ(printer.writes[1], Concat({{0x1F, 0x57, 0x43},
-                                         Text("5f5f5b495f465d5f5f5b4253535f5245515d/000"),
-                                         {0x03}}));
+    const auto& writes = line.channel.Writes();
+    ASSERT_EQ(writes.size(), 2U);
+    EXPECT_EQ(writes[0], (Bytes{0x1F, 0x57, 0x43, 0x7F, 0x1D, 0x1F, 0x03}));
+    EXPECT_EQ(writes[1], Text("\x1F\x57\x43" "5f5f5b495f465d5f5f5b4253535f5245515d/000\x03"));
     EXPECT_EQ(progress, (std::vector<int>{25, 100}));
-    EXPECT_EQ(FillBssList(table)[0][2], "00-11-22-33-44-55");
+    EXPECT_EQ(FillBssList(table).size(), 4U);
 }
 
-TEST_F(BssSurveyTest, PortRefusesAPartlyWrittenOrUnansweredAttention) {
-    auto buffers = std::make_unique<ExchangeBuffers>();
-    FakeByteChannel partly;
-    partly.FailWrite(0, 6);
-    partly.QueueReply(AttentionReply());
-    EXPECT_EQ(RequestBssOverPort(partly, *buffers, table, {}), BssOutcome::AttentionRefused);
-
-    FakeByteChannel wrongSelector;
-    wrongSelector.QueueReply({0x1F, 0x57, 0x4D, 0x81});
-    EXPECT_EQ(RequestBssOverPort(wrongSelector, *buffers, table, {}),
-              BssOutcome::AttentionRefused);
-    EXPECT_EQ(wrongSelector.writes.size(), 1U);
-}
-
-TEST_F(BssSurveyTest, PortWithoutReplyFailsAfterProgress25) {
-    FakeByteChannel printer;
-    auto buffers = std::make_unique<ExchangeBuffers>();
-    printer.QueueReply(AttentionReply());
-
-    EXPECT_EQ(RequestBssOverPort(printer, *buffers, table, Recorder()), BssOutcome::NoReply);
-    EXPECT_EQ(progress, std::vector<int>{25});
-}
-
-TEST_F(BssSurveyTest, PortReplyInUpperCaseHexFailsItsChecksum) {
-    FakeByteChannel printer;
-    auto buffers = std::make_unique<ExchangeBuffers>();
-    Bytes reply = PrinterLinkReply(HomeReply());
-    for (auto& character : reply) {
-        character = static_cast<std::uint8_t>(std::toupper(character));
+TEST_F(BssSurveyTest, PortFaultsGiveTheirOutcomes) {
+    using enum BssOutcome;
+    const struct {
+        const char* name;
+        FaultPlan faults;
+        BssOutcome outcome;
+    } cases[] = {
+        {"NoAttention", With(&FaultPlan::noAnswerTo, RequestKind::Attention), AttentionRefused},
+        {"Silence", With(&FaultPlan::noAnswerTo, RequestKind::BssRequest), NoReply},
+        {"Checksum", With(&FaultPlan::badChecksum, true), ChecksumFailed},
+        {"Tag", With(&FaultPlan::wrongTag, true), TagMismatch},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        PrinterLine line(c.faults);
+        EXPECT_EQ(RequestBssOverPort(line.channel, *line.buffers, table, {}), c.outcome);
     }
-    printer.QueueReply(AttentionReply());
-    printer.QueueReply(reply);
-
-    EXPECT_EQ(RequestBssOverPort(printer, *buffers, table, {}), BssOutcome::ChecksumFailed);
 }
 
 }  // namespace

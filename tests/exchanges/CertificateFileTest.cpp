@@ -12,69 +12,81 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A PEM text of exactly `size` bytes.
+std::string Pem(std::size_t size) {
+    const std::string begin = "-----BEGIN CERTIFICATE-----\n";
+    const std::string end = "-----END CERTIFICATE-----\n";
+    return begin + std::string(size - begin.size() - end.size(), 'Q') + end;
+}
+
+TEST(CheckCertificate, NeedsFewerThan3072BytesBeginningWithBeginAndEndBeforeTheFirstNul) {
+    const struct {
+        std::string text;
+        CertificateOutcome outcome;
+    } cases[] = {
+        {Pem(3071), CertificateOutcome::Ok},
+        {Pem(3072), CertificateOutcome::TooLarge},
+        {std::string(5000, 'x'), CertificateOutcome::TooLarge},
+        {"-----BEGIN -----END", CertificateOutcome::Ok},
+        {"-----BEGINX-----END", CertificateOutcome::Invalid},
+        {"-----BEGIN", CertificateOutcome::Invalid},
+        {" -----BEGIN -----END", CertificateOutcome::Invalid},
+        {"", CertificateOutcome::Invalid},
+        {"-----BEGIN CERTIFICATE-----\nQUJD\n", CertificateOutcome::Invalid},
+        {"-----BEGIN X-----EN", CertificateOutcome::Invalid},
+        {std::string("-----BEGIN X\0-----END X", 23), CertificateOutcome::Invalid},
+        {std::string("-----BEGIN X-----END X\0\0", 24), CertificateOutcome::Ok},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CheckCertificate(reinterpret_cast<const std::uint8_t*>(c.text.data()),
+                                   c.text.size()),
+                  c.outcome)
+            << c.text.substr(0, 40);
+    }
+}
+
 class LoadCertificateFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        directory = fs::temp_directory_path() /
-                    ("lanvane-cert-" + std::to_string(std::random_device{}()));
-        fs::create_directories(directory);
-    }
-    void TearDown() override { fs::remove_all(directory); }
+    LoadCertificateFileTest() { fs::create_directories(directory); }
+    ~LoadCertificateFileTest() override { fs::remove_all(directory); }
 
     fs::path File(const std::string& name, const std::string& contents) {
-        const fs::path path = directory / name;
-        std::ofstream(path, std::ios::binary) << contents;
-        return path;
+        std::ofstream(directory / name, std::ios::binary) << contents;
+        return directory / name;
     }
 
-    // Something loaded earlier, which every refused load must wipe.
-    void PreloadSomething() {
-        ASSERT_EQ(LoadCertificateFile(File("old.pem", "-----BEGIN OLD-----END OLD"), certData),
-                  CertificateOutcome::Ok);
-    }
-
-    fs::path directory;
+    fs::path directory =
+        fs::temp_directory_path() / ("lanvane-cert-" + std::to_string(std::random_device{}()));
     SecureBytes certData;
 };
 
 TEST_F(LoadCertificateFileTest, LoadsAValidFileExactly) {
     const std::string text = "-----BEGIN CERTIFICATE-----\r\nQUJD\r\n-----END CERTIFICATE-----\r\n";
-
     ASSERT_EQ(LoadCertificateFile(File("ca.pem", text), certData), CertificateOutcome::Ok);
-
     EXPECT_EQ(std::string(certData.data(), certData.data() + certData.size()), text);
 }
 
-TEST_F(LoadCertificateFileTest, RefusesLargeFilesAndKeepsNothing) {
-    PreloadSomething();
-    const std::string large = "-----BEGIN X" + std::string(3060, 'A') + "-----END";
-    ASSERT_EQ(large.size(), 3080U);
-
-    EXPECT_EQ(LoadCertificateFile(File("large.pem", large), certData),
-              CertificateOutcome::TooLarge);
-    EXPECT_TRUE(certData.empty());
-}
-
-TEST_F(LoadCertificateFileTest, RefusesWhatIsNotARegularFileWithoutReadingIt) {
-    PreloadSomething();
-    EXPECT_EQ(LoadCertificateFile(directory, certData), CertificateOutcome::TooLarge);
-    EXPECT_TRUE(certData.empty());
-    if (fs::exists("/dev/zero")) {
-        EXPECT_EQ(LoadCertificateFile("/dev/zero", certData), CertificateOutcome::TooLarge);
+// Whatever was loaded before is wiped; what is not a small regular file is not read at all.
+TEST_F(LoadCertificateFileTest, RefusedFileLeavesNothingLoaded) {
+    const fs::path earlier = File("old.pem", "-----BEGIN OLD-----END OLD");
+    const struct {
+        fs::path path;
+        CertificateOutcome outcome;
+    } cases[] = {
+        {File("large.pem", "-----BEGIN X" + std::string(3060, 'A') + "-----END"),
+         CertificateOutcome::TooLarge},
+        {directory, CertificateOutcome::TooLarge},
+        {"/dev/zero", CertificateOutcome::TooLarge},
+        {directory / "missing.pem", CertificateOutcome::ReadFailed},
+        {earlier / "child.pem", CertificateOutcome::ReadFailed},
+        {File("bad.pem", "-----BEGIN X but no end"), CertificateOutcome::Invalid},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        ASSERT_EQ(LoadCertificateFile(earlier, certData), CertificateOutcome::Ok);
+        EXPECT_EQ(LoadCertificateFile(c.path, certData), c.outcome);
+        EXPECT_TRUE(certData.empty());
     }
-}
-
-TEST_F(LoadCertificateFileTest, MissingFileIsAReadFailure) {
-    PreloadSomething();
-    EXPECT_EQ(LoadCertificateFile(directory / "missing.pem", certData),
-              CertificateOutcome::ReadFailed);
-    EXPECT_TRUE(certData.empty());
-}
-
-TEST_F(LoadCertificateFileTest, PathThroughAFileIsAReadFailure) {
-    const fs::path file = File("plain.pem", "-----BEGIN X-----END X");
-    EXPECT_EQ(LoadCertificateFile(file / "child.pem", certData), CertificateOutcome::ReadFailed);
-    EXPECT_TRUE(certData.empty());
 }
 
 TEST_F(LoadCertificateFileTest, UnreadableFileIsAReadFailure) {
@@ -84,27 +96,6 @@ TEST_F(LoadCertificateFileTest, UnreadableFileIsAReadFailure) {
         GTEST_SKIP() << "running with rights that read any file";
     }
     EXPECT_EQ(LoadCertificateFile(path, certData), CertificateOutcome::ReadFailed);
-    EXPECT_TRUE(certData.empty());
-}
-
-TEST_F(LoadCertificateFileTest, InvalidFileKeepsNothing) {
-    PreloadSomething();
-    EXPECT_EQ(LoadCertificateFile(File("bad.pem", "-----BEGIN X but no end"), certData),
-              CertificateOutcome::Invalid);
-    EXPECT_TRUE(certData.empty());
-}
-
-TEST(SecureBytes, MovesWithoutCopyAndClears) {
-    SecureBytes bytes(4);
-    bytes.data()[0] = 0x42;
-    const std::uint8_t* storage = bytes.data();
-
-    SecureBytes moved = std::move(bytes);
-
-    EXPECT_EQ(moved.data(), storage);
-    EXPECT_EQ(moved.data()[0], 0x42);
-    moved.Clear();
-    EXPECT_TRUE(moved.empty());
 }
 
 }  // namespace

@@ -3,19 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <memory>
 #include <string>
 
-#include "PrinterSide.h"
+#include "PrinterLine.h"
 
 namespace lanvane::test {
 namespace {
 
+using sim::FaultPlan;
+using sim::RequestKind;
 using std::chrono::milliseconds;
 
-const Bytes kStart = Concat({{0x1F, 0x57, 0x4D}, Text("STRT")});
-const Bytes kAck = Concat({{0x1F, 0x57, 0x4D}, Text("__[I_F]__[IF__SUC]")});
-const Bytes kRefusal = Concat({{0x1F, 0x57, 0x4D}, Text("__[I_F]__[IF__ERR]")});
+constexpr char kMore[] = "__[I_F]__[FW_CERT]";
+constexpr char kLast[] = "__[I_F]__[CERTEND]";
 
 struct Chunk {
     std::string tag;
@@ -23,20 +23,6 @@ struct Chunk {
     std::uint32_t length;
     bool operator==(const Chunk&) const = default;
 };
-
-std::uint32_t LittleEndian32(const Bytes& frame, std::size_t at) {
-    std::uint32_t value = 0;
-    for (std::size_t byte = 4; byte-- > 0;) {
-        value = (value << 8) | frame[at + byte];
-    }
-    return value;
-}
-
-Chunk ChunkOf(const Bytes& message) {
-    const Bytes frame = FrameOfLinkMessage(message);
-    return {std::string(frame.begin(), frame.begin() + 18), LittleEndian32(frame, 18),
-            LittleEndian32(frame, 22)};
-}
 
 Bytes Certificate(std::size_t size) {
     Bytes bytes(size);
@@ -49,47 +35,60 @@ Bytes Certificate(std::size_t size) {
 class UploadCertificateTest : public ::testing::Test {
 protected:
     UploadOutcome Upload(const Bytes& certificate, CertKind kind = CertKind::CA) {
+        progress.clear();
         return UploadCertificate(
-            printer, *buffers, kind, certificate.data(), certificate.size(),
+            line->channel, *line->buffers, kind, certificate.data(), certificate.size(),
             [this](int position) { progress.push_back(position); },
             [this](milliseconds pause) { pauses.push_back(pause); });
     }
 
+    // The chunks written, each try of each; the announcements are the 7-byte writes.
     std::vector<Chunk> Chunks() const {
         std::vector<Chunk> chunks;
-        for (std::size_t i = 1; i < printer.writes.size(); ++i) {
-            chunks.push_back(ChunkOf(printer.writes[i]));
+        for (const Bytes& write : line->channel.Writes()) {
+            if (write.size() > 7) {
+                const Bytes frame = FrameOf(write);
+                chunks.push_back({std::string(frame.begin(), frame.begin() + 18),
+                                  sim::ReadLe32(&frame[18]), sim::ReadLe32(&frame[22])});
+            }
         }
         return chunks;
     }
 
-    FakeByteChannel printer;
-    std::unique_ptr<ExchangeBuffers> buffers = std::make_unique<ExchangeBuffers>();
+    sim::ReceivedCertificate Received(int kind = 1) const {
+        return line->printer.State().certificates[kind];
+    }
+
+    std::unique_ptr<PrinterLine> line = std::make_unique<PrinterLine>();
     std::vector<int> progress;
     std::vector<milliseconds> pauses;
 };
 
 TEST_F(UploadCertificateTest, NineteenBytesGoAsTheWorkedFrames) {
     const Bytes certificate = Text("-----BEGIN -----END");
-    printer.QueueReply(kStart);
-    printer.QueueReplies(kAck, 3);
 
     ASSERT_EQ(Upload(certificate, CertKind::ClientKey), UploadOutcome::Ok);
 
-    ASSERT_EQ(printer.writes.size(), 4U);
-    EXPECT_EQ(printer.writes[0], (Bytes{0x1F, 0x57, 0x43, 0x82, 0x1D, 0x1F, 0x03}));
-    EXPECT_EQ(printer.writes[1].size(), 82U);
-    EXPECT_EQ(FrameOfLinkMessage(printer.writes[1]),
-              Concat({Text("__[I_F]__[FW_CERT]"), {0x00, 0x00, 0x00, 0x00, 0x09, 0x00, 0x00, 0x00},
-                      Text("-----BEGI"), {0x65, 0x1E, 0x3A, 0x43}}));
-    EXPECT_EQ(FrameOfLinkMessage(printer.writes[2]),
-              Concat({Text("__[I_F]__[FW_CERT]"), {0x09, 0x00, 0x00, 0x00, 0x09, 0x00, 0x00, 0x00},
-                      Text("N -----EN"), {0x49, 0xBD, 0xFE, 0x99}}));
-    EXPECT_EQ(FrameOfLinkMessage(printer.writes[3]),
-              Concat({Text("__[I_F]__[CERTEND]"), {0x12, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00},
-                      Text("D"), {0x16, 0xE8, 0xBF, 0x3E}}));
+    const auto& writes = line->channel.Writes();
+    ASSERT_EQ(writes.size(), 4U);
+    EXPECT_EQ(writes[0], (Bytes{0x1F, 0x57, 0x43, 0x82, 0x1D, 0x1F, 0x03}));
+    EXPECT_EQ(writes[1].size(), 82U);
+    const auto frame = [](std::string_view tag, Bytes header, std::string_view data, Bytes crc) {
+        Bytes all = Text(tag);
+        for (const Bytes& part : {header, Text(data), crc}) {
+            all.insert(all.end(), part.begin(), part.end());
+        }
+        return all;
+    };
+    EXPECT_EQ(FrameOf(writes[1]), frame(kMore, {0, 0, 0, 0, 9, 0, 0, 0}, "-----BEGI",
+                                        {0x65, 0x1E, 0x3A, 0x43}));
+    EXPECT_EQ(FrameOf(writes[2]), frame(kMore, {9, 0, 0, 0, 9, 0, 0, 0}, "N -----EN",
+                                        {0x49, 0xBD, 0xFE, 0x99}));
+    EXPECT_EQ(FrameOf(writes[3]), frame(kLast, {18, 0, 0, 0, 1, 0, 0, 0}, "D",
+                                        {0x16, 0xE8, 0xBF, 0x3E}));
     EXPECT_EQ(progress, (std::vector<int>{47, 94, 100}));
     EXPECT_EQ(pauses, std::vector<milliseconds>(3, milliseconds(50)));
+    EXPECT_EQ(Received(2), (sim::ReceivedCertificate{certificate, true}));
 }
 
 TEST_F(UploadCertificateTest, ChunkSizesFollowTheFileSize) {
@@ -97,123 +96,91 @@ TEST_F(UploadCertificateTest, ChunkSizesFollowTheFileSize) {
         std::size_t size;
         std::vector<Chunk> chunks;
     } cases[] = {
-        {499, {{"__[I_F]__[FW_CERT]", 0, 249}, {"__[I_F]__[FW_CERT]", 249, 249},
-               {"__[I_F]__[CERTEND]", 498, 1}}},
-        {500, {{"__[I_F]__[CERTEND]", 0, 500}}},
-        {1000, {{"__[I_F]__[FW_CERT]", 0, 500}, {"__[I_F]__[CERTEND]", 500, 500}}},
-        {3071, {{"__[I_F]__[FW_CERT]", 0, 500}, {"__[I_F]__[FW_CERT]", 500, 500},
-                {"__[I_F]__[FW_CERT]", 1000, 500}, {"__[I_F]__[FW_CERT]", 1500, 500},
-                {"__[I_F]__[FW_CERT]", 2000, 500}, {"__[I_F]__[FW_CERT]", 2500, 500},
-                {"__[I_F]__[CERTEND]", 3000, 71}}},
+        {1, {{kLast, 0, 1}}},
+        {499, {{kMore, 0, 249}, {kMore, 249, 249}, {kLast, 498, 1}}},
+        {500, {{kLast, 0, 500}}},
+        {1000, {{kMore, 0, 500}, {kLast, 500, 500}}},
+        {3071, {{kMore, 0, 500}, {kMore, 500, 500}, {kMore, 1000, 500}, {kMore, 1500, 500},
+                {kMore, 2000, 500}, {kMore, 2500, 500}, {kLast, 3000, 71}}},
     };
     for (const auto& expected : cases) {
         SCOPED_TRACE(expected.size);
-        printer = FakeByteChannel{};
-        printer.QueueReply(kStart);
-        printer.QueueReplies(kAck, static_cast<int>(expected.chunks.size()));
+        line = std::make_unique<PrinterLine>();
         const Bytes certificate = Certificate(expected.size);
 
         ASSERT_EQ(Upload(certificate), UploadOutcome::Ok);
 
-        EXPECT_EQ(printer.writes[0].size(), 7U);
         EXPECT_EQ(Chunks(), expected.chunks);
-        const Bytes last = FrameOfLinkMessage(printer.writes.back());
-        const auto lastLength = expected.chunks.back().length;
-        EXPECT_EQ(Bytes(last.begin() + 26, last.begin() + 26 + lastLength),
-                  Bytes(certificate.end() - lastLength, certificate.end()));
+        EXPECT_EQ(Received(), (sim::ReceivedCertificate{certificate, true}));
     }
-    EXPECT_EQ(printer.writes[1].size(), 1064U);
-    EXPECT_EQ(progress[progress.size() - 7], 16);  // after the first chunk of 3071 bytes
-}
+    EXPECT_EQ(line->channel.Writes()[1].size(), 1064U);
+    EXPECT_EQ(progress.front(), 16);
 
-TEST_F(UploadCertificateTest, AnnouncementIsRepeatedUntilStrtAtMostTwentyTimes) {
-    printer.QueueReplies(kRefusal, 19);
-    printer.QueueReply(kStart);
-    printer.QueueReplies(kAck, 3);
-    EXPECT_EQ(Upload(Certificate(19)), UploadOutcome::Ok);
-    EXPECT_EQ(printer.writes.size(), 23U);
-
-    printer = FakeByteChannel{};
-    printer.QueueReplies(kRefusal, 20);
-    printer.QueueReply(kStart);
-    EXPECT_EQ(Upload(Certificate(19)), UploadOutcome::NotStarted);
-    EXPECT_EQ(printer.writes.size(), 20U);
-    for (const auto& write : printer.writes) {
-        EXPECT_EQ(write, (Bytes{0x1F, 0x57, 0x43, 0x81, 0x1D, 0x1F, 0x03}));
-    }
-}
-
-TEST_F(UploadCertificateTest, FirstChunkHasNineteenRetries) {
-    printer.QueueReply(kStart);
-    printer.QueueReplies(kRefusal, 19);
-    printer.QueueReplies(kAck, 3);
-    EXPECT_EQ(Upload(Certificate(19)), UploadOutcome::Ok);
-    const auto chunks = Chunks();
-    ASSERT_EQ(chunks.size(), 22U);
-    EXPECT_EQ(chunks[19], (Chunk{"__[I_F]__[FW_CERT]", 0, 9}));
-    EXPECT_EQ(chunks[20], (Chunk{"__[I_F]__[FW_CERT]", 9, 9}));
-
-    printer = FakeByteChannel{};
-    printer.QueueReply(kStart);
-    printer.QueueReplies(kRefusal, 20);
-    printer.QueueReplies(kAck, 3);
-    EXPECT_EQ(Upload(Certificate(19)), UploadOutcome::NotAcknowledged);
-    EXPECT_EQ(printer.writes.size(), 21U);
-}
-
-TEST_F(UploadCertificateTest, LaterChunksHaveTwentyRetries) {
-    printer.QueueReply(kStart);
-    printer.QueueReply(kAck);
-    printer.QueueReplies(kRefusal, 20);
-    printer.QueueReplies(kAck, 2);
-    EXPECT_EQ(Upload(Certificate(19)), UploadOutcome::Ok);
-
-    printer = FakeByteChannel{};
-    printer.QueueReply(kStart);
-    printer.QueueReply(kAck);
-    printer.QueueReplies(kRefusal, 21);
-    printer.QueueReplies(kAck, 2);
-    EXPECT_EQ(Upload(Certificate(19)), UploadOutcome::NotAcknowledged);
-    const auto chunks = Chunks();
-    EXPECT_EQ(chunks.back(), (Chunk{"__[I_F]__[FW_CERT]", 9, 9}));
-}
-
-TEST_F(UploadCertificateTest, ShortAcknowledgementDoesNotCount) {
-    printer.QueueReply(kStart);
-    printer.QueueReplies(Bytes(kAck.begin(), kAck.end() - 1), 20);
-    EXPECT_EQ(Upload(Certificate(19)), UploadOutcome::NotAcknowledged);
-}
-
-TEST_F(UploadCertificateTest, SilenceOrAFailedWriteEndsTheUpload) {
-    printer.QueueReply(kStart);
-    EXPECT_EQ(Upload(Certificate(19)), UploadOutcome::NoReply);
-
-    printer = FakeByteChannel{};
-    printer.FailWrite(1);
-    printer.QueueReply(kStart);
-    printer.QueueReplies(kAck, 3);
-    EXPECT_EQ(Upload(Certificate(19)), UploadOutcome::WriteFailed);
-}
-
-TEST_F(UploadCertificateTest, TinyCertificatesStillEnd) {
+    line = std::make_unique<PrinterLine>();
     EXPECT_EQ(Upload({}), UploadOutcome::Ok);
-    EXPECT_TRUE(printer.writes.empty());
+    EXPECT_TRUE(line->channel.Writes().empty());
+}
 
-    printer.QueueReply(kStart);
-    printer.QueueReply(kAck);
-    EXPECT_EQ(Upload(Certificate(1)), UploadOutcome::Ok);
-    EXPECT_EQ(Chunks(), (std::vector<Chunk>{{"__[I_F]__[CERTEND]", 0, 1}}));
+// The announcement goes at most 20 times; the first chunk too, since the "STRT" reply
+// counts against it; every later chunk at most 21 times.
+TEST_F(UploadCertificateTest, RefusalsAreBoundedPerStep) {
+    using enum UploadOutcome;
+    const struct {
+        const char* name;
+        FaultPlan faults;
+        std::size_t faultsFrom;
+        UploadOutcome outcome;
+    } cases[] = {
+        {"Announcement19", With(&FaultPlan::refuseStart, 19), 0, Ok},
+        {"Announcement20", With(&FaultPlan::refuseStart, 20), 0, NotStarted},
+        {"FirstChunk19", With(&FaultPlan::refuseChunk, 19), 0, Ok},
+        {"FirstChunk20", With(&FaultPlan::refuseChunk, 20), 0, NotAcknowledged},
+        {"SecondChunk20", With(&FaultPlan::refuseChunk, 20), 2, Ok},
+        {"SecondChunk21", With(&FaultPlan::refuseChunk, 21), 2, NotAcknowledged},
+    };
+    const Bytes certificate = Certificate(19);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        line = std::make_unique<PrinterLine>();
+        line->channel.faultsFrom = c.faultsFrom;
+        line->channel.lateFaults = c.faults;
+        EXPECT_EQ(Upload(certificate), c.outcome);
+        EXPECT_EQ(Received().complete, c.outcome == UploadOutcome::Ok);
+        if (c.outcome == UploadOutcome::Ok) {
+            EXPECT_EQ(Received().data, certificate);
+        }
+    }
+    EXPECT_EQ(line->channel.Writes().size(), 23U);
+    EXPECT_EQ(Chunks().back(), (Chunk{kMore, 9, 9}));
+}
+
+TEST_F(UploadCertificateTest, SilenceAFailedWriteOrNoAcknowledgementEndsTheUpload) {
+    using enum UploadOutcome;
+    const struct {
+        const char* name;
+        FaultPlan faults;
+        UploadOutcome outcome;
+    } cases[] = {
+        {"NoStart", With(&FaultPlan::noAnswerTo, RequestKind::CertificateAnnouncement), NoReply},
+        {"NoAcknowledgement", With(&FaultPlan::noAnswerTo, RequestKind::CertificateChunk), NoReply},
+        {"HangUpAfterTheStart", With(&FaultPlan::disconnectAfter, 1), WriteFailed},
+        {"AcknowledgementTag", With(&FaultPlan::wrongTag, true), NotAcknowledged},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        line = std::make_unique<PrinterLine>(c.faults);
+        EXPECT_EQ(Upload(Certificate(19)), c.outcome);
+    }
 }
 
 TEST_F(UploadCertificateTest, BuffersHoldNoKeyMaterialAfterwards) {
-    printer.QueueReply(kStart);
-    printer.QueueReplies(kAck, 3);
     ASSERT_EQ(Upload(Certificate(19)), UploadOutcome::Ok);
 
+    const ExchangeBuffers& buffers = *line->buffers;
     const auto isZero = [](std::uint8_t byte) { return byte == 0; };
-    EXPECT_TRUE(std::all_of(std::begin(buffers->staging), std::end(buffers->staging), isZero));
-    EXPECT_TRUE(std::all_of(std::begin(buffers->message), std::end(buffers->message), isZero));
-    EXPECT_TRUE(std::all_of(std::begin(buffers->reply), std::end(buffers->reply), isZero));
+    EXPECT_TRUE(std::all_of(std::begin(buffers.staging), std::end(buffers.staging), isZero));
+    EXPECT_TRUE(std::all_of(std::begin(buffers.message), std::end(buffers.message), isZero));
+    EXPECT_TRUE(std::all_of(std::begin(buffers.reply), std::end(buffers.reply), isZero));
 }
 
 }  // namespace

@@ -47,9 +47,5 @@ TEST(ComPortListTest, MissingTtyClassGivesAnEmptyList) {
     EXPECT_TRUE(ListComPorts(tree.Root()).empty());
 }
 
-TEST(ComPortListTest, ListedNameOpensUnderDev) {
-    EXPECT_EQ(ComPortPath("ttyUSB0"), "/dev/ttyUSB0");
-}
-
 }  // namespace
 }  // namespace lanvane

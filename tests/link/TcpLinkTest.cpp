@@ -38,45 +38,31 @@ public:
         }
         port_ = ntohs(address.sin_port);
     }
-
-    ~LoopbackPeer() {
-        if (connection_ >= 0) {
-            close(connection_);
-        }
-        close(socket_);
-    }
+    ~LoopbackPeer() { close(socket_); }
 
     LoopbackPeer(const LoopbackPeer&) = delete;
     LoopbackPeer& operator=(const LoopbackPeer&) = delete;
 
     std::uint16_t Port() const { return port_; }
-    int Accept() { return connection_ = accept(socket_, nullptr, nullptr); }
-    void Hang() {
-        close(connection_);
-        connection_ = -1;
-    }
+    int Accept() const { return accept(socket_, nullptr, nullptr); }
 
 private:
     int socket_ = -1;
-    int connection_ = -1;
     std::uint16_t port_ = 0;
 };
 
-TEST(TcpLinkTest, RefusedConnectionFailsAtOnce) {
+TEST(TcpLinkTest, RefusedConnectionOrABadAddressFailsAtOnce) {
     LoopbackPeer bound(false);
-    CTcpLink link("127.0.0.1", FastTimings(), bound.Port());
+    CTcpLink refused("127.0.0.1", FastTimings(), bound.Port());
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(link.Connect());
+    EXPECT_FALSE(refused.Connect());
     EXPECT_LT(std::chrono::steady_clock::now() - start, 500ms);
-    link.Close();
-    link.Close();
-}
+    refused.Close();
+    refused.Close();
 
-TEST(TcpLinkTest, AddressThatIsNotDottedDecimalFails) {
     for (const char* address : {"", "printer", "300.1.2.3", "127.0.0.1 "}) {
         CTcpLink link(address, FastTimings());
         EXPECT_FALSE(link.Connect()) << address;
-        link.Close();
     }
 }
 
@@ -93,7 +79,6 @@ TEST(TcpLinkTest, SilentPrinterMakesEachReceiveEndAfterTheTimeout) {
         EXPECT_GE(elapsed, 150ms);
         EXPECT_LT(elapsed, 1000ms);
     }
-    link.Close();
 }
 
 TEST(TcpLinkTest, ConnectedLinkCarriesBytesAndReceivesAtMostTheLimit) {
@@ -119,30 +104,15 @@ TEST(TcpLinkTest, ConnectedLinkCarriesBytesAndReceivesAtMostTheLimit) {
         EXPECT_LE(got, 4095);
         total += static_cast<std::size_t>(got);
     }
-    EXPECT_EQ(total, reply.size());
-}
 
-TEST(TcpLinkTest, SendToAVanishedPrinterFailsWithoutEndingTheProgram) {
-    LoopbackPeer printer(true);
-    CTcpLink link("127.0.0.1", FastTimings(), printer.Port());
-    ASSERT_TRUE(link.Connect());
-    ASSERT_GE(printer.Accept(), 0);
-    printer.Hang();
-
-    const std::array<std::uint8_t, 512> data{};
+    // A printer that has gone must fail the send, not end the program with SIGPIPE.
+    close(connection);
     long result = 0;
     for (int attempt = 0; attempt < 20 && result >= 0; ++attempt) {
-        result = link.Send(data.data(), data.size());
+        result = link.Send(buffer.data(), 512);
         std::this_thread::sleep_for(5ms);
     }
     EXPECT_LT(result, 0);
-}
-
-TEST(TcpLinkTest, ClosedLinkHasNothingToReceive) {
-    CTcpLink link("127.0.0.1", FastTimings());
-    std::array<std::uint8_t, 16> buffer{};
-    EXPECT_LT(link.Receive(buffer.data(), buffer.size()), 0);
-    EXPECT_LT(link.Send(buffer.data(), buffer.size()), 0);
 }
 
 }  // namespace

@@ -11,15 +11,9 @@ using test::TagFrame;
 TEST(Checksum16, FollowsTheInternetChecksumWithHighByteFirst) {
     const std::uint8_t words[] = {0x00, 0x01, 0xF2, 0x03, 0xF4, 0xF5, 0xF6, 0xF7};
     EXPECT_EQ(Checksum16(words, sizeof words), 0x220D);  // the RFC 1071 example
-    const std::uint8_t odd[] = {0x12, 0x34, 0x56};
-    EXPECT_EQ(Checksum16(odd, sizeof odd), static_cast<std::uint16_t>(~(0x1234 + 0x5600)));
+    const std::uint8_t odd[] = {0x12, 0x34, 0x56, 0xAB};  // the last byte lies beyond the data
+    EXPECT_EQ(Checksum16(odd, 3), static_cast<std::uint16_t>(~(0x1234 + 0x5600)));
     EXPECT_EQ(Checksum16(odd, 0), 0xFFFF);
-}
-
-TEST(Checksum16, OddLengthDoesNotReadPastTheData) {
-    const std::uint8_t paddedWithGarbage[] = {0x12, 0x34, 0x56, 0xAB};
-    const std::uint8_t paddedWithZero[] = {0x12, 0x34, 0x56, 0x00};
-    EXPECT_EQ(Checksum16(paddedWithGarbage, 3), Checksum16(paddedWithZero, 4));
 }
 
 TEST(Checksum16, IntactFrameChecksToZeroAndEverySingleBitFlipIsDetected) {
@@ -33,15 +27,8 @@ TEST(Checksum16, IntactFrameChecksToZeroAndEverySingleBitFlipIsDetected) {
 }
 
 TEST(BuildTagFrame, RequestWithoutPayloadIsTagAndChecksum) {
-    const std::vector<std::uint8_t> sysReq = TagFrame(tag::kSysReq);
-    ASSERT_EQ(sysReq.size(), 20u);
-    EXPECT_EQ(sysReq[18], 0xDE);
-    EXPECT_EQ(sysReq[19], 0xFA);
-
-    const std::vector<std::uint8_t> ifGet = TagFrame(tag::kIfGet);
-    ASSERT_EQ(ifGet.size(), 20u);
-    EXPECT_EQ(ifGet[18], 0xE5);
-    EXPECT_EQ(ifGet[19], 0x0D);
+    EXPECT_EQ(TagFrame(tag::kSysReq), Bytes("__[I_F]__[SYS_REQ]\xDE\xFA"));
+    EXPECT_EQ(TagFrame(tag::kIfGet), Bytes("__[I_F]__[IF__GET]\xE5\x0D"));
 }
 
 TEST(BuildTagFrame, OddLengthIsPaddedWithOneZeroByteBeforeTheChecksum) {
@@ -52,33 +39,24 @@ TEST(BuildTagFrame, OddLengthIsPaddedWithOneZeroByteBeforeTheChecksum) {
     EXPECT_EQ(frame[621], 0x00);
     const auto stored = static_cast<std::uint16_t>(frame[622] << 8 | frame[623]);
     EXPECT_EQ(Checksum16(frame.data(), 622), stored);
-    EXPECT_EQ(Checksum16(frame.data(), frame.size()), 0);
 }
 
 TEST(BuildTagFrame, WritesNoMoreThanLengthPlusThreeBytes) {
     const std::vector<std::uint8_t> source = Bytes("__[I_F]__[IF__SET]x");
     std::vector<std::uint8_t> dst(source.size() + 3 + 8, 0xEE);
     EXPECT_EQ(BuildTagFrame(dst.data(), source.data(), source.size()), 22);
-    for (std::size_t i = 22; i < dst.size(); ++i) {
-        EXPECT_EQ(dst[i], 0xEE) << "byte " << i;
-    }
+    EXPECT_EQ(std::count(dst.begin() + 22, dst.end(), 0xEE), 8);
 }
 
-TEST(Crc32Msb, MatchesTheReferenceValues) {
-    const std::vector<std::uint8_t> digits = Bytes("123456789");
-    EXPECT_EQ(Crc32Msb(digits.data(), digits.size()), 0x89A1897Fu);
+TEST(Crc32Msb, MatchesTheReferenceValuesAndIsAppendedHighByteFirst) {
     const std::vector<std::uint8_t> abc = Bytes("abc");
     EXPECT_EQ(Crc32Msb(abc.data(), abc.size()), 0x2C17398Cu);
     EXPECT_EQ(Crc32Msb(abc.data(), 0), 0u);
-}
-
-TEST(BuildCrcFrame, AppendsTheCrcMostSignificantByteFirst) {
     const std::vector<std::uint8_t> digits = Bytes("123456789");
+    EXPECT_EQ(Crc32Msb(digits.data(), digits.size()), 0x89A1897Fu);
     std::vector<std::uint8_t> frame(digits.size() + 4);
     ASSERT_EQ(BuildCrcFrame(frame.data(), digits.data(), digits.size()), 13);
-    const std::vector<std::uint8_t> expected = {'1', '2', '3', '4', '5', '6', '7',
-                                                '8', '9', 0x89, 0xA1, 0x89, 0x7F};
-    EXPECT_EQ(frame, expected);
+    EXPECT_EQ(frame, Bytes("123456789\x89\xA1\x89\x7F"));
 }
 
 }  // namespace

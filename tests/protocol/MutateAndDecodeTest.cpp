@@ -2,7 +2,6 @@
 
 #include <random>
 
-#include "GoldenFiles.h"
 #include "TestFrames.h"
 #include "fuzz/DecodeAllFuzzInput.h"
 
@@ -85,7 +84,8 @@ private:
 
 TEST(MutateAndDecode, GoldenFramesSurviveThousandsOfMutations) {
     std::vector<std::vector<std::uint8_t>> seeds;
-    for (const std::string& name : test::GoldenNames()) {
+    for (const char* name :
+         {"sys_req.link", "sys_rsp.link", "if_cur_v1.link", "if_cur_v2.link", "bss_rsp.frame"}) {
         seeds.push_back(test::ReadGolden(name));
         ASSERT_FALSE(seeds.back().empty()) << name;
         ASSERT_TRUE(DecodeAllFuzzInput(seeds.back().data(), seeds.back().size())) << name;

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -27,6 +30,12 @@ inline std::vector<std::uint8_t> LinkMessage(const std::vector<std::uint8_t>& fr
     static std::uint8_t message[kMessageBufferSize];
     const std::size_t size = BuildLinkMessage(frame.data(), frame.size(), message);
     return {message, message + size};
+}
+
+// The golden frames of tests/data/golden, written apart from this code by make_golden.py.
+inline std::vector<std::uint8_t> ReadGolden(const std::string& name) {
+    std::ifstream file(std::string(LANVANE_TEST_DATA) + "/golden/" + name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 }  // namespace lanvane::test

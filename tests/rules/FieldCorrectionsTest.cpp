@@ -8,31 +8,33 @@
 namespace lanvane::rules {
 namespace {
 
-TEST(RangeCorrectionTest, PrinterPortAbove32767GoesBackTo9100) {
-    EXPECT_FALSE(CorrectPrinterPort(32767).has_value());
-    const auto correction = CorrectPrinterPort(40000);
-    ASSERT_TRUE(correction.has_value());
-    EXPECT_EQ(correction->correctedValue, 9100u);
-    EXPECT_EQ(correction->failure.messageId, sid::kPortOutOfRange);
-    EXPECT_EQ(correction->failure.field, ConfigField::printerPort);
-}
-
-TEST(RangeCorrectionTest, InactivityTimeAbove3600BecomesTheMaximum) {
-    EXPECT_FALSE(CorrectInactivityTime(3600).has_value());
-    const auto correction = CorrectInactivityTime(3601);
-    ASSERT_TRUE(correction.has_value());
-    EXPECT_EQ(correction->correctedValue, 3600u);
-    EXPECT_EQ(correction->failure.message, "The time has not been set.\nPlease enter time again.");
-}
-
-TEST(RangeCorrectionTest, AdhocChannelAbove14BecomesTheMaximum) {
-    EXPECT_FALSE(CorrectAdhocChannel(0).has_value());
-    EXPECT_FALSE(CorrectAdhocChannel(14).has_value());
-    const auto correction = CorrectAdhocChannel(15);
-    ASSERT_TRUE(correction.has_value());
-    EXPECT_EQ(correction->correctedValue, 14u);
-    EXPECT_EQ(correction->failure.messageId, sid::kChannelNotSet);
-    EXPECT_EQ(correction->failure.field, ConfigField::adhocChannel);
+// Each correction leaves its largest value alone and replaces the next one.
+TEST(RangeCorrectionTest, ValuesBeyondTheirRangeAreReplaced) {
+    const struct {
+        const char* name;
+        std::optional<RangeCorrection> (*correct)(std::uint32_t);
+        std::uint32_t largest;
+        std::uint32_t replacement;
+        int messageId;
+        ConfigField field;
+    } cases[] = {
+        {"PrinterPort", CorrectPrinterPort, 32767, 9100, sid::kPortOutOfRange,
+         ConfigField::printerPort},
+        {"InactivityTime", CorrectInactivityTime, 3600, 3600, sid::kTimeNotSet,
+         ConfigField::inactivityTime},
+        {"AdhocChannel", CorrectAdhocChannel, 14, 14, sid::kChannelNotSet,
+         ConfigField::adhocChannel},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_FALSE(c.correct(0).has_value());
+        EXPECT_FALSE(c.correct(c.largest).has_value());
+        const auto correction = c.correct(c.largest + 1);
+        ASSERT_TRUE(correction.has_value());
+        EXPECT_EQ(correction->correctedValue, c.replacement);
+        EXPECT_EQ(correction->failure.messageId, c.messageId);
+        EXPECT_EQ(correction->failure.field, c.field);
+    }
 }
 
 TEST(NumberTextTest, TakesOnlyPlainDigitsWithin32Bits) {
@@ -42,13 +44,6 @@ TEST(NumberTextTest, TakesOnlyPlainDigitsWithin32Bits) {
     for (const char* text : {"", "4294967296", "12a", "-1", "+1", " 1", "1 "}) {
         EXPECT_FALSE(ParseUnsignedText(text).has_value()) << '"' << text << '"';
     }
-}
-
-TEST(ConfigFieldNameTest, UsesTheRecordFieldNames) {
-    EXPECT_EQ(ConfigFieldName(ConfigField::printerName), "printerName");
-    EXPECT_EQ(ConfigFieldName(ConfigField::confirmPassword), "confirmPassword");
-    EXPECT_EQ(ConfigFieldName(ConfigField::p2pPinCode), "p2pPinCode");
-    EXPECT_EQ(ConfigFieldName(ConfigField::authPassword), "authPassword");
 }
 
 }  // namespace

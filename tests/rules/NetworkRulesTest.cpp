@@ -51,22 +51,17 @@ TEST(NetworkPageLeaveTest, PinLengthRuleHoldsInEveryMode) {
     }
 }
 
-TEST(NetworkPageLeaveTest, AdhocChannelZeroStopsBeforeTheOtherRules) {
+TEST(NetworkPageLeaveTest, AdhocChannelZeroStopsBeforeTheOtherRulesInAdhocModeOnly) {
     NetworkPageValues values = ValidNetwork();
-    values.networkMode = mode_code::kAdhoc;
     values.adhocChannel = 0;
+    EXPECT_TRUE(CheckNetworkPageLeave(values).empty());
+    values.networkMode = mode_code::kAdhoc;
     values.ssid.clear();
     values.p2pPinCode.clear();
     const auto failures = CheckNetworkPageLeave(values);
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_EQ(failures[0].messageId, sid::kAdhocChannelIncorrect);
     EXPECT_EQ(failures[0].field, ConfigField::adhocChannel);
-}
-
-TEST(NetworkPageLeaveTest, ChannelZeroOutsideAdhocPasses) {
-    NetworkPageValues values = ValidNetwork();
-    values.adhocChannel = 0;
-    EXPECT_TRUE(CheckNetworkPageLeave(values).empty());
 }
 
 TEST(NetworkPageLeaveTest, NumbersBeyondTheirRangeAreRefused) {
@@ -92,10 +87,8 @@ TEST(NetworkPageUpdateTest, ExtendedRecordNeedsAPinForConnectionModesTwoAndThree
     values.p2pPinCode.clear();
     for (const int connMode : {2, 3}) {
         values.p2pConnMode = connMode;
-        const RuleResult result = CheckNetworkPageUpdate(values, true);
-        ASSERT_TRUE(result.has_value());
-        EXPECT_EQ(result->messageId, sid::kIncorrectPin);
-        EXPECT_EQ(result->field, ConfigField::p2pPinCode);
+        EXPECT_EQ(test::RefusalOf(CheckNetworkPageUpdate(values, true)),
+                  (test::Refusal{sid::kIncorrectPin, ConfigField::p2pPinCode}));
         EXPECT_EQ(CheckNetworkPageUpdate(values, false)->messageId, sid::kSsidIncorrect);
     }
     values.p2pConnMode = 0;
@@ -119,10 +112,9 @@ TEST(NetworkPageUpdateTest, AdhocChannelComesFirst) {
 
 TEST(NetworkChoiceTest, AdhocIsRefusedUnderEveryWpaKind) {
     for (const int auth : {auth_code::kWpaPsk, auth_code::kWpa2Psk, auth_code::kWpa, auth_code::kWpa2}) {
-        const RuleResult result = CheckAdhocChoice(auth);
-        ASSERT_TRUE(result.has_value()) << "authentication " << auth;
-        EXPECT_EQ(result->messageId, sid::kAdhocModeNotAvailable);
-        EXPECT_EQ(result->field, ConfigField::networkMode);
+        EXPECT_EQ(test::RefusalOf(CheckAdhocChoice(auth)),
+                  (test::Refusal{sid::kAdhocModeNotAvailable, ConfigField::networkMode}))
+            << "authentication " << auth;
     }
     for (const int auth : {-1, auth_code::kOpenSystem, auth_code::kSharedKey}) {
         EXPECT_FALSE(CheckAdhocChoice(auth).has_value()) << "authentication " << auth;

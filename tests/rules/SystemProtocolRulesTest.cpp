@@ -2,7 +2,6 @@
 
 #include <functional>
 #include <optional>
-#include <ostream>
 
 #include "editor/rules/ProtocolPageRules.h"
 #include "editor/rules/SystemPageRules.h"
@@ -12,94 +11,58 @@
 namespace lanvane::rules {
 namespace {
 
-struct Expected {
-    int messageId;
-    ConfigField field;
-};
+using test::Refusal;
 
-struct SystemCase {
-    const char* name;
-    std::function<void(SystemPageValues&)> change;
-    std::optional<Expected> expected;
-};
-
-void PrintTo(const SystemCase& systemCase, std::ostream* out) {
-    *out << systemCase.name;
-}
-
-class SystemPageLeaveTest : public testing::TestWithParam<SystemCase> {};
-
-TEST_P(SystemPageLeaveTest, RefusesWithTheFirstBrokenRule) {
-    SystemPageValues values = test::ValidValues().system;
-    GetParam().change(values);
-    const RuleResult result = CheckSystemPageLeave(values);
-    if (!GetParam().expected) {
-        EXPECT_FALSE(result.has_value());
-        return;
-    }
-    ASSERT_TRUE(result.has_value());
-    EXPECT_EQ(result->messageId, GetParam().expected->messageId);
-    EXPECT_EQ(result->field, GetParam().expected->field);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rules, SystemPageLeaveTest,
-    testing::Values(
-        SystemCase{"Valid", [](SystemPageValues&) {}, std::nullopt},
-        SystemCase{"Port0", [](SystemPageValues& v) { v.printerPort = 0; }, std::nullopt},
-        SystemCase{"Port32767", [](SystemPageValues& v) { v.printerPort = 32767; }, std::nullopt},
-        SystemCase{"EmptyName", [](SystemPageValues& v) { v.printerName.clear(); },
-                   Expected{sid::kSystemNameIncorrect, ConfigField::printerName}},
-        SystemCase{"NameBeforePort",
-                   [](SystemPageValues& v) {
-                       v.printerName.clear();
-                       v.printerPort = 80;
-                       v.userId.clear();
-                   },
-                   Expected{sid::kSystemNameIncorrect, ConfigField::printerName}},
-        SystemCase{"Port80", [](SystemPageValues& v) { v.printerPort = 80; },
-                   Expected{sid::kPortNumberIncorrect, ConfigField::printerPort}},
-        SystemCase{"Port21", [](SystemPageValues& v) { v.printerPort = 21; },
-                   Expected{sid::kPortNumberIncorrect, ConfigField::printerPort}},
-        SystemCase{"Port23", [](SystemPageValues& v) { v.printerPort = 23; },
-                   Expected{sid::kPortNumberIncorrect, ConfigField::printerPort}},
-        SystemCase{"Port25", [](SystemPageValues& v) { v.printerPort = 25; },
-                   Expected{sid::kPortNumberIncorrect, ConfigField::printerPort}},
-        SystemCase{"Port443", [](SystemPageValues& v) { v.printerPort = 443; },
-                   Expected{sid::kPortNumberIncorrect, ConfigField::printerPort}},
-        SystemCase{"Port3318", [](SystemPageValues& v) { v.printerPort = 3318; },
-                   Expected{sid::kPortNumberIncorrect, ConfigField::printerPort}},
-        SystemCase{"Port32768", [](SystemPageValues& v) { v.printerPort = 32768; },
-                   Expected{sid::kPortOutOfRange, ConfigField::printerPort}},
+TEST(SystemPageLeaveTest, RefusesWithTheFirstBrokenRule) {
+    const Refusal name{sid::kSystemNameIncorrect, ConfigField::printerName};
+    const Refusal reservedPort{sid::kPortNumberIncorrect, ConfigField::printerPort};
+    const Refusal portRange{sid::kPortOutOfRange, ConfigField::printerPort};
+    const Refusal userId{sid::kUserIdIncorrect, ConfigField::userId};
+    const Refusal password{sid::kPasswordIncorrect, ConfigField::userPassword};
+    const struct {
+        const char* name;
+        std::function<void(SystemPageValues&)> change;
+        std::optional<Refusal> refusal;
+    } cases[] = {
+        {"Valid", [](SystemPageValues&) {}, std::nullopt},
+        {"Port0", [](SystemPageValues& v) { v.printerPort = 0; }, std::nullopt},
+        {"Port32767", [](SystemPageValues& v) { v.printerPort = 32767; }, std::nullopt},
+        {"EmptyName", [](SystemPageValues& v) { v.printerName.clear(); }, name},
+        {"NameBeforePort",
+         [](SystemPageValues& v) {
+             v.printerName.clear();
+             v.printerPort = 80;
+         },
+         name},
+        {"Port32768", [](SystemPageValues& v) { v.printerPort = 32768; }, portRange},
         // 65616 would be cut to port 80 in the record.
-        SystemCase{"PortWrappingOntoReserved", [](SystemPageValues& v) { v.printerPort = 65616; },
-                   Expected{sid::kPortOutOfRange, ConfigField::printerPort}},
-        SystemCase{"EmptyUserId", [](SystemPageValues& v) { v.userId.clear(); },
-                   Expected{sid::kUserIdIncorrect, ConfigField::userId}},
-        SystemCase{"UserIdBeforePassword",
-                   [](SystemPageValues& v) {
-                       v.userId.clear();
-                       v.userPassword.clear();
-                   },
-                   Expected{sid::kUserIdIncorrect, ConfigField::userId}},
-        SystemCase{"PasswordsDiffer", [](SystemPageValues& v) { v.confirmPassword = "Secret"; },
-                   Expected{sid::kPasswordIncorrect, ConfigField::userPassword}},
-        SystemCase{"ConfirmationLonger", [](SystemPageValues& v) { v.confirmPassword = "secret "; },
-                   Expected{sid::kPasswordIncorrect, ConfigField::userPassword}},
-        SystemCase{"BothPasswordsEmpty",
-                   [](SystemPageValues& v) {
-                       v.userPassword.clear();
-                       v.confirmPassword.clear();
-                   },
-                   Expected{sid::kPasswordIncorrect, ConfigField::userPassword}}),
-    [](const testing::TestParamInfo<SystemCase>& param) { return param.param.name; });
-
-TEST(SystemPageLeaveTest, FailureCarriesTheEnglishMessage) {
-    SystemPageValues values = test::ValidValues().system;
-    values.printerPort = 3318;
-    const RuleResult result = CheckSystemPageLeave(values);
-    ASSERT_TRUE(result.has_value());
-    EXPECT_EQ(result->message, "The port number is incorrect.\nPlease try again.");
+        {"PortWrappingOntoReserved", [](SystemPageValues& v) { v.printerPort = 65616; }, portRange},
+        {"EmptyUserId", [](SystemPageValues& v) { v.userId.clear(); }, userId},
+        {"UserIdBeforePassword",
+         [](SystemPageValues& v) {
+             v.userId.clear();
+             v.userPassword.clear();
+         },
+         userId},
+        {"PasswordsDiffer", [](SystemPageValues& v) { v.confirmPassword = "Secret"; }, password},
+        {"ConfirmationLonger", [](SystemPageValues& v) { v.confirmPassword = "secret "; }, password},
+        {"BothPasswordsEmpty",
+         [](SystemPageValues& v) {
+             v.userPassword.clear();
+             v.confirmPassword.clear();
+         },
+         password},
+    };
+    for (const auto& c : cases) {
+        SystemPageValues values = test::ValidValues().system;
+        c.change(values);
+        EXPECT_EQ(test::RefusalOf(CheckSystemPageLeave(values)), c.refusal) << c.name;
+    }
+    for (const std::uint32_t port : {21u, 23u, 25u, 80u, 443u, 3318u}) {
+        SystemPageValues values = test::ValidValues().system;
+        values.printerPort = port;
+        EXPECT_EQ(test::RefusalOf(CheckSystemPageLeave(values)), reservedPort) << port;
+    }
 }
 
 TEST(ProtocolPageLeaveTest, CommunitiesAreRequiredWhateverSnmpIs) {
@@ -110,22 +73,14 @@ TEST(ProtocolPageLeaveTest, CommunitiesAreRequiredWhateverSnmpIs) {
     values.setCommunity.clear();
     values.getCommunity.clear();
     values.trapCommunity.clear();
-    const RuleResult bothEmpty = CheckProtocolPageLeave(values);
-    ASSERT_TRUE(bothEmpty.has_value());
-    EXPECT_EQ(bothEmpty->messageId, sid::kCommunityNameIncorrect);
-    EXPECT_EQ(bothEmpty->field, ConfigField::setCommunity);
-
+    EXPECT_EQ(test::RefusalOf(CheckProtocolPageLeave(values)),
+              (Refusal{sid::kCommunityNameIncorrect, ConfigField::setCommunity}));
     values.setCommunity = "private";
-    const RuleResult readEmpty = CheckProtocolPageLeave(values);
-    ASSERT_TRUE(readEmpty.has_value());
-    EXPECT_EQ(readEmpty->messageId, sid::kCommunityNameIncorrect);
-    EXPECT_EQ(readEmpty->field, ConfigField::getCommunity);
-
+    EXPECT_EQ(test::RefusalOf(CheckProtocolPageLeave(values)),
+              (Refusal{sid::kCommunityNameIncorrect, ConfigField::getCommunity}));
     values.getCommunity = "public";
-    const RuleResult trapEmpty = CheckProtocolPageLeave(values);
-    ASSERT_TRUE(trapEmpty.has_value());
-    EXPECT_EQ(trapEmpty->messageId, sid::kTrapCommunityIncorrect);
-    EXPECT_EQ(trapEmpty->field, ConfigField::trapCommunity);
+    EXPECT_EQ(test::RefusalOf(CheckProtocolPageLeave(values)),
+              (Refusal{sid::kTrapCommunityIncorrect, ConfigField::trapCommunity}));
 }
 
 }  // namespace

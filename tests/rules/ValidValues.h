@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "editor/rules/PageValues.h"
+#include "editor/rules/RuleFailure.h"
 #include "editor/rules/ValueCodes.h"
 
 namespace lanvane::rules::test {
@@ -26,6 +28,20 @@ inline ConfigPageValues ValidValues() {
 
 inline std::string Chars(std::size_t count) {
     return std::string(count, '7');
+}
+
+// The message and the field of a broken rule, for comparing with a table.
+struct Refusal {
+    int messageId;
+    ConfigField field;
+    bool operator==(const Refusal&) const = default;
+};
+
+inline std::optional<Refusal> RefusalOf(const RuleResult& result) {
+    if (!result) {
+        return std::nullopt;
+    }
+    return Refusal{result->messageId, result->field};
 }
 
 }  // namespace lanvane::rules::test

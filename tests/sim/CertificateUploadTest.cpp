@@ -13,7 +13,6 @@ using namespace test;
 
 const Bytes kAnnounceCa = Hex("1F 57 43 81 1D 1F 03");
 const Bytes kStartReply = Joined({Hex("1F 57 4D"), Text("STRT"), Hex("03")});
-const Bytes kBusyReply = Joined({Hex("1F 57 4D"), Text("BUSY"), Hex("03")});
 const Bytes kChunkAck = Joined({Hex("1F 57 4D"), Text("__[I_F]__[IF__SUC]"), Hex("03")});
 const Bytes kChunkRefusal = Joined({Hex("1F 57 4D"), Text("__[I_F]__[IF__ERR]"), Hex("03")});
 const Bytes kFileBytes = Text("-----BEGIN X-----E\n");  // 19 bytes: chunks of 9, 9 and 1
@@ -36,26 +35,6 @@ Bytes Chunk(std::string_view tag, std::uint32_t offset, std::size_t length) {
 
 constexpr std::string_view kMore = "__[I_F]__[FW_CERT]";
 constexpr std::string_view kLast = "__[I_F]__[CERTEND]";
-
-TEST(CertificateUpload, ChunkFrameHasTheKnownLayout) {
-    const Bytes frame = ChunkFrame(kMore, 0, Bytes(kFileBytes.begin(), kFileBytes.begin() + 9));
-    ASSERT_EQ(frame.size(), 39u);
-    EXPECT_EQ(Bytes(frame.begin() + 18, frame.begin() + 26), Hex("00000000 09000000"));
-    EXPECT_EQ(Chunk(kMore, 0, 9).size(), 82u);
-}
-
-TEST(CertificateUpload, AssemblesAnAnnouncedCertificate) {
-    SimulatedPrinter printer;
-    PrinterDriver driver(printer);
-    EXPECT_EQ(driver.Exchange(kAnnounceCa), kStartReply);
-    EXPECT_EQ(driver.Exchange(Chunk(kMore, 0, 9)), kChunkAck);
-    EXPECT_EQ(driver.Exchange(Chunk(kMore, 9, 9)), kChunkAck);
-    EXPECT_FALSE(printer.State().certificates.at(1).complete);
-    EXPECT_EQ(driver.Exchange(Chunk(kLast, 18, 1)), kChunkAck);
-    const ReceivedCertificate certificate = printer.State().certificates.at(1);
-    EXPECT_TRUE(certificate.complete);
-    EXPECT_EQ(certificate.data, kFileBytes);
-}
 
 TEST(CertificateUpload, PlacesChunksByTheirOffsetAndKeepsKindsApart) {
     SimulatedPrinter printer;
@@ -91,45 +70,6 @@ TEST(CertificateUpload, AcceptsNoChunkAfterTheLastOne) {
     driver.Exchange(kAnnounceCa);
     EXPECT_EQ(driver.Exchange(Chunk(kLast, 0, 19)), kChunkAck);
     EXPECT_EQ(driver.Exchange(Chunk(kMore, 0, 9)), kChunkRefusal);
-}
-
-TEST(CertificateUpload, RefusesTheStartAsOftenAsPlanned) {
-    FaultPlan faults;
-    faults.refuseStart = 2;
-    SimulatedPrinter printer(DefaultPrinterState(), faults);
-    PrinterDriver driver(printer);
-    EXPECT_EQ(driver.Exchange(kAnnounceCa), kBusyReply);
-    EXPECT_EQ(driver.Exchange(kAnnounceCa), kBusyReply);
-    EXPECT_EQ(driver.Exchange(kAnnounceCa), kStartReply);
-}
-
-TEST(CertificateUpload, RefusesChunksAsOftenAsPlannedAndKeepsNothingOfThem) {
-    FaultPlan faults;
-    faults.refuseChunk = 2;
-    SimulatedPrinter printer(DefaultPrinterState(), faults);
-    PrinterDriver driver(printer);
-    driver.Exchange(kAnnounceCa);
-    EXPECT_EQ(driver.Exchange(Chunk(kMore, 0, 9)), kChunkRefusal);
-    EXPECT_EQ(driver.Exchange(Chunk(kMore, 0, 9)), kChunkRefusal);
-    EXPECT_TRUE(printer.State().certificates.at(1).data.empty());
-    EXPECT_EQ(driver.Exchange(Chunk(kMore, 0, 9)), kChunkAck);
-
-    const auto history = printer.History();
-    ASSERT_EQ(history.size(), 4u);
-    for (std::size_t i = 1; i < 4; ++i) {
-        EXPECT_EQ(history[i].kind, RequestKind::CertificateChunk);
-        EXPECT_EQ(history[i].chunkOffset, 0u);
-        EXPECT_EQ(history[i].chunkLength, 9u);
-    }
-}
-
-TEST(CertificateUpload, WrongTagFaultSpoilsTheAcknowledgement) {
-    FaultPlan faults;
-    faults.wrongTag = true;
-    SimulatedPrinter printer(DefaultPrinterState(), faults);
-    PrinterDriver driver(printer);
-    EXPECT_EQ(driver.Exchange(kAnnounceCa), kStartReply);
-    EXPECT_EQ(driver.Exchange(Chunk(kLast, 0, 19)), kChunkRefusal);
 }
 
 }  // namespace

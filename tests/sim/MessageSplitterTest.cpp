@@ -21,34 +21,26 @@ std::vector<PrinterMessage> Drain(MessageSplitter& splitter) {
 
 const Bytes kStream = Joined({kIdentify, kAttention, kSysReq, Hex("1F 57 43 81 1D 1F 03"), kIfGet});
 
-void ExpectTheStreamsMessages(const std::vector<PrinterMessage>& messages) {
-    ASSERT_EQ(messages.size(), 5u);
-    EXPECT_EQ(messages[0].kind, MessageKind::Identification);
-    EXPECT_EQ(messages[1].kind, MessageKind::Attention);
-    EXPECT_EQ(messages[1].bytes, kAttention);
-    EXPECT_EQ(messages[2].kind, MessageKind::Link);
-    EXPECT_EQ(messages[2].bytes, kSysReq);
-    EXPECT_EQ(messages[3].kind, MessageKind::Attention);
-    EXPECT_EQ(messages[4].bytes, kIfGet);
-}
-
-TEST(MessageSplitter, SplitsAStreamFedAtOnce) {
-    MessageSplitter splitter;
-    splitter.Feed(kStream.data(), kStream.size());
-    ExpectTheStreamsMessages(Drain(splitter));
-    EXPECT_EQ(splitter.PendingBytes(), 0u);
-}
-
-TEST(MessageSplitter, SplitsAStreamFedByteByByte) {
-    MessageSplitter splitter;
-    std::vector<PrinterMessage> messages;
-    for (const std::uint8_t byte : kStream) {
-        splitter.Feed(&byte, 1);
-        for (PrinterMessage& message : Drain(splitter)) {
-            messages.push_back(message);
+TEST(MessageSplitter, SplitsAStreamFedAtOnceOrByteByByte) {
+    for (const std::size_t piece : {kStream.size(), std::size_t{1}}) {
+        MessageSplitter splitter;
+        std::vector<PrinterMessage> messages;
+        for (std::size_t at = 0; at < kStream.size(); at += piece) {
+            splitter.Feed(kStream.data() + at, std::min(piece, kStream.size() - at));
+            for (const PrinterMessage& message : Drain(splitter)) {
+                messages.push_back(message);
+            }
         }
+        ASSERT_EQ(messages.size(), 5u);
+        EXPECT_EQ(messages[0].kind, MessageKind::Identification);
+        EXPECT_EQ(messages[1].kind, MessageKind::Attention);
+        EXPECT_EQ(messages[1].bytes, kAttention);
+        EXPECT_EQ(messages[2].kind, MessageKind::Link);
+        EXPECT_EQ(messages[2].bytes, kSysReq);
+        EXPECT_EQ(messages[3].kind, MessageKind::Attention);
+        EXPECT_EQ(messages[4].bytes, kIfGet);
+        EXPECT_EQ(splitter.PendingBytes(), 0u);
     }
-    ExpectTheStreamsMessages(messages);
 }
 
 TEST(MessageSplitter, DropsBytesThatStartNoMessage) {

@@ -39,27 +39,5 @@ TEST(SimWireCodec, CrcMatchesTheKnownValues) {
     EXPECT_EQ(CertificateCrc(nullptr, 0), 0u);
 }
 
-TEST(SimWireCodec, DecodesBothHighDigitFormsAndDropsAnOddDigit) {
-    const Bytes programForm = Text("-e/a,08");
-    const Bytes plainForm = Text("defac08");
-    EXPECT_EQ(DecodeHex(programForm.data(), programForm.size()), Hex("DE FA C0"));
-    EXPECT_EQ(DecodeHex(plainForm.data(), plainForm.size()), Hex("DE FA C0"));
-}
-
-TEST(SimWireCodec, EncodesOrdinaryHexInEitherCase) {
-    EXPECT_EQ(EncodeHex(Hex("00 7F C0 DE"), HexCase::Lower), Text("007fc0de"));
-    EXPECT_EQ(EncodeHex(Hex("00 7F C0 DE"), HexCase::Upper), Text("007FC0DE"));
-}
-
-TEST(SimWireCodec, ReadsAndWritesBothByteOrders) {
-    Bytes out;
-    AppendBe16(out, 0x238C);
-    AppendBe32(out, 0xC0A80064);
-    EXPECT_EQ(out, Hex("238C C0A80064"));
-    EXPECT_EQ(ReadBe16(out.data()), 0x238C);
-    EXPECT_EQ(ReadBe32(out.data() + 2), 0xC0A80064u);
-    EXPECT_EQ(ReadLe32(Hex("12 00 00 00").data()), 0x12u);
-}
-
 }  // namespace
 }  // namespace lanvane::sim

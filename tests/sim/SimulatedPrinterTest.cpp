@@ -25,12 +25,6 @@ TEST(SimulatedPrinter, AnswersIdentificationWithTheMakerName) {
     EXPECT_EQ(driver.Exchange(kIdentify), Joined({Hex("5F"), Text("Vantrole Systemtechnik AG"), Hex("00")}));
 }
 
-TEST(SimulatedPrinter, AnswersTheConfigAttentionMessage) {
-    SimulatedPrinter printer;
-    PrinterDriver driver(printer);
-    EXPECT_EQ(driver.Exchange(kAttention), kAttentionReply);
-}
-
 TEST(SimulatedPrinter, AnswersSystemRequestWithItsIdentity) {
     PrinterState state = DefaultPrinterState();
     state.identity = {"FW 1.0", "2024-01-02", {0x00, 0x11, 0x22, 0x33, 0x44, 0x55}};
@@ -41,37 +35,6 @@ TEST(SimulatedPrinter, AnswersSystemRequestWithItsIdentity) {
     const Bytes reply = driver.Exchange(kSysReq);
     EXPECT_EQ(reply.size(), 3u + 2u * 74u + 1u);
     EXPECT_EQ(reply, expected);
-}
-
-TEST(SimulatedPrinter, AnswersConfigGetWithTheRecordInItsLayout) {
-    for (const int layout : {1, 2}) {
-        SimulatedPrinter printer(DefaultPrinterState(layout));
-        PrinterDriver driver(printer);
-        const Bytes reply = driver.Exchange(kIfGet);
-        ASSERT_EQ(reply.size(), layout == 1 ? 1252u : 1276u);
-        const std::string text(reply.begin(), reply.end());
-        EXPECT_EQ(text.substr(3, 36), "5f5f5b495f465d5f5f5b49465f5f4355525d");  // IF__CUR
-        const std::size_t portAt = 3 + 2 * (18 + (layout == 1 ? 411u : 424u));
-        EXPECT_EQ(text.substr(portAt, 4), "238c");  // 9100
-        EXPECT_TRUE(FrameChecksumHolds(ReplyFrame(reply)));
-        EXPECT_EQ(reply.back(), 0x03);
-    }
-}
-
-TEST(SimulatedPrinter, KeepsAWrittenRecordAndReturnsItOnTheNextRead) {
-    SimulatedPrinter printer(DefaultPrinterState(1));
-    PrinterDriver driver(printer);
-    PrinterRecord changed = printer.State().record;
-    changed.printerName = "Front Desk";
-    changed.ipAddress = 0x0A000005;
-    changed.inactivityTime = 3600;
-    changed.pskKey = std::string(64, 'k');
-
-    EXPECT_EQ(driver.Exchange(ConfigSetRequest(changed)), kIfSucReply);
-    EXPECT_EQ(printer.State().record, changed);
-    const Bytes frame = ReplyFrame(driver.Exchange(kIfGet));
-    ASSERT_EQ(frame.size(), 624u);
-    EXPECT_EQ(SimRecordLayout::Decode(frame.data() + 18, 1), changed);
 }
 
 TEST(SimulatedPrinter, TakesTheLayoutOfAWrittenRecordFromItsSize) {
