@@ -26,7 +26,7 @@ bool BssEntry::HasBssid() const {
 std::string SecurityText(std::uint8_t security) {
     std::string text;
     for (std::size_t bit = 0; bit < kSecurityNames.size(); ++bit) {
-        if ((security >> bit) & 1U) {
+        if ((static_cast<unsigned>(security) >> bit) & 1U) {
             if (!text.empty()) {
                 text += '/';
             }

@@ -39,8 +39,9 @@ std::string StepNames() {
 }  // namespace
 
 std::optional<int> ParseSimOptions(int argc, char** argv, SimOptions& options) {
-    CLI::App app{"Simulated printer: answers the printer channel on a pseudo-terminal and the "
-                 "BSS survey on TCP, until SIGINT or SIGTERM."};
+    CLI::App app{"Simulated printer: answers the printer channel on a pseudo-terminal, the "
+                 "BSS survey on TCP and, with --lan-ethernet or --lan-wlan, the LAN datagrams, "
+                 "until SIGINT or SIGTERM."};
     app.name("lanvane-printer-sim");
     std::vector<std::string> faults;
     std::string silentStep;
@@ -71,6 +72,8 @@ std::optional<int> ParseSimOptions(int argc, char** argv, SimOptions& options) {
     app.add_option("--disconnect-after", disconnectAfter, "hang up the channel after this many messages")
         ->check(CLI::PositiveNumber);
     app.add_option("--dump-on-exit", options.dumpPath, "write the printer's state as JSON here on exit");
+    LanOptionParser lan;
+    lan.AddTo(app, options.lan);
 
     try {
         app.parse(argc, argv);
@@ -87,6 +90,7 @@ std::optional<int> ParseSimOptions(int argc, char** argv, SimOptions& options) {
         options.faults.disconnectAfter = disconnectAfter;
     }
     options.serveBss = !noBss;
+    lan.Finish(options.lan);
     return std::nullopt;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "sim/FaultPlan.h"
+#include "sim/main/LanSimOptions.h"
 
 namespace lanvane::sim {
 
@@ -18,6 +19,7 @@ struct SimOptions {
     std::uint16_t bssPort = 3318;
     FaultPlan faults;
     std::string dumpPath;
+    LanSimOptions lan;
 };
 
 // Fills `options` from the command line; returns an exit code when the program should end

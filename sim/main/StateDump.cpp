@@ -71,11 +71,10 @@ nlohmann::json StateToJson(const PrinterState& state, const std::vector<HandledR
             {"requests", requests}};
 }
 
-bool WriteStateDump(const std::string& path, const PrinterState& state,
-                    const std::vector<HandledRequest>& history) {
+bool WriteStateDump(const std::string& path, const nlohmann::json& dump) {
     std::ofstream out(path);
     // Texts written by a client need not be UTF-8; replace what JSON cannot carry.
-    out << StateToJson(state, history).dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
+    out << dump.dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
         << '\n';
     return static_cast<bool>(out);
 }

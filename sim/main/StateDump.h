@@ -13,7 +13,6 @@ namespace lanvane::sim {
 // The printer's state as JSON: maker name, identity, record fields by name (addresses
 // dotted), received certificates and the kinds of the requests taken.
 nlohmann::json StateToJson(const PrinterState& state, const std::vector<HandledRequest>& history);
-bool WriteStateDump(const std::string& path, const PrinterState& state,
-                    const std::vector<HandledRequest>& history);
+bool WriteStateDump(const std::string& path, const nlohmann::json& dump);
 
 }  // namespace lanvane::sim

@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "sim/SimulatedPrinter.h"
+#include "sim/main/LanSide.h"
 #include "sim/main/SimOptions.h"
 #include "sim/main/StateDump.h"
 #include "sim/posix/BssTcpServer.h"
@@ -47,6 +48,10 @@ int main(int argc, char** argv) {
                   << options.bssPort << '\n';
         return 1;
     }
+    LanSide lan(printer, options);
+    if (!lan.Start(std::cerr)) {
+        return 1;
+    }
     std::cout << "channel: " << channel.DevicePath() << '\n';
     if (!channel.LinkPath().empty()) {
         std::cout << "link: " << channel.LinkPath() << '\n';
@@ -54,13 +59,17 @@ int main(int argc, char** argv) {
     if (options.serveBss) {
         std::cout << "bss: " << survey.Address() << ':' << survey.Port() << '\n';
     }
+    lan.Describe(std::cout);
     std::cout << std::flush;
 
     int received = 0;
     sigwait(&signals, &received);
     channel.Stop();
     survey.Stop();
-    if (!options.dumpPath.empty() && !WriteStateDump(options.dumpPath, printer.State(), printer.History())) {
+    lan.Stop();
+    nlohmann::json dump = StateToJson(printer.State(), printer.History());
+    dump["lanPrinters"] = lan.ToJson();
+    if (!options.dumpPath.empty() && !WriteStateDump(options.dumpPath, dump)) {
         std::cerr << "lanvane-printer-sim: cannot write " << options.dumpPath << '\n';
         return 1;
     }

@@ -14,6 +14,7 @@
 
 #include "PosixTestIo.h"
 #include "PrinterDriver.h"
+#include "ProgramSide.h"
 #include "WireText.h"
 #include "sim/SimRecordLayout.h"
 
@@ -139,11 +140,31 @@ TEST(PrinterSimProgram, ServesTheChannelAndDumpsWhatItHoldsOnExit) {
     EXPECT_NE(dump.find("\"if-set\""), std::string::npos) << dump;
 }
 
+TEST(PrinterSimProgram, AnswersLanSearchesAsSeveralPrintersAndDumpsTheirSettings) {
+    TempDir dir;
+    SimProcess sim({"--no-bss", "--lan-ethernet", "2", "--lan-wlan", "1", "--lan-ethernet-port", "0",
+                    "--lan-wlan-port", "0", "--lan-repeat", "2", "--dump-on-exit", dir / "state.json"});
+    const std::string output = sim.OutputUntil("lan-wlan: ");
+    const int ethernetPort = std::atoi(LineValue(output, "lan-ethernet: ").c_str());
+    ASSERT_GT(ethernetPort, 0) << output;
+    ProgramSide program;
+    program.Broadcast("FIND", static_cast<std::uint16_t>(ethernetPort));
+    EXPECT_EQ(program.Replies(milliseconds(300)).size(), 4u) << "two printers, each reply sent twice";
+
+    EXPECT_EQ(sim.StopWith(SIGTERM), 0);
+    const std::string dump = FileText(dir / "state.json");
+    EXPECT_NE(dump.find("\"mac\": \"00:1a:2b:e0:00:02\""), std::string::npos) << dump;
+    EXPECT_NE(dump.find("\"ip\": \"127.0.20.1\""), std::string::npos) << dump;
+    EXPECT_NE(dump.find("\"searchesAnswered\": 1"), std::string::npos) << dump;
+}
+
 TEST(PrinterSimProgram, RefusesAnUnknownLayoutOrFault) {
     SimProcess layout({"--layout", "3", "--no-bss"});
     EXPECT_NE(layout.Wait(), 0);
     SimProcess fault({"--fault", "melt", "--no-bss"});
     EXPECT_NE(fault.Wait(), 0);
+    SimProcess lanFault({"--lan-fault", "melt", "--no-bss"});
+    EXPECT_NE(lanFault.Wait(), 0);
 }
 
 }  // namespace

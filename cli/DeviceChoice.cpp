@@ -1,0 +1,50 @@
+#include "cli/DeviceChoice.h"
+
+#include <CLI/CLI.hpp>
+
+namespace lanvane::cli {
+namespace {
+
+bool IsPath(const std::string& value) {
+    return value.find('/') != std::string::npos;
+}
+
+std::optional<std::string> UsbDevicePath(const std::string& displayName, PrinterDeviceSource& devices) {
+    for (const UsbDeviceEntry& entry : devices.UsbDevices()) {
+        if (entry.productId == kPrinterProductId && entry.displayName == displayName) {
+            return entry.devicePath;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+void AddDeviceOptions(CLI::App& command, DeviceOptions& options, bool withAddress) {
+    CLI::Option_group* device = command.add_option_group("device", "the printer to talk to");
+    device->add_option("--usb", options.usb,
+                       "USB printer: a display name that 'ports' lists (USB001) or a device path");
+    device->add_option("--serial", options.serial, "serial port: a port name (ttyS0) or a device path");
+    if (withAddress) {
+        device->add_option("--ip", options.ip, "the printer's IPv4 address on the LAN")
+            ->check(CLI::ValidIPV4);
+    }
+    device->require_option(1);
+}
+
+std::optional<DeviceTarget> ChooseDevice(const DeviceOptions& options, PrinterDeviceSource& devices) {
+    if (!options.serial.empty()) {
+        return DeviceTarget{IsPath(options.serial) ? options.serial : devices.SerialPortPath(options.serial),
+                            false};
+    }
+    if (IsPath(options.usb)) {
+        return DeviceTarget{options.usb, true};
+    }
+    const auto path = UsbDevicePath(options.usb, devices);
+    if (!path) {
+        return std::nullopt;
+    }
+    return DeviceTarget{*path, true};
+}
+
+}  // namespace lanvane::cli

@@ -1,0 +1,13 @@
+#pragma once
+
+namespace lanvane::cli {
+
+// What lanvane-cli's exit status tells a script.
+enum class ExitStatus {
+    Done = 0,
+    PrinterFailed = 1,  // the printer refused or did not answer
+    BadUsage = 2,       // bad options or input, or a value the record rules refuse
+    NoDevice = 3,       // the device cannot be found or opened
+};
+
+}  // namespace lanvane::cli

@@ -1,0 +1,37 @@
+#include "cli/LanDeviceJson.h"
+
+#include "lan/AddressTexts.h"
+#include "lan/BaudTable.h"
+
+#include <string>
+
+namespace lanvane::cli {
+
+nlohmann::ordered_json DeviceToJson(const LanDeviceLists& lists, LanMode mode, int number) {
+    const DeviceRecord* record = lists.Nth(mode, number);
+    if (record == nullptr) {
+        return nullptr;
+    }
+    nlohmann::ordered_json device = {
+        {"no", number},
+        {"mac", MacText(record->mac)},
+        {"ip", DottedAddress(record->ip)},
+        {"subnet", DottedAddress(record->subnet)},
+        {"gateway", DottedAddress(record->gateway)},
+        {"port", record->port},
+        {"version", std::to_string(record->fwMajor) + '.' + std::to_string(record->fwMinor)},
+        {"dhcp", record->dhcp != 0},
+        {"inactivity", record->inactivity},
+        {"baudRate", nullptr},
+        {"https", record->https != 0},
+    };
+    if (const auto index = BaudIndexOfCode(record->baudCode)) {
+        device["baudRate"] = kBaudTable[static_cast<std::size_t>(*index)].rate;
+    }
+    if (mode == LanMode::Wlan) {
+        device["featureCode"] = lists.Wlan().Nth(number)->featureCode;
+    }
+    return device;
+}
+
+}  // namespace lanvane::cli

@@ -1,0 +1,36 @@
+#include "cli/LanPrinterLookup.h"
+
+#include "lan/AddressTexts.h"
+#include "lan/LanSearch.h"
+#include "resources/StringIds.h"
+
+namespace lanvane::cli {
+
+std::optional<LanCommandResult> SearchPrinters(const LanCommonOptions& options, LanDeviceLists& lists,
+                                               const StringTable& strings) {
+    LanSearch search(options.mode, options.Network(), lists);
+    if (RunSearch(search, options.Timings().searchDuration) != UdpResult::Ok) {
+        return LanCommandResult{ExitStatus::NoDevice, {}, std::string(strings.Text(sid::kNetworkUnusable))};
+    }
+    return std::nullopt;
+}
+
+PrinterLookup FindPrinter(const LanCommonOptions& options, const std::string& macText, LanDeviceLists& lists,
+                          const StringTable& strings) {
+    const auto mac = ParseMacText(macText);
+    if (!mac) {
+        return {0, LanCommandResult{ExitStatus::BadUsage, {}, "Not a MAC address: " + macText}};
+    }
+    if (auto refusal = SearchPrinters(options, lists, strings)) {
+        return {0, std::move(refusal)};
+    }
+    for (int number = 1; const DeviceRecord* record = lists.Nth(options.mode, number); ++number) {
+        if (record->mac == *mac) {
+            return {number, std::nullopt};
+        }
+    }
+    return {0, LanCommandResult{ExitStatus::NoDevice, {}, "No printer with the MAC address " + MacText(*mac) +
+                                                             " answered the search."}};
+}
+
+}  // namespace lanvane::cli

@@ -1,0 +1,199 @@
+#include "cli/CliContext.h"
+#include "cli/Commands.h"
+#include "cli/DiscoverCommand.h"
+#include "cli/SetIpCommand.h"
+#include "cli/WebCommand.h"
+
+#include "resources/StringIds.h"
+#include "sim/posix/LanPrinterFleet.h"
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace lanvane::cli {
+namespace {
+
+std::string TextOf(int messageId) {
+    return std::string(EnglishStringTable().Text(messageId));
+}
+
+// Simulated printers on the loopback broadcast, and the options that reach them.
+class LanCommandsTest : public ::testing::Test {
+protected:
+    void Start(int ethernet, int wlan, sim::LanFaultPlan faults = {}) {
+        fleet = std::make_unique<sim::LanPrinterFleet>(ethernet, wlan, faults, sim::LanFleetPorts{});
+        ASSERT_TRUE(fleet->Start());
+    }
+
+    LanCommonOptions Options(LanMode mode, bool json = false) const {
+        LanCommonOptions options;
+        options.mode = mode;
+        options.broadcast = "127.255.255.255";
+        options.printerPort = mode == LanMode::Ethernet ? fleet->EthernetPort() : fleet->WlanPort();
+        options.localPort = 0;
+        options.searchMs = 150;
+        options.confirmationMs = 500;
+        options.json = json;
+        return options;
+    }
+
+    SetIpOptions SetIp(LanMode mode, std::string mac) const { return {Options(mode, true), std::move(mac)}; }
+
+    std::string Hidden(LanMode mode) const {
+        return " --broadcast 127.255.255.255 --local-port 0 --search-ms 150 --printer-port " +
+               std::to_string(mode == LanMode::Ethernet ? fleet->EthernetPort() : fleet->WlanPort());
+    }
+
+    std::unique_ptr<sim::LanPrinterFleet> fleet;
+};
+
+TEST_F(LanCommandsTest, DiscoverListsThePrintersOfTheMode) {
+    Start(2, 1);
+    const LanCommandResult text = RunDiscover(Options(LanMode::Ethernet), EnglishStringTable());
+    EXPECT_EQ(text.status, ExitStatus::Done);
+    std::istringstream lines(text.output);
+    std::string header;
+    std::getline(lines, header);
+    EXPECT_EQ(header.rfind("No  Mac Address        IP Address  Subnet     Gateway    Port  Version", 0), 0u)
+        << header;
+    int rows = 0;
+    for (std::string line; std::getline(lines, line); ++rows) {
+        EXPECT_NE(line.find("00:1a:2b:e0:00:0"), std::string::npos) << line;
+    }
+    EXPECT_EQ(rows, 2);
+
+    const LanCommandResult json = RunDiscover(Options(LanMode::Wlan, true), EnglishStringTable());
+    const auto document = nlohmann::json::parse(json.output);
+    EXPECT_EQ(document["mode"], "wlan");
+    ASSERT_EQ(document["devices"].size(), 1u);
+    const auto& device = document["devices"][0];
+    EXPECT_EQ(device["no"], 1);
+    EXPECT_EQ(device["mac"], "00:1a:2b:b0:00:01");
+    EXPECT_EQ(device["ip"], "127.0.20.1");
+    EXPECT_EQ(device["port"], 9100);
+    EXPECT_EQ(device["baudRate"], 115200);
+    EXPECT_EQ(device["featureCode"], 31);
+}
+
+TEST_F(LanCommandsTest, SetIpChangesOnePrinterAndTheNextDiscoverShowsIt) {
+    Start(2, 0);
+    SetIpOptions options = SetIp(LanMode::Ethernet, "00-1A-2B-E0-00-02");
+    options.ip = "10.0.0.9";
+    options.gateway = "10.0.0.1";
+    options.dhcp = true;
+    options.port = 515;
+    options.baud = 9600;
+    const LanCommandResult result = RunSetIp(options, EnglishStringTable());
+    EXPECT_EQ(result.status, ExitStatus::Done) << result.message;
+    EXPECT_EQ(result.message, TextOf(sid::kEthernetSettingCompleted));
+    const auto document = nlohmann::json::parse(result.output);
+    EXPECT_TRUE(document["confirmed"]);
+    EXPECT_EQ(document["device"]["ip"], "10.0.0.9");
+
+    const auto listed = nlohmann::json::parse(RunDiscover(Options(LanMode::Ethernet, true), EnglishStringTable()).output);
+    int changed = 0;
+    for (const auto& device : listed["devices"]) {
+        if (device["mac"] == "00:1a:2b:e0:00:02") {
+            EXPECT_EQ(device["ip"], "10.0.0.9");
+            EXPECT_EQ(device["gateway"], "10.0.0.1");
+            EXPECT_EQ(device["dhcp"], true);
+            EXPECT_EQ(device["port"], 515);
+            EXPECT_EQ(device["baudRate"], 9600);
+            ++changed;
+        } else {
+            EXPECT_EQ(device["ip"], "127.0.10.1");
+        }
+    }
+    EXPECT_EQ(changed, 1);
+}
+
+TEST_F(LanCommandsTest, SetIpRefusesWhatTheSettingDialogRefuses) {
+    Start(1, 0);
+    const std::string mac = "00:1a:2b:e0:00:01";
+    struct Case {
+        std::function<void(SetIpOptions&)> change;
+        ExitStatus status;
+        std::string message;
+    };
+    const std::vector<Case> cases = {
+        {[](SetIpOptions& o) { o.mac = "00:1a:2b"; }, ExitStatus::BadUsage, "Not a MAC address: 00:1a:2b"},
+        {[](SetIpOptions& o) { o.mac = "00:1a:2b:e0:00:09"; }, ExitStatus::NoDevice,
+         "No printer with the MAC address 00:1a:2b:e0:00:09 answered the search."},
+        {[](SetIpOptions& o) { o.port = 3318; }, ExitStatus::BadUsage, TextOf(sid::kPortNotAvailable)},
+        {[](SetIpOptions& o) { o.port = 40000; }, ExitStatus::BadUsage, TextOf(sid::kPortOutOfRange)},
+        {[](SetIpOptions& o) { o.inactivity = 3601; }, ExitStatus::BadUsage, TextOf(sid::kTimeNotSet)},
+        {[](SetIpOptions& o) { o.ip = "0.0.0.0"; }, ExitStatus::BadUsage, TextOf(sid::kAddressCannotBeUsed)},
+        {[](SetIpOptions& o) { o.mask = "255.255.0"; }, ExitStatus::BadUsage,
+         "--mask is not an address a.b.c.d: 255.255.0"},
+        {[](SetIpOptions& o) { o.baud = 14400; }, ExitStatus::BadUsage,
+         "--baud is not a rate the printer offers: 14400"},
+    };
+    for (const Case& test : cases) {
+        SetIpOptions options = SetIp(LanMode::Ethernet, mac);
+        test.change(options);
+        const LanCommandResult result = RunSetIp(options, EnglishStringTable());
+        EXPECT_EQ(result.status, test.status) << test.message;
+        EXPECT_EQ(result.message, test.message);
+    }
+    EXPECT_EQ(fleet->Printers()[0]->SettingsTaken(), 0);
+}
+
+TEST_F(LanCommandsTest, SetIpWithoutConfirmationFails) {
+    Start(0, 1, sim::LanFaultPlan{.silentToSetting = true});
+    SetIpOptions options = SetIp(LanMode::Wlan, "00:1a:2b:b0:00:01");
+    options.inactivity = 60;
+    const LanCommandResult result = RunSetIp(options, EnglishStringTable());
+    EXPECT_EQ(result.status, ExitStatus::PrinterFailed);
+    EXPECT_EQ(result.message, TextOf(sid::kLanSettingNotConfirmed));
+    EXPECT_FALSE(nlohmann::json::parse(result.output)["confirmed"]);
+    EXPECT_EQ(fleet->Printers()[0]->Settings().inactivity, 60);
+}
+
+TEST_F(LanCommandsTest, WebPrintsThePageAndOpensItOnRequest) {
+    Start(0, 1);
+    std::vector<std::string> opened;
+    const UrlOpener opener = [&](const std::string& url) {
+        opened.push_back(url);
+        return opened.size() == 1;
+    };
+    WebOptions options{Options(LanMode::Wlan), "00:1a:2b:b0:00:01", false};
+    EXPECT_EQ(RunWeb(options, EnglishStringTable(), opener).output, "http://127.0.20.1\n");
+    EXPECT_TRUE(opened.empty());
+    options.open = true;
+    EXPECT_EQ(RunWeb(options, EnglishStringTable(), opener).status, ExitStatus::Done);
+    EXPECT_EQ(RunWeb(options, EnglishStringTable(), opener).status, ExitStatus::NoDevice);
+    EXPECT_EQ(opened, std::vector<std::string>(2, "http://127.0.20.1"));
+}
+
+TEST_F(LanCommandsTest, CommandLineReachesTheCommands) {
+    Start(1, 1);
+    std::ostringstream out;
+    std::ostringstream err;
+    CliContext context(out, err);
+    CLI::App app;
+    AddLanCommands(app, context);
+
+    app.parse("discover --mode WLAN --json" + Hidden(LanMode::Wlan), false);
+    EXPECT_EQ(nlohmann::json::parse(out.str())["devices"].size(), 1u);
+    EXPECT_EQ(context.exitStatus, ExitStatus::Done);
+
+    out.str("");
+    app.parse("set-ip --mode ethernet --mac 00:1a:2b:e0:00:01 --dhcp off --inactivity 120 --baud 230400" +
+                  Hidden(LanMode::Ethernet),
+              false);
+    EXPECT_EQ(context.exitStatus, ExitStatus::Done) << err.str();
+    EXPECT_EQ(err.str(), TextOf(sid::kEthernetSettingCompleted) + "\n");
+    EXPECT_EQ(fleet->Printers()[0]->Settings().inactivity, 120);
+    EXPECT_EQ(fleet->Printers()[0]->Settings().baudCode, 0xBB);
+
+    EXPECT_THROW(app.parse("discover --mode token-ring", false), CLI::ParseError);
+    EXPECT_THROW(app.parse("set-ip --mode wlan --mac 00:1a:2b:b0:00:01 --baud 14400", false), CLI::ParseError);
+    EXPECT_THROW(app.parse("web --mode wlan", false), CLI::ParseError);
+}
+
+}  // namespace
+}  // namespace lanvane::cli

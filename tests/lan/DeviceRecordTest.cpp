@@ -1,0 +1,60 @@
+#include "lan/DeviceRecord.h"
+
+#include "tests/lan/LanBytes.h"
+
+#include <gtest/gtest.h>
+
+namespace lanvane {
+namespace {
+
+std::vector<std::uint8_t> Bytes(std::initializer_list<std::vector<int>> parts) {
+    std::vector<std::uint8_t> bytes;
+    for (const auto& part : parts) {
+        for (int value : part) {
+            bytes.push_back(static_cast<std::uint8_t>(value));
+        }
+    }
+    return bytes;
+}
+
+TEST(DeviceRecordTest, FieldsAreReadBigEndianAtTheirOffsets) {
+    const DeviceRecord record = DecodeDeviceRecord(Bytes({test::SampleRecordBytes()}));
+    EXPECT_EQ(record.mac, (MacAddress{0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E}));
+    EXPECT_EQ(record.ip, 0xC0A80032u);
+    EXPECT_EQ(record.subnet, 0xFFFFFF00u);
+    EXPECT_EQ(record.gateway, 0xC0A80001u);
+    EXPECT_EQ(record.port, 9100);
+    EXPECT_EQ(record.baudCode, 0xFF);
+    EXPECT_EQ(record.fwMajor, 2);
+    EXPECT_EQ(record.fwMinor, 13);
+    EXPECT_EQ(record.dhcp, 0);
+    EXPECT_EQ(record.inactivity, 300);
+    EXPECT_EQ(record.https, 1);
+}
+
+TEST(DeviceRecordTest, MissingBytesReadAsZeroAndExtraBytesAreIgnored) {
+    const DeviceRecord one = DecodeDeviceRecord(Bytes({{0x77}}));
+    DeviceRecord expected;
+    expected.mac[0] = 0x77;
+    EXPECT_EQ(one, expected);
+
+    const DeviceRecord longer = DecodeDeviceRecord(Bytes({test::SampleRecordBytes(), {0x19, 0x00}}));
+    EXPECT_EQ(longer, DecodeDeviceRecord(Bytes({test::SampleRecordBytes()})));
+
+    const WlanDeviceRecord wlan = DecodeWlanDeviceRecord(Bytes({test::SampleRecordBytes(), {25}}));
+    EXPECT_EQ(wlan.featureCode, 25);
+    EXPECT_EQ(wlan.reserved, 0);
+}
+
+TEST(DeviceRecordTest, EncodingGivesBackEveryByteReceived) {
+    const auto ethernet = Bytes({test::SampleRecordBytes()});
+    const auto encoded = EncodeDeviceRecord(DecodeDeviceRecord(ethernet));
+    EXPECT_EQ(std::vector<std::uint8_t>(encoded.begin(), encoded.end()), ethernet);
+
+    const auto wlan = Bytes({test::SampleRecordBytes(), {31, 0xA5}});
+    const auto wlanEncoded = EncodeWlanDeviceRecord(DecodeWlanDeviceRecord(wlan));
+    EXPECT_EQ(std::vector<std::uint8_t>(wlanEncoded.begin(), wlanEncoded.end()), wlan);
+}
+
+}  // namespace
+}  // namespace lanvane

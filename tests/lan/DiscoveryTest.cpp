@@ -1,0 +1,40 @@
+#include "lan/DiscoveryCollector.h"
+#include "lan/DiscoveryDatagrams.h"
+
+#include "tests/lan/LanBytes.h"
+
+#include <gtest/gtest.h>
+
+namespace lanvane {
+namespace {
+
+using test::Datagram;
+using test::Padded;
+
+TEST(DiscoveryTest, EachModeTakesOnlyItsOwnHeaderFromItsMinimumLength) {
+    EXPECT_EQ(ClassifyDiscoveryReply(LanMode::Wlan, Datagram("__[I_F]__[REG_RSP]", {1})), DiscoveryVerdict::Device);
+    EXPECT_EQ(ClassifyDiscoveryReply(LanMode::Ethernet, Padded(Datagram("__[I_F]__[REG_RSP]"), 47)),
+              DiscoveryVerdict::Ignored);
+    EXPECT_EQ(ClassifyDiscoveryReply(LanMode::Wlan, Padded(Datagram("IMIN"), 47)), DiscoveryVerdict::Ignored);
+    EXPECT_EQ(ClassifyDiscoveryReply(LanMode::Ethernet, Datagram("")), DiscoveryVerdict::Ignored);
+}
+
+TEST(DiscoveryTest, ListsAreNumberedFromOneAndEachSearchEmptiesOnlyItsOwn) {
+    LanDeviceLists lists;
+    DiscoveryCollector ethernet(LanMode::Ethernet, lists);
+    DiscoveryCollector wlan(LanMode::Wlan, lists);
+    ethernet.Take(Datagram("IMIN", {1}));
+    ethernet.Take(Datagram("IMIN", {2}));
+    wlan.Take(Padded(Datagram("__[I_F]__[REG_RSP]"), 47));
+    EXPECT_EQ(lists.Nth(LanMode::Ethernet, 2)->mac[0], 2);
+    for (int missing : {0, -1, 3}) {
+        EXPECT_EQ(lists.Nth(LanMode::Ethernet, missing), nullptr) << missing;
+    }
+
+    ethernet.Begin();
+    EXPECT_EQ(lists.Count(LanMode::Ethernet), 0);
+    EXPECT_EQ(lists.Count(LanMode::Wlan), 1);
+}
+
+}  // namespace
+}  // namespace lanvane

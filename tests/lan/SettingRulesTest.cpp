@@ -1,0 +1,105 @@
+#include "lan/BaudTable.h"
+#include "lan/FeatureCodes.h"
+#include "lan/NetworkSettingRules.h"
+
+#include "resources/StringIds.h"
+
+#include <gtest/gtest.h>
+
+namespace lanvane {
+namespace {
+
+NetworkSettingValues ManualValues() {
+    return {.ip = 0xC0A8000Au, .subnet = 0xFFFFFF00u, .gateway = 0xC0A80001u, .localPort = 9100,
+            .inactivity = 0, .dhcp = false, .baudIndex = 7};
+}
+
+TEST(SettingRulesTest, BaudTableMapsIndexesAndCodesBothWays) {
+    EXPECT_EQ(BaudIndexOfCode(0xA0), 0);
+    EXPECT_EQ(BaudIndexOfCode(0xFF), 7);
+    EXPECT_EQ(BaudIndexOfCode(0xBB), 8);
+    EXPECT_EQ(BaudIndexOfCode(0x12), std::nullopt);
+    EXPECT_EQ(BaudCodeOfIndex(3), 0xF4);
+    EXPECT_EQ(BaudCodeOfIndex(-1), 0);
+    EXPECT_EQ(BaudCodeOfIndex(9), 0);
+    EXPECT_EQ(BaudIndexOfRate(230400), 8);
+    EXPECT_EQ(BaudIndexOfRate(14400), std::nullopt);
+}
+
+TEST(SettingRulesTest, FeatureCodesSetTheFourButtons) {
+    EXPECT_EQ(FeatureButtonsFor(0), FeatureButtons{});
+    EXPECT_EQ(FeatureButtonsFor(2), FeatureButtons{});
+    EXPECT_EQ(FeatureButtonsFor(3), (FeatureButtons{.webConfig = true}));
+    EXPECT_EQ(FeatureButtonsFor(4), (FeatureButtons{.certificateUpload = true}));
+    EXPECT_EQ(FeatureButtonsFor(25), (FeatureButtons{.setting = true, .bssInfo = true, .webConfig = true}));
+    EXPECT_EQ(FeatureButtonsFor(31), (FeatureButtons{true, true, true, true}));
+    EXPECT_EQ(FeatureButtonsFor(7), std::nullopt);
+}
+
+TEST(SettingRulesTest, TypedNumbersOutOfRangeAreCorrected) {
+    EXPECT_EQ(CorrectLocalPort(32767), std::nullopt);
+    EXPECT_EQ(CorrectLocalPort(40000), (FieldCorrection{sid::kPortOutOfRange, 9100}));
+    EXPECT_EQ(CorrectLocalPort(-1), (FieldCorrection{sid::kPortOutOfRange, 9100}));
+    EXPECT_EQ(CorrectInactivity(3600), std::nullopt);
+    EXPECT_EQ(CorrectInactivity(3601), (FieldCorrection{sid::kTimeNotSet, 0}));
+}
+
+TEST(SettingRulesTest, ReservedPortRefusesBeforeAnythingIsWritten) {
+    for (long port : {80L, 443L, 23L, 21L, 25L, 3318L}) {
+        DeviceRecord record;
+        NetworkSettingValues values = ManualValues();
+        values.localPort = port;
+        EXPECT_EQ(ApplySettingValues(values, record), SaveOutcome::ReservedPort) << port;
+        EXPECT_EQ(record, DeviceRecord{}) << port;
+    }
+    EXPECT_EQ(SaveOutcomeMessage(SaveOutcome::ReservedPort), sid::kPortNotAvailable);
+}
+
+TEST(SettingRulesTest, ValuesAreWrittenInPlaceAndAZeroAddressIsRefusedAfterwards) {
+    DeviceRecord record;
+    record.mac = {1, 2, 3, 4, 5, 6};
+    record.https = 1;
+    NetworkSettingValues values = ManualValues();
+    values.localPort = 300;
+    values.inactivity = 3600;
+    ASSERT_EQ(ApplySettingValues(values, record), SaveOutcome::Send);
+    EXPECT_EQ(record.ip, values.ip);
+    EXPECT_EQ(record.port, 300);
+    EXPECT_EQ(record.inactivity, 3600);
+    EXPECT_EQ(record.baudCode, 0xFF);
+    EXPECT_EQ(record.mac, (MacAddress{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(record.https, 1);
+
+    values.ip = 0;
+    values.dhcp = true;
+    values.baudIndex = -1;
+    EXPECT_EQ(ApplySettingValues(values, record), SaveOutcome::AddressCannotBeUsed);
+    EXPECT_EQ(record.dhcp, 1) << "the record keeps what was written";
+    EXPECT_EQ(record.baudCode, 0);
+    EXPECT_EQ(SaveOutcomeMessage(SaveOutcome::AddressCannotBeUsed), sid::kAddressCannotBeUsed);
+}
+
+TEST(SettingRulesTest, NumbersBeyondTheRecordsFieldsAreRefused) {
+    DeviceRecord record;
+    NetworkSettingValues values = ManualValues();
+    values.localPort = 65616;  // would wrap to the reserved port 80
+    EXPECT_EQ(ApplySettingValues(values, record), SaveOutcome::PortOutOfRange);
+    values = ManualValues();
+    values.inactivity = 70000;
+    EXPECT_EQ(ApplySettingValues(values, record), SaveOutcome::InactivityOutOfRange);
+    EXPECT_EQ(record, DeviceRecord{});
+}
+
+TEST(SettingRulesTest, ValuesOfARecordUnknownBaudCodeHaveNoIndex) {
+    DeviceRecord record;
+    record.baudCode = 0x12;
+    record.dhcp = 5;
+    record.port = 515;
+    const NetworkSettingValues values = SettingValuesOf(record);
+    EXPECT_EQ(values.baudIndex, -1);
+    EXPECT_TRUE(values.dhcp);
+    EXPECT_EQ(values.localPort, 515);
+}
+
+}  // namespace
+}  // namespace lanvane

@@ -1,0 +1,31 @@
+#include <gtest/gtest.h>
+
+#include "editor/rules/ValueNames.h"
+#include "resources/StringIds.h"
+
+namespace lanvane::rules {
+namespace {
+
+TEST(ValueNamesTest, NamesComeFromTheStringTableByCode) {
+    const StringTable& strings = EnglishStringTable();
+    EXPECT_EQ(ValueName(ValueTable::networkMode, 1, strings), "Adhoc");
+    EXPECT_EQ(ValueName(ValueTable::ipAssignment, 0, strings), "Manual allocation");
+    EXPECT_EQ(ValueName(ValueTable::authentication, 5, strings), "WPA2");
+    EXPECT_EQ(ValueName(ValueTable::cryptograph, 5, strings), "AES + TKIP");
+    EXPECT_EQ(ValueName(ValueTable::eapMode, 0, strings), "EAP-PEAP");
+    EXPECT_EQ(ValueName(ValueTable::onOff, 1, strings), "Enable");
+    const StringTable translated(std::vector<StringEntry>{{sid::kEnable, "Aktiviert"}});
+    EXPECT_EQ(ValueText(ValueTable::onOff, 1, translated), "Aktiviert");
+}
+
+TEST(ValueNamesTest, CodesPastATableHaveNoNameAndShowAsTheirNumber) {
+    const StringTable& strings = EnglishStringTable();
+    EXPECT_EQ(ValueName(ValueTable::networkMode, 2, strings), std::nullopt);
+    EXPECT_EQ(ValueName(ValueTable::onOff, 2, strings), std::nullopt);
+    EXPECT_EQ(ValueName(ValueTable::authentication, -1, strings), std::nullopt);
+    EXPECT_EQ(ValueText(ValueTable::cryptograph, 6, strings), "6");
+    EXPECT_EQ(ValueText(ValueTable::eapMode, 255, strings), "255");
+}
+
+}  // namespace
+}  // namespace lanvane::rules
