@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/LanRoad.h"
 #include "app/MenuWindows.h"
 #include "link/PrinterDeviceSource.h"
 #include "link/PrinterPortLike.h"
@@ -19,6 +20,8 @@ struct AppContext {
     // The one printer port of the run, and the devices the Serial/USB road offers.
     PrinterPortLike& port;
     PrinterDeviceSource& devices;
+    // The device lists, network and waits of the LAN road.
+    LanRoad& lan;
 };
 
 }  // namespace lanvane

@@ -5,12 +5,30 @@
 #include "app/AppContext.h"
 #include "editor/EditorContext.h"
 #include "editor/InterfaceConfigDlg.h"
+#include "lan/DeviceListDlg.h"
+#include "lan/LanContext.h"
 
 namespace lanvane {
 
-void AppWindows::RunEthernetConfiguration(AppContext& /*context*/) {}
+namespace {
 
-void AppWindows::RunWlanConfiguration(AppContext& /*context*/) {}
+void RunDeviceList(AppContext& context, LanMode mode) {
+    LanRoad& lan = context.lan;
+    LanContext lanContext{context.ui,  context.resources.Strings(), lan.lists,     lan.network,
+                          lan.timings, lan.surveyTimings,           lan.surveyPort, &context.resources};
+    CDeviceListDlg window(lanContext, mode);
+    window.DoModal();
+}
+
+}  // namespace
+
+void AppWindows::RunEthernetConfiguration(AppContext& context) {
+    RunDeviceList(context, LanMode::Ethernet);
+}
+
+void AppWindows::RunWlanConfiguration(AppContext& context) {
+    RunDeviceList(context, LanMode::Wlan);
+}
 
 // The exchanges pause through the dialog layer, so that the headless backend's clock
 // moves with them instead of the program sleeping.

@@ -19,11 +19,10 @@ std::string DisplayName(int position) {
 
 std::vector<UsbDeviceEntry> BenchDeviceSource::UsbDevices() {
     std::vector<UsbDeviceEntry> entries;
-    for (int number = 1; number <= bench_.Count(); ++number) {
-        const std::string& productId = bench_.UsbPrinters()[static_cast<std::size_t>(number - 1)].productId;
-        const auto earlier = std::ranges::count(entries, productId, &UsbDeviceEntry::productId);
-        entries.push_back({static_cast<int>(earlier) + 1, PrinterBench::UsbPath(number), DisplayName(number),
-                           productId, kVendorId});
+    for (const PrinterBench::UsbPrinter& usb : bench_.UsbPrinters()) {
+        const auto earlier = std::ranges::count(entries, usb.productId, &UsbDeviceEntry::productId);
+        entries.push_back({static_cast<int>(earlier) + 1, PrinterBench::UsbPath(usb.number),
+                           DisplayName(static_cast<int>(entries.size()) + 1), usb.productId, kVendorId});
     }
     return entries;
 }

@@ -3,6 +3,9 @@
 #include <utility>
 
 #include "app/scenario/ExpectationParser.h"
+#include "app/scenario/FieldTexts.h"
+#include "app/scenario/LanFaultOptions.h"
+#include "app/scenario/LanSettingsFields.h"
 #include "app/scenario/PrinterFaultOptions.h"
 #include "app/scenario/PrinterRecordFields.h"
 
@@ -20,6 +23,13 @@ std::optional<CommandBody> Finished(TokenCursor& cursor, Body body) {
 
 bool IsProductId(const std::string& text) {
     return text.size() == 4 && text.find_first_not_of("0123456789ABCDEF") == std::string::npos;
+}
+
+// The program reaches a LAN printer at its address (the BSS survey connects there), so a
+// simulated one never has an address off this machine.
+bool IsLoopbackAddress(const std::string& text) {
+    const auto address = ParseDottedAddress(text);
+    return address && (*address >> 24) == 127;
 }
 
 }  // namespace
@@ -175,10 +185,13 @@ std::optional<CommandBody> CommandParser::ParsePick() {
     return Finished(cursor_, std::move(pick));
 }
 
-// printer usb OPTION... | printer [N] faults OPTION...
+// printer usb OPTION... | printer lan ethernet|wlan OPTION... | printer [N] faults OPTION...
 std::optional<CommandBody> CommandParser::ParsePrinter() {
     if (cursor_.TakeIf("usb")) {
         return ParseStartPrinter();
+    }
+    if (cursor_.TakeIf("lan")) {
+        return ParseStartLanPrinter();
     }
     std::optional<int> printer;
     if (const Token* next = cursor_.Peek(); next != nullptr && !next->quoted && ParseInt(next->text)) {
@@ -190,7 +203,8 @@ std::optional<CommandBody> CommandParser::ParsePrinter() {
     if (cursor_.TakeIf("faults")) {
         return ParseFaults(printer);
     }
-    return cursor_.Fail("write \"printer usb OPTION...\" or \"printer faults OPTION...\"");
+    return cursor_.Fail("write \"printer usb OPTION...\", \"printer lan ethernet|wlan OPTION...\" or "
+                        "\"printer faults OPTION...\"");
 }
 
 std::optional<CommandBody> CommandParser::ParseStartPrinter() {
@@ -249,16 +263,74 @@ bool CommandParser::ParsePrinterOption(const Token& option, PrinterSetup& setup)
     return true;
 }
 
+std::optional<CommandBody> CommandParser::ParseStartLanPrinter() {
+    command::StartLanPrinter start;
+    if (cursor_.TakeIf("wlan")) {
+        start.setup.kind = sim::LanKind::Wlan;
+    } else if (!cursor_.TakeIf("ethernet")) {
+        return cursor_.Fail("write \"printer lan ethernet\" or \"printer lan wlan\"");
+    }
+    while (!cursor_.AtEnd()) {
+        if (!ParseLanPrinterOption(cursor_.Take(), start.setup)) {
+            return std::nullopt;
+        }
+    }
+    return CommandBody(std::move(start));
+}
+
+bool CommandParser::ParseLanPrinterOption(const Token& option, LanPrinterSetup& setup) {
+    if (option.text == "no-networks" && setup.kind == sim::LanKind::Wlan) {
+        setup.noNetworks = true;
+        return true;
+    }
+    if (!option.key) {
+        cursor_.Fail("printer options are written key=value, not \"" + option.text + "\"");
+        return false;
+    }
+    const std::string& key = *option.key;
+    if (IsLanFaultOption(key)) {
+        if (const std::string error = ApplyLanFaultOption(setup.faults, key, option.value); !error.empty()) {
+            cursor_.Fail(error);
+            return false;
+        }
+        return true;
+    }
+    sim::LanPrinterSettings scratch;
+    if (!IsLanField(key)) {
+        cursor_.Fail("unknown LAN printer option \"" + key + "\" (options: fault, delay, repeat, shorten, "
+                     "no-networks, or a setting: " + LanFieldNames() + ")");
+        return false;
+    }
+    if (!SetLanField(scratch, key, option.value)) {
+        cursor_.Fail("\"" + option.value + "\" does not fit the LAN setting " + key);
+        return false;
+    }
+    if (key == "ip" && !IsLoopbackAddress(option.value)) {
+        cursor_.Fail("a simulated LAN printer's ip stays in 127.0.0.0/8");
+        return false;
+    }
+    setup.fields.push_back({key, option.value});
+    return true;
+}
+
+// Either kind's fault options; the printer's kind decides when the line runs.
 std::optional<CommandBody> CommandParser::ParseFaults(std::optional<int> printer) {
     command::ChangeFaults change{printer, {}};
     while (!cursor_.AtEnd()) {
         const Token& option = cursor_.Take();
-        if (!option.key || !IsFaultOption(*option.key)) {
+        if (!option.key || (!IsFaultOption(*option.key) && !IsLanFaultOption(*option.key))) {
             return cursor_.Fail("\"" + option.text + "\" is not a fault option");
         }
-        if (const std::string error = ApplyFaultOption(change.faults, *option.key, option.value); !error.empty()) {
-            return cursor_.Fail(error);
+        sim::FaultPlan usb;
+        sim::LanFaultPlan lan;
+        const std::string usbError =
+            IsFaultOption(*option.key) ? ApplyFaultOption(usb, *option.key, option.value) : "not a USB fault";
+        const std::string lanError =
+            IsLanFaultOption(*option.key) ? ApplyLanFaultOption(lan, *option.key, option.value) : "not a LAN fault";
+        if (!usbError.empty() && !lanError.empty()) {
+            return cursor_.Fail(IsFaultOption(*option.key) ? usbError : lanError);
         }
+        change.options.push_back({*option.key, option.value});
     }
     return CommandBody(std::move(change));
 }

@@ -29,8 +29,10 @@ private:
     std::optional<CommandBody> ParsePick();
     std::optional<CommandBody> ParsePrinter();
     std::optional<CommandBody> ParseStartPrinter();
+    std::optional<CommandBody> ParseStartLanPrinter();
     std::optional<CommandBody> ParseFaults(std::optional<int> printer);
     bool ParsePrinterOption(const Token& option, PrinterSetup& setup);
+    bool ParseLanPrinterOption(const Token& option, LanPrinterSetup& setup);
 
     TokenCursor cursor_;
     std::filesystem::path baseDirectory_;

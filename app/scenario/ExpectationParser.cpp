@@ -2,7 +2,9 @@
 
 #include <utility>
 
+#include "app/scenario/LanSettingsFields.h"
 #include "app/scenario/PrinterRecordFields.h"
+#include "sim/RequestKind.h"
 
 namespace lanvane::scenario {
 namespace {
@@ -156,11 +158,10 @@ std::optional<CommandBody> ParsePrinter(TokenCursor& cursor, const std::filesyst
         return Finished(cursor, command::ExpectCertificate{printer, *kind, path});
     }
     if (cursor.TakeIf("requests")) {
-        const auto word = cursor.TakeText("request kind");
-        const auto kind = word ? sim::RequestKindFromName(*word) : std::nullopt;
-        if (!kind) {
+        const auto kind = cursor.TakeText("request kind");
+        if (!kind || (!sim::RequestKindFromName(*kind) && *kind != "search" && *kind != "setting")) {
             return cursor.Fail("request kind is identification, attention, sys-req, if-get, if-set, bss-req, "
-                               "cert-announce or cert-chunk");
+                               "cert-announce or cert-chunk (USB), search or setting (LAN)");
         }
         const auto count = cursor.TakeCount("request count");
         return count ? Finished(cursor, command::ExpectRequests{printer, *kind, *count}) : std::nullopt;
@@ -169,8 +170,9 @@ std::optional<CommandBody> ParsePrinter(TokenCursor& cursor, const std::filesyst
     if (!field) {
         return std::nullopt;
     }
-    if (!IsRecordField(*field)) {
-        return cursor.Fail("unknown record field \"" + *field + "\" (fields: " + RecordFieldNames() + ")");
+    if (!IsRecordField(*field) && !IsLanField(*field)) {
+        return cursor.Fail("unknown record field \"" + *field + "\" (fields: " + RecordFieldNames() +
+                           "; of a LAN printer: " + LanFieldNames() + ")");
     }
     const auto value = cursor.TakeText("value");
     return value ? Finished(cursor, command::ExpectPrinterField{printer, *field, *value}) : std::nullopt;
@@ -196,6 +198,10 @@ std::optional<CommandBody> ParseExpectation(TokenCursor& cursor, const std::file
         const auto id = cursor.TakeInt("dialog id");
         return id ? Finished(cursor, command::ExpectDialog{*id}) : std::nullopt;
     }
+    if (*what == "url") {
+        const auto url = cursor.TakeText("web page address");
+        return url ? Finished(cursor, command::ExpectUrl{*url}) : std::nullopt;
+    }
     if (*what == "title") {
         const auto title = cursor.TakeText("title");
         return title ? Finished(cursor, command::ExpectTitle{*title}) : std::nullopt;
@@ -207,7 +213,7 @@ std::optional<CommandBody> ParseExpectation(TokenCursor& cursor, const std::file
         return ParseControl(cursor, *property);
     }
     return cursor.Fail("unknown expectation \"" + *what +
-                       "\" (message, no-message, dialog, title, closed, text, enabled, disabled, visible, hidden, "
+                       "\" (message, no-message, dialog, title, closed, url, text, enabled, disabled, visible, hidden, "
                        "checked, unchecked, focus, selection, items, rows, row, progress, printer)");
 }
 

@@ -5,6 +5,9 @@
 #include <iterator>
 #include <string>
 
+#include "app/scenario/LanFaultOptions.h"
+#include "app/scenario/LanSettingsFields.h"
+#include "app/scenario/PrinterFaultOptions.h"
 #include "app/scenario/PrinterRecordFields.h"
 
 namespace lanvane::scenario {
@@ -44,25 +47,54 @@ public:
         return std::nullopt;
     }
 
+    std::optional<Mismatch> operator()(const command::StartLanPrinter& start) const {
+        if (bench_.StartLanPrinter(start.setup)) {
+            return std::nullopt;
+        }
+        return Mismatch{"a LAN printer listening on the loopback network", "its ports could not be bound"};
+    }
+
     std::optional<Mismatch> operator()(const command::ChangeFaults& change) const {
+        if (BenchLanPrinter* lan = bench_.LanPrinter(change.printer)) {
+            sim::LanFaultPlan faults;
+            for (const FieldValue& option : change.options) {
+                if (!IsLanFaultOption(option.field) || !ApplyLanFaultOption(faults, option.field, option.value).empty()) {
+                    return Mismatch{"faults of a LAN printer", option.field + "=" + option.value};
+                }
+            }
+            lan->Responder().SetFaults(faults);
+            return std::nullopt;
+        }
         sim::SimulatedPrinter* printer = bench_.Printer(change.printer);
         if (printer == nullptr) {
             return Missing(change.printer);
         }
-        printer->SetFaults(change.faults);
+        sim::FaultPlan faults;
+        for (const FieldValue& option : change.options) {
+            if (!IsFaultOption(option.field) || !ApplyFaultOption(faults, option.field, option.value).empty()) {
+                return Mismatch{"faults of a USB printer", option.field + "=" + option.value};
+            }
+        }
+        printer->SetFaults(faults);
         return std::nullopt;
     }
 
     std::optional<Mismatch> operator()(const command::ExpectPrinterField& expected) const {
-        sim::SimulatedPrinter* printer = bench_.Printer(expected.printer);
-        if (printer == nullptr) {
+        std::optional<std::string> found;
+        if (BenchLanPrinter* lan = bench_.LanPrinter(expected.printer)) {
+            found = LanFieldText(lan->Responder().Settings(), expected.field);
+        } else if (sim::SimulatedPrinter* printer = bench_.Printer(expected.printer)) {
+            found = RecordFieldText(printer->State().record, expected.field);
+        } else {
             return Missing(expected.printer);
         }
-        const std::string found = RecordFieldText(printer->State().record, expected.field).value_or("");
-        if (found == expected.value) {
+        if (!found) {
+            return Mismatch{"a printer with the field " + expected.field, "a printer of the other road"};
+        }
+        if (*found == expected.value) {
             return std::nullopt;
         }
-        return Mismatch{expected.field + " " + Quoted(expected.value), expected.field + " " + Quoted(found)};
+        return Mismatch{expected.field + " " + Quoted(expected.value), expected.field + " " + Quoted(*found)};
     }
 
     std::optional<Mismatch> operator()(const command::ExpectCertificate& expected) const {
@@ -92,17 +124,15 @@ public:
     }
 
     std::optional<Mismatch> operator()(const command::ExpectRequests& expected) const {
-        sim::SimulatedPrinter* printer = bench_.Printer(expected.printer);
-        if (printer == nullptr) {
+        const auto count = RequestCount(expected);
+        if (!count) {
             return Missing(expected.printer);
         }
-        const auto history = printer->History();
-        const auto count = std::ranges::count(history, expected.kind, &sim::HandledRequest::kind);
-        const std::string kind(sim::RequestKindName(expected.kind));
-        return count == expected.count
-                   ? std::nullopt
-                   : std::optional<Mismatch>(Mismatch{std::to_string(expected.count) + " " + kind + " requests",
-                                                      std::to_string(count) + " " + kind + " requests"});
+        if (*count == expected.count) {
+            return std::nullopt;
+        }
+        return Mismatch{std::to_string(expected.count) + " " + expected.kind + " requests",
+                        std::to_string(*count) + " " + expected.kind + " requests"};
     }
 
     template <class Other>
@@ -111,7 +141,26 @@ public:
     }
 
 private:
+    // LAN printers count searches and settings; USB printers every kind of request.
+    std::optional<long> RequestCount(const command::ExpectRequests& expected) const {
+        if (BenchLanPrinter* lan = bench_.LanPrinter(expected.printer)) {
+            return expected.kind == "search"    ? lan->Responder().SearchesAnswered()
+                   : expected.kind == "setting" ? lan->Responder().SettingsTaken()
+                                                : 0;
+        }
+        sim::SimulatedPrinter* printer = bench_.Printer(expected.printer);
+        if (printer == nullptr) {
+            return std::nullopt;
+        }
+        const auto kind = sim::RequestKindFromName(expected.kind);
+        const auto history = printer->History();
+        return kind ? std::ranges::count(history, *kind, &sim::HandledRequest::kind) : 0;
+    }
+
     std::optional<Mismatch> Missing(std::optional<int> number) const {
+        if (bench_.LanPrinter(number) != nullptr) {
+            return Mismatch{"a USB printer", PrinterName(number) + " on the LAN"};
+        }
         return Mismatch{PrinterName(number), std::to_string(bench_.Count()) + " printers started"};
     }
 
@@ -121,7 +170,8 @@ private:
 }  // namespace
 
 bool IsPrinterCommand(const CommandBody& body) {
-    return std::holds_alternative<command::StartPrinter>(body) || std::holds_alternative<command::ChangeFaults>(body) ||
+    return std::holds_alternative<command::StartPrinter>(body) || std::holds_alternative<command::StartLanPrinter>(body) ||
+           std::holds_alternative<command::ChangeFaults>(body) ||
            std::holds_alternative<command::ExpectPrinterField>(body) ||
            std::holds_alternative<command::ExpectCertificate>(body) ||
            std::holds_alternative<command::ExpectRequests>(body);

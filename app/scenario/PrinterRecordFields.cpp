@@ -1,9 +1,10 @@
 #include "app/scenario/PrinterRecordFields.h"
 
-#include <charconv>
 #include <cstdint>
 #include <limits>
 #include <variant>
+
+#include "app/scenario/FieldTexts.h"
 
 namespace lanvane::scenario {
 namespace {
@@ -65,35 +66,8 @@ const RecordField* FindField(std::string_view name) {
 
 template <class Number>
 std::optional<Number> ParseNumber(std::string_view text) {
-    unsigned long value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || text.empty() ||
-        value > std::numeric_limits<Number>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<Number>(value);
-}
-
-std::string DottedAddress(std::uint32_t address) {
-    return std::to_string(address >> 24) + "." + std::to_string((address >> 16) & 0xFF) + "." +
-           std::to_string((address >> 8) & 0xFF) + "." + std::to_string(address & 0xFF);
-}
-
-std::optional<std::uint32_t> ParseAddress(std::string_view text) {
-    std::uint32_t address = 0;
-    for (int part = 0; part < 4; ++part) {
-        const auto dot = text.find('.');
-        if ((dot == std::string_view::npos) != (part == 3)) {
-            return std::nullopt;
-        }
-        const auto octet = ParseNumber<std::uint8_t>(text.substr(0, dot));
-        if (!octet) {
-            return std::nullopt;
-        }
-        address = (address << 8) | *octet;
-        text = dot == std::string_view::npos ? std::string_view() : text.substr(dot + 1);
-    }
-    return address;
+    const auto value = ParseBoundedNumber(text, std::numeric_limits<Number>::max());
+    return value ? std::optional<Number>(static_cast<Number>(*value)) : std::nullopt;
 }
 
 struct TextOf {
@@ -129,7 +103,7 @@ struct Setter {
     bool operator()(std::uint16_t PrinterRecord::*member) const {
         return Store(record, member, ParseNumber<std::uint16_t>(text));
     }
-    bool operator()(Address address) const { return Store(record, address.member, ParseAddress(text)); }
+    bool operator()(Address address) const { return Store(record, address.member, ParseDottedAddress(text)); }
 };
 
 }  // namespace

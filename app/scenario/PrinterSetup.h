@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "sim/FaultPlan.h"
+#include "sim/LanFaultPlan.h"
+#include "sim/LanPrinterSettings.h"
 
 namespace lanvane::scenario {
 
@@ -25,6 +27,15 @@ struct PrinterSetup {
     sim::FaultPlan faults;
     std::vector<FieldValue> fields;        // record fields that differ from the default printer
     bool noNetworks = false;               // the printer receives no wireless network
+};
+
+// A simulated printer on the LAN as a scenario starts it: the default printer of its kind
+// and number, changed as told.
+struct LanPrinterSetup {
+    sim::LanKind kind = sim::LanKind::Ethernet;
+    std::vector<FieldValue> fields;  // settings by name (LanSettingsFields.h)
+    sim::LanFaultPlan faults;
+    bool noNetworks = false;  // a wireless printer that receives no wireless network
 };
 
 }  // namespace lanvane::scenario

@@ -8,8 +8,6 @@
 
 #include "app/scenario/ControlRef.h"
 #include "app/scenario/PrinterSetup.h"
-#include "sim/FaultPlan.h"
-#include "sim/RequestKind.h"
 #include "ui/MessageBoxRequest.h"
 
 namespace lanvane::scenario {
@@ -72,9 +70,14 @@ struct PickFiles {
 struct StartPrinter {
     PrinterSetup setup;
 };
+struct StartLanPrinter {
+    LanPrinterSetup setup;
+};
+// Replaces a printer's faults with those the options name (checked against the printer's
+// kind when it runs: USB faults for a USB printer, LAN faults for a LAN one).
 struct ChangeFaults {
     std::optional<int> printer;  // 1-based; the last started when not given
-    sim::FaultPlan faults;
+    std::vector<FieldValue> options;
 };
 
 // The open message box; it is answered with OK once it matches.
@@ -91,6 +94,10 @@ struct ExpectTitle {
     std::string title;
 };
 struct ExpectClosed {};
+// The web page the program opened last.
+struct ExpectUrl {
+    std::string url;
+};
 
 enum class Property {
     Text,
@@ -128,9 +135,11 @@ struct ExpectCertificate {
     int kind = 1;
     std::optional<std::string> path;
 };
+// Requests of a kind the printer took: a USB printer's request kinds (if-set, ...), or a
+// LAN printer's "search" and "setting".
 struct ExpectRequests {
     std::optional<int> printer;
-    sim::RequestKind kind = sim::RequestKind::Unknown;
+    std::string kind;
     int count = 0;
 };
 
@@ -140,9 +149,9 @@ using CommandBody =
     std::variant<command::Click, command::Type, command::Erase, command::Choose, command::SelectTab,
                  command::ClickRow, command::SetAddress, command::Focus, command::PressEnter,
                  command::PressEscape, command::Advance, command::Wait, command::AnswerMessage,
-                 command::PickFiles, command::StartPrinter, command::ChangeFaults,
+                 command::PickFiles, command::StartPrinter, command::StartLanPrinter, command::ChangeFaults,
                  command::ExpectMessage, command::ExpectNoMessage, command::ExpectDialog,
-                 command::ExpectTitle, command::ExpectClosed, command::ExpectControl,
+                 command::ExpectTitle, command::ExpectClosed, command::ExpectUrl, command::ExpectControl,
                  command::ExpectPrinterField, command::ExpectCertificate, command::ExpectRequests>;
 
 struct ScenarioCommand {

@@ -26,6 +26,11 @@ UserAction ScenarioPlayer::Next(const ScenarioScreen& screen) {
     if (failure_) {
         return Simple(ActionKind::End);
     }
+    if (pending_.empty() && waitUntil_) {
+        if (auto wait = ContinueWait()) {
+            pending_.push_back(std::move(*wait));
+        }
+    }
     if (pending_.empty() && armedFiles_ && screen.OpenFileDialog() != nullptr) {
         pending_.push_back(AnswerFiles(std::exchange(armedFiles_, std::nullopt).value()));
     }
@@ -125,8 +130,22 @@ void ScenarioPlayer::RunTimeStep(const CommandBody& body, const ScenarioScreen& 
     if (const auto* advance = std::get_if<command::Advance>(&body)) {
         pending_.push_back(Simple(ActionKind::Advance, advance->ms));
     } else if (const auto* wait = std::get_if<command::Wait>(&body)) {
-        pending_.push_back(Simple(ActionKind::Wait, wait->ms));
+        waitUntil_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(wait->ms);
+        if (auto first = ContinueWait()) {
+            pending_.push_back(std::move(*first));
+        }
     }
+}
+
+// The backend's wait returns as soon as data arrives; the scenario's wait goes on until its
+// time is up, so that every printer's answer is in whatever order they come.
+std::optional<UserAction> ScenarioPlayer::ContinueWait() {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(*waitUntil_ - std::chrono::steady_clock::now());
+    if (left.count() <= 0) {
+        waitUntil_.reset();
+        return std::nullopt;
+    }
+    return Simple(ActionKind::Wait, static_cast<int>(left.count()));
 }
 
 std::optional<Mismatch> ScenarioPlayer::Blocked(const ScenarioScreen& screen) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <deque>
 #include <optional>
@@ -35,6 +36,8 @@ private:
     void RunMessageExpectation(const ScenarioScreen& screen);
     void RunPick(const command::PickFiles& pick, const ScenarioScreen& screen);
     void RunTimeStep(const CommandBody& body, const ScenarioScreen& screen);
+    // The next piece of a running wait, or nothing once it is over.
+    std::optional<UserAction> ContinueWait();
     void RunAnswer(const ScenarioScreen& screen);
     // Why the user cannot act on a window now, or nothing.
     std::optional<Mismatch> Blocked(const ScenarioScreen& screen) const;
@@ -48,6 +51,8 @@ private:
     const ScenarioCommand* lastAction_ = nullptr;
     std::deque<UserAction> pending_;
     std::optional<std::vector<std::string>> armedFiles_;
+    // A wait lets real time pass while network data is delivered, until this moment.
+    std::optional<std::chrono::steady_clock::time_point> waitUntil_;
     std::optional<ScenarioFailure> failure_;
     bool completed_ = false;
 };

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "ui/Dialog.h"
 #include "ui/FileDialogRequest.h"
 #include "ui/MessageBoxRequest.h"
@@ -17,6 +20,8 @@ public:
     virtual const FileDialogRequest* OpenFileDialog() const = 0;
     // The main menu has closed.
     virtual bool ProgramEnded() const = 0;
+    // The web pages the program asked the desktop to open, in order.
+    virtual std::vector<std::string> OpenedUrls() const = 0;
 };
 
 }  // namespace lanvane::scenario

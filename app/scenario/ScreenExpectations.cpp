@@ -1,6 +1,7 @@
 #include "app/scenario/ScreenExpectations.h"
 
 #include <string>
+#include <vector>
 
 #include "app/scenario/ControlExpectations.h"
 
@@ -81,6 +82,13 @@ public:
         return Mismatch{"the main menu closed", WindowName(screen_.Window()) + " is open"};
     }
 
+    std::optional<Mismatch> operator()(const command::ExpectUrl& expected) const {
+        const std::vector<std::string> urls = screen_.OpenedUrls();
+        const std::string found = urls.empty() ? "no web page opened" : "web page " + Quoted(urls.back());
+        const std::string wanted = "web page " + Quoted(expected.url);
+        return found == wanted ? std::nullopt : std::optional<Mismatch>(Mismatch{wanted, found});
+    }
+
     std::optional<Mismatch> operator()(const command::ExpectControl& expected) const {
         Dialog* window = screen_.Window();
         if (window == nullptr) {
@@ -104,7 +112,8 @@ bool IsScreenExpectation(const CommandBody& body) {
     return std::holds_alternative<command::ExpectMessage>(body) ||
            std::holds_alternative<command::ExpectNoMessage>(body) ||
            std::holds_alternative<command::ExpectDialog>(body) || std::holds_alternative<command::ExpectTitle>(body) ||
-           std::holds_alternative<command::ExpectClosed>(body) || std::holds_alternative<command::ExpectControl>(body);
+           std::holds_alternative<command::ExpectClosed>(body) || std::holds_alternative<command::ExpectUrl>(body) ||
+           std::holds_alternative<command::ExpectControl>(body);
 }
 
 std::optional<Mismatch> CheckScreen(const CommandBody& body, const ScenarioScreen& screen) {

@@ -47,7 +47,8 @@ protected:
     sim::SimulatedPrinter printer;
     sim::SimulatedPrinterPort port{printer, "usb-1"};
     ListedDeviceSource devices;
-    AppContext context{ui, resources, windows, port, devices};
+    LanRoad lan;
+    AppContext context{ui, resources, windows, port, devices, lan};
 };
 
 TEST_F(MainMenuTest, EachButtonRunsItsRoadWhileTheMenuWaitsDisabled) {
@@ -86,7 +87,7 @@ TEST_F(MainMenuTest, SetupAppRunsTheMenuUntilItCloses) {
     } loader;
     CSetupApp app(0x0407, loader);
     app.InitInstance();
-    AppContext appContext{ui, app.Resources(), windows, port, devices};
+    AppContext appContext{ui, app.Resources(), windows, port, devices, lan};
     driver.Then(Step::PressCancel()).Then(Step::Click(ctl::kEthernetButton));
     EXPECT_EQ(app.Run(appContext), kIdCancel);
     EXPECT_THAT(windows.roads, IsEmpty()) << "Escape closed the menu before the click";

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 
 #include "app/scenario/ScenarioParser.h"
@@ -88,7 +89,7 @@ TEST(ScenarioParserTest, ExpectationsKeepTheirTextsEscapesAndOptions) {
     EXPECT_EQ(certificate.printer, 2);
     EXPECT_EQ(certificate.kind, 2);
     EXPECT_EQ(certificate.path, "/scenarios/data/key.pem");
-    EXPECT_EQ(BodyOf<command::ExpectRequests>(scenario, 7).kind, sim::RequestKind::ConfigSet);
+    EXPECT_EQ(BodyOf<command::ExpectRequests>(scenario, 7).kind, "if-set");
 }
 
 TEST(ScenarioParserTest, PrinterOptionsSetLayoutMakerFaultsAndRecordFields) {
@@ -109,7 +110,50 @@ TEST(ScenarioParserTest, PrinterOptionsSetLayoutMakerFaultsAndRecordFields) {
     EXPECT_TRUE(setup.noNetworks);
     const auto& change = BodyOf<command::ChangeFaults>(scenario, 1);
     EXPECT_EQ(change.printer, 1);
-    EXPECT_EQ(change.faults.disconnectAfter, 3);
+    EXPECT_THAT(change.options, ElementsAre(FieldValue{"disconnect-after", "3"}));
+}
+
+TEST(ScenarioParserTest, LanPrintersTakeSettingsAndLanFaults) {
+    const Scenario scenario = Parse(
+        "printer lan wlan ip=127.0.20.9 port=9200 https=1 mac=00-1A-2B-B0-00-42 fault=silent-setting delay=100 "
+        "no-networks\n"
+        "printer 2 faults fault=silent-search\n"
+        "printer faults fault=bad-checksum\n"
+        "expect printer 2 port \"9200\"\n"
+        "expect printer requests search 1\n"
+        "expect url \"http://127.0.10.1\"\n");
+    ASSERT_THAT(scenario.errors, IsEmpty());
+    const LanPrinterSetup& setup = BodyOf<command::StartLanPrinter>(scenario, 0).setup;
+    EXPECT_EQ(setup.kind, sim::LanKind::Wlan);
+    EXPECT_THAT(setup.fields, ElementsAre(FieldValue{"ip", "127.0.20.9"}, FieldValue{"port", "9200"},
+                                          FieldValue{"https", "1"}, FieldValue{"mac", "00-1A-2B-B0-00-42"}));
+    EXPECT_TRUE(setup.faults.silentToSetting);
+    EXPECT_EQ(setup.faults.replyDelay, std::chrono::milliseconds(100));
+    EXPECT_TRUE(setup.noNetworks);
+    EXPECT_EQ(BodyOf<command::ExpectRequests>(scenario, 4).kind, "search");
+    EXPECT_EQ(BodyOf<command::ExpectUrl>(scenario, 5).url, "http://127.0.10.1");
+}
+
+TEST(ScenarioParserTest, LanPrintersStayOnThisMachine) {
+    const Scenario scenario = Parse(
+        "printer lan ethernet ip=192.168.0.5\n"
+        "printer lan ethernet ip=127.0.0.300\n"
+        "printer lan ethernet mac=00:1a:2b:e0:00:01\n"
+        "printer lan ethernet no-networks\n"
+        "printer lan token-ring\n"
+        "printer lan ethernet fault=bad-checksum\n"
+        "printer faults fault=melt\n"
+        "printer lan ethernet delay=99999999\n");
+    EXPECT_THAT(scenario.commands, IsEmpty());
+    ASSERT_THAT(scenario.errors, SizeIs(8));
+    EXPECT_THAT(scenario.errors[0].message, HasSubstr("127.0.0.0/8"));
+    EXPECT_THAT(scenario.errors[1].message, HasSubstr("does not fit the LAN setting ip"));
+    EXPECT_THAT(scenario.errors[2].message, HasSubstr("does not fit the LAN setting mac"));
+    EXPECT_THAT(scenario.errors[3].message, HasSubstr("key=value"));
+    EXPECT_THAT(scenario.errors[4].message, HasSubstr("printer lan ethernet"));
+    EXPECT_THAT(scenario.errors[5].message, HasSubstr("unknown LAN fault \"bad-checksum\""));
+    EXPECT_THAT(scenario.errors[6].message, HasSubstr("unknown fault \"melt\""));
+    EXPECT_THAT(scenario.errors[7].message, HasSubstr("delay needs a whole number up to 10000"));
 }
 
 TEST(ScenarioParserTest, CommentsAndBlankLinesAreSkippedButHashesInQuotesKept) {

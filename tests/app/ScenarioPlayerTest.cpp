@@ -43,7 +43,7 @@ protected:
         HeadlessBackend ui(driver);
         BenchPrinterPort port(bench);
         BenchDeviceSource devices(bench);
-        AppContext context{ui, resources, roads, port, devices};
+        AppContext context{ui, resources, roads, port, devices, lan};
         CMainMenuDlg menu(context);
         menu.DoModal();
         player->Next(HeadlessScreen(ui));
@@ -56,7 +56,8 @@ protected:
     }
 
     Scenario scenario;
-    PrinterBench bench;
+    LanRoad lan;
+    PrinterBench bench{lan};
     std::optional<ScenarioPlayer> player;
     ScriptedRoads roads;
     ResourceSet resources;
@@ -148,6 +149,23 @@ TEST_F(ScenarioPlayerTest, PrinterCommandsWorkOnTheBench) {
     EXPECT_EQ(bench.Count(), 1);
     EXPECT_EQ(Failure().line, 6);
     EXPECT_EQ(Failure().mismatch.found, "1 printers started");
+}
+
+TEST_F(ScenarioPlayerTest, LanPrintersJoinTheRoadsNetworkAndTakeOnlyLanFaults) {
+    Play(
+        "printer lan wlan\n"
+        "printer lan wlan port=9300\n"
+        "expect printer 1 ip \"127.0.20.1\"\n"
+        "expect printer port \"9300\"\n"
+        "expect printer requests search 0\n"
+        "printer faults fault=silent-search\n"
+        "printer faults no-answer-to=if-set\n");
+    EXPECT_EQ(Failure().line, 7);
+    EXPECT_EQ(Failure().mismatch.found, "no-answer-to=if-set");
+    EXPECT_EQ(lan.network.broadcastAddress, LanNetworkOptions::kLimitedBroadcast) << "the world sets the broadcast";
+    EXPECT_NE(lan.network.wlan.printerPort, 0);
+    EXPECT_EQ(lan.network.ethernet.printerPort, 48781) << "no Ethernet printer was started";
+    EXPECT_NE(lan.surveyPort, CTcpLink::kPrinterPort) << "the survey goes to the printers' own port";
 }
 
 TEST_F(ScenarioPlayerTest, NothingCanBeDoneAfterTheProgramEnded) {

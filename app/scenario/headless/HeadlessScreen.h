@@ -14,6 +14,7 @@ public:
     const MessageBoxRequest* OpenMessageBox() const override;
     const FileDialogRequest* OpenFileDialog() const override;
     bool ProgramEnded() const override { return ui_.ModalDepth() == 0; }
+    std::vector<std::string> OpenedUrls() const override { return ui_.OpenedUrls(); }
 
 private:
     const HeadlessBackend& ui_;
