@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/LanRoad.h"
-#include "app/scenario/BenchLanPrinter.h"
+#include "app/scenario/posix/BenchLanPrinter.h"
 #include "app/scenario/PrinterSetup.h"
 #include "sim/SimulatedPrinter.h"
 

@@ -1,4 +1,4 @@
-#include "app/scenario/BenchLanPrinter.h"
+#include "app/scenario/posix/BenchLanPrinter.h"
 
 #include "app/scenario/FieldTexts.h"
 
