@@ -20,3 +20,26 @@ function(lanvane_test name)
   target_compile_definitions(${name} PRIVATE LANVANE_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES TIMEOUT 120)
 endfunction()
+
+# Programs and language libraries share one folder of the build tree, so that a program
+# finds its language libraries beside itself, as an installed program does.
+set(LANVANE_PROGRAM_DIR ${PROJECT_BINARY_DIR}/bin)
+
+# lanvane_program(TARGET) places an executable in the programs' folder.
+function(lanvane_program target)
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${LANVANE_PROGRAM_DIR})
+endfunction()
+
+# lanvane_language_library(NAME) builds the .cpp files of the calling folder into the
+# language library "NAME.dll" (the file name the language table gives on every platform),
+# placed beside the programs.
+function(lanvane_language_library name)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(${name} SHARED ${sources})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PRIVATE lanvane_warnings)
+  set_target_properties(${name} PROPERTIES
+    OUTPUT_NAME ${name} PREFIX "" SUFFIX ".dll" NO_SONAME ON
+    LIBRARY_OUTPUT_DIRECTORY ${LANVANE_PROGRAM_DIR}
+    RUNTIME_OUTPUT_DIRECTORY ${LANVANE_PROGRAM_DIR})
+endfunction()

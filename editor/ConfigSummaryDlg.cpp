@@ -3,7 +3,6 @@
 #include <string>
 
 #include "editor/rules/ConfigSummary.h"
-#include "resources/DialogTemplates.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 #include "ui/ListView.h"
@@ -18,9 +17,9 @@ constexpr int kValueColumn = 2;
 
 }  // namespace
 
-CConfigSummaryDlg::CConfigSummaryDlg(UiBackend& ui, const StringTable& strings,
+CConfigSummaryDlg::CConfigSummaryDlg(UiBackend& ui, const DialogTemplate& source, const StringTable& strings,
                                      const InterfaceConfig& written, Dialog* owner)
-    : Dialog(ui, *FindDialogTemplate(dlg::kConfigSummary), owner), strings_(strings), written_(written) {}
+    : Dialog(ui, source, owner), strings_(strings), written_(written) {}
 
 bool CConfigSummaryDlg::OnInitDialog() {
     auto& list = Item<ListView>(ctl::kSummaryList);

@@ -10,8 +10,8 @@ namespace lanvane {
 // layout that was written (written.version). Read-only; "OK" closes it.
 class CConfigSummaryDlg : public Dialog {
 public:
-    CConfigSummaryDlg(UiBackend& ui, const StringTable& strings, const InterfaceConfig& written,
-                      Dialog* owner);
+    CConfigSummaryDlg(UiBackend& ui, const DialogTemplate& source, const StringTable& strings,
+                      const InterfaceConfig& written, Dialog* owner);
 
 protected:
     bool OnInitDialog() override;

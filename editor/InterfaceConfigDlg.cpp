@@ -11,7 +11,6 @@
 #include "editor/rules/ValueCodes.h"
 #include "protocol/PrinterConfigReader.h"
 #include "protocol/PrinterConfigWriter.h"
-#include "resources/DialogTemplates.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 #include "ui/ComboBox.h"
@@ -32,7 +31,7 @@ std::uint8_t Byte(int value) {
 }  // namespace
 
 CInterfaceConfigDlg::CInterfaceConfigDlg(EditorContext& context)
-    : Dialog(context.ui, *FindDialogTemplate(dlg::kInterfaceConfig)),
+    : Dialog(context.ui, EditorTemplate(context, dlg::kInterfaceConfig)),
       context_(context),
       session_(context),
       tabs_(session_, *this) {}
@@ -329,7 +328,8 @@ bool CInterfaceConfigDlg::WritePrinterConfig(const InterfaceConfig& config) {
 void CInterfaceConfigDlg::ShowSummary(const InterfaceConfig& written) {
     std::array<std::uint8_t, kRecordSizeV2> bytes{};
     EncodeConfigRecord(written, bytes.data());
-    CConfigSummaryDlg summary(Ui(), context_.strings, DecodeRecordBytes(bytes.data(), written.version), this);
+    CConfigSummaryDlg summary(Ui(), EditorTemplate(context_, dlg::kConfigSummary), context_.strings,
+                              DecodeRecordBytes(bytes.data(), written.version), this);
     summary.DoModal();
 }
 

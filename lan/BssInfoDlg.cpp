@@ -3,7 +3,6 @@
 #include "lan/LanMessage.h"
 #include "protocol/BssSurvey.h"
 #include "protocol/BssTable.h"
-#include "resources/DialogTemplates.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 #include "ui/ListView.h"
@@ -34,7 +33,7 @@ constexpr std::array<ColumnSpec, 6> kColumns = {{
 }  // namespace
 
 CBssInfoDlg::CBssInfoDlg(LanContext& context, std::string address)
-    : Dialog(context.ui, *FindDialogTemplate(dlg::kBssInfo)),
+    : Dialog(context.ui, LanTemplate(context, dlg::kBssInfo)),
       context_(context),
       link_(std::move(address), context.surveyTimings, context.surveyPort) {}
 

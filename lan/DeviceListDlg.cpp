@@ -7,7 +7,6 @@
 #include "lan/LanMessage.h"
 #include "lan/NetworkSettingDlg.h"
 #include "lan/SearchDlg.h"
-#include "resources/DialogTemplates.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 #include "ui/ListView.h"
@@ -45,7 +44,7 @@ int NumberIn(const std::string& text) {
 }  // namespace
 
 CDeviceListDlg::CDeviceListDlg(LanContext& context, LanMode lanMode)
-    : Dialog(context.ui, *FindDialogTemplate(dlg::kDeviceList)), context_(context), lanMode_(lanMode) {}
+    : Dialog(context.ui, LanTemplate(context, dlg::kDeviceList)), context_(context), lanMode_(lanMode) {}
 
 bool CDeviceListDlg::OnInitDialog() {
     currentDevice_ = -1;

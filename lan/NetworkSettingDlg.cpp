@@ -3,7 +3,6 @@
 #include "lan/BaudTable.h"
 #include "lan/DeviceRowTexts.h"
 #include "lan/LanMessage.h"
-#include "resources/DialogTemplates.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 #include "ui/ComboBox.h"
@@ -20,7 +19,7 @@ constexpr std::array<int, 3> kAddressControls = {ctl::kSettingIpAddress, ctl::kS
 }  // namespace
 
 CNetworkSettingDlg::CNetworkSettingDlg(LanContext& context, LanMode lanMode, int deviceNumber)
-    : Dialog(context.ui, *FindDialogTemplate(dlg::kNetworkSetting)),
+    : Dialog(context.ui, LanTemplate(context, dlg::kNetworkSetting)),
       context_(context),
       lanMode_(lanMode),
       deviceNumber_(deviceNumber),

@@ -1,7 +1,6 @@
 #include "lan/SearchDlg.h"
 
 #include "lan/LanMessage.h"
-#include "resources/DialogTemplates.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 #include "ui/ProgressBar.h"
@@ -9,7 +8,7 @@
 namespace lanvane {
 
 CSearchDlg::CSearchDlg(LanContext& context, LanMode lanMode)
-    : Dialog(context.ui, *FindDialogTemplate(dlg::kSearch)),
+    : Dialog(context.ui, LanTemplate(context, dlg::kSearch)),
       context_(context),
       search_(lanMode, context.network, context.lists) {}
 

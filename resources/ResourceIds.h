@@ -4,6 +4,11 @@
 // ids, so they never change once released.
 namespace lanvane {
 
+// The application icon, shown by the main menu, also while it is minimised.
+namespace icon {
+constexpr int kApplication = 128;
+}  // namespace icon
+
 namespace dlg {
 constexpr int kMainMenu = 102;
 constexpr int kSystemPage = 105;

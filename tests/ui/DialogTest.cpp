@@ -137,6 +137,22 @@ TEST_F(DialogTest, PagesStartHiddenAndOnlyTheShownEnabledPageTakesInput) {
     EXPECT_EQ(window.GetFocus(), nullptr);
 }
 
+TEST_F(DialogTest, ReplaceStepTypesOverTheWholeTextAtOnce) {
+    TestDialog dialog(ui, kForm);
+    dialog.onInit = [](TestDialog& d) { d.SetDlgItemText(kDigits, "12"); };
+    driver.Then(Step::Replace(kDigits, "34x56"))
+        .Then(Step::Replace(kCombo, "typed"))
+        .Then(Step::Replace(kList, "x"))
+        .Then(Step::Click(kIdOk));
+    expectRejections = true;
+    dialog.DoModal();
+    EXPECT_EQ(dialog.GetDlgItemText(kDigits), "3456") << "the digits-only rule holds as for typing";
+    EXPECT_EQ(dialog.GetDlgItemText(kCombo), "typed");
+    EXPECT_THAT(dialog.log, ElementsAre("20 FocusGained", "20 TextChanged", "20 FocusLost", "31 FocusGained",
+                                        "31 TextChanged", "31 FocusLost"));
+    EXPECT_THAT(driver.Rejections(), ElementsAre(HasSubstr("not an edit field")));
+}
+
 TEST_F(DialogTest, PageTimersStopWhenTheWindowCloses) {
     TestDialog window(ui, kForm);
     TestDialog page(ui, kFirstPage, &window);

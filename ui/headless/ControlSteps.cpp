@@ -67,6 +67,19 @@ std::string EraseIn(Control& control) {
     return {};
 }
 
+std::string ReplaceIn(Control& control, const std::string& text) {
+    if (auto* edit = dynamic_cast<EditControl*>(&control)) {
+        edit->UserReplaceText(text);
+        return {};
+    }
+    auto* combo = dynamic_cast<ComboBox*>(&control);
+    if (combo == nullptr || !combo->HasEditField()) {
+        return "not an edit field";
+    }
+    combo->UserReplaceText(text);
+    return {};
+}
+
 template <class T>
 std::string WithKind(Control& control, const char* kindName, auto action) {
     auto* typed = dynamic_cast<T*>(&control);
@@ -81,6 +94,8 @@ std::string Apply(Control& control, const Step& step) {
         return TypeInto(control, step.text);
     case StepKind::Erase:
         return EraseIn(control);
+    case StepKind::Replace:
+        return ReplaceIn(control, step.text);
     case StepKind::Choose:
         return WithKind<ComboBox>(control, "a drop-down list",
                                   [&](ComboBox& combo) { return combo.UserChoose(step.number); });

@@ -108,6 +108,15 @@ Dialog* HeadlessBackend::ActiveDialog() const {
     return frames_.back().dialog;
 }
 
+Dialog* HeadlessBackend::InnermostWindow() const {
+    for (auto frame = frames_.rbegin(); frame != frames_.rend(); ++frame) {
+        if (frame->dialog != nullptr) {
+            return &frame->dialog->TopLevel();
+        }
+    }
+    return nullptr;
+}
+
 const MessageBoxRecord* HeadlessBackend::PendingMessageBox() const {
     if (frames_.empty() || frames_.back().kind != FrameKind::MessageBox) {
         return nullptr;

@@ -47,6 +47,9 @@ public:
 
     // What a driver or test reads.
     Dialog* ActiveDialog() const;
+    // The top-level dialog the user sees on top: the innermost modal dialog, or the owner of
+    // the message box or file dialog open over it. nullptr when nothing is open.
+    Dialog* InnermostWindow() const;
     int ModalDepth() const { return static_cast<int>(frames_.size()); }
     const MessageBoxRecord* PendingMessageBox() const;
     const FileDialogRecord* PendingFileDialog() const;

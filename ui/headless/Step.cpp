@@ -28,6 +28,7 @@ const char* NameOf(StepKind kind) {
     case StepKind::Click: return "Click";
     case StepKind::Type: return "Type";
     case StepKind::Erase: return "Erase";
+    case StepKind::Replace: return "Replace";
     case StepKind::Choose: return "Choose";
     case StepKind::SelectTab: return "SelectTab";
     case StepKind::ClickRow: return "ClickRow";
@@ -56,6 +57,10 @@ Step Step::Type(int controlId, std::string text, int pageId) {
 
 Step Step::Erase(int controlId, int pageId) {
     return Make(StepKind::Erase, controlId, pageId);
+}
+
+Step Step::Replace(int controlId, std::string text, int pageId) {
+    return WithText(Make(StepKind::Replace, controlId, pageId), std::move(text));
 }
 
 Step Step::Choose(int controlId, int index, int pageId) {

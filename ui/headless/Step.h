@@ -12,6 +12,7 @@ enum class StepKind : std::uint8_t {
     Click,             // push button, radio button or check box
     Type,              // characters into an edit field or combo edit field, one by one
     Erase,             // select all and delete in an edit field or combo edit field
+    Replace,           // select all and type over it: the whole text replaced at once
     Choose,            // an entry of a drop-down list or combo
     SelectTab,         // a tab of a tab control
     ClickRow,          // a list view row, or -1 for an empty area
@@ -37,13 +38,14 @@ struct Target {
 struct Step {
     StepKind kind = StepKind::End;
     Target target;
-    std::string text;                // Type, SetIpField
+    std::string text;                // Type, Replace, SetIpField
     int number = 0;                  // index, row, field, milliseconds or answer
     std::vector<std::string> paths;  // AnswerFileDialog
 
     static Step Click(int controlId, int pageId = 0);
     static Step Type(int controlId, std::string text, int pageId = 0);
     static Step Erase(int controlId, int pageId = 0);
+    static Step Replace(int controlId, std::string text, int pageId = 0);
     static Step Choose(int controlId, int index, int pageId = 0);
     static Step SelectTab(int controlId, int index, int pageId = 0);
     static Step ClickRow(int controlId, int row, int pageId = 0);

@@ -1,0 +1,86 @@
+#include "app/SystemLanguage.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+
+#include "app/LocaleLanguageTable.h"
+
+namespace lanvane {
+namespace {
+
+constexpr LanguageId kEnglishUnitedStates = 0x0409;
+
+struct LocaleParts {
+    std::string language;   // lower case
+    std::string territory;  // upper case, may be empty
+};
+
+// "de_DE.UTF-8@euro" and "de-de" both give {"de", "DE"}.
+LocaleParts SplitLocale(std::string_view locale) {
+    locale = locale.substr(0, locale.find_first_of(".@"));
+    const auto separator = locale.find_first_of("_-");
+    LocaleParts parts;
+    for (const char c : locale.substr(0, separator)) {
+        parts.language += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    if (separator != std::string_view::npos) {
+        for (const char c : locale.substr(separator + 1)) {
+            parts.territory += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
+    }
+    return parts;
+}
+
+bool IsLanguage(const LocaleLanguage& entry, std::string_view language) {
+    const std::string_view listed = entry.locale.substr(0, entry.locale.find('_'));
+    return listed == language;
+}
+
+}  // namespace
+
+std::optional<LanguageId> LanguageIdForLocale(std::string_view locale) {
+    if (locale == "C" || locale == "POSIX" || locale.starts_with("C.")) {
+        return kEnglishUnitedStates;
+    }
+    const LocaleParts parts = SplitLocale(locale);
+    if (parts.language.empty()) {
+        return std::nullopt;
+    }
+    const std::string exact = parts.language + "_" + parts.territory;
+    const auto languages = LocaleLanguages();
+    const auto same = std::ranges::find(languages, std::string_view(exact), &LocaleLanguage::locale);
+    if (same != languages.end()) {
+        return same->id;
+    }
+    const auto first = std::ranges::find_if(
+        languages, [&parts](const LocaleLanguage& entry) { return IsLanguage(entry, parts.language); });
+    if (first != languages.end()) {
+        return first->id;
+    }
+    return std::nullopt;
+}
+
+std::string MessagesLocale(const EnvironmentLookup& environment) {
+    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = environment(name);
+        if (value != nullptr && *value != '\0') {
+            return value;
+        }
+    }
+    return {};
+}
+
+std::optional<LanguageId> SystemDefaultLanguageId(const EnvironmentLookup& environment) {
+    const std::string locale = MessagesLocale(environment);
+    if (locale.empty()) {
+        return std::nullopt;
+    }
+    return LanguageIdForLocale(locale);
+}
+
+std::optional<LanguageId> SystemDefaultLanguageId() {
+    return SystemDefaultLanguageId([](const char* name) { return std::getenv(name); });
+}
+
+}  // namespace lanvane

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/LanguageId.h"
+
+namespace lanvane {
+
+// The language id of a locale name such as "de_DE.UTF-8", "zh_HK" or "pt_BR@euro": the
+// territory's id when the table lists it, else the language's first id; "C" and "POSIX"
+// are English (United States). Nothing for a language the table does not know.
+std::optional<LanguageId> LanguageIdForLocale(std::string_view locale);
+
+// Reads one environment variable; nullptr when it is not set.
+using EnvironmentLookup = std::function<const char*(const char*)>;
+
+// The locale that chooses the language of messages: the first of LC_ALL, LC_MESSAGES and
+// LANG that is set and not empty; empty when none is.
+std::string MessagesLocale(const EnvironmentLookup& environment);
+
+// The system default language id, taken from the messages locale of the environment.
+std::optional<LanguageId> SystemDefaultLanguageId(const EnvironmentLookup& environment);
+
+// The same, from the process environment.
+std::optional<LanguageId> SystemDefaultLanguageId();
+
+}  // namespace lanvane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <map>
+
+#include "resources/DialogTemplate.h"
+#include "resources/LanguageResources.h"
+#include "resources/StringTable.h"
+
+namespace lanvane {
+
+// The string table and dialog templates in use: the built-in English ones, or a language
+// library's laid over them. A string or dialog the library lacks keeps its English form,
+// so that a partial translation never shows an empty message or a missing window.
+class ResourceSet {
+public:
+    // The built-in English resources.
+    ResourceSet();
+    // The library's resources over the English ones. The library must stay loaded for as
+    // long as this set is used, since its templates are not copied.
+    explicit ResourceSet(const LanguageResources& library);
+
+    const StringTable& Strings() const { return strings_; }
+    std::string_view Text(int id) const { return strings_.Text(id); }
+    // The template of a dialog or page, or nullptr for an id no resource holds.
+    const DialogTemplate* FindDialog(int id) const;
+    // The template of a dialog the program knows; stops the program for an unknown id.
+    const DialogTemplate& Dialog(int id) const;
+
+private:
+    StringTable strings_;
+    std::map<int, const DialogTemplate*> dialogs_;
+};
+
+}  // namespace lanvane

@@ -1,0 +1,39 @@
+#include "resources/dialogs/ControlBuilders.h"
+#include "resources/dialogs/TemplateDefaults.h"
+#include "resources/languages/German/GermanResources.h"
+
+namespace lanvane::german {
+namespace {
+
+using namespace lanvane::dialogs;
+
+// The layout of the English main menu, with German labels.
+constexpr int kRoadButtonWidth = 140;
+constexpr int kRoadButtonHeight = 60;
+constexpr int kRoadGap = 4;
+
+constexpr DialogRect Road(int index) {
+    return {kMargin, kMargin + index * (kRoadButtonHeight + kRoadGap), kRoadButtonWidth,
+            kRoadButtonHeight};
+}
+
+constexpr ControlTemplate kControls[] = {
+    Button(ctl::kEthernetButton, "Ethernet-Konfiguration", Road(0), style::kGroup),
+    Button(ctl::kWlanButton, "WLAN-Konfiguration", Road(1)),
+    Button(ctl::kSerialUsbButton, "Seriell/USB-Konfiguration", Road(2), style::kMultiLine),
+    Button(ctl::kCancel, "Beenden", Road(3)),
+};
+
+}  // namespace
+
+constinit const DialogTemplate kMainMenuTemplate{
+    .id = dlg::kMainMenu,
+    .title = "Vantrole Lanvane",
+    .fontName = "Verdana",
+    .fontPointSize = 10,
+    .width = kRoadButtonWidth + 2 * kMargin,
+    .height = 4 * kRoadButtonHeight + 3 * kRoadGap + 2 * kMargin,
+    .controls = kControls,
+};
+
+}  // namespace lanvane::german

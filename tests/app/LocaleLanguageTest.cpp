@@ -1,0 +1,73 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "app/SystemLanguage.h"
+
+namespace lanvane {
+namespace {
+
+using ::testing::Optional;
+
+TEST(LocaleLanguageTest, LocaleNamesMapToTheLanguageIdsOfTheirTerritory) {
+    const std::map<std::string, LanguageId> expected = {
+        {"de_DE.UTF-8", 0x0407}, {"de_AT", 0x0C07},      {"zh_HK", 0x0C04},   {"zh_HK.UTF-8", 0x0C04},
+        {"zh_SG", 0x1004},       {"zh_CN.GB18030", 0x0804}, {"zh_TW.Big5", 0x0404}, {"zh_MO", 0x1404},
+        {"pt_BR", 0x0416},       {"pt_PT@euro", 0x0816}, {"en_US", 0x0409},   {"en_GB.UTF-8", 0x0809},
+        {"fr_CA", 0x0C0C},       {"es_ES", 0x0C0A},      {"ja_JP.eucJP", 0x0411}, {"ko_KR", 0x0412},
+        {"hu_HU", 0x040E},       {"it_IT", 0x0410},      {"pl_PL", 0x0415},   {"ru_RU.KOI8-R", 0x0419},
+    };
+    for (const auto& [locale, id] : expected) {
+        EXPECT_THAT(LanguageIdForLocale(locale), Optional(id)) << locale;
+    }
+}
+
+TEST(LocaleLanguageTest, LanguageAloneOrUnlistedTerritoryTakesTheLanguagesFirstId) {
+    EXPECT_THAT(LanguageIdForLocale("de"), Optional(LanguageId{0x0407}));
+    EXPECT_THAT(LanguageIdForLocale("de_BE.UTF-8"), Optional(LanguageId{0x0407}));
+    EXPECT_THAT(LanguageIdForLocale("zh"), Optional(LanguageId{0x0804}));
+    EXPECT_THAT(LanguageIdForLocale("pt"), Optional(LanguageId{0x0416}));
+}
+
+TEST(LocaleLanguageTest, SpellingVariantsAreAccepted) {
+    EXPECT_THAT(LanguageIdForLocale("de-de"), Optional(LanguageId{0x0407}));
+    EXPECT_THAT(LanguageIdForLocale("ZH_hk"), Optional(LanguageId{0x0C04}));
+}
+
+TEST(LocaleLanguageTest, PortableLocaleIsEnglishAndUnknownLanguagesHaveNoId) {
+    EXPECT_THAT(LanguageIdForLocale("C"), Optional(LanguageId{0x0409}));
+    EXPECT_THAT(LanguageIdForLocale("C.UTF-8"), Optional(LanguageId{0x0409}));
+    EXPECT_THAT(LanguageIdForLocale("POSIX"), Optional(LanguageId{0x0409}));
+    EXPECT_EQ(LanguageIdForLocale("xx_YY"), std::nullopt);
+    EXPECT_EQ(LanguageIdForLocale(""), std::nullopt);
+    EXPECT_EQ(LanguageIdForLocale(".UTF-8"), std::nullopt);
+}
+
+EnvironmentLookup Environment(std::map<std::string, std::string> values) {
+    return [values = std::move(values)](const char* name) -> const char* {
+        const auto found = values.find(name);
+        return found == values.end() ? nullptr : found->second.c_str();
+    };
+}
+
+TEST(LocaleLanguageTest, MessagesLocaleComesFromLcAllThenLcMessagesThenLang) {
+    EXPECT_EQ(MessagesLocale(Environment({{"LC_ALL", "de_DE"}, {"LC_MESSAGES", "fr_FR"}, {"LANG", "it_IT"}})),
+              "de_DE");
+    EXPECT_EQ(MessagesLocale(Environment({{"LC_MESSAGES", "fr_FR"}, {"LANG", "it_IT"}})), "fr_FR");
+    EXPECT_EQ(MessagesLocale(Environment({{"LANG", "it_IT"}})), "it_IT");
+    EXPECT_EQ(MessagesLocale(Environment({{"LC_ALL", ""}, {"LC_MESSAGES", ""}, {"LANG", "it_IT"}})), "it_IT")
+        << "an empty variable counts as unset";
+    EXPECT_EQ(MessagesLocale(Environment({})), "");
+}
+
+TEST(LocaleLanguageTest, SystemDefaultLanguageIdFollowsTheMessagesLocale) {
+    EXPECT_THAT(SystemDefaultLanguageId(Environment({{"LANG", "zh_SG.UTF-8"}})), Optional(LanguageId{0x1004}));
+    EXPECT_THAT(SystemDefaultLanguageId(Environment({{"LC_ALL", "C"}, {"LANG", "de_DE.UTF-8"}})),
+                Optional(LanguageId{0x0409}));
+    EXPECT_EQ(SystemDefaultLanguageId(Environment({})), std::nullopt);
+}
+
+}  // namespace
+}  // namespace lanvane
