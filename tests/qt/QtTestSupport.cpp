@@ -82,7 +82,7 @@ void RecordingDialog::OnCancel() {
 }
 
 UiScript::UiScript(QtBackend& ui, int timeLimitMs)
-    : QtScript(timeLimitMs, [&ui, reported = false]() mutable {
+    : QtScript(ui, timeLimitMs, [&ui, reported = false]() mutable {
           if (!reported) {
               ADD_FAILURE() << "the script did not finish in time; every window is closed";
               reported = true;

@@ -83,6 +83,8 @@ public:
     const std::vector<std::string>& OpenedUrls() const { return openedUrls_; }
     int WaitCursorDepth() const { return waitCursorDepth_; }
     int PaintPumps() const { return paintPumps_; }
+    // True inside PumpPaint: a handler's exchange is running and the user cannot act.
+    bool PaintingDuringExchange() const { return pumping_; }
 
 private:
     enum class FrameKind { Dialog, MessageBox, FileDialog };

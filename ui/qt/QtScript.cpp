@@ -3,6 +3,8 @@
 #include <QElapsedTimer>
 #include <memory>
 
+#include "ui/qt/QtBackend.h"
+
 namespace lanvane {
 
 namespace {
@@ -12,7 +14,7 @@ constexpr int kStuckRetryMs = 10;
 
 }  // namespace
 
-QtScript::QtScript(int timeLimitMs, Stuck stuck) : stuck_(std::move(stuck)) {
+QtScript::QtScript(const QtBackend& ui, int timeLimitMs, Stuck stuck) : ui_(ui), stuck_(std::move(stuck)) {
     timeLimit_.setInterval(timeLimitMs);
     QObject::connect(&timeLimit_, &QTimer::timeout, [this] { OutOfTime(); });
 }
@@ -49,6 +51,10 @@ void QtScript::Start() {
 
 void QtScript::Next() {
     if (steps_.empty()) {
+        return;
+    }
+    if (ui_.PaintingDuringExchange()) {
+        QTimer::singleShot(kPollMs, &timeLimit_, [this] { Next(); });
         return;
     }
     Entry entry = steps_.front();

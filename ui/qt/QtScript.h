@@ -6,17 +6,20 @@
 
 namespace lanvane {
 
+class QtBackend;
+
 // Plays steps inside whatever modal loop runs: each step is taken on its own turn of the
 // innermost loop, so a step that opens a nested window lets the next step act inside it.
 // Used to drive the real windows without a user (tests, screenshots, scenarios). The time
 // limit runs from Start until the script is destroyed: when it passes, the remaining steps
 // are dropped and the stuck handler is called, again every few milliseconds until it
-// returns true, so that windows left open are closed.
+// returns true, so that windows left open are closed. No step is taken while a blocking
+// exchange repaints its window: the user cannot act then.
 class QtScript {
 public:
     using Stuck = std::function<bool()>;
 
-    QtScript(int timeLimitMs, Stuck stuck);
+    QtScript(const QtBackend& ui, int timeLimitMs, Stuck stuck);
     ~QtScript();
     QtScript(const QtScript&) = delete;
     QtScript& operator=(const QtScript&) = delete;
@@ -40,6 +43,7 @@ private:
     void Next();
     void OutOfTime();
 
+    const QtBackend& ui_;
     std::deque<Entry> steps_;
     Stuck stuck_;
     QTimer timeLimit_;

@@ -1,0 +1,107 @@
+// lanvane: the desktop program. The main menu and its windows on Qt 6 Widgets, against the
+// system's printers, or with --demo against simulated printers started inside it.
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/AppContext.h"
+#include "app/AppWindows.h"
+#include "app/LanRoad.h"
+#include "app/SetupApp.h"
+#include "app/SystemLanguage.h"
+#include "app/desktop/DemoPrinters.h"
+#include "app/desktop/DesktopOptions.h"
+#include "app/desktop/ScreenshotTour.h"
+#include "app/posix/DlopenLanguageLoader.h"
+#include "link/PrinterPort.h"
+#include "link/SystemDeviceSource.h"
+#include "ui/qt/AppIcon.h"
+#include "ui/qt/QtBackend.h"
+
+namespace {
+
+using namespace lanvane;
+
+std::vector<std::string> Arguments(int argc, char** argv) {
+    return std::vector<std::string>(argv + 1, argv + argc);
+}
+
+// Pictures are taken offscreen unless a platform was chosen: nothing flashes on the screen
+// and every run draws the same.
+void ChoosePlatform(const DesktopOptions& options) {
+    if (!options.screenshotFolder.empty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+}
+
+int ReportTour(const ScreenshotTour& tour) {
+    for (const std::string& path : tour.Saved()) {
+        std::printf("%s\n", path.c_str());
+    }
+    for (const std::string& problem : tour.Problems()) {
+        std::fprintf(stderr, "lanvane: %s\n", problem.c_str());
+    }
+    return tour.Succeeded() ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const ParsedOptions parsed = ParseDesktopOptions(Arguments(argc, argv));
+    if (parsed.error) {
+        std::fprintf(stderr, "lanvane: %s\n%s", parsed.error->c_str(), DesktopUsage().c_str());
+        return 2;
+    }
+    const DesktopOptions& options = parsed.options;
+    if (options.help) {
+        std::fputs(DesktopUsage().c_str(), stdout);
+        return 0;
+    }
+    ChoosePlatform(options);
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lanvane"));
+    QApplication::setDesktopFileName(QStringLiteral("lanvane"));
+    QApplication::setWindowIcon(AppIcon());
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    QtBackend ui;
+    DlopenLanguageLoader loader;
+    CSetupApp app(SystemDefaultLanguageId(), loader);
+    app.InitInstance();
+
+    CPrinterPort port;
+    SystemDeviceSource systemDevices;
+    PrinterDeviceSource* devices = &systemDevices;
+    LanRoad lan;
+    if (!options.broadcastAddress.empty()) {
+        lan.network.broadcastAddress = options.broadcastAddress;
+    }
+    DemoPrinters demo;
+    if (options.demo) {
+        std::string problem;
+        std::vector<std::string> warnings;
+        if (!demo.Start(problem, warnings)) {
+            std::fprintf(stderr, "lanvane: the demo cannot start: %s\n", problem.c_str());
+            return 1;
+        }
+        for (const std::string& warning : warnings) {
+            std::fprintf(stderr, "lanvane: %s\n", warning.c_str());
+        }
+        devices = &demo.usb.Devices();
+        lan.network = demo.lan.Network(options.broadcastAddress);
+    }
+    AppWindows windows;
+    AppContext context{ui, app.Resources(), windows, port, *devices, lan};
+
+    std::optional<ScreenshotTour> tour;
+    if (!options.screenshotFolder.empty()) {
+        QDir().mkpath(QString::fromStdString(options.screenshotFolder));
+        tour.emplace(ui, options.screenshotFolder);
+        tour->Start();
+    }
+    app.Run(context);
+    return tour ? ReportTour(*tour) : 0;
+}
