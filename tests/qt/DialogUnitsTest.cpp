@@ -3,12 +3,14 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QWidget>
 
 #include "resources/DialogTemplates.h"
 #include "resources/ResourceIds.h"
 #include "ui/qt/DialogUnits.h"
 #include "ui/qt/FileDialogFilter.h"
 #include "ui/qt/TemplateFont.h"
+#include "ui/qt/WindowPicture.h"
 #include "ui/qt/WrappedLabel.h"
 
 namespace lanvane::test {
@@ -71,6 +73,18 @@ TEST(WrappedLabelTest, BreaksBetweenWordsOnlyWhenTheTextDoesNotFit) {
     EXPECT_EQ(WrappedLabel(text, metrics, metrics.horizontalAdvance(text) - 1),
               QStringLiteral("Serial/USB\nConfiguration"));
     EXPECT_EQ(WrappedLabel(QStringLiteral("Unbreakable"), metrics, 1), QStringLiteral("Unbreakable"));
+}
+
+TEST(WindowPictureTest, ShowsTheContentsWholeUnderATitleBarInAThinFrame) {
+    QWidget window;
+    window.setWindowTitle(QStringLiteral("Lanvane"));
+    window.setFixedSize(120, 40);
+    window.setStyleSheet(QStringLiteral("background: #ff0000"));
+    const QImage picture = WindowPicture(window);
+    EXPECT_EQ(picture.width(), 122);
+    EXPECT_GT(picture.height(), 42) << "a title bar above the contents";
+    EXPECT_EQ(picture.pixelColor(1, picture.height() - 2), QColor(Qt::red)) << "the contents at the bottom";
+    EXPECT_NE(picture.pixelColor(1, 1), QColor(Qt::red)) << "the title bar at the top";
 }
 
 }  // namespace
