@@ -97,7 +97,7 @@ TEST_F(WidgetBindingTest, ProgramChangesReachTheWidgetsAndRaiseNothing) {
         bar.SetPos(50);
         auto& tabs = dialog.Item<TabControl>(kTabs);
         tabs.InsertItem(0, "First");
-        tabs.InsertItem(1, "Second");
+        tabs.InsertItem(1, "Second & last");
         tabs.SetCurSel(1);
         dialog.Item<IpAddressControl>(kAddress).SetText("192.168..7");
         dialog.SetDlgItemText(kLabel, "Now Searching");
@@ -124,7 +124,7 @@ TEST_F(WidgetBindingTest, ProgramChangesReachTheWidgetsAndRaiseNothing) {
         EXPECT_EQ(As<QProgressBar>(window, kBar)->value(), 50);
         auto* tabs = As<QTabWidget>(window, kTabs);
         EXPECT_EQ(tabs->count(), 2);
-        EXPECT_EQ(tabs->tabText(1), QStringLiteral("Second"));
+        EXPECT_EQ(tabs->tabText(1), QStringLiteral("Second && last")) << "an ampersand, not a shortcut mark";
         EXPECT_EQ(tabs->currentIndex(), 1);
         auto* address = As<IpAddressEdit>(window, kAddress);
         EXPECT_EQ(address->FieldEdit(0).text(), QStringLiteral("192"));
