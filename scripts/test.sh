@@ -12,7 +12,6 @@ options=(-DLANVANE_WERROR=ON)
 if [ "${1:-}" = "--sanitize" ]; then
   build_dir=build-asan
   options+=(-DLANVANE_SANITIZE=ON)
-  export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 fi
 
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
