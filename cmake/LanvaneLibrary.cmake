@@ -29,11 +29,17 @@ function(lanvane_declare_module name folder)
   set_property(GLOBAL PROPERTY LANVANE_MODULE_USES_${name} ${ARGN})
 endfunction()
 
+# lanvane_unbuilt_module(FOLDER) names the folder of a module this configuration leaves out,
+# so that its files are not taken for the code of the module around it.
+function(lanvane_unbuilt_module folder)
+  set_property(GLOBAL APPEND PROPERTY LANVANE_UNBUILT_MODULE_FOLDERS ${folder})
+endfunction()
+
 # lanvane_check_module_includes() gives every declared module a build step that fails when a
 # file of its folder includes from a module it has not declared.
 function(lanvane_check_module_includes)
   get_property(modules GLOBAL PROPERTY LANVANE_MODULES)
-  set(folders "")
+  get_property(folders GLOBAL PROPERTY LANVANE_UNBUILT_MODULE_FOLDERS)
   foreach(module IN LISTS modules)
     get_property(folder GLOBAL PROPERTY LANVANE_MODULE_FOLDER_${module})
     list(APPEND folders ${folder})
