@@ -12,6 +12,14 @@ build=build-fuzz
 targets=(fuzz_decoders fuzz_bss_reply fuzz_identification fuzz_certificate_upload fuzz_certificate_file
          fuzz_lan_discovery fuzz_lan_confirmation fuzz_cli_settings fuzz_sim_channel fuzz_sim_lan)
 
+# libFuzzer comes with clang (libclang-common-14-dev on Debian 12).
+if ! command -v clang++ > /dev/null; then
+  as_root=()
+  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+  "${as_root[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends clang
+fi
+
 launcher=()
 if command -v ccache > /dev/null; then
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
