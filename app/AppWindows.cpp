@@ -5,8 +5,8 @@
 #include "app/AppContext.h"
 #include "editor/EditorContext.h"
 #include "editor/InterfaceConfigDlg.h"
-#include "lan/DeviceListDlg.h"
-#include "lan/LanContext.h"
+#include "lan/windows/DeviceListDlg.h"
+#include "lan/windows/LanContext.h"
 
 namespace lanvane {
 

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "lan/LanDeviceLists.h"
-#include "lan/LanNetworkOptions.h"
-#include "lan/LanTimings.h"
+#include "lan/core/LanDeviceLists.h"
+#include "lan/core/LanNetworkOptions.h"
+#include "lan/core/LanTimings.h"
 #include "link/TcpLink.h"
 #include "link/TcpTimings.h"
 

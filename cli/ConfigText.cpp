@@ -4,7 +4,7 @@
 #include <string_view>
 #include <type_traits>
 
-#include "editor/rules/ValueNames.h"
+#include "rules/ValueNames.h"
 #include "protocol/AddressText.h"
 #include "protocol/ConfigRecordLayout.h"
 

@@ -2,7 +2,7 @@
 
 #include "cli/LanDeviceJson.h"
 #include "cli/LanPrinterLookup.h"
-#include "lan/DeviceRowTexts.h"
+#include "lan/core/DeviceRowTexts.h"
 #include "resources/StringIds.h"
 
 #include <algorithm>

@@ -5,7 +5,7 @@
 #include "cli/Reporter.h"
 #include "cli/SetIpCommand.h"
 #include "cli/WebCommand.h"
-#include "lan/BaudTable.h"
+#include "lan/core/BaudTable.h"
 
 #include <CLI/CLI.hpp>
 

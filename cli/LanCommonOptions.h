@@ -1,8 +1,8 @@
 #pragma once
 
-#include "lan/LanMode.h"
-#include "lan/LanNetworkOptions.h"
-#include "lan/LanTimings.h"
+#include "lan/core/LanMode.h"
+#include "lan/core/LanNetworkOptions.h"
+#include "lan/core/LanTimings.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
 #include "cli/LanDeviceJson.h"
 
-#include "lan/AddressTexts.h"
-#include "lan/BaudTable.h"
+#include "lan/core/AddressTexts.h"
+#include "lan/core/BaudTable.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lan/LanDeviceLists.h"
-#include "lan/LanMode.h"
+#include "lan/core/LanDeviceLists.h"
+#include "lan/core/LanMode.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,7 +1,7 @@
 #include "cli/LanPrinterLookup.h"
 
-#include "lan/AddressTexts.h"
-#include "lan/LanSearch.h"
+#include "lan/core/AddressTexts.h"
+#include "lan/core/LanSearch.h"
 #include "resources/StringIds.h"
 
 namespace lanvane::cli {

@@ -2,8 +2,8 @@
 
 #include "cli/LanCommandResult.h"
 #include "cli/LanCommonOptions.h"
-#include "lan/DeviceRecord.h"
-#include "lan/LanDeviceLists.h"
+#include "lan/core/DeviceRecord.h"
+#include "lan/core/LanDeviceLists.h"
 #include "resources/StringTable.h"
 
 #include <optional>

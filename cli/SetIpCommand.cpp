@@ -2,10 +2,10 @@
 
 #include "cli/LanDeviceJson.h"
 #include "cli/LanPrinterLookup.h"
-#include "lan/AddressTexts.h"
-#include "lan/BaudTable.h"
-#include "lan/LanSetting.h"
-#include "lan/NetworkSettingRules.h"
+#include "lan/core/AddressTexts.h"
+#include "lan/core/BaudTable.h"
+#include "lan/core/LanSetting.h"
+#include "lan/core/NetworkSettingRules.h"
 #include "resources/StringIds.h"
 
 #include <tuple>

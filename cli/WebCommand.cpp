@@ -1,7 +1,7 @@
 #include "cli/WebCommand.h"
 
 #include "cli/LanPrinterLookup.h"
-#include "lan/DeviceRowTexts.h"
+#include "lan/core/DeviceRowTexts.h"
 
 #include <nlohmann/json.hpp>
 

@@ -8,9 +8,9 @@
 #include "cli/ConfigJson.h"
 #include "cli/PrinterSession.h"
 #include "cli/TextTable.h"
-#include "editor/rules/ConfigSummary.h"
-#include "editor/rules/PageValuesFromConfig.h"
-#include "editor/rules/UpdateRules.h"
+#include "rules/ConfigSummary.h"
+#include "rules/PageValuesFromConfig.h"
+#include "rules/UpdateRules.h"
 #include "protocol/PrinterConfigWriter.h"
 #include "resources/StringIds.h"
 

@@ -1,15 +1,71 @@
-# lanvane_library(NAME DEPENDS...) builds every .cpp file of the calling folder
-# (posix/ backends included on Linux) into a static library NAME.
-function(lanvane_library name)
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  if(UNIX)
-    file(GLOB backend CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/posix/*.cpp
-                                        ${CMAKE_CURRENT_SOURCE_DIR}/headless/*.cpp)
-    list(APPEND sources ${backend})
+# lanvane_module(TARGET FOLDER folder
+#                SOURCES portable.cpp...  POSIX_SOURCES posix/x.cpp...  WIN32_SOURCES win32/x.cpp...
+#                PUBLIC_USES target...  PRIVATE_USES target...)
+# builds the static library TARGET from the sources listed, taken relative to FOLDER, with the
+# backend sources of the platform being built. PUBLIC_USES are what its headers include,
+# PRIVATE_USES what only its sources include. A module may include only from itself and from
+# the modules it uses: the build checks every file of its folder (see CheckModuleIncludes.cmake).
+function(lanvane_module name)
+  cmake_parse_arguments(arg "" "FOLDER"
+    "SOURCES;POSIX_SOURCES;WIN32_SOURCES;PUBLIC_USES;PRIVATE_USES" ${ARGN})
+  set(sources ${arg_SOURCES})
+  if(WIN32)
+    list(APPEND sources ${arg_WIN32_SOURCES})
+  else()
+    list(APPEND sources ${arg_POSIX_SOURCES})
   endif()
+  list(TRANSFORM sources PREPEND ${PROJECT_SOURCE_DIR}/${arg_FOLDER}/)
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
-  target_link_libraries(${name} PUBLIC ${ARGN} PRIVATE lanvane_warnings)
+  target_link_libraries(${name} PUBLIC ${arg_PUBLIC_USES} PRIVATE ${arg_PRIVATE_USES} lanvane_warnings)
+  lanvane_declare_module(${name} ${arg_FOLDER} ${arg_PUBLIC_USES} ${arg_PRIVATE_USES})
+endfunction()
+
+# lanvane_declare_module(TARGET FOLDER USES...) records which folder a target's code lives in
+# and which targets it may include from, for the include check run at the end of configuring.
+function(lanvane_declare_module name folder)
+  set_property(GLOBAL APPEND PROPERTY LANVANE_MODULES ${name})
+  set_property(GLOBAL PROPERTY LANVANE_MODULE_FOLDER_${name} ${folder})
+  set_property(GLOBAL PROPERTY LANVANE_MODULE_USES_${name} ${ARGN})
+endfunction()
+
+# lanvane_check_module_includes() gives every declared module a build step that fails when a
+# file of its folder includes from a module it has not declared.
+function(lanvane_check_module_includes)
+  get_property(modules GLOBAL PROPERTY LANVANE_MODULES)
+  set(folders "")
+  foreach(module IN LISTS modules)
+    get_property(folder GLOBAL PROPERTY LANVANE_MODULE_FOLDER_${module})
+    list(APPEND folders ${folder})
+  endforeach()
+  set(map ${PROJECT_BINARY_DIR}/module-folders.txt)
+  list(JOIN folders "\n" map_text)
+  file(WRITE ${map}.new "${map_text}\n")
+  file(COPY_FILE ${map}.new ${map} ONLY_IF_DIFFERENT)
+
+  set(checker ${PROJECT_SOURCE_DIR}/cmake/CheckModuleIncludes.cmake)
+  foreach(module IN LISTS modules)
+    get_property(folder GLOBAL PROPERTY LANVANE_MODULE_FOLDER_${module})
+    get_property(uses GLOBAL PROPERTY LANVANE_MODULE_USES_${module})
+    set(allowed ${folder})
+    foreach(used IN LISTS uses)
+      get_property(used_folder GLOBAL PROPERTY LANVANE_MODULE_FOLDER_${used})
+      if(used_folder)
+        list(APPEND allowed ${used_folder})
+      endif()
+    endforeach()
+    file(GLOB_RECURSE files CONFIGURE_DEPENDS
+      ${PROJECT_SOURCE_DIR}/${folder}/*.h ${PROJECT_SOURCE_DIR}/${folder}/*.cpp)
+    list(JOIN allowed "," allowed_text)
+    set(stamp ${PROJECT_BINARY_DIR}/module-checks/${module}.checked)
+    add_custom_command(OUTPUT ${stamp}
+      COMMAND ${CMAKE_COMMAND} -DSOURCE_DIR=${PROJECT_SOURCE_DIR} -DMODULE_FOLDER=${folder}
+              -DALLOWED=${allowed_text} -DMAP_FILE=${map} -DSTAMP=${stamp} -P ${checker}
+      DEPENDS ${files} ${checker} ${map}
+      COMMENT "Checking what ${folder}/ includes" VERBATIM)
+    add_custom_target(${module}_includes DEPENDS ${stamp})
+    add_dependencies(${module} ${module}_includes)
+  endforeach()
 endfunction()
 
 # lanvane_test(NAME SOURCES... LIBS ...) adds one GoogleTest executable to CTest.
@@ -30,11 +86,10 @@ function(lanvane_program target)
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${LANVANE_PROGRAM_DIR})
 endfunction()
 
-# lanvane_language_library(NAME) builds the .cpp files of the calling folder into the
-# language library "NAME.dll" (the file name the language table gives on every platform),
-# placed beside the programs.
+# lanvane_language_library(NAME SOURCES...) builds the language library "NAME.dll" (the file
+# name the language table gives on every platform), placed beside the programs.
 function(lanvane_language_library name)
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  list(TRANSFORM ARGN PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/ OUTPUT_VARIABLE sources)
   add_library(${name} SHARED ${sources})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE lanvane_warnings)
@@ -42,4 +97,6 @@ function(lanvane_language_library name)
     OUTPUT_NAME ${name} PREFIX "" SUFFIX ".dll" NO_SONAME ON
     LIBRARY_OUTPUT_DIRECTORY ${LANVANE_PROGRAM_DIR}
     RUNTIME_OUTPUT_DIRECTORY ${LANVANE_PROGRAM_DIR})
+  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  lanvane_declare_module(${name} ${folder} lanvane_resources)
 endfunction()

@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <span>
 
-#include "editor/rules/AuthPageRules.h"
-#include "editor/rules/ValueCodes.h"
+#include "rules/AuthPageRules.h"
+#include "rules/ValueCodes.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 #include "ui/EditControl.h"

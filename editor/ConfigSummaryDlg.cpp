@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "editor/rules/ConfigSummary.h"
+#include "rules/ConfigSummary.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 #include "ui/ListView.h"

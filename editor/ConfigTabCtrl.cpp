@@ -1,12 +1,12 @@
 #include "editor/ConfigTabCtrl.h"
 
 #include "editor/ConfigMessages.h"
-#include "editor/rules/AuthPageRules.h"
-#include "editor/rules/ConfigPage.h"
-#include "editor/rules/NetworkPageRules.h"
-#include "editor/rules/ProtocolPageRules.h"
-#include "editor/rules/SystemPageRules.h"
-#include "editor/rules/UpdateRules.h"
+#include "rules/AuthPageRules.h"
+#include "rules/ConfigPage.h"
+#include "rules/NetworkPageRules.h"
+#include "rules/ProtocolPageRules.h"
+#include "rules/SystemPageRules.h"
+#include "rules/UpdateRules.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 

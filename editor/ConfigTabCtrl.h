@@ -9,7 +9,7 @@
 #include "editor/NetworkPage.h"
 #include "editor/ProtocolPage.h"
 #include "editor/SystemPage.h"
-#include "editor/rules/RuleFailure.h"
+#include "rules/RuleFailure.h"
 #include "ui/Dialog.h"
 #include "ui/TabControl.h"
 

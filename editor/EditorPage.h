@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editor/EditorSession.h"
-#include "editor/rules/ConfigField.h"
+#include "rules/ConfigField.h"
 #include "resources/StringTable.h"
 #include "ui/Dialog.h"
 

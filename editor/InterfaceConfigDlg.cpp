@@ -7,8 +7,8 @@
 
 #include "editor/ConfigMessages.h"
 #include "editor/ConfigSummaryDlg.h"
-#include "editor/rules/ConfigPage.h"
-#include "editor/rules/ValueCodes.h"
+#include "rules/ConfigPage.h"
+#include "rules/ValueCodes.h"
 #include "protocol/PrinterConfigReader.h"
 #include "protocol/PrinterConfigWriter.h"
 #include "resources/ResourceIds.h"

@@ -4,10 +4,10 @@
 #include <cstddef>
 #include <string>
 
-#include "editor/rules/NetworkPageRules.h"
-#include "editor/rules/NumberText.h"
-#include "editor/rules/RangeCorrections.h"
-#include "editor/rules/ValueCodes.h"
+#include "rules/NetworkPageRules.h"
+#include "rules/NumberText.h"
+#include "rules/RangeCorrections.h"
+#include "rules/ValueCodes.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 #include "ui/ComboBox.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editor/EditorPage.h"
-#include "editor/rules/PageValues.h"
+#include "rules/PageValues.h"
 #include "protocol/InterfaceConfig.h"
 
 namespace lanvane {

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdio>
 
-#include "editor/rules/NumberText.h"
-#include "editor/rules/RangeCorrections.h"
+#include "rules/NumberText.h"
+#include "rules/RangeCorrections.h"
 #include "resources/ResourceIds.h"
 #include "ui/EditControl.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "editor/EditorPage.h"
-#include "editor/rules/PageValues.h"
+#include "rules/PageValues.h"
 #include "protocol/Framing.h"
 #include "protocol/InterfaceConfig.h"
 

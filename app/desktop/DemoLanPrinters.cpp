@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "lan/FeatureCodes.h"
+#include "lan/core/FeatureCodes.h"
 #include "sim/LanPrinterSettings.h"
 #include "sim/PrinterState.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "lan/LanNetworkOptions.h"
+#include "lan/core/LanNetworkOptions.h"
 #include "sim/SimulatedPrinter.h"
 #include "sim/posix/BssTcpServer.h"
 #include "sim/posix/LanPrinterFleet.h"

@@ -10,7 +10,7 @@
 
 #include "resources/ResourceIds.h"
 #include "ui/ListView.h"
-#include "ui/headless/ControlSteps.h"
+#include "ui/ControlSteps.h"
 #include "ui/qt/WindowPicture.h"
 
 namespace lanvane {

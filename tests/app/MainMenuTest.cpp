@@ -10,7 +10,7 @@
 #include "resources/ResourceIds.h"
 #include "sim/SimulatedPrinterPort.h"
 #include "ui/headless/HeadlessBackend.h"
-#include "ui/headless/ScriptedDriver.h"
+#include "tools/driver/ScriptedDriver.h"
 
 namespace lanvane {
 namespace {

@@ -4,7 +4,7 @@
 #include <chrono>
 #include <string>
 
-#include "app/scenario/ScenarioParser.h"
+#include "tools/scenario/ScenarioParser.h"
 
 namespace lanvane::scenario {
 namespace {

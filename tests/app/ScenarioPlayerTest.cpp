@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "app/MainMenuDlg.h"
-#include "app/scenario/BenchDeviceSource.h"
-#include "app/scenario/BenchPrinterPort.h"
-#include "app/scenario/ScenarioParser.h"
-#include "app/scenario/ScenarioPlayer.h"
-#include "app/scenario/headless/HeadlessScenarioDriver.h"
-#include "app/scenario/headless/HeadlessScreen.h"
+#include "tools/scenario/BenchDeviceSource.h"
+#include "tools/scenario/BenchPrinterPort.h"
+#include "tools/scenario/ScenarioParser.h"
+#include "tools/scenario/ScenarioPlayer.h"
+#include "tools/scenario/headless/HeadlessScenarioDriver.h"
+#include "tools/scenario/headless/HeadlessScreen.h"
 #include "resources/DialogTemplates.h"
 #include "resources/ResourceIds.h"
 

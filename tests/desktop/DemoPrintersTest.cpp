@@ -5,7 +5,7 @@
 
 #include "app/desktop/DemoLanPrinters.h"
 #include "app/desktop/DemoUsbPrinters.h"
-#include "lan/LanSearch.h"
+#include "lan/core/LanSearch.h"
 #include "link/PrinterPort.h"
 #include "protocol/ExchangeBuffers.h"
 #include "protocol/PrinterConfigReader.h"

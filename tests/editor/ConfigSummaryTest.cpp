@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "editor/rules/ConfigSummary.h"
+#include "rules/ConfigSummary.h"
 #include "resources/StringIds.h"
 
 namespace lanvane::rules {

@@ -17,7 +17,7 @@
 #include "sim/SimulatedPrinter.h"
 #include "sim/SimulatedPrinterPort.h"
 #include "ui/headless/HeadlessBackend.h"
-#include "ui/headless/ScriptedDriver.h"
+#include "tools/driver/ScriptedDriver.h"
 
 namespace lanvane::test {
 

@@ -1,5 +1,5 @@
-#include "lan/BssInfoDlg.h"
-#include "lan/DeviceListDlg.h"
+#include "lan/windows/BssInfoDlg.h"
+#include "lan/windows/DeviceListDlg.h"
 
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"

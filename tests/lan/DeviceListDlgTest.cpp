@@ -1,6 +1,6 @@
-#include "lan/DeviceListDlg.h"
+#include "lan/windows/DeviceListDlg.h"
 
-#include "lan/SetDatagrams.h"
+#include "lan/core/SetDatagrams.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 #include "tests/lan/LanBytes.h"

@@ -1,4 +1,4 @@
-#include "lan/DeviceRecord.h"
+#include "lan/core/DeviceRecord.h"
 
 #include "tests/lan/LanBytes.h"
 

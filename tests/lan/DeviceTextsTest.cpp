@@ -1,5 +1,5 @@
-#include "lan/AddressTexts.h"
-#include "lan/DeviceRowTexts.h"
+#include "lan/core/AddressTexts.h"
+#include "lan/core/DeviceRowTexts.h"
 
 #include "resources/StringTable.h"
 

@@ -1,5 +1,5 @@
-#include "lan/DiscoveryCollector.h"
-#include "lan/DiscoveryDatagrams.h"
+#include "lan/core/DiscoveryCollector.h"
+#include "lan/core/DiscoveryDatagrams.h"
 
 #include "tests/lan/LanBytes.h"
 

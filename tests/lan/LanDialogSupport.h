@@ -1,11 +1,11 @@
 #pragma once
 
-#include "lan/LanContext.h"
+#include "lan/windows/LanContext.h"
 #include "link/UdpSocket.h"
 #include "resources/StringTable.h"
 #include "ui/Dialog.h"
 #include "ui/headless/HeadlessBackend.h"
-#include "ui/headless/ScriptedDriver.h"
+#include "tools/driver/ScriptedDriver.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "lan/LanSearch.h"
+#include "lan/core/LanSearch.h"
 
 #include "sim/posix/LanPrinterFleet.h"
 

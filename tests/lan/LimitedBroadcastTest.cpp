@@ -1,6 +1,6 @@
-#include "lan/LanSearch.h"
-#include "lan/LanSetting.h"
-#include "lan/NetworkSettingRules.h"
+#include "lan/core/LanSearch.h"
+#include "lan/core/LanSetting.h"
+#include "lan/core/NetworkSettingRules.h"
 
 #include "sim/posix/LanPrinterFleet.h"
 

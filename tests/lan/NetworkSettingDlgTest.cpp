@@ -1,4 +1,4 @@
-#include "lan/NetworkSettingDlg.h"
+#include "lan/windows/NetworkSettingDlg.h"
 
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"

@@ -1,4 +1,4 @@
-#include "lan/SearchDlg.h"
+#include "lan/windows/SearchDlg.h"
 
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"

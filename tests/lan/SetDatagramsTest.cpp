@@ -1,4 +1,4 @@
-#include "lan/SetDatagrams.h"
+#include "lan/core/SetDatagrams.h"
 
 #include "tests/lan/LanBytes.h"
 

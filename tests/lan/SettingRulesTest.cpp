@@ -1,6 +1,6 @@
-#include "lan/BaudTable.h"
-#include "lan/FeatureCodes.h"
-#include "lan/NetworkSettingRules.h"
+#include "lan/core/BaudTable.h"
+#include "lan/core/FeatureCodes.h"
+#include "lan/core/NetworkSettingRules.h"
 
 #include "resources/StringIds.h"
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "editor/rules/AuthPageRules.h"
+#include "rules/AuthPageRules.h"
 #include "resources/StringIds.h"
 #include "ValidValues.h"
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "editor/rules/ConfigField.h"
-#include "editor/rules/NumberText.h"
-#include "editor/rules/RangeCorrections.h"
+#include "rules/ConfigField.h"
+#include "rules/NumberText.h"
+#include "rules/RangeCorrections.h"
 #include "resources/StringIds.h"
 
 namespace lanvane::rules {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "editor/rules/NetworkPageRules.h"
+#include "rules/NetworkPageRules.h"
 #include "resources/StringIds.h"
 #include "ValidValues.h"
 

@@ -3,8 +3,8 @@
 #include <functional>
 #include <optional>
 
-#include "editor/rules/ProtocolPageRules.h"
-#include "editor/rules/SystemPageRules.h"
+#include "rules/ProtocolPageRules.h"
+#include "rules/SystemPageRules.h"
 #include "resources/StringIds.h"
 #include "ValidValues.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "editor/rules/PageValuesFromConfig.h"
-#include "editor/rules/UpdateRules.h"
+#include "rules/PageValuesFromConfig.h"
+#include "rules/UpdateRules.h"
 #include "resources/StringIds.h"
 #include "ValidValues.h"
 

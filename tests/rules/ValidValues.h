@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "editor/rules/PageValues.h"
-#include "editor/rules/RuleFailure.h"
-#include "editor/rules/ValueCodes.h"
+#include "rules/PageValues.h"
+#include "rules/RuleFailure.h"
+#include "rules/ValueCodes.h"
 
 namespace lanvane::rules::test {
 

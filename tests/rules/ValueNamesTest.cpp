@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "editor/rules/ValueNames.h"
+#include "rules/ValueNames.h"
 #include "resources/StringIds.h"
 
 namespace lanvane::rules {

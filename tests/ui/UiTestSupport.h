@@ -10,7 +10,7 @@
 #include "resources/DialogTemplate.h"
 #include "ui/Dialog.h"
 #include "ui/headless/HeadlessBackend.h"
-#include "ui/headless/ScriptedDriver.h"
+#include "tools/driver/ScriptedDriver.h"
 
 namespace lanvane::test {
 

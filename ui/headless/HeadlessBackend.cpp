@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "ui/Dialog.h"
-#include "ui/headless/ControlSteps.h"
+#include "ui/ControlSteps.h"
 
 namespace lanvane {
 

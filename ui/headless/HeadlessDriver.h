@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/headless/Step.h"
+#include "ui/Step.h"
 
 namespace lanvane {
 

@@ -1,0 +1,96 @@
+#include "lan/core/DeviceRecord.h"
+
+#include "protocol/BigEndian.h"
+
+#include <algorithm>
+
+namespace lanvane {
+namespace {
+
+// Offsets of the fields, big-endian where wider than a byte.
+constexpr std::size_t kMacAt = 0;
+constexpr std::size_t kIpAt = 6;
+constexpr std::size_t kSubnetAt = 10;
+constexpr std::size_t kGatewayAt = 14;
+constexpr std::size_t kPortAt = 18;
+constexpr std::size_t kBaudCodeAt = 20;
+constexpr std::size_t kFwMajorAt = 21;
+constexpr std::size_t kFwMinorAt = 22;
+constexpr std::size_t kDhcpAt = 23;
+constexpr std::size_t kInactivityAt = 24;
+constexpr std::size_t kHttpsAt = 26;
+constexpr std::size_t kFeatureCodeAt = 27;
+constexpr std::size_t kReservedAt = 28;
+
+using WlanBytes = std::array<std::uint8_t, WlanDeviceRecord::kSize>;
+
+WlanBytes ZeroPadded(std::span<const std::uint8_t> bytes) {
+    WlanBytes padded{};
+    std::copy_n(bytes.begin(), std::min(bytes.size(), padded.size()), padded.begin());
+    return padded;
+}
+
+std::uint16_t Read16(const std::uint8_t* bytes) {
+    return static_cast<std::uint16_t>(ReadBigEndian(bytes, 2));
+}
+
+void DecodeCommon(const WlanBytes& bytes, DeviceRecord& record) {
+    std::copy_n(bytes.begin() + kMacAt, record.mac.size(), record.mac.begin());
+    record.ip = ReadBigEndian(&bytes[kIpAt], 4);
+    record.subnet = ReadBigEndian(&bytes[kSubnetAt], 4);
+    record.gateway = ReadBigEndian(&bytes[kGatewayAt], 4);
+    record.port = Read16(&bytes[kPortAt]);
+    record.baudCode = bytes[kBaudCodeAt];
+    record.fwMajor = bytes[kFwMajorAt];
+    record.fwMinor = bytes[kFwMinorAt];
+    record.dhcp = bytes[kDhcpAt];
+    record.inactivity = Read16(&bytes[kInactivityAt]);
+    record.https = bytes[kHttpsAt];
+}
+
+void EncodeCommon(const DeviceRecord& record, std::uint8_t* bytes) {
+    std::copy(record.mac.begin(), record.mac.end(), bytes + kMacAt);
+    WriteBigEndian(record.ip, bytes + kIpAt, 4);
+    WriteBigEndian(record.subnet, bytes + kSubnetAt, 4);
+    WriteBigEndian(record.gateway, bytes + kGatewayAt, 4);
+    WriteBigEndian(record.port, bytes + kPortAt, 2);
+    bytes[kBaudCodeAt] = record.baudCode;
+    bytes[kFwMajorAt] = record.fwMajor;
+    bytes[kFwMinorAt] = record.fwMinor;
+    bytes[kDhcpAt] = record.dhcp;
+    WriteBigEndian(record.inactivity, bytes + kInactivityAt, 2);
+    bytes[kHttpsAt] = record.https;
+}
+
+}  // namespace
+
+DeviceRecord DecodeDeviceRecord(std::span<const std::uint8_t> bytes) {
+    DeviceRecord record;
+    DecodeCommon(ZeroPadded(bytes.first(std::min(bytes.size(), DeviceRecord::kSize))), record);
+    return record;
+}
+
+WlanDeviceRecord DecodeWlanDeviceRecord(std::span<const std::uint8_t> bytes) {
+    const WlanBytes padded = ZeroPadded(bytes);
+    WlanDeviceRecord record;
+    DecodeCommon(padded, record);
+    record.featureCode = padded[kFeatureCodeAt];
+    record.reserved = padded[kReservedAt];
+    return record;
+}
+
+std::array<std::uint8_t, DeviceRecord::kSize> EncodeDeviceRecord(const DeviceRecord& record) {
+    std::array<std::uint8_t, DeviceRecord::kSize> bytes{};
+    EncodeCommon(record, bytes.data());
+    return bytes;
+}
+
+std::array<std::uint8_t, WlanDeviceRecord::kSize> EncodeWlanDeviceRecord(const WlanDeviceRecord& record) {
+    WlanBytes bytes{};
+    EncodeCommon(record, bytes.data());
+    bytes[kFeatureCodeAt] = record.featureCode;
+    bytes[kReservedAt] = record.reserved;
+    return bytes;
+}
+
+}  // namespace lanvane

@@ -1,0 +1,42 @@
+#include "lan/core/LanSearch.h"
+
+#include "lan/core/DiscoveryDatagrams.h"
+#include "lan/core/WaitDeadline.h"
+
+namespace lanvane {
+
+LanSearch::LanSearch(LanMode mode, const LanNetworkOptions& network, LanDeviceLists& lists)
+    : socket_(mode, network), collector_(mode, lists) {}
+
+UdpResult LanSearch::Start() {
+    collector_.Begin();
+    if (const UdpResult opened = socket_.Open(); opened != UdpResult::Ok) {
+        return opened;
+    }
+    return socket_.Broadcast(DiscoveryRequest(socket_.Mode()));
+}
+
+std::optional<DiscoveryVerdict> LanSearch::TakeOne() {
+    const auto datagram = socket_.TakeWaiting();
+    if (!datagram) {
+        return std::nullopt;
+    }
+    return collector_.Take(datagram->View());
+}
+
+UdpResult RunSearch(LanSearch& search, std::chrono::milliseconds duration) {
+    if (const UdpResult started = search.Start(); started != UdpResult::Ok) {
+        return started;
+    }
+    const WaitDeadline deadline(duration);
+    while (deadline.Remaining().count() > 0 && search.Socket().WaitReadable(deadline.Remaining())) {
+        while (const auto verdict = search.TakeOne()) {
+            if (*verdict == DiscoveryVerdict::EndsSearch) {
+                return UdpResult::Ok;
+            }
+        }
+    }
+    return UdpResult::Ok;
+}
+
+}  // namespace lanvane

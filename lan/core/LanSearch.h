@@ -1,0 +1,36 @@
+#pragma once
+
+#include "lan/core/DiscoveryCollector.h"
+#include "lan/core/LanDeviceLists.h"
+#include "lan/core/LanSocket.h"
+
+#include <chrono>
+#include <optional>
+
+namespace lanvane {
+
+// One search: the mode's list is emptied, the request is broadcast once, and every reply
+// that arrives is appended to the list. The search window drives it from its event loop;
+// RunSearch drives it without windows.
+class LanSearch {
+public:
+    LanSearch(LanMode mode, const LanNetworkOptions& network, LanDeviceLists& lists);
+
+    // Empties the list, opens the socket and broadcasts the request. Anything but Ok
+    // means that no printer can answer: the socket could not be bound or nothing was sent.
+    UdpResult Start();
+    // Handles one waiting datagram; nothing when none was waiting.
+    std::optional<DiscoveryVerdict> TakeOne();
+
+    NativeSocket Fd() const { return socket_.Fd(); }
+    LanSocket& Socket() { return socket_; }
+
+private:
+    LanSocket socket_;
+    DiscoveryCollector collector_;
+};
+
+// Runs a search for `duration`, or until a datagram ends it.
+UdpResult RunSearch(LanSearch& search, std::chrono::milliseconds duration);
+
+}  // namespace lanvane

@@ -1,0 +1,69 @@
+#include "lan/core/NetworkSettingRules.h"
+
+#include "rules/SystemPageRules.h"
+#include "lan/core/BaudTable.h"
+#include "resources/StringIds.h"
+
+namespace lanvane {
+
+std::optional<FieldCorrection> CorrectLocalPort(long port) {
+    if (port < 0 || port > kMaxLocalPort) {
+        return FieldCorrection{sid::kPortOutOfRange, kLocalPortAfterCorrection};
+    }
+    return std::nullopt;
+}
+
+std::optional<FieldCorrection> CorrectInactivity(long seconds) {
+    if (seconds < 0 || seconds > kMaxInactivity) {
+        return FieldCorrection{sid::kTimeNotSet, kInactivityAfterCorrection};
+    }
+    return std::nullopt;
+}
+
+NetworkSettingValues SettingValuesOf(const DeviceRecord& record) {
+    return {.ip = record.ip,
+            .subnet = record.subnet,
+            .gateway = record.gateway,
+            .localPort = record.port,
+            .inactivity = record.inactivity,
+            .dhcp = record.dhcp != 0,
+            .baudIndex = BaudIndexOfCode(record.baudCode).value_or(-1)};
+}
+
+SaveOutcome ApplySettingValues(const NetworkSettingValues& values, DeviceRecord& record) {
+    if (CorrectLocalPort(values.localPort)) {
+        return SaveOutcome::PortOutOfRange;
+    }
+    if (CorrectInactivity(values.inactivity)) {
+        return SaveOutcome::InactivityOutOfRange;
+    }
+    if (rules::IsReservedPort(static_cast<std::uint32_t>(values.localPort))) {
+        return SaveOutcome::ReservedPort;
+    }
+    record.dhcp = values.dhcp ? 1 : 0;
+    record.ip = values.ip;
+    record.subnet = values.subnet;
+    record.gateway = values.gateway;
+    record.port = static_cast<std::uint16_t>(values.localPort);
+    record.inactivity = static_cast<std::uint16_t>(values.inactivity);
+    record.baudCode = BaudCodeOfIndex(values.baudIndex);
+    return record.ip == 0 ? SaveOutcome::AddressCannotBeUsed : SaveOutcome::Send;
+}
+
+int SaveOutcomeMessage(SaveOutcome outcome) {
+    switch (outcome) {
+    case SaveOutcome::PortOutOfRange:
+        return sid::kPortOutOfRange;
+    case SaveOutcome::InactivityOutOfRange:
+        return sid::kTimeNotSet;
+    case SaveOutcome::ReservedPort:
+        return sid::kPortNotAvailable;
+    case SaveOutcome::AddressCannotBeUsed:
+        return sid::kAddressCannotBeUsed;
+    case SaveOutcome::Send:
+        break;
+    }
+    return 0;
+}
+
+}  // namespace lanvane

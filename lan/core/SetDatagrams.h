@@ -1,0 +1,33 @@
+#pragma once
+
+#include "lan/core/DeviceRecord.h"
+#include "lan/core/LanMode.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace lanvane {
+
+// "SETT" and the record's first 26 bytes (its https flag is not sent): 30 bytes.
+std::vector<std::uint8_t> EthernetSetDatagram(const DeviceRecord& record);
+// "__[I_F]__[PRT_SET]" and all 29 bytes of the record: 47 bytes.
+std::vector<std::uint8_t> WlanSetDatagram(const WlanDeviceRecord& record);
+
+// How the printer confirmed a set datagram.
+enum class Confirmation {
+    None,         // not a confirmation (too short, or another header)
+    Setc,         // "SETC"
+    SetResponse,  // "__[I_F]__[SET_RSP]", WLAN only
+};
+
+constexpr std::size_t kEthernetConfirmationMinimum = 5;
+constexpr std::size_t kWlanConfirmationMinimum = 19;
+
+Confirmation ClassifyConfirmation(LanMode mode, std::span<const std::uint8_t> datagram);
+
+// The string id of the message that reports the confirmation.
+int ConfirmationMessage(Confirmation confirmation);
+
+}  // namespace lanvane

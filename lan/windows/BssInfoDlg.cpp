@@ -1,0 +1,97 @@
+#include "lan/windows/BssInfoDlg.h"
+
+#include "lan/windows/LanMessage.h"
+#include "protocol/BssSurvey.h"
+#include "protocol/BssTable.h"
+#include "resources/ResourceIds.h"
+#include "resources/StringIds.h"
+#include "ui/ListView.h"
+#include "ui/ProgressBar.h"
+#include "ui/WaitCursor.h"
+
+#include <array>
+#include <memory>
+#include <utility>
+
+namespace lanvane {
+namespace {
+
+struct ColumnSpec {
+    int headerId;
+    int width;
+};
+
+constexpr std::array<ColumnSpec, 6> kColumns = {{
+    {sid::kColumnNo, 30},
+    {sid::kColumnSsid, 140},
+    {sid::kColumnBssid, 150},
+    {sid::kColumnMode, 100},
+    {sid::kColumnRssi, 60},
+    {sid::kColumnSecurity, 110},
+}};
+
+}  // namespace
+
+CBssInfoDlg::CBssInfoDlg(LanContext& context, std::string address)
+    : Dialog(context.ui, LanTemplate(context, dlg::kBssInfo)),
+      context_(context),
+      link_(std::move(address), context.surveyTimings, context.surveyPort) {}
+
+bool CBssInfoDlg::OnInitDialog() {
+    InsertColumns();
+    Item<ProgressBar>(ctl::kBssDialogProgress).SetRange(0, 100);
+    SetTimer(kStartTimer, kStartDelayMs);
+    return true;
+}
+
+void CBssInfoDlg::InsertColumns() {
+    auto& list = Item<ListView>(ctl::kBssDialogList);
+    for (std::size_t index = 0; index < kColumns.size(); ++index) {
+        list.InsertColumn(static_cast<int>(index), context_.strings.Text(kColumns[index].headerId),
+                          kColumns[index].width, ColumnAlign::Center);
+    }
+    list.SetFullRowSelect(true);
+    list.SetGridLines(true);
+}
+
+void CBssInfoDlg::OnTimer(int timerId) {
+    KillTimer(timerId);
+    if (timerId == kStartTimer) {
+        GetBssInformation();
+    }
+}
+
+void CBssInfoDlg::OnCommand(int controlId, Notification code) {
+    if (controlId == ctl::kBssDialogGetButton && code == Notification::Clicked) {
+        GetBssInformation();
+    }
+}
+
+// The survey blocks the window; its progress keeps the bar moving and the window painted.
+void CBssInfoDlg::GetBssInformation() {
+    auto& list = Item<ListView>(ctl::kBssDialogList);
+    auto& progress = Item<ProgressBar>(ctl::kBssDialogProgress);
+    list.DeleteAllItems();
+    const auto table = std::make_unique<BssTable>();
+    BssOutcome outcome = BssOutcome::NoReply;
+    {
+        const WaitCursor wait(context_.ui);
+        outcome = RequestBssOverTcp(link_, *table, [&](int position) {
+            progress.SetPos(position);
+            context_.ui.PumpPaint();
+        });
+    }
+    if (outcome == BssOutcome::Ok) {
+        for (const BssRow& row : FillBssList(*table)) {
+            const int item = list.InsertItem(list.GetItemCount(), row[0]);
+            for (std::size_t column = 1; column < row.size(); ++column) {
+                list.SetItemText(item, static_cast<int>(column), row[column]);
+            }
+        }
+    }
+    ShowLanMessage(*this, context_.strings, outcome == BssOutcome::Ok ? sid::kBssImported : sid::kBssImportFailed);
+    progress.SetPos(0);
+    link_.Close();
+}
+
+}  // namespace lanvane
