@@ -5,7 +5,7 @@
 
 #include "cli/ConfigJson.h"
 #include "fuzz/FuzzCheck.h"
-#include "lan/AddressTexts.h"
+#include "lan/core/AddressTexts.h"
 #include "protocol/AddressText.h"
 
 namespace lanvane::fuzz {

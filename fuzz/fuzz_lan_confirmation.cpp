@@ -2,7 +2,7 @@
 #include <string_view>
 
 #include "fuzz/FuzzCheck.h"
-#include "lan/SetDatagrams.h"
+#include "lan/core/SetDatagrams.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace lanvane;

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "fuzz/FuzzCheck.h"
-#include "lan/DiscoveryCollector.h"
+#include "lan/core/DiscoveryCollector.h"
 
 namespace lanvane::fuzz {
 namespace {

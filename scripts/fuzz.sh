@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (clang, libFuzzer, AddressSanitizer + UndefinedBehaviorSanitizer)
-# in build-fuzz/ and runs each for SECONDS (default 30), seeded from the golden frames and
-# fuzz/seeds/. Prints each target's executions and findings; exits 1 when any run found a
+# in build-fuzz/ and runs each for SECONDS (default 30), seeded from the golden frames,
+# fuzz/seeds/ and the scenarios. Prints each target's executions and findings; exits 1 when any run found a
 # fault (the input that shows it is kept in build-fuzz/findings/).
 #   scripts/fuzz.sh [SECONDS]
 set -euo pipefail
@@ -10,7 +10,9 @@ cd "$(dirname "$0")/.."
 seconds=${1:-30}
 build=build-fuzz
 targets=(fuzz_decoders fuzz_bss_reply fuzz_identification fuzz_certificate_upload fuzz_certificate_file
-         fuzz_lan_discovery fuzz_lan_confirmation fuzz_cli_settings fuzz_sim_channel fuzz_sim_lan)
+         fuzz_lan_discovery fuzz_lan_confirmation fuzz_cli_settings fuzz_scenario fuzz_sim_channel fuzz_sim_lan)
+# Seeds beyond the golden frames and fuzz/seeds/<target>/.
+declare -A more_seeds=([fuzz_scenario]=tests/scenarios)
 
 # libFuzzer comes with clang (libclang-common-14-dev on Debian 12).
 if ! command -v clang++ > /dev/null; then
@@ -39,6 +41,9 @@ for target in "${targets[@]}"; do
   inputs=("$corpus" tests/data/golden)
   if [ -d "$seeds" ]; then
     inputs+=("$seeds")
+  fi
+  if [ -n "${more_seeds[$target]:-}" ]; then
+    inputs+=("${more_seeds[$target]}")
   fi
   log="$build/logs/$target.log"
   status=0
