@@ -17,9 +17,10 @@ public:
     int ControlFor(rules::ConfigField field) const override;
 
     // Takes network mode, IP assignment, Ad Hoc Channel, SSID, Inactivity Time and PIN Code,
-    // in this order. An emptied number field is complained about and ends the read-back
-    // there, keeping its value; false then. An Inactivity Time above 3600 is taken and ends
-    // the read-back too, without a complaint: the caller's range rule names it.
+    // in this order; a radio group with none marked reads back as -1. An emptied number
+    // field is complained about and ends the read-back there, keeping its value; false then.
+    // An Inactivity Time above 3600 is taken and ends the read-back too, without a
+    // complaint: the caller's range rule names it.
     bool ReadBack();
     // Shows the values in the radios and fields; the address controls keep their own text.
     void Reload();
