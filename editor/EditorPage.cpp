@@ -17,4 +17,10 @@ void EditorPage::ComplainAboutNumber(int controlId) {
     SetFocus(controlId);
 }
 
+void EditorPage::ApplyChoice(int choice, std::uint8_t& field) {
+    if (choice >= 0) {
+        field = static_cast<std::uint8_t>(choice);
+    }
+}
+
 }  // namespace lanvane

@@ -24,11 +24,6 @@ namespace {
 // Only our printers' USB interface is offered.
 constexpr std::string_view kPrinterProductId = "002B";
 
-// The record's one-byte fields take the pages' values as they stand.
-std::uint8_t Byte(int value) {
-    return static_cast<std::uint8_t>(value);
-}
-
 }  // namespace
 
 CInterfaceConfigDlg::CInterfaceConfigDlg(EditorContext& context)
@@ -47,7 +42,7 @@ bool CInterfaceConfigDlg::OnInitDialog() {
     tabs_.InsertTabs();
     tabs_.ShowCurrentPage();
     session_.connected = false;
-    session_.working.extendedRecord = false;
+    session_.values.extendedRecord = false;
     return true;
 }
 
@@ -83,8 +78,10 @@ void CInterfaceConfigDlg::OnDestroy() {
     }
 }
 
+// USB is marked also when no printer is listed: it is the kind the window works with.
 void CInterfaceConfigDlg::OnUsb() {
     portKind_ = kUsbPort;
+    ShowMembers();
     usbDevices_ = context_.devices.UsbDevices();
     std::erase_if(usbDevices_, [](const UsbDeviceEntry& entry) { return entry.productId != kPrinterProductId; });
     std::vector<std::string> names;
@@ -94,9 +91,7 @@ void CInterfaceConfigDlg::OnUsb() {
     FillPortList(names);
     if (names.empty()) {
         ShowMessage(*this, context_.strings, sid::kNoUsbDevice);
-        return;
     }
-    ShowMembers();
 }
 
 void CInterfaceConfigDlg::OnSerial() {
@@ -140,15 +135,13 @@ void CInterfaceConfigDlg::OnDisconnect() {
     tabs_.NetworkPage().ClearWifiDirect();
 }
 
-// Nothing is written unless every check passes; the connection stays open either way.
+// The pages read their controls back, the checks judge the values, the pages write them into
+// the record. Nothing is written unless every check passes; the connection stays open either
+// way.
 void CInterfaceConfigDlg::OnUpdate() {
     if (!ReadBackPages() || !tabs_.ValidateForUpdate()) {
         return;
     }
-    CAuthPage& auth = tabs_.AuthPage();
-    session_.working.pskKey = auth.PskKeyFieldText();
-    session_.working.authId = auth.AuthIdFieldText();
-    session_.working.authPassword = auth.AuthPasswordFieldText();
     const InterfaceConfig record = BuildRecord();
     if (!WritePrinterConfig(record)) {
         ShowMessage(*this, context_.strings, sid::kConfigWriteFailed);
@@ -215,7 +208,8 @@ bool CInterfaceConfigDlg::ReadPrinterConfig() {
         return false;
     }
     identification_ = result.identification;
-    session_.working.extendedRecord = result.config.version == 2;
+    printerRecord_ = result.config;
+    session_.values.extendedRecord = result.config.version == 2;
     LoadRecord(result.config);
     return true;
 }
@@ -223,36 +217,12 @@ bool CInterfaceConfigDlg::ReadPrinterConfig() {
 // Every page shows what it loaded at once, so the read-backs of the later steps take the
 // record's values and not what the fields showed before.
 void CInterfaceConfigDlg::LoadRecord(const InterfaceConfig& config) {
-    TakeWorkingValues(config);
-    tabs_.SystemPage().LoadDecoded(config, identification_);
-    tabs_.NetworkPage().LoadDecoded(config);
-    tabs_.AuthPage().LoadDecoded(config);
-    tabs_.NetworkPage().LoadWifiDirect(config);
-    tabs_.ProtocolPage().LoadDecoded(config);
-    tabs_.NetworkPage().SettleLoadedMode(config.version == 2);
+    tabs_.SystemPage().Load(config, identification_);
+    tabs_.NetworkPage().Load(config);
+    tabs_.AuthPage().Load(config);
+    tabs_.ProtocolPage().Load(config);
 }
 
-void CInterfaceConfigDlg::TakeWorkingValues(const InterfaceConfig& config) {
-    WorkingConfig& working = session_.working;
-    working.printerName = config.printerName;
-    working.networkMode = config.networkMode;
-    working.ipAssignment = config.dhcp == 0 ? rules::ip_assignment_code::kManual
-                                            : rules::ip_assignment_code::kAutomatic;
-    working.ipAddress = config.ipAddress;
-    working.subnetMask = config.subnetMask;
-    working.gateway = config.gateway;
-    working.ssid = config.ssid;
-    working.inactivityTime = config.inactivityTime;
-    working.authentication = config.authentication;
-    working.cryptograph = config.cryptograph;
-    working.wepKey = config.wepKey;
-    working.pskKey = config.pskKey;
-    working.authId = config.authId;
-    working.authPassword = config.authPassword;
-}
-
-// The Network page's mirrored values are taken last, once its mode has settled, so that
-// Update writes what the page shows.
 void CInterfaceConfigDlg::ShowConnected() {
     ShowMessage(*this, context_.strings, sid::kConnected);
     EnableDlgItem(ctl::kConfigTab, true);
@@ -267,7 +237,6 @@ void CInterfaceConfigDlg::ShowConnected() {
     tabs_.ProtocolPage().Reload();
     tabs_.NetworkPage().Reload();
     tabs_.AuthPage().Reload();
-    tabs_.NetworkPage().MirrorIntoWorkingConfig();
 }
 
 // A page that complains about a field ends the command there.
@@ -279,45 +248,15 @@ bool CInterfaceConfigDlg::ReadBackPages() {
     return tabs_.NetworkPage().ReadBack();
 }
 
+// The record as read, with every page's values put in: a field no page changed goes back as
+// the printer gave it.
 InterfaceConfig CInterfaceConfigDlg::BuildRecord() {
-    const WorkingConfig& working = session_.working;
-    const rules::SystemPageValues& system = tabs_.SystemPage().Values();
-    const rules::ProtocolPageValues& protocol = tabs_.ProtocolPage().Values();
-    const rules::NetworkPageValues& network = tabs_.NetworkPage().Values();
-    const rules::AuthPageValues& auth = tabs_.AuthPage().Values();
-
-    InterfaceConfig record;
-    record.version = working.extendedRecord ? 2 : 1;
-    record.printerName = working.printerName;
-    record.networkMode = Byte(working.networkMode);
-    record.dhcp = working.ipAssignment == rules::ip_assignment_code::kAutomatic ? 1 : 0;
-    record.ipAddress = working.ipAddress;
-    record.subnetMask = working.subnetMask;
-    record.gateway = working.gateway;
-    record.ssid = working.ssid;
-    record.inactivityTime = static_cast<std::uint16_t>(working.inactivityTime);
-    record.authentication = Byte(working.authentication);
-    record.cryptograph = Byte(working.cryptograph);
-    record.wepKey = working.wepKey;
-    record.pskKey = working.pskKey;
-    record.authId = working.authId;
-    record.authPassword = working.authPassword;
-    record.userId = system.userId;
-    record.userPassword = system.userPassword;
-    record.printerPort = static_cast<std::uint16_t>(system.printerPort);
-    record.https = Byte(protocol.https);
-    record.telnet = Byte(protocol.telnet);
-    record.ftp = Byte(protocol.ftp);
-    record.snmp = Byte(protocol.snmp);
-    record.getCommunity = protocol.getCommunity;
-    record.setCommunity = protocol.setCommunity;
-    record.trapCommunity = protocol.trapCommunity;
-    record.trapIpAddress = protocol.trapIpAddress;
-    record.adhocChannel = static_cast<std::uint8_t>(network.adhocChannel);
-    record.p2pConnMode = Byte(network.p2pConnMode);
-    record.p2pChannel = network.p2pChannel;
-    record.p2pPinCode = network.p2pPinCode;
-    record.eapMode = Byte(auth.eapMode);
+    InterfaceConfig record = printerRecord_;
+    record.version = session_.values.extendedRecord ? 2 : 1;
+    tabs_.SystemPage().ApplyTo(record);
+    tabs_.ProtocolPage().ApplyTo(record);
+    tabs_.NetworkPage().ApplyTo(record);
+    tabs_.AuthPage().ApplyTo(record);
     return record;
 }
 

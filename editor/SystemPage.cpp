@@ -1,6 +1,7 @@
 #include "editor/SystemPage.h"
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
 
 #include "rules/NumberText.h"
@@ -28,7 +29,7 @@ std::string MacAddressText(const std::array<std::uint8_t, 6>& mac) {
 }  // namespace
 
 CSystemPage::CSystemPage(EditorSession& session, Dialog& window)
-    : EditorPage(session, window, dlg::kSystemPage) {}
+    : EditorPage(session, window, dlg::kSystemPage), values_(session.values.system) {}
 
 bool CSystemPage::OnInitDialog() {
     values_.printerPort = rules::kDefaultPrinterPort;
@@ -87,7 +88,7 @@ void CSystemPage::Reload() {
     SetDlgItemText(ctl::kMacAddress, macAddress_);
 }
 
-void CSystemPage::LoadDecoded(const InterfaceConfig& config, const IdentificationData& identification) {
+void CSystemPage::Load(const InterfaceConfig& config, const IdentificationData& identification) {
     values_.printerName = config.printerName;
     values_.userId = config.userId;
     values_.userPassword = config.userPassword;
@@ -97,6 +98,13 @@ void CSystemPage::LoadDecoded(const InterfaceConfig& config, const Identificatio
     updateDate_ = identification.updateDate;
     macAddress_ = MacAddressText(identification.mac);
     Reload();
+}
+
+void CSystemPage::ApplyTo(InterfaceConfig& record) const {
+    record.printerName = values_.printerName;
+    record.userId = values_.userId;
+    record.userPassword = values_.userPassword;
+    record.printerPort = static_cast<std::uint16_t>(values_.printerPort);
 }
 
 void CSystemPage::OnCommand(int controlId, Notification code) {
@@ -112,7 +120,6 @@ void CSystemPage::OnCommand(int controlId, Notification code) {
 
 void CSystemPage::OnPrinterNameChanged() {
     ReadBack();
-    Working().printerName = values_.printerName;
 }
 
 // 0 to 32767 pass while typing; the reserved ports are refused only on leaving or Update.

@@ -39,7 +39,7 @@ TEST_P(EditorLayoutTest, ConnectShowsTheRecordOnThePages) {
         EXPECT_EQ(Page(kNetwork).GetDlgItemText(ctl::kNetworkIpAddress), "192.168.0.100");
         EXPECT_EQ(Page(kNetwork).GetDlgItemText(ctl::kPinCode), extended ? "12345670" : "3958");
         EXPECT_EQ(Enabled(Page(kNetwork), ctl::kWifiDirectRadio), extended);
-        EXPECT_EQ(Window().Working().extendedRecord, extended);
+        EXPECT_EQ(Window().PageValues().extendedRecord, extended);
         EXPECT_TRUE(On<RadioButton>(kAuth, ctl::kWpa2PskRadio).IsChecked());
         EXPECT_EQ(Page(kAuth).GetDlgItemText(ctl::kPskKey), "vantrole-office-key");
         EXPECT_TRUE(port.IsUsbDevice());
@@ -117,7 +117,7 @@ TEST_P(EditorLayoutTest, ReconnectDecidesTheRecordVersionAnew) {
     Connect();
     Check([&] {
         const bool extended = GetParam() != 2;
-        EXPECT_EQ(Window().Working().extendedRecord, extended);
+        EXPECT_EQ(Window().PageValues().extendedRecord, extended);
         EXPECT_EQ(Enabled(Page(kNetwork), ctl::kWifiDirectRadio), extended);
         EXPECT_EQ(Page(kNetwork).GetDlgItemText(ctl::kPinCode), extended ? "12345670" : "3958");
     });

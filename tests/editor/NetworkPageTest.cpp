@@ -37,7 +37,7 @@ TEST_F(NetworkPageTest, AdhocIsRefusedUnderWpaAuthentication) {
         EXPECT_FALSE(Checked(ctl::kAdhocRadio));
         EXPECT_EQ(FocusId(), ctl::kInfraRadio);
         EXPECT_TRUE(Enabled(ctl::kAdhocChannel)) << "the one trace a refused choice leaves";
-        EXPECT_EQ(Window().Working().networkMode, 0);
+        EXPECT_EQ(Values().networkMode, 0);
     });
     Run();
 }
@@ -53,8 +53,6 @@ TEST_F(NetworkPageTest, AdhocForcesManualAddresses) {
         EXPECT_FALSE(Enabled(ctl::kDhcpRadio));
         EXPECT_TRUE(Enabled(ctl::kNetworkIpAddress));
         EXPECT_EQ(FocusId(), ctl::kManualRadio);
-        EXPECT_EQ(Window().Working().networkMode, 1);
-        EXPECT_EQ(Window().Working().ipAssignment, 1);
     });
     Run();
 }
@@ -80,35 +78,26 @@ TEST_F(NetworkPageTest, NumbersOutOfRangeAreCorrectedWhileTyping) {
         EXPECT_EQ(Page(kNetwork).GetDlgItemText(ctl::kAdhocChannel), "14");
         EXPECT_EQ(Page(kNetwork).GetDlgItemText(ctl::kNetworkInactivity), "3600");
         EXPECT_THAT(Messages(), ElementsAre("The time has not been set.\nPlease enter time again."));
-        EXPECT_EQ(Window().Working().inactivityTime, 3600u);
+        EXPECT_EQ(Values().inactivityTime, 3600u);
     });
     Run();
 }
 
-// Switching to DHCP clears only the page's addresses; Manual brings them back from the
-// working configuration.
-TEST_F(NetworkPageTest, ManualAfterDhcpRestoresTheAddresses) {
+// DHCP leaves the addresses alone, so Manual brings them back and Update writes them.
+TEST_F(NetworkPageTest, ManualAfterDhcpKeepsTheAddresses) {
     Connect();
     SelectTab(kNetwork);
     Click(ctl::kDhcpRadio);
-    Check([&] {
-        EXPECT_EQ(Values().ipAddress, 0u);
-        EXPECT_EQ(Window().Working().ipAddress, kPrinterAddress);
-        EXPECT_FALSE(Enabled(ctl::kNetworkIpAddress));
-        EXPECT_EQ(Window().Working().ipAssignment, 0);
-    });
+    Check([&] { EXPECT_FALSE(Enabled(ctl::kNetworkIpAddress)); });
     Click(ctl::kManualRadio);
-    Check([&] {
-        EXPECT_EQ(Values().ipAddress, kPrinterAddress);
-        EXPECT_TRUE(Enabled(ctl::kNetworkIpAddress));
-        EXPECT_EQ(Window().Working().ipAssignment, 1);
-    });
+    Check([&] { EXPECT_TRUE(Enabled(ctl::kNetworkIpAddress)); });
     driver.Then(Step::SetIpField(ctl::kNetworkGateway, 3, "254"));
-    Check([&] {
-        EXPECT_EQ(Values().gateway & 0xFF, 254u);
-        EXPECT_EQ(Window().Working().gateway & 0xFF, 254u);
-    });
+    Click(ctl::kUpdateButton);
+    driver.Then(Step::PressOk());
     Run();
+    EXPECT_EQ(printer.State().record.dhcp, 0);
+    EXPECT_EQ(printer.State().record.ipAddress, kPrinterAddress);
+    EXPECT_EQ(printer.State().record.gateway & 0xFF, 254u);
 }
 
 TEST_F(NetworkPageTest, WifiDirectTakesDhcpAndItsOwnControls) {
@@ -123,7 +112,6 @@ TEST_F(NetworkPageTest, WifiDirectTakesDhcpAndItsOwnControls) {
         EXPECT_FALSE(Enabled(ctl::kNetworkIpAddress));
         EXPECT_TRUE(Enabled(ctl::kPinCode));
         EXPECT_EQ(Values().p2pChannel, "11");
-        EXPECT_EQ(Window().Working().networkMode, 2);
     });
     SelectTab(kAuth);
     Check([&] {
@@ -151,8 +139,6 @@ TEST_F(NetworkPageTest, WifiDirectFromAVersion1RecordBecomesAdhoc) {
         EXPECT_FALSE(Enabled(ctl::kDhcpRadio));
         EXPECT_FALSE(Enabled(ctl::kWifiDirectRadio));
         EXPECT_EQ(Page(kNetwork).GetDlgItemText(ctl::kPinCode), "3958");
-        EXPECT_EQ(Window().Working().networkMode, 1);
-        EXPECT_EQ(Window().Working().ipAssignment, 1);
     });
     Click(ctl::kUpdateButton);
     driver.Then(Step::PressOk());

@@ -11,12 +11,11 @@ namespace {
 using test::Chars;
 using test::ValidValues;
 
-ConfigPageValues WithWep(int cryptograph, std::size_t fieldLength) {
+ConfigPageValues WithWep(int cryptograph, std::size_t keyLength) {
     ConfigPageValues values = ValidValues();
     values.auth.authentication = auth_code::kOpenSystem;
     values.auth.cryptograph = cryptograph;
-    values.auth.wepKey = Chars(fieldLength);
-    values.wepKeyFieldText = Chars(fieldLength);
+    values.auth.wepKey = Chars(keyLength);
     return values;
 }
 
@@ -44,7 +43,7 @@ TEST(UpdateCheckTest, Wep64WithA26CharacterKeyBecomesWep128) {
     EXPECT_EQ(check.wepCryptograph, crypt_code::kWep128);
 }
 
-TEST(UpdateCheckTest, WepKeyFieldIsCheckedWhicheverPageIsSelected) {
+TEST(UpdateCheckTest, WepKeyIsCheckedWhicheverPageIsSelected) {
     const UpdateCheck check = CheckUpdate(ConfigPage::protocol, WithWep(crypt_code::kWep128, 12));
     ASSERT_FALSE(check.Passed());
     EXPECT_EQ(check.failure->messageId, sid::kWepKeyInvalid);
@@ -52,21 +51,20 @@ TEST(UpdateCheckTest, WepKeyFieldIsCheckedWhicheverPageIsSelected) {
     EXPECT_FALSE(check.wepCryptograph.has_value());
 }
 
-TEST(UpdateCheckTest, WepCheckReadsTheFieldAndIgnoresTheAuthentication) {
-    ConfigPageValues values = WithWep(crypt_code::kWep128, 13);
+TEST(UpdateCheckTest, WepCheckIgnoresTheAuthentication) {
+    ConfigPageValues values = WithWep(crypt_code::kWep128, 10);
     values.auth.authentication = auth_code::kWpaPsk;
-    values.wepKeyFieldText = Chars(10);
     const UpdateCheck check = CheckUpdate(ConfigPage::network, values);
     EXPECT_TRUE(check.Passed());
     EXPECT_EQ(check.wepCryptograph, crypt_code::kWep64);
 
-    values.wepKeyFieldText = Chars(3);
+    values.auth.wepKey = Chars(3);
     EXPECT_EQ(CheckUpdate(ConfigPage::network, values).failure->messageId, sid::kWepKeyInvalid);
 }
 
-TEST(UpdateCheckTest, WepFieldIsIgnoredUnderOtherCryptographs) {
+TEST(UpdateCheckTest, WepKeyIsIgnoredUnderOtherCryptographs) {
     ConfigPageValues values = ValidValues();
-    values.wepKeyFieldText = Chars(3);
+    values.auth.wepKey = Chars(3);
     const UpdateCheck check = CheckUpdate(ConfigPage::authentication, values);
     EXPECT_TRUE(check.Passed());
     EXPECT_FALSE(check.wepCryptograph.has_value());
@@ -140,7 +138,6 @@ TEST(PageValuesFromConfigTest, VersionOneRecordGetsTheDefaultPin) {
     EXPECT_EQ(values.network.p2pPinCode, "3958");
     EXPECT_EQ(values.system.confirmPassword, "secret");
     EXPECT_EQ(values.network.ipAssignment, ip_assignment_code::kAutomatic);
-    EXPECT_EQ(values.wepKeyFieldText, "abcde");
     EXPECT_TRUE(CheckWholeConfig(values).Passed());
 }
 
