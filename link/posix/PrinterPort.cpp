@@ -2,20 +2,77 @@
 
 #include "link/posix/ExclusiveDevice.h"
 #include "link/posix/PollWait.h"
-#include "link/posix/SerialLine.h"
 
+#include <sys/ioctl.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <chrono>
+#include <utility>
 
 namespace lanvane {
 
 using posix::WaitResult;
 
 namespace {
+
+class SystemModemLines final : public ModemLines {
+public:
+    bool ReadCtsDsr(NativeHandle handle, bool& cts, bool& dsr) override {
+        int status = 0;
+        if (ioctl(handle, TIOCMGET, &status) != 0) {
+            return false;
+        }
+        cts = (status & TIOCM_CTS) != 0;
+        dsr = (status & TIOCM_DSR) != 0;
+        return true;
+    }
+
+    bool ClearDtr(NativeHandle handle) override {
+        int dtr = TIOCM_DTR;
+        return ioctl(handle, TIOCMBIC, &dtr) == 0;
+    }
+};
+
+bool SpeedFor(std::uint32_t baudRate, speed_t& speed) {
+    static constexpr std::array<std::pair<std::uint32_t, speed_t>, 6> kSpeeds{{
+        {9600, B9600}, {19200, B19200}, {38400, B38400},
+        {57600, B57600}, {115200, B115200}, {230400, B230400},
+    }};
+    for (const auto& [rate, code] : kSpeeds) {
+        if (rate == baudRate) {
+            speed = code;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Sets the printer's line: the given speed, 8 data bits, no parity, one stop bit,
+// RTS/CTS handshake, no XON/XOFF, raw bytes.
+bool ConfigureSerialLine(int fd, std::uint32_t baudRate) {
+    speed_t speed = B0;
+    termios line{};
+    if (!SpeedFor(baudRate, speed) || tcgetattr(fd, &line) != 0) {
+        return false;
+    }
+    cfmakeraw(&line);
+    line.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB);
+    line.c_cflag |= CS8 | CREAD | CLOCAL | CRTSCTS;
+    line.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
+    line.c_cc[VMIN] = 0;
+    line.c_cc[VTIME] = 0;
+    return cfsetispeed(&line, speed) == 0 && cfsetospeed(&line, speed) == 0 &&
+           tcsetattr(fd, TCSANOW, &line) == 0;
+}
+
+// Drops whatever waits in the input and output queues.
+bool PurgeSerialLine(int fd) {
+    return tcflush(fd, TCIOFLUSH) == 0;
+}
 
 enum class BurstOutcome { Bytes, Nothing, Failed };
 
@@ -47,6 +104,10 @@ BurstOutcome TakeBurst(int fd, std::array<std::uint8_t, CPrinterPort::kReadLimit
 
 }  // namespace
 
+std::unique_ptr<ModemLines> MakeSystemModemLines() {
+    return std::make_unique<SystemModemLines>();
+}
+
 bool CPrinterPort::OpenComPort() {
     const int fd = posix::OpenExclusive(portName_);
     if (fd < 0) {
@@ -54,9 +115,9 @@ bool CPrinterPort::OpenComPort() {
     }
     bool cts = false;
     bool dsr = false;
-    const bool ready = posix::ConfigureSerialLine(fd, baudRate_) && modemLines_->ClearDtr(fd) &&
+    const bool ready = ConfigureSerialLine(fd, baudRate_) && modemLines_->ClearDtr(fd) &&
                        modemLines_->ReadCtsDsr(fd, cts, dsr) && cts && dsr &&
-                       posix::PurgeSerialLine(fd);
+                       PurgeSerialLine(fd);
     if (!ready) {
         posix::CloseExclusive(fd);
         return false;
@@ -77,7 +138,7 @@ void CPrinterPort::Close() {
     open_ = false;
     if (!usbDevice_) {
         modemLines_->ClearDtr(handle_);
-        posix::PurgeSerialLine(handle_);
+        PurgeSerialLine(handle_);
     }
     ReleaseDevice();
 }
