@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "editor/ConfigMessages.h"
+#include "ui/ProgramMessages.h"
 #include "editor/ConfigSummaryDlg.h"
 #include "rules/ConfigPage.h"
 #include "rules/ValueCodes.h"
@@ -20,9 +20,6 @@ namespace lanvane {
 
 namespace {
 
-// Only our printers' USB interface is offered.
-constexpr std::string_view kPrinterProductId = "002B";
-
 // The record's one-byte fields take the pages' values as they stand.
 std::uint8_t Byte(int value) {
     return static_cast<std::uint8_t>(value);
@@ -31,7 +28,7 @@ std::uint8_t Byte(int value) {
 }  // namespace
 
 CInterfaceConfigDlg::CInterfaceConfigDlg(EditorContext& context)
-    : Dialog(context.ui, EditorTemplate(context, dlg::kInterfaceConfig)),
+    : Dialog(context.ui, DialogTemplateIn(context.resources, dlg::kInterfaceConfig)),
       context_(context),
       session_(context),
       tabs_(session_, *this) {}
@@ -328,7 +325,7 @@ bool CInterfaceConfigDlg::WritePrinterConfig(const InterfaceConfig& config) {
 void CInterfaceConfigDlg::ShowSummary(const InterfaceConfig& written) {
     std::array<std::uint8_t, kRecordSizeV2> bytes{};
     EncodeConfigRecord(written, bytes.data());
-    CConfigSummaryDlg summary(Ui(), EditorTemplate(context_, dlg::kConfigSummary), context_.strings,
+    CConfigSummaryDlg summary(Ui(), DialogTemplateIn(context_.resources, dlg::kConfigSummary), context_.strings,
                               DecodeRecordBytes(bytes.data(), written.version), this);
     summary.DoModal();
 }

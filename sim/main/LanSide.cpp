@@ -1,30 +1,19 @@
 #include "sim/main/LanSide.h"
 
-#include <cstdio>
 #include <string>
+
+#include "sim/main/DumpTexts.h"
 
 namespace lanvane::sim {
 namespace {
 
-std::string Dotted(std::uint32_t address) {
-    return std::to_string(address >> 24) + "." + std::to_string((address >> 16) & 0xFFu) + "." +
-           std::to_string((address >> 8) & 0xFFu) + "." + std::to_string(address & 0xFFu);
-}
-
-std::string MacText(const std::array<std::uint8_t, 6>& mac) {
-    char text[18];
-    std::snprintf(text, sizeof(text), "%02x:%02x:%02x:%02x:%02x:%02x", mac[0], mac[1], mac[2], mac[3], mac[4],
-                  mac[5]);
-    return text;
-}
-
 nlohmann::json SettingsToJson(const LanPrinterResponder& printer) {
     const LanPrinterSettings settings = printer.Settings();
     return {{"kind", settings.kind == LanKind::Wlan ? "wlan" : "ethernet"},
-            {"mac", MacText(settings.mac)},
-            {"ip", Dotted(settings.ip)},
-            {"subnet", Dotted(settings.subnet)},
-            {"gateway", Dotted(settings.gateway)},
+            {"mac", MacColonText(settings.mac)},
+            {"ip", DottedText(settings.ip)},
+            {"subnet", DottedText(settings.subnet)},
+            {"gateway", DottedText(settings.gateway)},
             {"port", settings.port},
             {"baudCode", settings.baudCode},
             {"dhcp", settings.dhcp},
@@ -56,9 +45,9 @@ bool LanSide::StartSurveys(std::ostream& errors) {
         if (settings.kind != LanKind::Wlan) {
             continue;
         }
-        auto survey = std::make_unique<BssTcpServer>(printer_, Dotted(settings.ip), options_.bssPort);
+        auto survey = std::make_unique<BssTcpServer>(printer_, DottedText(settings.ip), options_.bssPort);
         if (!survey->Start()) {
-            errors << "lanvane-printer-sim: cannot listen on " << Dotted(settings.ip) << ':' << options_.bssPort
+            errors << "lanvane-printer-sim: cannot listen on " << DottedText(settings.ip) << ':' << options_.bssPort
                    << '\n';
             return false;
         }

@@ -1,4 +1,4 @@
-#include "lan/core/AddressTexts.h"
+#include "protocol/AddressText.h"
 #include "lan/core/DeviceRowTexts.h"
 
 #include "resources/StringTable.h"
