@@ -2,6 +2,7 @@
 
 #include <thread>
 
+#include "connect/PrinterConnect.h"
 #include "link/SystemDeviceSource.h"
 #include "resources/StringIds.h"
 
@@ -15,24 +16,22 @@ PrinterSession::PrinterSession(const CliContext& context)
 ExitStatus PrinterSession::Connect(const DeviceOptions& options, Reporter& reporter) {
     SystemDeviceSource devices(context_.systemRoot, context_.deviceRoot);
     const auto target = ChooseDevice(options, devices);
-    if (!target) {
-        return reporter.FailWith(ExitStatus::NoDevice, sid::kNoUsbDevice);
+    const bool usbDevice = target ? target->usbKind : options.serial.empty();
+    const PrinterConnection connection =
+        ConnectPrinter(port_, usbDevice, target ? std::optional(target->path) : std::nullopt, *buffers_, RealPause());
+    printer_ = connection.printer;
+    switch (connection.outcome) {
+        case ConnectOutcome::Connected: return ExitStatus::Done;
+        case ConnectOutcome::NoDevice:
+        case ConnectOutcome::PortOpenFailed:
+            return reporter.FailWith(ExitStatus::NoDevice, ConnectFailureMessage(connection.outcome, usbDevice));
+        case ConnectOutcome::MakerNameMismatch:
+            return reporter.Fail(ExitStatus::PrinterFailed,
+                                 std::string(reporter.Strings().Text(sid::kMakerNameMismatch)) + "\n" +
+                                     std::string(reporter.Strings().Text(sid::kConnectFailed)));
+        case ConnectOutcome::ReadFailed: break;
     }
-    port_.SetUsbDevice(target->usbKind);
-    port_.SetPortName(target->path);
-    if (!port_.Open()) {
-        return reporter.FailWith(ExitStatus::NoDevice, sid::kPortOpenFailed);
-    }
-    printer_ = ReadPrinterConfig(port_, *buffers_, RealPause());
-    if (printer_.outcome == ReadOutcome::MakerNameMismatch) {
-        const std::string message = std::string(reporter.Strings().Text(sid::kMakerNameMismatch)) + "\n" +
-                                    std::string(reporter.Strings().Text(sid::kConnectFailed));
-        return reporter.Fail(ExitStatus::PrinterFailed, message);
-    }
-    if (printer_.outcome != ReadOutcome::Ok) {
-        return reporter.FailWith(ExitStatus::PrinterFailed, sid::kConnectFailed);
-    }
-    return ExitStatus::Done;
+    return reporter.FailWith(ExitStatus::PrinterFailed, ConnectFailureMessage(connection.outcome, usbDevice));
 }
 
 Sleeper RealPause() {
