@@ -1,6 +1,6 @@
 #include "cli/LanPrinterLookup.h"
 
-#include "lan/core/AddressTexts.h"
+#include "protocol/AddressText.h"
 #include "lan/core/LanSearch.h"
 #include "resources/StringIds.h"
 
@@ -44,7 +44,7 @@ PrinterLookup FindPrinter(const LanCommonOptions& options, const std::string& ma
             return {number, std::nullopt};
         }
     }
-    return {0, LanCommandResult{ExitStatus::NoDevice, {}, "No printer with the MAC address " + MacText(*mac) +
+    return {0, LanCommandResult{ExitStatus::NoDevice, {}, "No printer with the MAC address " + LanMacText(*mac) +
                                                              " answered the search."}};
 }
 

@@ -75,13 +75,8 @@ int CryptographOfRadio(int radioId) {
     }
 }
 
-bool IsPskKind(int authentication) {
-    return authentication == auth::kWpaPsk || authentication == auth::kWpa2Psk;
-}
-
-bool IsEapKind(int authentication) {
-    return authentication == auth::kWpa || authentication == auth::kWpa2;
-}
+using rules::IsEapKind;
+using rules::IsPskKind;
 
 }  // namespace
 

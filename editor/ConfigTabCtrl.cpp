@@ -1,6 +1,6 @@
 #include "editor/ConfigTabCtrl.h"
 
-#include "editor/ConfigMessages.h"
+#include "ui/ProgramMessages.h"
 #include "rules/AuthPageRules.h"
 #include "rules/ConfigPage.h"
 #include "rules/NetworkPageRules.h"

@@ -1,12 +1,12 @@
 #include "editor/EditorPage.h"
 
-#include "editor/ConfigMessages.h"
+#include "ui/ProgramMessages.h"
 #include "resources/StringIds.h"
 
 namespace lanvane {
 
 EditorPage::EditorPage(EditorSession& session, Dialog& window, int templateId)
-    : Dialog(session.context.ui, EditorTemplate(session.context, templateId), &window), session_(session) {}
+    : Dialog(session.context.ui, DialogTemplateIn(session.context.resources, templateId), &window), session_(session) {}
 
 void EditorPage::ShowMessage(int messageId) {
     lanvane::ShowMessage(TopLevel(), Strings(), messageId);

@@ -5,29 +5,22 @@
 #include <cstdint>
 #include <string_view>
 
-#include "editor/ConfigMessages.h"
+#include "connect/PrinterConnect.h"
 #include "editor/ConfigSummaryDlg.h"
 #include "rules/ConfigPage.h"
 #include "rules/ValueCodes.h"
 #include "link/InterruptRelease.h"
-#include "protocol/PrinterConfigReader.h"
 #include "protocol/PrinterConfigWriter.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 #include "ui/ComboBox.h"
+#include "ui/ProgramMessages.h"
 #include "ui/WaitCursor.h"
 
 namespace lanvane {
 
-namespace {
-
-// Only our printers' USB interface is offered.
-constexpr std::string_view kPrinterProductId = "002B";
-
-}  // namespace
-
 CInterfaceConfigDlg::CInterfaceConfigDlg(EditorContext& context)
-    : Dialog(context.ui, EditorTemplate(context, dlg::kInterfaceConfig)),
+    : Dialog(context.ui, DialogTemplateIn(context.resources, dlg::kInterfaceConfig)),
       context_(context),
       session_(context),
       tabs_(session_, *this) {}
@@ -100,28 +93,28 @@ void CInterfaceConfigDlg::OnSerial() {
     ShowMembers();
 }
 
-// A choice that names no device opens nothing: the port is never opened under an old or
-// a guessed name.
 void CInterfaceConfigDlg::OnConnect() {
     ReadControls();
     session_.connected = false;
-    context_.port.SetUsbDevice(portKind_ == kUsbPort);
-    const auto devicePath = ChosenDevicePath();
-    if (!devicePath) {
-        ShowMessage(*this, context_.strings, portKind_ == kUsbPort ? sid::kNoUsbDevice : sid::kPortOpenFailed);
-        return;
+    const bool usbDevice = portKind_ == kUsbPort;
+    const InterruptNotice notice(interrupted::kReadingRecord);
+    const PrinterConnection connection =
+        ConnectPrinter(context_.port, usbDevice, ChosenDevicePath(), session_.buffers, session_.pause,
+                       [this](bool reading) { reading ? Ui().BeginWaitCursor() : Ui().EndWaitCursor(); });
+    switch (connection.outcome) {
+        case ConnectOutcome::Connected:
+            TakePrinter(connection.printer);
+            ShowConnected();
+            return;
+        case ConnectOutcome::MakerNameMismatch:
+            ShowWarning(*this, context_.strings, sid::kMakerNameMismatch);
+            [[fallthrough]];
+        case ConnectOutcome::ReadFailed:
+            context_.port.Close();
+            break;
+        default: break;
     }
-    context_.port.SetPortName(*devicePath);
-    if (!context_.port.Open()) {
-        ShowMessage(*this, context_.strings, sid::kPortOpenFailed);
-        return;
-    }
-    if (!ReadPrinterConfig()) {
-        context_.port.Close();
-        ShowMessage(*this, context_.strings, sid::kConnectFailed);
-        return;
-    }
-    ShowConnected();
+    ShowMessage(*this, context_.strings, ConnectFailureMessage(connection.outcome, usbDevice));
 }
 
 void CInterfaceConfigDlg::OnDisconnect() {
@@ -191,27 +184,11 @@ std::optional<std::string> CInterfaceConfigDlg::ChosenDevicePath() const {
     return found->devicePath;
 }
 
-// Identifies the printer, fetches its identification and its record, and loads the record
-// into the pages. Only the maker-name mismatch is reported here; the caller reports the rest.
-bool CInterfaceConfigDlg::ReadPrinterConfig() {
-    ConfigReadResult result;
-    {
-        WaitCursor wait(Ui());
-        const InterruptNotice notice(interrupted::kReadingRecord);
-        result = lanvane::ReadPrinterConfig(context_.port, session_.buffers, session_.pause);
-    }
-    if (result.outcome == ReadOutcome::MakerNameMismatch) {
-        ShowWarning(*this, context_.strings, sid::kMakerNameMismatch);
-        return false;
-    }
-    if (result.outcome != ReadOutcome::Ok) {
-        return false;
-    }
-    identification_ = result.identification;
-    printerRecord_ = result.config;
-    session_.values.extendedRecord = result.config.version == 2;
-    LoadRecord(result.config);
-    return true;
+void CInterfaceConfigDlg::TakePrinter(const ConfigReadResult& printer) {
+    identification_ = printer.identification;
+    printerRecord_ = printer.config;
+    session_.values.extendedRecord = printer.config.version == 2;
+    LoadRecord(printer.config);
 }
 
 // Every page shows what it loaded at once, so the read-backs of the later steps take the
@@ -270,7 +247,7 @@ bool CInterfaceConfigDlg::WritePrinterConfig(const InterfaceConfig& config) {
 void CInterfaceConfigDlg::ShowSummary(const InterfaceConfig& written) {
     std::array<std::uint8_t, kRecordSizeV2> bytes{};
     EncodeConfigRecord(written, bytes.data());
-    CConfigSummaryDlg summary(Ui(), EditorTemplate(context_, dlg::kConfigSummary), context_.strings,
+    CConfigSummaryDlg summary(Ui(), DialogTemplateIn(context_.resources, dlg::kConfigSummary), context_.strings,
                               DecodeRecordBytes(bytes.data(), written.version), this);
     summary.DoModal();
 }

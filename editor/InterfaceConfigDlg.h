@@ -10,6 +10,7 @@
 #include "link/UsbDeviceList.h"
 #include "protocol/Framing.h"
 #include "protocol/InterfaceConfig.h"
+#include "protocol/PrinterConfigReader.h"
 #include "ui/Dialog.h"
 
 namespace lanvane {
@@ -50,7 +51,8 @@ private:
     void ReadControls();
     void ShowMembers();
     std::optional<std::string> ChosenDevicePath() const;
-    bool ReadPrinterConfig();
+    // Keeps what the connect read and loads the record into the pages.
+    void TakePrinter(const ConfigReadResult& printer);
     void LoadRecord(const InterfaceConfig& config);
     void ShowConnected();
     bool ReadBackPages();

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "protocol/AddressText.h"
 #include "rules/NumberText.h"
 #include "rules/RangeCorrections.h"
 #include "resources/ResourceIds.h"
@@ -18,13 +19,6 @@ constexpr int kTextLimit = 32;
 constexpr std::array kEditIds = {ctl::kPrinterName, ctl::kPrinterPort, ctl::kUserId,
                                  ctl::kUserPassword, ctl::kConfirmPassword};
 constexpr std::array kDisplayIds = {ctl::kFirmwareVersion, ctl::kUpdateDate, ctl::kMacAddress};
-
-std::string MacAddressText(const std::array<std::uint8_t, 6>& mac) {
-    char text[18];
-    std::snprintf(text, sizeof text, "%02X-%02X-%02X-%02X-%02X-%02X", mac[0], mac[1], mac[2],
-                  mac[3], mac[4], mac[5]);
-    return text;
-}
 
 }  // namespace
 
@@ -96,7 +90,7 @@ void CSystemPage::Load(const InterfaceConfig& config, const IdentificationData& 
     values_.printerPort = config.printerPort;
     firmwareVersion_ = identification.firmwareVersion;
     updateDate_ = identification.updateDate;
-    macAddress_ = MacAddressText(identification.mac);
+    macAddress_ = MacText(identification.mac);
     Reload();
 }
 

@@ -1,7 +1,8 @@
 #include "protocol/BssTable.h"
 
+#include "protocol/AddressText.h"
+
 #include <algorithm>
-#include <cstdio>
 #include <string_view>
 
 namespace lanvane {
@@ -9,13 +10,6 @@ namespace {
 
 constexpr std::array<std::string_view, 6> kSecurityNames = {"WEP64", "WEP128", "WPA",
                                                            "WPA2",  "RSN1",   "RSN2"};
-
-std::string BssidText(const std::array<std::uint8_t, kBssidSize>& bssid) {
-    char text[3 * kBssidSize]{};
-    std::snprintf(text, sizeof text, "%02X-%02X-%02X-%02X-%02X-%02X", bssid[0], bssid[1],
-                  bssid[2], bssid[3], bssid[4], bssid[5]);
-    return text;
-}
 
 }  // namespace
 
@@ -39,7 +33,7 @@ std::string SecurityText(std::uint8_t security) {
 BssRow BssRowTexts(const BssEntry& entry, std::size_t index) {
     return {std::to_string(index + 1),
             entry.ssid,
-            BssidText(entry.bssid),
+            MacText(entry.bssid),
             entry.mode == 0 ? "Infrastructure" : "Ad hoc",
             std::to_string(entry.rssi),
             SecurityText(entry.security)};

@@ -43,4 +43,8 @@ const DialogTemplate& ResourceSet::Dialog(int id) const {
     std::abort();
 }
 
+const DialogTemplate& DialogTemplateIn(const ResourceSet* resources, int templateId) {
+    return resources != nullptr ? resources->Dialog(templateId) : *FindDialogTemplate(templateId);
+}
+
 }  // namespace lanvane

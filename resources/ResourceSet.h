@@ -31,4 +31,8 @@ private:
     std::map<int, const DialogTemplate*> dialogs_;
 };
 
+// The template of a window the program knows, from `resources` when a window is given
+// them (a language library's), else the built-in one.
+const DialogTemplate& DialogTemplateIn(const ResourceSet* resources, int templateId);
+
 }  // namespace lanvane

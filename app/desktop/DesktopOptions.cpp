@@ -2,40 +2,9 @@
 
 #include <cstddef>
 
+#include "protocol/AddressText.h"
+
 namespace lanvane {
-
-namespace {
-
-// Four decimal numbers of 0..255 joined by dots, nothing else.
-bool IsDottedAddress(const std::string& text) {
-    int parts = 0;
-    std::size_t position = 0;
-    while (position <= text.size()) {
-        std::size_t digits = 0;
-        int value = 0;
-        while (position + digits < text.size() && text[position + digits] >= '0' && text[position + digits] <= '9') {
-            value = value * 10 + (text[position + digits] - '0');
-            if (++digits > 3) {
-                return false;
-            }
-        }
-        if (digits == 0 || value > 255) {
-            return false;
-        }
-        ++parts;
-        position += digits;
-        if (position == text.size()) {
-            break;
-        }
-        if (text[position] != '.') {
-            return false;
-        }
-        ++position;
-    }
-    return parts == 4;
-}
-
-}  // namespace
 
 ParsedOptions ParseDesktopOptions(const std::vector<std::string>& arguments) {
     ParsedOptions parsed;
@@ -48,7 +17,7 @@ ParsedOptions ParseDesktopOptions(const std::vector<std::string>& arguments) {
             parsed.options.help = true;
         } else if (argument == "--broadcast" && hasValue) {
             parsed.options.broadcastAddress = arguments[++index];
-            if (!IsDottedAddress(parsed.options.broadcastAddress)) {
+            if (!ParseAddressText(parsed.options.broadcastAddress)) {
                 parsed.error = "--broadcast takes a dotted IPv4 address, not \"" + parsed.options.broadcastAddress + "\"";
                 return parsed;
             }

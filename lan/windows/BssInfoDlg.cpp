@@ -1,6 +1,6 @@
 #include "lan/windows/BssInfoDlg.h"
 
-#include "lan/windows/LanMessage.h"
+#include "ui/ProgramMessages.h"
 #include "protocol/BssSurvey.h"
 #include "protocol/BssTable.h"
 #include "resources/ResourceIds.h"
@@ -33,7 +33,7 @@ constexpr std::array<ColumnSpec, 6> kColumns = {{
 }  // namespace
 
 CBssInfoDlg::CBssInfoDlg(LanContext& context, std::string address)
-    : Dialog(context.ui, LanTemplate(context, dlg::kBssInfo)),
+    : Dialog(context.ui, DialogTemplateIn(context.resources, dlg::kBssInfo)),
       context_(context),
       link_(std::move(address), context.surveyTimings, context.surveyPort) {}
 
@@ -89,7 +89,7 @@ void CBssInfoDlg::GetBssInformation() {
             }
         }
     }
-    ShowLanMessage(*this, context_.strings, outcome == BssOutcome::Ok ? sid::kBssImported : sid::kBssImportFailed);
+    ShowMessage(*this, context_.strings, outcome == BssOutcome::Ok ? sid::kBssImported : sid::kBssImportFailed);
     progress.SetPos(0);
     link_.Close();
 }

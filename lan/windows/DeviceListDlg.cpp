@@ -1,10 +1,10 @@
 #include "lan/windows/DeviceListDlg.h"
 
-#include "lan/core/AddressTexts.h"
+#include "protocol/AddressText.h"
 #include "lan/windows/BssInfoDlg.h"
 #include "lan/core/DeviceRowTexts.h"
 #include "lan/core/FeatureCodes.h"
-#include "lan/windows/LanMessage.h"
+#include "ui/ProgramMessages.h"
 #include "lan/windows/NetworkSettingDlg.h"
 #include "lan/windows/SearchDlg.h"
 #include "resources/ResourceIds.h"
@@ -44,7 +44,7 @@ int NumberIn(const std::string& text) {
 }  // namespace
 
 CDeviceListDlg::CDeviceListDlg(LanContext& context, LanMode lanMode)
-    : Dialog(context.ui, LanTemplate(context, dlg::kDeviceList)), context_(context), lanMode_(lanMode) {}
+    : Dialog(context.ui, DialogTemplateIn(context.resources, dlg::kDeviceList)), context_(context), lanMode_(lanMode) {}
 
 bool CDeviceListDlg::OnInitDialog() {
     currentDevice_ = -1;
@@ -197,7 +197,7 @@ void CDeviceListDlg::OnBssInfo() {
         Say(sid::kSearchDeviceAgain);
         return;
     }
-    CBssInfoDlg bss(context_, DottedAddress(record->ip));
+    CBssInfoDlg bss(context_, AddressText(record->ip));
     bss.DoModal();
     FocusList();
 }
@@ -230,7 +230,7 @@ bool CDeviceListDlg::RefuseWithoutDevice() {
 }
 
 void CDeviceListDlg::Say(int messageId) {
-    ShowLanMessage(*this, context_.strings, messageId);
+    ShowMessage(*this, context_.strings, messageId);
 }
 
 void CDeviceListDlg::FocusList() {

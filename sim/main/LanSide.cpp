@@ -1,24 +1,17 @@
 #include "sim/main/LanSide.h"
 
-#include <cstdio>
 #include <string>
 
 #include "sim/DottedAddress.h"
+#include "sim/main/DumpTexts.h"
 
 namespace lanvane::sim {
 namespace {
 
-std::string MacText(const std::array<std::uint8_t, 6>& mac) {
-    char text[18];
-    std::snprintf(text, sizeof(text), "%02x:%02x:%02x:%02x:%02x:%02x", mac[0], mac[1], mac[2], mac[3], mac[4],
-                  mac[5]);
-    return text;
-}
-
 nlohmann::json SettingsToJson(const LanPrinterResponder& printer) {
     const LanPrinterSettings settings = printer.Settings();
     return {{"kind", settings.kind == LanKind::Wlan ? "wlan" : "ethernet"},
-            {"mac", MacText(settings.mac)},
+            {"mac", MacColonText(settings.mac)},
             {"ip", DottedAddress(settings.ip)},
             {"subnet", DottedAddress(settings.subnet)},
             {"gateway", DottedAddress(settings.gateway)},

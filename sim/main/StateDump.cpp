@@ -4,17 +4,11 @@
 
 #include "sim/DottedAddress.h"
 #include "sim/SimRecordLayout.h"
+#include "sim/main/DumpTexts.h"
 #include "sim/posix/PrivateFile.h"
 
 namespace lanvane::sim {
 namespace {
-
-std::string MacText(const std::array<std::uint8_t, 6>& mac) {
-    char text[18];
-    std::snprintf(text, sizeof(text), "%02X-%02X-%02X-%02X-%02X-%02X", mac[0], mac[1], mac[2], mac[3],
-                  mac[4], mac[5]);
-    return text;
-}
 
 nlohmann::json RecordToJson(const PrinterRecord& record) {
     nlohmann::json fields{{"layout", record.layout}};
@@ -61,7 +55,7 @@ nlohmann::json StateToJson(const PrinterState& state, const std::vector<HandledR
             {"identity",
              {{"firmwareVersion", state.identity.firmwareVersion},
               {"updateDate", state.identity.updateDate},
-              {"mac", MacText(state.identity.mac)}}},
+              {"mac", MacDashText(state.identity.mac)}}},
             {"record", RecordToJson(state.record)},
             {"certificates", CertificatesToJson(state.certificates)},
             {"requests", requests}};

@@ -52,7 +52,7 @@ TEST_F(PortOnSimTest, TheWholeReadExchangeRunsOverThePort) {
     ASSERT_EQ(result.outcome, ReadOutcome::Ok);
     EXPECT_EQ(result.config.version, 2);
     EXPECT_EQ(result.config.printerName, "VT-Printer");
-    EXPECT_EQ(result.identification.MacText(), "00-1B-7A-3C-5D-9E");
+    EXPECT_EQ(MacText(result.identification.mac), "00-1B-7A-3C-5D-9E");
 }
 
 TEST_F(PortOnSimTest, AReplyInTwoBurstsGivesOnlyTheFirstToOneRead) {

@@ -5,7 +5,8 @@
 
 namespace lanvane {
 
-// A message of the configuration window: the text of `messageId`, caption "Lanvane", OK.
+// A message of the program's windows: the text of `messageId` under the program's caption,
+// OK only, no icon.
 void ShowMessage(Dialog& owner, const StringTable& strings, int messageId);
 
 // The one message with its own caption: "Warning", with the exclamation icon.

@@ -1,4 +1,4 @@
-#include "editor/ConfigMessages.h"
+#include "ui/ProgramMessages.h"
 
 #include "resources/StringIds.h"
 

@@ -1,3 +1,5 @@
+#include "protocol/InterfaceConfig.h"
+
 #include <algorithm>
 #include <array>
 #include <type_traits>
@@ -9,6 +11,10 @@
 
 namespace lanvane {
 namespace {
+
+constexpr std::size_t kP2pChannelWidth = 3;
+constexpr std::array<std::string_view, 3> kP2pChannels = {"1", "6", "11"};
+
 
 void DecodeField(const RecordField& field, const std::uint8_t* at, InterfaceConfig& config) {
     std::visit(
@@ -86,6 +92,33 @@ bool DecodeConfigRecord(const std::uint8_t* frame, std::size_t n, int version,
     std::copy_n(frame + kTagLength, std::min(n - kTagLength, recordSize), record.begin());
     config = DecodeRecordBytes(record.data(), version);
     return true;
+}
+
+std::optional<int> P2pChannelIndex(const std::uint8_t* field3) {
+    for (std::size_t index = 0; index < kP2pChannels.size(); ++index) {
+        std::array<std::uint8_t, kP2pChannelWidth> padded{};
+        TextToField(kP2pChannels[index], padded.data(), padded.size());
+        if (std::equal(padded.begin(), padded.end(), field3)) {
+            return static_cast<int>(index);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<int> P2pChannelIndex(std::string_view text) {
+    if (text.size() > kP2pChannelWidth) {
+        return std::nullopt;
+    }
+    std::array<std::uint8_t, kP2pChannelWidth> field{};
+    TextToField(text, field.data(), field.size());
+    return P2pChannelIndex(field.data());
+}
+
+std::string_view P2pChannelText(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= kP2pChannels.size()) {
+        return {};
+    }
+    return kP2pChannels[static_cast<std::size_t>(index)];
 }
 
 }  // namespace lanvane
