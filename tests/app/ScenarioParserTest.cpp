@@ -138,7 +138,7 @@ TEST(ScenarioParserTest, LanPrintersStayOnThisMachine) {
     const Scenario scenario = Parse(
         "printer lan ethernet ip=192.168.0.5\n"
         "printer lan ethernet ip=127.0.0.300\n"
-        "printer lan ethernet mac=00:1a:2b:e0:00:01\n"
+        "printer lan ethernet mac=00-1A-2B-E0-00\n"
         "printer lan ethernet no-networks\n"
         "printer lan token-ring\n"
         "printer lan ethernet fault=bad-checksum\n"
