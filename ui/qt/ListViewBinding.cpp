@@ -100,9 +100,9 @@ void ListViewBinding::SyncColumns() {
 // A width the window gives is a least width: a header or cell that needs more, in a longer
 // language or a wider font, gets it, so that no text is cut off.
 void ListViewBinding::WidenColumns() {
+    const QAbstractItemView& view = widget_;  // the hint is public on the base class
     for (int column = 0; column < widget_.columnCount(); ++column) {
-        const int needed = std::max(widget_.horizontalHeader()->sectionSizeHint(column),
-                                    widget_.sizeHintForColumn(column));
+        const int needed = std::max(widget_.horizontalHeader()->sectionSizeHint(column), view.sizeHintForColumn(column));
         if (widget_.columnWidth(column) < needed) {
             widget_.setColumnWidth(column, needed);
         }
