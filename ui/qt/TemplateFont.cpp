@@ -1,9 +1,9 @@
 #include "ui/qt/TemplateFont.h"
 
 #include <QFontDatabase>
-#include <algorithm>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 
 namespace lanvane {
 
@@ -55,7 +55,8 @@ QStringList CjkCandidates(const QString& family) {
 
 bool NamesCjkFont(const QString& family) {
     const QString folded = family.toCaseFolded();
-    return std::ranges::any_of(kCjkFonts, [&folded](const CjkFont& font) { return folded == QLatin1String(font.dialogFont); });
+    return std::ranges::any_of(kCjkFonts,
+                               [&folded](const CjkFont& font) { return folded == QLatin1String(font.dialogFont); });
 }
 
 // Installed families only: the first draws the text and gives the dialog units, the others
