@@ -19,7 +19,7 @@ CBssPage::CBssPage(EditorSession& session, Dialog& window)
 bool CBssPage::OnInitDialog() {
     auto& list = Item<ListView>(ctl::kBssPageList);
     int index = 0;
-    for (const ListColumnSpec& column : columns::kBssPage) {
+    for (const ListColumnTemplate& column : columns::kBssPage) {
         list.InsertColumn(index++, Strings().Text(column.headerId), column.width, ColumnAlign::Center);
     }
     list.SetFullRowSelect(true);

@@ -25,7 +25,7 @@ CConfigSummaryDlg::CConfigSummaryDlg(UiBackend& ui, const DialogTemplate& source
 bool CConfigSummaryDlg::OnInitDialog() {
     auto& list = Item<ListView>(ctl::kSummaryList);
     int index = kNumberColumn;
-    for (const ListColumnSpec& column : columns::kSummary) {
+    for (const ListColumnTemplate& column : columns::kSummary) {
         list.InsertColumn(index++, strings_.Text(column.headerId), column.width, ColumnAlign::Center);
     }
     list.SetFullRowSelect(true);

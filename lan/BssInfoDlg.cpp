@@ -30,7 +30,7 @@ bool CBssInfoDlg::OnInitDialog() {
 void CBssInfoDlg::InsertColumns() {
     auto& list = Item<ListView>(ctl::kBssDialogList);
     int index = 0;
-    for (const ListColumnSpec& column : columns::kBssDialog) {
+    for (const ListColumnTemplate& column : columns::kBssDialog) {
         list.InsertColumn(index++, context_.strings.Text(column.headerId), column.width, ColumnAlign::Center);
     }
     list.SetFullRowSelect(true);

@@ -50,7 +50,7 @@ void CDeviceListDlg::InsertColumns() {
     list.SetGridLines(true);
     list.SetFullRowSelect(true);
     int index = 0;
-    for (const ListColumnSpec& column : columns::kDeviceList) {
+    for (const ListColumnTemplate& column : columns::kDeviceList) {
         list.InsertColumn(index++, context_.strings.Text(column.headerId), column.width, ColumnAlign::Center);
     }
 }

@@ -120,10 +120,10 @@ const std::string kLongKey = "0123456789abcdefABCDEF0123456789abcdefABCDEF012345
 const std::string kBssid = "00-1B-44-11-3A-B7";
 const std::string kSecurity = "WPA/WPA2/RSN1/RSN2";
 
-void FillList(ListView& list, std::span<const ListColumnSpec> columns, const ResourceSet& resources,
+void FillList(ListView& list, std::span<const ListColumnTemplate> columns, const ResourceSet& resources,
               const std::vector<std::vector<std::string>>& rows) {
     int index = 0;
-    for (const ListColumnSpec& column : columns) {
+    for (const ListColumnTemplate& column : columns) {
         list.InsertColumn(index++, resources.Text(column.headerId), column.width, ColumnAlign::Center);
     }
     for (const auto& row : rows) {
