@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <regex>
 #include <set>
@@ -36,6 +37,17 @@ std::multiset<std::string> Placeholders(std::string_view text) {
     return found;
 }
 
+// The numbers of a text ("0~32767", "3KB"): ranges and limits the reader needs to see.
+std::multiset<std::string> Numbers(std::string_view text) {
+    static const std::regex kNumber("[0-9]+");
+    std::multiset<std::string> found;
+    const std::string copy(text);
+    for (auto it = std::sregex_iterator(copy.begin(), copy.end(), kNumber); it != std::sregex_iterator(); ++it) {
+        found.insert(it->str());
+    }
+    return found;
+}
+
 long LineBreaks(std::string_view text) {
     return std::ranges::count(text, '\n');
 }
@@ -66,6 +78,9 @@ std::string Flaw(std::string_view english, std::string_view translated, bool con
     }
     if (Placeholders(english) != Placeholders(translated)) {
         return "placeholders differ";
+    }
+    if (!std::ranges::includes(Numbers(translated), Numbers(english))) {
+        return "a number lost";
     }
     if (LineBreaks(english) != LineBreaks(translated)) {
         return "line breaks differ";
