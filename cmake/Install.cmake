@@ -9,7 +9,7 @@ foreach(program lanvane lanvane-cli lanvane-printer-sim)
   endif()
 endforeach()
 
-foreach(language German)
+foreach(language ${LANVANE_LANGUAGES})
   if(TARGET ${language})
     install(TARGETS ${language} LIBRARY DESTINATION ${CMAKE_INSTALL_BINDIR})
   endif()

@@ -92,17 +92,21 @@ function(lanvane_program target)
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${LANVANE_PROGRAM_DIR})
 endfunction()
 
-# lanvane_language_library(NAME SOURCES...) builds the language library "NAME.dll" (the file
-# name the language table gives on every platform), placed beside the programs.
-function(lanvane_language_library name)
-  list(TRANSFORM ARGN PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/ OUTPUT_VARIABLE sources)
-  add_library(${name} SHARED ${sources})
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+# lanvane_language_library(NAME TABLE) builds the language table TABLE into the language
+# library "NAME.dll" (the file name the language table gives on every platform), placed
+# beside the programs. The table text is compiled in whole; the program reads it.
+function(lanvane_language_library name table)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${table})
+  file(READ ${table} text)
+  set(generated ${CMAKE_CURRENT_BINARY_DIR}/${name})
+  file(WRITE ${generated}/LanguageTableText.inc.new
+       "R\"lanvane-table(${text})lanvane-table\"\n")
+  configure_file(${generated}/LanguageTableText.inc.new ${generated}/LanguageTableText.inc COPYONLY)
+  add_library(${name} SHARED ${PROJECT_SOURCE_DIR}/resources/languages/LanguageLibrary.cpp)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${generated})
   target_link_libraries(${name} PRIVATE lanvane_warnings)
   set_target_properties(${name} PROPERTIES
     OUTPUT_NAME ${name} PREFIX "" SUFFIX ".dll" NO_SONAME ON
     LIBRARY_OUTPUT_DIRECTORY ${LANVANE_PROGRAM_DIR}
     RUNTIME_OUTPUT_DIRECTORY ${LANVANE_PROGRAM_DIR})
-  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
-  lanvane_declare_module(${name} ${folder} lanvane_resources)
 endfunction()

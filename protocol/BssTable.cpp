@@ -30,19 +30,23 @@ std::string SecurityText(std::uint8_t security) {
     return text.empty() ? "No" : text;
 }
 
-BssRow BssRowTexts(const BssEntry& entry, std::size_t index) {
+BssRow BssRowTexts(const BssEntry& entry, std::size_t index, const BssWords& words) {
+    std::string security = SecurityText(entry.security);
+    if (security == SecurityText(0)) {
+        security = words.noSecurity;
+    }
     return {std::to_string(index + 1),
             entry.ssid,
             MacText(entry.bssid),
-            entry.mode == 0 ? "Infrastructure" : "Ad hoc",
+            std::string(entry.mode == 0 ? words.infrastructure : words.adhoc),
             std::to_string(entry.rssi),
-            SecurityText(entry.security)};
+            security};
 }
 
-std::vector<BssRow> FillBssList(const BssTable& table) {
+std::vector<BssRow> FillBssList(const BssTable& table, const BssWords& words) {
     std::vector<BssRow> rows;
     for (std::size_t index = 0; index < table.size() && table[index].HasBssid(); ++index) {
-        rows.push_back(BssRowTexts(table[index], index));
+        rows.push_back(BssRowTexts(table[index], index, words));
     }
     return rows;
 }

@@ -7,30 +7,15 @@
 #include "ui/ProgramMessages.h"
 #include "lan/windows/NetworkSettingDlg.h"
 #include "lan/windows/SearchDlg.h"
+#include "resources/ListColumns.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 #include "ui/ListView.h"
 
-#include <array>
 #include <charconv>
 
 namespace lanvane {
 namespace {
-
-struct ColumnSpec {
-    int headerId;
-    int width;
-};
-
-constexpr std::array<ColumnSpec, 7> kColumns = {{
-    {sid::kColumnNo, 30},
-    {sid::kColumnMacAddress, 140},
-    {sid::kColumnIpAddress, 130},
-    {sid::kColumnSubnet, 130},
-    {sid::kColumnGateway, 130},
-    {sid::kColumnPort, 70},
-    {sid::kColumnVersion, 70},
-}};
 
 constexpr std::uint32_t kSelectedAndFocused = item_state::kSelected | item_state::kFocused;
 
@@ -64,9 +49,9 @@ void CDeviceListDlg::InsertColumns() {
     auto& list = Item<ListView>(ctl::kDeviceListView);
     list.SetGridLines(true);
     list.SetFullRowSelect(true);
-    for (std::size_t index = 0; index < kColumns.size(); ++index) {
-        list.InsertColumn(static_cast<int>(index), context_.strings.Text(kColumns[index].headerId),
-                          kColumns[index].width, ColumnAlign::Center);
+    int index = 0;
+    for (const ListColumnTemplate& column : columns::kDeviceList) {
+        list.InsertColumn(index++, context_.strings.Text(column.headerId), column.width, ColumnAlign::Center);
     }
 }
 

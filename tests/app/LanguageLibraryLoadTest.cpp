@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "app/LanguageLibraryTable.h"
 #include "app/SetupApp.h"
 #include "app/posix/DlopenLanguageLoader.h"
 #include "resources/DialogTemplates.h"
@@ -41,6 +42,18 @@ TEST_F(LanguageLibraryLoadTest, GermanLibraryBesideTheProgramReplacesTheTexts) {
               FindDialogTemplate(dlg::kInterfaceConfig)->controls.size())
         << "the translated window keeps every control";
     EXPECT_EQ(app.Resources().Text(sid::kColumnSsid), "SSID") << "untranslated texts stay English";
+}
+
+TEST_F(LanguageLibraryLoadTest, EveryLanguageLibraryLiesBesideTheProgram) {
+    for (const int language : {0x0804, 0x0404, 0x0407, 0x0C0A, 0x040C, 0x040E, 0x0410, 0x0411, 0x0412, 0x0415, 0x0419}) {
+        const auto id = static_cast<LanguageId>(language);
+        DlopenLanguageLoader loader(LANVANE_PROGRAM_DIR);
+        CSetupApp app(id, loader);
+        app.InitInstance();
+        EXPECT_EQ(app.LanguageLibrary(), LanguageLibraryFor(id).value_or("")) << std::hex << id;
+        EXPECT_NE(app.Resources().Text(sid::kConnected), EnglishStringTable().Text(sid::kConnected)) << std::hex << id;
+        EXPECT_NE(app.Resources().Dialog(dlg::kInterfaceConfig).controls.back().text, "Quit") << std::hex << id;
+    }
 }
 
 TEST_F(LanguageLibraryLoadTest, MissingLibraryIsIgnored) {
