@@ -80,6 +80,9 @@ endfunction()
 # Programs and language libraries share one folder of the build tree, so that a program
 # finds its language libraries beside itself, as an installed program does.
 set(LANVANE_PROGRAM_DIR ${PROJECT_BINARY_DIR}/bin)
+# Installed, the language libraries lie in their own folder under the prefix, which the
+# programs find from their own folder (bin/../lib/lanvane).
+set(LANVANE_LANGUAGE_INSTALL_DIR lib/lanvane)
 
 # lanvane_program(TARGET) places an executable in the programs' folder.
 function(lanvane_program target)
