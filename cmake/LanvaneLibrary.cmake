@@ -96,6 +96,9 @@ function(lanvane_language_library name)
   add_library(${name} SHARED ${sources})
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PRIVATE lanvane_warnings)
+  # A library of data alone would otherwise name no C library, which Debian requires of
+  # every shared library.
+  target_link_options(${name} PRIVATE LINKER:--no-as-needed LINKER:-lc)
   set_target_properties(${name} PROPERTIES
     OUTPUT_NAME ${name} PREFIX "" SUFFIX ".dll" NO_SONAME ON
     LIBRARY_OUTPUT_DIRECTORY ${LANVANE_PROGRAM_DIR}

@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
     }
     const DesktopOptions& options = parsed.options;
     QApplication::setApplicationName(QStringLiteral("Lanvane"));
-    QApplication::setDesktopFileName(QStringLiteral("lanvane"));
+    QApplication::setDesktopFileName(QStringLiteral("org.lanvane.Lanvane"));
     QApplication::setWindowIcon(AppIcon());
     QApplication::setQuitOnLastWindowClosed(false);
 
