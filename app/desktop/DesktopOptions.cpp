@@ -42,6 +42,9 @@ struct DesktopParser {
         parser.setApplicationDescription(
             QStringLiteral("Set up the Ethernet, WLAN and Wi-Fi Direct interface of a printer.\n"
                            "The toolkit's own options (-platform NAME, -style NAME, ...) work as well."));
+        // The toolkit's options are single-dash words (-reverse, -stylesheet): read as
+        // letters they would ask for -v or -h.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOptions({help, version, demo, broadcast, screenshots});
     }
 

@@ -46,6 +46,8 @@ TEST(DesktopOptionsTest, HelpAndVersionAreSeenBesideTheToolkitsOwnOptions) {
     EXPECT_TRUE(parsed.options.help);
     EXPECT_TRUE(parsed.options.version);
     EXPECT_NE(DesktopUsage().find("--screenshots <FOLDER>"), std::string::npos);
+    const ParsedOptions toolkitOnly = Parse({"-reverse", "-stylesheet", "dark.qss"});
+    EXPECT_FALSE(toolkitOnly.options.help || toolkitOnly.options.version);
 }
 
 }  // namespace
