@@ -9,7 +9,8 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j "$(nproc)" --target lanvane lanvane-cli lanvane-printer-sim
+# The three programs with their language libraries and man pages: what the package holds.
+cmake --build build -j "$(nproc)" --target lanvane_packaged
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No screen: saving pictures of every window in build/screenshots instead." >&2
