@@ -10,5 +10,6 @@ bash scripts/install-deps.sh
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
 cmake --build build -j "$(nproc)" --target lanvane_packaged
+rm -f build/lanvane_*_amd64.deb
 (cd build && cpack -G DEB >/dev/null)
 ls build/lanvane_*_amd64.deb
