@@ -86,6 +86,9 @@ endfunction()
 # Programs and language libraries share one folder of the build tree, so that a program
 # finds its language libraries beside itself, as an installed program does.
 set(LANVANE_PROGRAM_DIR ${PROJECT_BINARY_DIR}/bin)
+# Installed, the language libraries lie in their own folder under the prefix, which the
+# programs find from their own folder (bin/../lib/lanvane).
+set(LANVANE_LANGUAGE_INSTALL_DIR lib/lanvane)
 
 # lanvane_program(TARGET) places an executable in the programs' folder.
 function(lanvane_program target)
@@ -105,6 +108,9 @@ function(lanvane_language_library name table)
   add_library(${name} SHARED ${PROJECT_SOURCE_DIR}/resources/languages/LanguageLibrary.cpp)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${generated})
   target_link_libraries(${name} PRIVATE lanvane_warnings)
+  # A library of data alone would otherwise name no C library, which Debian requires of
+  # every shared library.
+  target_link_options(${name} PRIVATE LINKER:--no-as-needed LINKER:-lc)
   set_target_properties(${name} PROPERTIES
     OUTPUT_NAME ${name} PREFIX "" SUFFIX ".dll" NO_SONAME ON
     LIBRARY_OUTPUT_DIRECTORY ${LANVANE_PROGRAM_DIR}

@@ -56,6 +56,17 @@ TEST_F(LanguageLibraryLoadTest, EveryLanguageLibraryLiesBesideTheProgram) {
     }
 }
 
+TEST_F(LanguageLibraryLoadTest, InstalledLanguageFolderIsSearchedAfterTheProgramsFolder) {
+    std::filesystem::create_directories(folder / "bin");
+    std::filesystem::create_directories(folder / "lib/lanvane");
+    std::filesystem::copy_file(std::filesystem::path(LANVANE_PROGRAM_DIR) / "German.dll",
+                               folder / "lib/lanvane/German.dll");
+    DlopenLanguageLoader installed(folder / "bin");
+    EXPECT_NE(installed.Load("German.dll"), nullptr);
+    std::ofstream(folder / "bin/German.dll") << "not a shared library";
+    EXPECT_NE(installed.Load("German.dll"), nullptr) << "a broken file beside the program hides nothing";
+}
+
 TEST_F(LanguageLibraryLoadTest, MissingLibraryIsIgnored) {
     DlopenLanguageLoader loader(folder);
     EXPECT_EQ(loader.Load("German.dll"), nullptr);
