@@ -9,6 +9,7 @@
 #include "editor/ConfigSummaryDlg.h"
 #include "rules/ConfigPage.h"
 #include "rules/ValueCodes.h"
+#include "link/InterruptRelease.h"
 #include "protocol/PrinterConfigReader.h"
 #include "protocol/PrinterConfigWriter.h"
 #include "resources/ResourceIds.h"
@@ -203,6 +204,7 @@ bool CInterfaceConfigDlg::ReadPrinterConfig() {
     ConfigReadResult result;
     {
         WaitCursor wait(Ui());
+        const InterruptNotice notice(interrupted::kReadingRecord);
         result = lanvane::ReadPrinterConfig(context_.port, session_.buffers, session_.pause);
     }
     if (result.outcome == ReadOutcome::MakerNameMismatch) {
@@ -321,6 +323,7 @@ InterfaceConfig CInterfaceConfigDlg::BuildRecord() {
 
 bool CInterfaceConfigDlg::WritePrinterConfig(const InterfaceConfig& config) {
     WaitCursor wait(Ui());
+    const InterruptNotice notice(interrupted::kWritingRecord);
     return lanvane::WritePrinterConfig(context_.port, session_.buffers, config) == WriteOutcome::Ok;
 }
 

@@ -16,6 +16,7 @@
 #include "app/desktop/DesktopOptions.h"
 #include "app/desktop/ScreenshotTour.h"
 #include "app/posix/DlopenLanguageLoader.h"
+#include "link/InterruptRelease.h"
 #include "link/PrinterPort.h"
 #include "link/SystemDeviceSource.h"
 #include "ui/qt/AppIcon.h"
@@ -60,6 +61,7 @@ int main(int argc, char** argv) {
         std::fputs(DesktopUsage().c_str(), stdout);
         return 0;
     }
+    ReleaseDevicesOnInterrupt("lanvane");
     ChoosePlatform(options);
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lanvane"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,9 +22,15 @@ struct ReadWaits {
     int burstGapMs = 30;  // the simulator writes each burst at once
 };
 
+// A signal for the run, sent once `when` turns true.
+struct Interruption {
+    int signal = 0;
+    std::function<bool()> when;
+};
+
 // Runs the built lanvane-cli with `arguments` and the waits, collecting both output
 // streams; a run that does not end within `limit` is killed.
 CliRun RunCli(const std::vector<std::string>& arguments, ReadWaits waits = {},
-              std::chrono::milliseconds limit = std::chrono::milliseconds(10000));
+              std::chrono::milliseconds limit = std::chrono::milliseconds(10000), Interruption interruption = {});
 
 }  // namespace lanvane::cli::test

@@ -75,6 +75,23 @@ TEST_F(PortOnSimTest, AReplyInTwoBurstsGivesOnlyTheFirstToOneRead) {
     EXPECT_TRUE(std::equal(reply, reply + 4, kAttentionReply + 3));
 }
 
+// A slow printer's late reply to an interrupted command waits on the line; the next open
+// drops it, so that it cannot pass for the answer to the next command.
+TEST_F(PortOnSimTest, ALateReplyWaitingAtTheOpenIsDropped) {
+    sim::FaultPlan faults;
+    faults.replyDelay = milliseconds(200);
+    rig.Printer().SetFaults(faults);
+    Open();
+    SendAttention();
+    port->Close();
+    std::this_thread::sleep_for(milliseconds(500));
+
+    rig.Printer().SetFaults({});
+    ASSERT_TRUE(port->Open());
+    ExchangeBuffers buffers;
+    EXPECT_EQ(ReadPrinterConfig(*port, buffers, nullptr).outcome, ReadOutcome::Ok);
+}
+
 TEST_F(PortOnSimTest, ASilentPrinterEndsTheReadWithNothingAfterTheAttempts) {
     sim::FaultPlan faults;
     faults.noAnswer = true;
