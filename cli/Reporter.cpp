@@ -3,32 +3,44 @@
 namespace lanvane::cli {
 
 void Reporter::Say(int messageId) {
-    context_.err << context_.strings.Text(messageId) << '\n';
+    Say(context_.strings.Text(messageId));
 }
 
-ExitStatus Reporter::Fail(ExitStatus status, std::string_view message, std::string_view field) {
+void Reporter::Say(std::string_view message) {
+    if (!context_.quiet) {
+        context_.err << message << '\n';
+    }
+}
+
+ExitStatus Reporter::Fail(ErrorKind kind, std::string_view message, std::string_view field) {
+    context_.err << "lanvane-cli: ";
     if (!field.empty()) {
         context_.err << field << ": ";
     }
     context_.err << message << '\n';
-    if (json_) {
-        nlohmann::ordered_json error{{"message", std::string(message)}, {"status", static_cast<int>(status)}};
+    if (Json()) {
+        nlohmann::ordered_json error{{"kind", ErrorKindName(kind)}, {"message", std::string(message)}};
         if (!field.empty()) {
             error["field"] = std::string(field);
         }
         Document({{"error", error}});
     }
-    return status;
+    return StatusOf(kind);
 }
 
-ExitStatus Reporter::FailWith(ExitStatus status, int messageId) {
-    return Fail(status, context_.strings.Text(messageId));
+ExitStatus Reporter::FailWith(ErrorKind kind, int messageId) {
+    return Fail(kind, context_.strings.Text(messageId));
 }
 
-void Reporter::Document(const nlohmann::ordered_json& document) {
+void Reporter::Document(const nlohmann::ordered_json& body) {
+    context_.out << DocumentText(body);
+}
+
+std::string DocumentText(const nlohmann::ordered_json& body) {
+    nlohmann::ordered_json document{{"format", kJsonFormat}};
+    document.update(body);
     // Texts from a printer need not be UTF-8; what JSON cannot carry is replaced.
-    context_.out << document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
-                 << '\n';
+    return document.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + '\n';
 }
 
 }  // namespace lanvane::cli

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "protocol/ProgramVersion.h"
+
 namespace lanvane {
 
 namespace {
@@ -46,6 +48,8 @@ ParsedOptions ParseDesktopOptions(const std::vector<std::string>& arguments) {
             parsed.options.demo = true;
         } else if (argument == "--help" || argument == "-h") {
             parsed.options.help = true;
+        } else if (argument == "--version") {
+            parsed.options.version = true;
         } else if (argument == "--broadcast" && hasValue) {
             parsed.options.broadcastAddress = arguments[++index];
             if (!IsDottedAddress(parsed.options.broadcastAddress)) {
@@ -67,10 +71,15 @@ ParsedOptions ParseDesktopOptions(const std::vector<std::string>& arguments) {
 }
 
 std::string DesktopUsage() {
-    return "usage: lanvane [--demo] [--broadcast ADDRESS] [--screenshots FOLDER]\n"
+    return "usage: lanvane [--demo] [--broadcast ADDRESS] [--screenshots FOLDER] [--version]\n"
            "  --demo                 work with simulated printers started inside the program\n"
            "  --broadcast ADDRESS    send the LAN datagrams to ADDRESS (the demo uses 127.255.255.255)\n"
-           "  --screenshots FOLDER   save a picture of every window in FOLDER and end (runs the demo)\n";
+           "  --screenshots FOLDER   save a picture of every window in FOLDER and end (runs the demo)\n"
+           "  --version              print the program's version and end\n";
+}
+
+std::string DesktopVersion() {
+    return std::string("lanvane ") + kProgramVersion + "\n";
 }
 
 }  // namespace lanvane

@@ -15,6 +15,7 @@ struct DesktopOptions {
     // Render every window into PNG files in this folder and end (implies the demo).
     std::string screenshotFolder;
     bool help = false;
+    bool version = false;
 };
 
 // Reads the arguments after the program name; a message instead when they make no sense.
@@ -26,5 +27,8 @@ ParsedOptions ParseDesktopOptions(const std::vector<std::string>& arguments);
 
 // The usage text of --help.
 std::string DesktopUsage();
+
+// What --version prints: "lanvane 0.1.0".
+std::string DesktopVersion();
 
 }  // namespace lanvane

@@ -61,6 +61,10 @@ int main(int argc, char** argv) {
         std::fputs(DesktopUsage().c_str(), stdout);
         return 0;
     }
+    if (options.version) {
+        std::fputs(DesktopVersion().c_str(), stdout);
+        return 0;
+    }
     ReleaseDevicesOnInterrupt("lanvane");
     ChoosePlatform(options);
     QApplication application(argc, argv);
