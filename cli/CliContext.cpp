@@ -35,19 +35,30 @@ bool Asked(int argc, const char* const* argv, std::string_view option) {
     return std::any_of(argv + 1, argv + argc, [&](const char* argument) { return argument == option; });
 }
 
-// The first argument names the command; a word that names none is reported as itself.
+// The first word that is not an option or an option's value names the command; a word
+// that names none is reported as itself.
 std::optional<std::string> UnknownCommand(const CLI::App& app, int argc, const char* const* argv) {
-    if (argc < 2 || argv[1][0] == '-') {
-        return std::nullopt;
-    }
-    std::string commands;
-    for (const CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; })) {
-        if (command->get_name() == argv[1]) {
-            return std::nullopt;
+    for (int index = 1; index < argc; ++index) {
+        const std::string argument = argv[index];
+        if (argument.starts_with("-")) {
+            const CLI::Option* option = app.get_option_no_throw(argument);
+            const bool valueFollows =
+                option != nullptr && option->get_type_size_max() > 0 && argument.find('=') == std::string::npos;
+            if (valueFollows) {
+                ++index;
+            }
+            continue;
         }
-        commands += (commands.empty() ? "" : ", ") + command->get_name();
+        std::string commands;
+        for (const CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; })) {
+            if (command->get_name() == argument) {
+                return std::nullopt;
+            }
+            commands += (commands.empty() ? "" : ", ") + command->get_name();
+        }
+        return "unknown command '" + argument + "' (commands: " + commands + ")";
     }
-    return "unknown command '" + std::string(argv[1]) + "' (commands: " + commands + ")";
+    return std::nullopt;
 }
 
 int UsageFailure(const std::string& message, CliContext& context) {

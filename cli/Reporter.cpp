@@ -1,9 +1,11 @@
 #include "cli/Reporter.h"
 
+#include <algorithm>
+
 namespace lanvane::cli {
 
 void Reporter::Say(int messageId) {
-    Say(context_.strings.Text(messageId));
+    Say(ShellWords(context_.strings.Text(messageId)));
 }
 
 void Reporter::Say(std::string_view message) {
@@ -29,11 +31,24 @@ ExitStatus Reporter::Fail(ErrorKind kind, std::string_view message, std::string_
 }
 
 ExitStatus Reporter::FailWith(ErrorKind kind, int messageId) {
-    return Fail(kind, context_.strings.Text(messageId));
+    return Fail(kind, ShellWords(context_.strings.Text(messageId)));
 }
 
 void Reporter::Document(const nlohmann::ordered_json& body) {
     context_.out << DocumentText(body);
+}
+
+std::string ShellWords(std::string_view dialogText) {
+    std::string words;
+    while (!dialogText.empty()) {
+        const std::size_t end = std::min(dialogText.find('\n'), dialogText.size());
+        const std::string_view line = dialogText.substr(0, end);
+        if (!line.starts_with("Please")) {
+            words += (words.empty() ? "" : " ") + std::string(line);
+        }
+        dialogText.remove_prefix(std::min(end + 1, dialogText.size()));
+    }
+    return words;
 }
 
 std::string DocumentText(const nlohmann::ordered_json& body) {

@@ -13,6 +13,10 @@ namespace lanvane::cli {
 // The version of the JSON documents' vocabulary, their first member "format".
 inline constexpr int kJsonFormat = 1;
 
+// A message of the windows as a shell shows it: on one line, without the lines that ask
+// for another try in a window ("Please try again.").
+std::string ShellWords(std::string_view dialogText);
+
 // The text of a JSON document: "format" first, then the members of `body`, indented.
 std::string DocumentText(const nlohmann::ordered_json& body);
 

@@ -62,7 +62,7 @@ LanCommandResult Report(const SetIpOptions& options, const LanDeviceLists& lists
     if (options.lan.json) {
         output = DocumentText({{"confirmed", confirmed}, {"device", DeviceToJson(lists, options.lan.mode, number)}});
     }
-    return {confirmed ? ExitStatus::Done : ExitStatus::PrinterFailed, output, std::string(strings.Text(messageId)),
+    return {confirmed ? ExitStatus::Done : ExitStatus::PrinterFailed, output, ShellWords(strings.Text(messageId)),
             ErrorKind::NoReply};
 }
 
@@ -80,7 +80,7 @@ LanCommandResult RunSetIp(const SetIpOptions& options, const StringTable& string
         return *refusal;
     }
     if (const SaveOutcome outcome = ApplySettingValues(values, record); outcome != SaveOutcome::Send) {
-        return LanCommandResult::Failure(ErrorKind::InvalidValue, std::string(strings.Text(SaveOutcomeMessage(outcome))));
+        return LanCommandResult::Failure(ErrorKind::InvalidValue, ShellWords(strings.Text(SaveOutcomeMessage(outcome))));
     }
     LanSetting setting(options.lan.mode, options.lan.Network());
     if (setting.Send(SetDatagramOf(options.lan.mode, lists, lookup.number)) != UdpResult::Ok) {

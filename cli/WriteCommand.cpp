@@ -52,8 +52,11 @@ std::optional<nlohmann::json> LoadSettings(const std::string& path, CliContext& 
 ExitStatus ApplyRecordRules(InterfaceConfig& config, Reporter& reporter) {
     const rules::UpdateCheck check = rules::CheckWholeConfig(rules::PageValuesFromConfig(config));
     if (!check.Passed()) {
-        return reporter.Fail(ErrorKind::InvalidValue, reporter.Strings().Text(check.failure->messageId),
-                             rules::ConfigFieldName(check.failure->field));
+        const std::string_view field = rules::ConfigFieldName(check.failure->field);
+        const nlohmann::ordered_json record = ConfigToJson(config, false);
+        const std::string value = record.contains(field) ? record[std::string(field)].dump() + " refused: " : "";
+        return reporter.Fail(ErrorKind::InvalidValue, value + ShellWords(reporter.Strings().Text(check.failure->messageId)),
+                             field);
     }
     if (check.wepCryptograph) {
         config.cryptograph = static_cast<std::uint8_t>(*check.wepCryptograph);
