@@ -56,10 +56,13 @@ DeviceDiagnosis DiagnoseExchange(const LinkError& error, const std::string& path
 
 std::string PermissionHint(const std::filesystem::path& device) {
     const std::string group = OwningGroup(device);
-    const std::string join = group.empty() ? "join the group that owns it"
-                                           : "join the group '" + group + "' that owns it (sudo usermod -aG " +
-                                                 group + " $USER, then log in again)";
-    return "; " + join + ", or install the udev rule that comes with the lanvane package";
+    const std::string udevRule = "install the udev rule that comes with the lanvane package";
+    // Joining root's group would hand out far more than one device.
+    if (group.empty() || group == "root") {
+        return "; " + udevRule + ", or ask the administrator for access";
+    }
+    return "; join the group '" + group + "' that owns it (sudo usermod -aG " + group +
+           " $USER, then log in again), or " + udevRule;
 }
 
 }  // namespace lanvane::cli
