@@ -18,7 +18,12 @@ namespace {
 // Over the LAN: the printer's survey port. `failure` tells what the link last failed at.
 BssOutcome SurveyOverTcp(const std::string& address, const CliContext& context, BssTable& table,
                          LinkError& failure) {
-    CTcpLink link(address, TcpTimings{}, context.surveyPort);
+    TcpTimings timings;
+    if (context.timeout) {
+        timings.connectWait = *context.timeout;
+        timings.receiveTimeout = *context.timeout;
+    }
+    CTcpLink link(address, timings, context.surveyPort);
     const BssOutcome outcome = RequestBssOverTcp(link, table, nullptr);
     failure = link.LastError();
     link.Close();

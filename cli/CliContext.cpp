@@ -101,7 +101,7 @@ void AddCommonOptions(CLI::App& app, CliContext& context) {
     app.add_flag("--show-secrets", context.showSecrets, "show keys, passwords and communities instead of ********");
     app.add_option_function<int>(
            "--timeout", [&context](const int& ms) { context.timeout = std::chrono::milliseconds(ms); },
-           "how long each wait lasts: a reply on the port (default 60000), a LAN search (1100), "
+           "how long each wait lasts: a reply on the port (default 60000), a LAN search (1100), the survey port (3000), "
            "a LAN setting's confirmation (10000 ethernet, 1000 wlan)")
         ->check(CLI::Range(1, 600000).description(""))
         ->type_name("MS");

@@ -22,6 +22,9 @@ constexpr const char* kExitCodes =
     "  129, 130, 143  ended by SIGHUP, SIGINT, SIGTERM (the device released)\n"
     "See docs/cli.md for the JSON documents.\n";
 
+constexpr const char* kCommonOptions =
+    "Every command also takes --json, -q, -v, --show-secrets and --timeout MS (see lanvane-cli --help).";
+
 int Run(int argc, char** argv) {
     using namespace lanvane::cli;
     lanvane::ReleaseDevicesOnInterrupt("lanvane-cli");
@@ -40,6 +43,9 @@ int Run(int argc, char** argv) {
     AddBssCommand(app, context);
     AddCertCommand(app, context);
     AddLanCommands(app, context);
+    for (CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; })) {
+        command->footer(command->get_footer() + "\n" + kCommonOptions);
+    }
 
     return RunCli(app, argc, argv, context);
 }

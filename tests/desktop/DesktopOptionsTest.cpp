@@ -38,6 +38,7 @@ TEST(DesktopOptionsTest, MissingValuesAndUnknownArgumentsAreErrors) {
     EXPECT_TRUE(Parse({"--screenshots"}).error);
     EXPECT_TRUE(Parse({"--demo", "--fast"}).error);
     EXPECT_TRUE(Parse({"-h"}).options.help);
+    EXPECT_TRUE(Parse({"--version"}).options.version);
 }
 
 }  // namespace
