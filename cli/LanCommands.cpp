@@ -78,8 +78,11 @@ void AddSetIp(CLI::App& app, CliContext& context) {
     command->add_option("--dhcp", options->dhcp, "take the address from DHCP")
         ->transform(CLI::CheckedTransformer(std::map<std::string, bool>{{"on", true}, {"off", false}}).description(""))
         ->type_name("on|off");
-    command->add_option("--port", options->port, "printing port (0 ~ 32767)")->type_name("PORT");
+    command->add_option("--port", options->port, "printing port (0 ~ 32767, not 21, 23, 25, 80, 443 or 3318)")
+        ->check(CLI::Range(0, 32767).description(""))
+        ->type_name("PORT");
     command->add_option("--inactivity", options->inactivity, "inactivity time in seconds (0 ~ 3600)")
+        ->check(CLI::Range(0, 3600).description(""))
         ->type_name("SECONDS");
     command->add_option("--baud", options->baud, "serial rate of the printer")
         ->check(CLI::IsMember(BaudRates()).description(""))
