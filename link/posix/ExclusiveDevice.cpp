@@ -25,6 +25,7 @@ constexpr int kFilling = -2;
 struct HeldDevice {
     std::atomic<int> fd{kFree};
     bool terminal = false;
+    bool settingsKept = false;
     termios settings{};
 };
 
@@ -37,7 +38,8 @@ void Hold(int fd) {
         if (!held.fd.compare_exchange_strong(expected, kFilling)) {
             continue;
         }
-        held.terminal = isatty(fd) != 0 && tcgetattr(fd, &held.settings) == 0;
+        held.terminal = isatty(fd) != 0;
+        held.settingsKept = held.terminal && tcgetattr(fd, &held.settings) == 0;
         held.fd.store(fd);
         return;
     }
@@ -54,11 +56,11 @@ HeldDevice* Find(int fd) {
 
 // Only calls that are safe in a signal handler.
 void PutBack(int fd, const HeldDevice& held) {
-    if (held.terminal) {
+    if (held.settingsKept) {
         tcsetattr(fd, TCSANOW, &held.settings);
     }
     // A pseudo-terminal keeps its exclusive mode across closes; leave it open to others.
-    if (isatty(fd) != 0) {
+    if (held.terminal) {
         ioctl(fd, TIOCNXCL);
     }
 }
@@ -97,7 +99,9 @@ int OpenExclusive(const std::string& path, LinkError& error) {
 void CloseExclusive(int fd) {
     HeldDevice* held = Find(fd);
     if (held == nullptr) {
-        PutBack(fd, HeldDevice{});
+        if (isatty(fd) != 0) {
+            ioctl(fd, TIOCNXCL);
+        }
         close(fd);
         return;
     }

@@ -17,10 +17,8 @@ std::atomic<const char*> notice{nullptr};
 constexpr int kInterruptSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 void Say(const char* text) {
-    const std::size_t length = std::strlen(text);
-    if (write(STDERR_FILENO, text, length) < 0) {
-        return;
-    }
+    // Nothing is left to do when the standard error is gone.
+    [[maybe_unused]] const ssize_t written = write(STDERR_FILENO, text, std::strlen(text));
 }
 
 const char* SignalName(int signal) {
