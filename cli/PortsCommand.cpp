@@ -16,6 +16,7 @@ struct PortEntry {
     std::string name;
     std::string path;
     bool accessible = false;
+    bool busy = false;      // USB only: held by another program
     std::string vendorId;   // USB only
     std::string productId;  // USB only
     bool supported = true;  // USB: a product of ours
@@ -24,8 +25,9 @@ struct PortEntry {
 std::vector<PortEntry> UsbEntries(PrinterDeviceSource& devices) {
     std::vector<PortEntry> entries;
     for (const UsbDeviceEntry& device : devices.UsbDevices()) {
-        entries.push_back({device.displayName, device.devicePath, MayOpen(device.devicePath), device.vendorId,
-                           device.productId, device.productId == kPrinterProductId});
+        entries.push_back({device.displayName, device.devicePath, MayOpen(device.devicePath),
+                           device.openFailure == LinkFailure::Busy, device.vendorId, device.productId,
+                           device.productId == kPrinterProductId});
     }
     return entries;
 }
@@ -34,7 +36,7 @@ std::vector<PortEntry> SerialEntries(PrinterDeviceSource& devices) {
     std::vector<PortEntry> entries;
     for (const std::string& name : devices.ComPortNames()) {
         const std::string path = devices.SerialPortPath(name);
-        entries.push_back({name, path, MayOpen(path), {}, {}, true});
+        entries.push_back({name, path, MayOpen(path), false, {}, {}, true});
     }
     return entries;
 }
@@ -44,6 +46,7 @@ nlohmann::ordered_json EntriesJson(const std::vector<PortEntry>& entries, bool u
     for (const PortEntry& entry : entries) {
         nlohmann::ordered_json item{{"name", entry.name}, {"path", entry.path}, {"accessible", entry.accessible}};
         if (usb) {
+            item["busy"] = entry.busy;
             item["vendorId"] = entry.vendorId;
             item["productId"] = entry.productId;
             item["supported"] = entry.supported;
@@ -57,7 +60,10 @@ std::string UseText(const PortEntry& entry, const std::string& option) {
     if (!entry.supported) {
         return "not supported";
     }
-    return entry.accessible ? option + ' ' + entry.name : "no permission";
+    if (!entry.accessible) {
+        return "no permission";
+    }
+    return entry.busy ? "busy" : option + ' ' + entry.name;
 }
 
 void WriteEntries(std::ostream& out, const std::string& title, const std::vector<PortEntry>& entries,
@@ -76,7 +82,7 @@ void WriteEntries(std::ostream& out, const std::string& title, const std::vector
 
 void RunPorts(CliContext& context) {
     Reporter reporter(context);
-    SystemDeviceSource devices(context.systemRoot, context.deviceRoot);
+    SystemDeviceSource devices(context.systemRoot, context.deviceRoot, UsbListing::EveryPresent);
     const std::vector<PortEntry> usb = UsbEntries(devices);
     const std::vector<PortEntry> serial = SerialEntries(devices);
     if (reporter.Json()) {

@@ -20,7 +20,8 @@ ByteChannel& PrinterSession::Channel() {
 }
 
 ExitStatus PrinterSession::OpenDevice(const DeviceOptions& options, Reporter& reporter) {
-    SystemDeviceSource devices(context_.systemRoot, context_.deviceRoot);
+    // Every present device, so that USB002 names the device 'ports' lists as USB002.
+    SystemDeviceSource devices(context_.systemRoot, context_.deviceRoot, UsbListing::EveryPresent);
     const auto target = ChooseDevice(options, devices);
     if (!target) {
         return reporter.Fail(ErrorKind::NotFound, "no USB printer named " + options.usb +

@@ -359,7 +359,7 @@ TEST_F(CliUsbListTest, PortsListsTheUsbPrintersAndOnlyOurProductOpensByName) {
     const nlohmann::json usb = JsonOf(list)["usb"];
     ASSERT_EQ(usb.size(), 2u) << list.out;
     EXPECT_EQ(usb[0], nlohmann::json::parse(R"({"name": "USB001", "path": ")" + (dir / "dev/usb/lp0") +
-                                            R"(", "accessible": true, "vendorId": "0DD4", "productId": "002B",
+                                            R"(", "accessible": true, "busy": false, "vendorId": "0DD4", "productId": "002B",
                                             "supported": true})"));
     EXPECT_EQ(usb[1]["supported"], false);
 
@@ -369,6 +369,26 @@ TEST_F(CliUsbListTest, PortsListsTheUsbPrintersAndOnlyOurProductOpensByName) {
     const CliRun refused = RunWithTree({"read", "--usb", "USB002"});
     EXPECT_EQ(refused.status, kNoDevice);
     EXPECT_EQ(refused.err, "lanvane-cli: no USB printer named USB002 is connected ('lanvane-cli ports' lists them)\n");
+}
+
+// As a user who may open lp1 only: lp0 is listed all the same, marked. Needs root to run
+// lanvane-cli as another user.
+TEST_F(CliUsbListTest, PortsMarksTheDevicesThisUserMayNotOpen) {
+    if (geteuid() != 0 || access("/usr/bin/setpriv", X_OK) != 0) {
+        GTEST_SKIP() << "needs root and setpriv";
+    }
+    std::filesystem::permissions(dir.Path(), std::filesystem::perms::others_read | std::filesystem::perms::others_exec,
+                                 std::filesystem::perm_options::add);
+    ASSERT_EQ(chmod(rig.DevicePath().c_str(), 0600), 0);
+    ASSERT_EQ(chmod(otherPrinter.SlavePath().c_str(), 0666), 0);
+    const std::vector<std::string> asNobody = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+    const CliRun list = RunCli({"ports", "--json", "--sys-root", dir / "sys", "--dev-root", dir / "dev"}, {},
+                               std::chrono::milliseconds(10000), {}, {{}, asNobody});
+    ASSERT_EQ(list.status, kDone) << list.err;
+    const nlohmann::json usb = JsonOf(list)["usb"];
+    ASSERT_EQ(usb.size(), 2u) << list.out;
+    EXPECT_EQ(usb[0]["accessible"], false);
+    EXPECT_EQ(usb[1]["accessible"], true);
 }
 
 // An interrupted command gives the device back (no exclusive mode left behind) and says
