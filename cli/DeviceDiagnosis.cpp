@@ -2,6 +2,9 @@
 
 #include "cli/DeviceAccess.h"
 
+#include <algorithm>
+#include <cctype>
+
 namespace lanvane::cli {
 namespace {
 
@@ -32,8 +35,12 @@ std::string Hint(ErrorKind kind, const std::string& path) {
     }
 }
 
+// The system's words, unless they only repeat the kind ("permission denied").
 std::string SystemText(const LinkError& error) {
-    return error.reason.empty() ? std::string() : " (" + error.reason + ")";
+    std::string reason = error.reason;
+    std::transform(reason.begin(), reason.end(), reason.begin(),
+                   [](unsigned char character) { return static_cast<char>(std::tolower(character)); });
+    return reason.empty() || reason == FailureText(error.kind) ? std::string() : " (" + error.reason + ")";
 }
 
 }  // namespace

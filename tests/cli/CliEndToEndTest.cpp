@@ -275,7 +275,7 @@ TEST(CliDeviceTest, APermissionDeniedNamesTheGroupThatOwnsTheDevice) {
                               {{}, {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"}});
     EXPECT_EQ(run.status, kNoDevice);
     EXPECT_EQ(run.err, "lanvane-cli: cannot open " + device +
-                           ": permission denied (Permission denied); join the group 'dialout' that owns it (sudo "
+                           ": permission denied; join the group 'dialout' that owns it (sudo "
                            "usermod -aG dialout $USER, then log in again), or install the udev rule that comes with "
                            "the lanvane package\n");
 }
