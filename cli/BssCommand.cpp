@@ -1,5 +1,6 @@
 #include <CLI/CLI.hpp>
 
+#include <cctype>
 #include <memory>
 
 #include "cli/CliContext.h"
@@ -13,19 +14,28 @@
 namespace lanvane::cli {
 namespace {
 
-struct BssOptions {
-    DeviceOptions device;
-    bool json = false;
-};
 
 // Over the LAN: the printer's survey port. `failure` tells what the link last failed at.
 BssOutcome SurveyOverTcp(const std::string& address, const CliContext& context, BssTable& table,
                          LinkError& failure) {
-    CTcpLink link(address, TcpTimings{}, context.surveyPort);
+    TcpTimings timings;
+    if (context.timeout) {
+        timings.connectWait = *context.timeout;
+        timings.receiveTimeout = *context.timeout;
+    }
+    CTcpLink link(address, timings, context.surveyPort);
     const BssOutcome outcome = RequestBssOverTcp(link, table, nullptr);
     failure = link.LastError();
     link.Close();
     return outcome;
+}
+
+// "00:1b:7e:10:20:30", as MAC addresses are written everywhere in lanvane-cli.
+std::string BssidText(std::string text) {
+    for (char& character : text) {
+        character = character == '-' ? ':' : static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
+    }
+    return text;
 }
 
 nlohmann::ordered_json BssDocument(const BssTable& table) {
@@ -33,9 +43,8 @@ nlohmann::ordered_json BssDocument(const BssTable& table) {
     const std::vector<BssRow> rows = FillBssList(table);
     for (std::size_t index = 0; index < rows.size(); ++index) {
         const BssRow& row = rows[index];
-        networks.push_back({{"no", index + 1},
-                            {"ssid", row[1]},
-                            {"bssid", row[2]},
+        networks.push_back({{"ssid", row[1]},
+                            {"bssid", BssidText(row[2])},
                             {"mode", row[3]},
                             {"rssi", table[index].rssi},
                             {"security", row[5]}});
@@ -49,32 +58,45 @@ void WriteBssText(std::ostream& out, const BssTable& table, const StringTable& s
                              sid::kColumnRssi, sid::kColumnSecurity}) {
         rows.front().emplace_back(strings.Text(header));
     }
-    for (const BssRow& row : FillBssList(table)) {
+    for (BssRow row : FillBssList(table)) {
+        row[2] = BssidText(row[2]);
         rows.emplace_back(row.begin(), row.end());
     }
     WriteColumns(out, rows);
 }
 
-ExitStatus FailedSurvey(BssOutcome outcome, const LinkError& failure, Reporter& reporter) {
-    const ExitStatus status =
-        outcome == BssOutcome::ConnectFailed ? ExitStatus::NoDevice : ExitStatus::PrinterFailed;
-    std::string message(reporter.Strings().Text(sid::kBssImportFailed));
-    if (failure.Failed()) {
-        message += "\n" + Describe(failure);
+ErrorKind SurveyFailureKind(BssOutcome outcome, const LinkError& failure) {
+    switch (outcome) {
+        case BssOutcome::ConnectFailed:
+            return failure.kind == LinkFailure::TimedOut ? ErrorKind::NoReply : ErrorKind::NotFound;
+        case BssOutcome::ChecksumFailed:
+        case BssOutcome::TagMismatch: return ErrorKind::Checksum;
+        case BssOutcome::NoReply: return ErrorKind::NoReply;
+        default: return ErrorKind::PrinterRefused;
     }
-    return reporter.Fail(status, message);
 }
 
-ExitStatus RunBss(const BssOptions& options, CliContext& context) {
-    Reporter reporter(context, options.json);
+ExitStatus FailedSurvey(BssOutcome outcome, const LinkError& failure, Reporter& reporter) {
+    std::string message = "the survey failed";
+    if (failure.Failed()) {
+        message += ": " + Describe(failure);
+    }
+    if (outcome == BssOutcome::ConnectFailed) {
+        message += "; check the printer's IP address and that it is on this network";
+    }
+    return reporter.Fail(SurveyFailureKind(outcome, failure), message);
+}
+
+ExitStatus RunBss(const DeviceOptions& options, CliContext& context) {
+    Reporter reporter(context);
     auto table = std::make_unique<BssTable>();
     BssOutcome outcome = BssOutcome::NoReply;
     LinkError failure;
-    if (!options.device.ip.empty()) {
-        outcome = SurveyOverTcp(options.device.ip, context, *table, failure);
+    if (!options.ip.empty()) {
+        outcome = SurveyOverTcp(options.ip, context, *table, failure);
     } else {
         PrinterSession session(context);
-        if (const ExitStatus status = session.Connect(options.device, reporter); status != ExitStatus::Done) {
+        if (const ExitStatus status = session.Connect(options, reporter); status != ExitStatus::Done) {
             return status;
         }
         outcome = RequestBssOverPort(session.Channel(), session.Buffers(), *table, nullptr);
@@ -94,11 +116,13 @@ ExitStatus RunBss(const BssOptions& options, CliContext& context) {
 }  // namespace
 
 void AddBssCommand(CLI::App& app, CliContext& context) {
-    auto options = std::make_shared<BssOptions>();
+    auto options = std::make_shared<DeviceOptions>();
     CLI::App* command = app.add_subcommand(
         "bss", "Survey the wireless networks that the printer receives (BSS information).");
-    AddDeviceOptions(*command, options->device, true);
-    command->add_flag("--json", options->json, "print one JSON document");
+    AddDeviceOptions(*command, *options, true);
+    command->footer("Examples:\n"
+                    "  lanvane-cli bss --ip 192.168.0.100\n"
+                    "  lanvane-cli bss --usb USB001 --json");
     command->callback([options, &context] { context.exitStatus = RunBss(*options, context); });
 }
 

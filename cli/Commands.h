@@ -10,6 +10,8 @@ struct CliContext;
 
 // Each command lives in its own file and registers itself as a subcommand of the program.
 void AddPortsCommand(CLI::App& app, CliContext& context);
+// fields: every writable record field with its type, range or codes.
+void AddFieldsCommand(CLI::App& app, CliContext& context);
 void AddReadCommand(CLI::App& app, CliContext& context);
 void AddWriteCommand(CLI::App& app, CliContext& context);
 void AddBssCommand(CLI::App& app, CliContext& context);

@@ -1,101 +1,128 @@
 #include "cli/ConfigJson.h"
 
-#include <algorithm>
-#include <limits>
 #include <type_traits>
 
+#include "cli/FieldCatalogue.h"
 #include "protocol/AddressText.h"
-#include "protocol/ConfigRecordLayout.h"
 
 namespace lanvane::cli {
 namespace {
 
+constexpr std::size_t kShownValueLimit = 40;
+constexpr const char* kFormatMember = "format";
+
 using Refusal = std::optional<std::string>;
 
-const RecordField* FindField(const std::string& name) {
-    const auto fields = RecordFields();
-    const auto found = std::find_if(fields.begin(), fields.end(),
-                                    [&](const RecordField& field) { return field.name == name; });
-    return found == fields.end() ? nullptr : &*found;
+// The value as the refusal names it: a secret by its length only, a long text cut short.
+std::string ShownValue(const FieldSpec& spec, const nlohmann::json& value) {
+    if (spec.IsSecret() && value.is_string()) {
+        return "a text of " + std::to_string(value.get_ref<const std::string&>().size()) + " characters";
+    }
+    std::string shown = value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    if (shown.size() > kShownValueLimit) {
+        shown = shown.substr(0, kShownValueLimit) + "...";
+    }
+    return shown;
 }
 
-Refusal TakeText(const nlohmann::json& value, std::size_t width, std::string& target) {
-    if (!value.is_string()) {
-        return "must be a string";
-    }
-    const auto& text = value.get_ref<const std::string&>();
-    if (text.size() > width) {
-        return "must be at most " + std::to_string(width) + " characters";
-    }
-    if (text.find('\0') != std::string::npos) {
-        return "must not contain a NUL character";
-    }
-    target = text;
-    return std::nullopt;
-}
-
-template <typename Number>
-Refusal TakeNumber(const nlohmann::json& value, Number& target) {
-    constexpr auto kMax = std::numeric_limits<Number>::max();
-    const std::string range = "must be a whole number from 0 to " + std::to_string(kMax);
-    const bool wholeAndNotNegative =
-        value.is_number_unsigned() || (value.is_number_integer() && value.get<std::int64_t>() >= 0);
-    if (!wholeAndNotNegative) {
-        return range;
+std::optional<std::uint32_t> WholeNumber(const nlohmann::json& value, std::uint32_t maximum) {
+    if (!value.is_number_integer() || (!value.is_number_unsigned() && value.get<std::int64_t>() < 0)) {
+        return std::nullopt;
     }
     const auto number = value.get<std::uint64_t>();
-    if (number > kMax) {
-        return range;
+    return number <= maximum ? std::optional(static_cast<std::uint32_t>(number)) : std::nullopt;
+}
+
+std::optional<std::string> TextOf(const FieldSpec& spec, const nlohmann::json& value) {
+    if (!value.is_string()) {
+        return std::nullopt;
     }
-    target = static_cast<Number>(number);
+    const auto& text = value.get_ref<const std::string&>();
+    if (text.size() > spec.record->width || text.find('\0') != std::string::npos) {
+        return std::nullopt;
+    }
+    if (spec.type == FieldType::Channel && text != "1" && text != "6" && text != "11") {
+        return std::nullopt;
+    }
+    return text;
+}
+
+// The field's value as a number the record holds, or the text of a text field.
+using Taken = std::variant<std::uint32_t, std::string>;
+
+std::optional<Taken> Take(const FieldSpec& spec, const nlohmann::json& value, int version) {
+    switch (spec.type) {
+        case FieldType::Text:
+        case FieldType::Secret:
+        case FieldType::Channel: {
+            auto text = TextOf(spec, value);
+            return text ? std::optional<Taken>(std::move(*text)) : std::nullopt;
+        }
+        case FieldType::Switch:
+            return value.is_boolean() ? std::optional<Taken>(value.get<bool>() ? 1u : 0u) : std::nullopt;
+        case FieldType::Number: {
+            const auto number = WholeNumber(value, spec.maximum);
+            return number ? std::optional<Taken>(*number) : std::nullopt;
+        }
+        case FieldType::Address: {
+            const auto address = value.is_string() ? ParseAddressText(value.get_ref<const std::string&>()) : std::nullopt;
+            return address ? std::optional<Taken>(*address) : std::nullopt;
+        }
+        case FieldType::Code: {
+            const auto code = value.is_string() ? spec.CodeOf(value.get_ref<const std::string&>()) : std::nullopt;
+            // Wi-Fi Direct exists only in the version 2 record.
+            if (!code || (spec.Name() == "networkMode" && *code == 2 && version != 2)) {
+                return std::nullopt;
+            }
+            return static_cast<std::uint32_t>(*code);
+        }
+    }
     return std::nullopt;
 }
 
-Refusal TakeAddress(const nlohmann::json& value, std::uint32_t& target) {
-    const auto address =
-        value.is_string() ? ParseAddressText(value.get_ref<const std::string&>()) : std::nullopt;
-    if (!address) {
-        return "must be an IPv4 address written a.b.c.d";
-    }
-    target = *address;
-    return std::nullopt;
-}
-
-Refusal TakeValue(const RecordField& field, const nlohmann::json& value, InterfaceConfig& config) {
-    return std::visit(
-        [&](auto member) -> Refusal {
+void Store(const RecordField& field, Taken taken, InterfaceConfig& config) {
+    std::visit(
+        [&](auto member) {
             auto& target = config.*member;
             using Value = std::decay_t<decltype(target)>;
             if constexpr (std::is_same_v<Value, std::string>) {
-                return TakeText(value, field.width, target);
-            } else if constexpr (std::is_same_v<Value, std::uint32_t>) {
-                return TakeAddress(value, target);
+                target = std::get<std::string>(std::move(taken));
             } else {
-                return TakeNumber(value, target);
+                target = static_cast<Value>(std::get<std::uint32_t>(taken));
             }
         },
         field.member);
 }
 
+nlohmann::ordered_json ValueToJson(const FieldSpec& spec, const InterfaceConfig& config, bool showSecrets) {
+    return std::visit(
+        [&](auto member) -> nlohmann::ordered_json {
+            const auto& value = config.*member;
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
+                return spec.IsSecret() && !showSecrets ? std::string(kMaskedSecret) : value;
+            } else if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::uint32_t>) {
+                return AddressText(value);
+            } else {
+                if (spec.type == FieldType::Switch && value <= 1) {
+                    return value == 1;
+                }
+                if (const auto name = spec.CodeNameOf(value); spec.type == FieldType::Code && name) {
+                    return std::string(*name);
+                }
+                return value;
+            }
+        },
+        spec.record->member);
+}
+
 }  // namespace
 
-nlohmann::ordered_json ConfigToJson(const InterfaceConfig& config) {
+nlohmann::ordered_json ConfigToJson(const InterfaceConfig& config, bool showSecrets) {
     nlohmann::ordered_json fields = nlohmann::ordered_json::object();
-    for (const RecordField& field : RecordFields()) {
-        if (!field.OffsetIn(config.version)) {
-            continue;
+    for (const FieldSpec& spec : FieldSpecs()) {
+        if (spec.record->OffsetIn(config.version)) {
+            fields[std::string(spec.Name())] = ValueToJson(spec, config, showSecrets);
         }
-        const std::string name(field.name);
-        std::visit(
-            [&](auto member) {
-                const auto& value = config.*member;
-                if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::uint32_t>) {
-                    fields[name] = AddressText(value);
-                } else {
-                    fields[name] = value;
-                }
-            },
-            field.member);
     }
     return fields;
 }
@@ -104,23 +131,38 @@ std::string ConfigJsonError::Text() const {
     return field.empty() ? reason : field + ": " + reason;
 }
 
+const nlohmann::json& ConfigObjectOf(const nlohmann::json& document) {
+    if (document.is_object() && document.contains("config") && document["config"].is_object()) {
+        return document["config"];
+    }
+    return document;
+}
+
 std::optional<ConfigJsonError> ApplyConfigJson(const nlohmann::json& settings, InterfaceConfig& config) {
     if (!settings.is_object()) {
         return ConfigJsonError{"", "the settings must be a JSON object of record fields"};
     }
     InterfaceConfig changed = config;
     for (const auto& [name, value] : settings.items()) {
-        const RecordField* field = FindField(name);
-        if (field == nullptr) {
-            return ConfigJsonError{name, "no such field"};
+        if (name == kFormatMember) {
+            continue;
         }
-        if (!field->OffsetIn(config.version)) {
+        const FieldSpec* spec = FindFieldSpec(name);
+        if (spec == nullptr) {
+            return ConfigJsonError{name, "no such field ('lanvane-cli fields' lists them)"};
+        }
+        if (!spec->record->OffsetIn(config.version)) {
             return ConfigJsonError{name, "the printer's version " + std::to_string(config.version) +
                                              " record does not carry this field"};
         }
-        if (Refusal refusal = TakeValue(*field, value, changed)) {
-            return ConfigJsonError{name, *refusal};
+        if (spec->IsSecret() && value == kMaskedSecret) {
+            continue;
         }
+        auto taken = Take(*spec, value, config.version);
+        if (!taken) {
+            return ConfigJsonError{name, ShownValue(*spec, value) + " is not allowed (" + spec->Allowed() + ")"};
+        }
+        Store(*spec->record, std::move(*taken), changed);
     }
     config = std::move(changed);
     return std::nullopt;

@@ -9,13 +9,15 @@
 
 namespace lanvane::cli {
 
-// The record's fields as JSON, named as in InterfaceConfig and in record order: texts as
-// strings, codes and numbers as numbers, addresses as "a.b.c.d". Only the fields that the
-// record's layout carries are listed; the layout itself is not a field.
-nlohmann::ordered_json ConfigToJson(const InterfaceConfig& config);
+// The record's fields as JSON, named as in InterfaceConfig and in record order, typed as
+// FieldCatalogue says: texts as strings, switches as true/false, codes by name (a code the
+// printer reports outside its table as its number), numbers as numbers, addresses as
+// "a.b.c.d". Secrets are masked unless `showSecrets`. Only the fields the record's layout
+// carries are listed.
+nlohmann::ordered_json ConfigToJson(const InterfaceConfig& config, bool showSecrets);
 
-// Why a settings document was refused: the field at fault (empty for the document as a
-// whole) and what is wrong with it.
+// Why settings were refused: the field at fault (empty for the document as a whole) and
+// what is wrong, naming the value given and what is allowed.
 struct ConfigJsonError {
     std::string field;
     std::string reason;
@@ -23,10 +25,14 @@ struct ConfigJsonError {
     std::string Text() const;
 };
 
-// Sets the fields that `settings` names on `config`, all or none. Refused: a document that
-// is not an object, a name that is no field, a field that config.version does not carry, a
-// value of the wrong type, a number out of its field's range, a text longer than its field
-// or holding a NUL, an address that is not "a.b.c.d".
+// The object of record fields in a settings document: the "config" object of a whole
+// 'read --json' document, or the document itself.
+const nlohmann::json& ConfigObjectOf(const nlohmann::json& document);
+
+// Sets the fields that `settings` names on `config`, all or none. A "format" member is
+// ignored; a secret given as the mask keeps its value. Refused: settings that are not an
+// object, a name that is no field, a field or code that config.version does not carry,
+// a value that is not of the field's type or outside its range or code table.
 std::optional<ConfigJsonError> ApplyConfigJson(const nlohmann::json& settings, InterfaceConfig& config);
 
 // The same checks without a printer's record at hand: everything but the layout.

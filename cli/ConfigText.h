@@ -4,13 +4,11 @@
 
 #include "cli/TextTable.h"
 #include "protocol/InterfaceConfig.h"
-#include "resources/StringTable.h"
 
 namespace lanvane::cli {
 
-// The record's fields as (name, value) rows in record order, for people: codes with
-// their names where the tables name them ("3 (WPA2-PSK)"), addresses as "a.b.c.d". Only
-// the fields that the record's layout carries.
-std::vector<TextRow> ConfigFieldRows(const InterfaceConfig& config, const StringTable& strings);
+// The record's fields as (name, value) rows in record order, with the values of the JSON
+// document (ConfigToJson) written plainly: "wpa2-psk", "true", "192.168.0.10".
+std::vector<TextRow> ConfigFieldRows(const InterfaceConfig& config, bool showSecrets);
 
 }  // namespace lanvane::cli

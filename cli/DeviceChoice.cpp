@@ -23,11 +23,14 @@ std::optional<std::string> UsbDevicePath(const std::string& displayName, Printer
 void AddDeviceOptions(CLI::App& command, DeviceOptions& options, bool withAddress) {
     CLI::Option_group* device = command.add_option_group("device", "the printer to talk to");
     device->add_option("--usb", options.usb,
-                       "USB printer: a display name that 'ports' lists (USB001) or a device path");
-    device->add_option("--serial", options.serial, "serial port: a port name (ttyS0) or a device path");
+                       "USB printer: a display name that 'ports' lists (USB001) or a device path")
+        ->type_name("NAME|PATH");
+    device->add_option("--serial", options.serial, "serial port: a port name (ttyS0) or a device path")
+        ->type_name("NAME|PATH");
     if (withAddress) {
         device->add_option("--ip", options.ip, "the printer's IPv4 address on the LAN")
-            ->check(CLI::ValidIPV4);
+            ->check(CLI::ValidIPV4.description(""))
+            ->type_name("ADDRESS");
     }
     device->require_option(1);
 }

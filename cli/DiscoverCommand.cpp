@@ -2,17 +2,16 @@
 
 #include "cli/LanDeviceJson.h"
 #include "cli/LanPrinterLookup.h"
+#include "cli/Reporter.h"
+#include "cli/TextTable.h"
 #include "lan/core/DeviceRowTexts.h"
 #include "resources/StringIds.h"
 
-#include <algorithm>
 #include <sstream>
 #include <vector>
 
 namespace lanvane::cli {
 namespace {
-
-using TextRow = std::vector<std::string>;
 
 constexpr const char* kFeatureCodeHeader = "Feature Code";
 
@@ -28,8 +27,8 @@ TextRow HeaderRow(LanMode mode, const StringTable& strings) {
     return header;
 }
 
-TextRow DeviceRow(const LanDeviceLists& lists, LanMode mode, int number, const StringTable& strings) {
-    const auto cells = DeviceRowTexts(*lists.Nth(mode, number), number, strings);
+TextRow DeviceRow(const LanDeviceLists& lists, LanMode mode, int number, int position, const StringTable& strings) {
+    const auto cells = DeviceRowTexts(*lists.Nth(mode, number), position, strings);
     TextRow row(cells.begin(), cells.end());
     if (mode == LanMode::Wlan) {
         row.push_back(std::to_string(lists.Wlan().Nth(number)->featureCode));
@@ -37,25 +36,14 @@ TextRow DeviceRow(const LanDeviceLists& lists, LanMode mode, int number, const S
     return row;
 }
 
-// Columns padded to their widest cell, two spaces apart.
-std::string Columns(const std::vector<TextRow>& rows) {
-    std::vector<std::size_t> widths(rows.front().size(), 0);
-    for (const TextRow& row : rows) {
-        for (std::size_t column = 0; column < row.size(); ++column) {
-            widths[column] = std::max(widths[column], row[column].size());
-        }
+nlohmann::ordered_json SearchedJson(const std::vector<SearchTarget>& targets) {
+    nlohmann::ordered_json searched = nlohmann::ordered_json::array();
+    for (const SearchTarget& target : targets) {
+        searched.push_back({{"address", target.address},
+                            {"interface", target.interfaceName.empty() ? nlohmann::ordered_json()
+                                                                       : nlohmann::ordered_json(target.interfaceName)}});
     }
-    std::ostringstream text;
-    for (const TextRow& row : rows) {
-        for (std::size_t column = 0; column < row.size(); ++column) {
-            text << row[column];
-            if (column + 1 < row.size()) {
-                text << std::string(widths[column] - row[column].size() + 2, ' ');
-            }
-        }
-        text << '\n';
-    }
-    return text.str();
+    return searched;
 }
 
 }  // namespace
@@ -63,24 +51,34 @@ std::string Columns(const std::vector<TextRow>& rows) {
 LanCommandResult RunDiscover(const LanCommonOptions& options, const StringTable& strings) {
     LanDeviceLists lists;
     std::string warning;
-    if (auto refusal = SearchPrinters(options, lists, strings, &warning)) {
+    if (auto refusal = SearchPrinters(options, lists, &warning)) {
         return *refusal;
     }
-    const int count = lists.Count(options.mode);
+    if (lists.Count(options.mode) == 0) {
+        return LanCommandResult::Failure(
+            ErrorKind::NothingFound, "no printer answered within " +
+                                         std::to_string(options.Timings().searchDuration.count()) +
+                                         " ms; searched " + TargetsText(options.targets));
+    }
+    const std::vector<int> numbers = DevicesInAddressOrder(lists, options.mode);
     if (options.json) {
         nlohmann::ordered_json devices = nlohmann::ordered_json::array();
-        for (int number = 1; number <= count; ++number) {
+        for (const int number : numbers) {
             devices.push_back(DeviceToJson(lists, options.mode, number));
         }
-        const nlohmann::ordered_json document = {
-            {"mode", options.mode == LanMode::Wlan ? "wlan" : "ethernet"}, {"devices", devices}};
-        return {ExitStatus::Done, document.dump(2) + '\n', warning};
+        return {ExitStatus::Done,
+                DocumentText({{"mode", options.mode == LanMode::Wlan ? "wlan" : "ethernet"},
+                              {"searched", SearchedJson(options.targets)},
+                              {"devices", devices}}),
+                warning};
     }
     std::vector<TextRow> rows{HeaderRow(options.mode, strings)};
-    for (int number = 1; number <= count; ++number) {
-        rows.push_back(DeviceRow(lists, options.mode, number, strings));
+    for (std::size_t index = 0; index < numbers.size(); ++index) {
+        rows.push_back(DeviceRow(lists, options.mode, numbers[index], static_cast<int>(index) + 1, strings));
     }
-    return {ExitStatus::Done, Columns(rows), warning};
+    std::ostringstream text;
+    WriteColumns(text, rows);
+    return {ExitStatus::Done, text.str(), warning};
 }
 
 }  // namespace lanvane::cli

@@ -6,8 +6,9 @@
 
 namespace lanvane::cli {
 
-// discover: searches the printers of the mode and lists them with the device list's
-// columns (text), or with their record fields (JSON).
+// discover: searches the printers of the mode and lists them in address order with the
+// device list's columns (text), or with their record fields (JSON). No answer is a failure
+// that says where the search went.
 LanCommandResult RunDiscover(const LanCommonOptions& options, const StringTable& strings);
 
 }  // namespace lanvane::cli

@@ -9,6 +9,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -16,16 +17,28 @@
 namespace lanvane::cli {
 namespace {
 
-void Deliver(const LanCommandResult& result, bool json, CliContext& context) {
-    Reporter reporter(context, json);
+// Takes the program's options into the command's and chooses where the search goes, then
+// runs the command and reports its result.
+void Run(LanCommonOptions& options, CliContext& context, const std::function<LanCommandResult()>& command) {
+    Reporter reporter(context);
+    options.json = context.json;
+    options.timeout = context.timeout;
+    if (auto refusal = ChooseSearchTargets(options, ListNetworkInterfaces())) {
+        context.exitStatus = reporter.Fail(ErrorKind::Usage, *refusal);
+        return;
+    }
+    if (context.verbose) {
+        context.err << "lanvane-cli: searching on " << TargetsText(options.targets) << '\n';
+    }
+    const LanCommandResult result = command();
     context.exitStatus = result.status;
     if (result.status != ExitStatus::Done && result.output.empty()) {
-        reporter.Fail(result.status, result.message);
+        reporter.Fail(result.kind, result.message);
         return;
     }
     context.out << result.output;
     if (!result.message.empty()) {
-        context.err << result.message << '\n';
+        reporter.Say(result.message);
     }
 }
 
@@ -39,10 +52,18 @@ std::vector<int> BaudRates() {
 
 void AddDiscover(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<LanCommonOptions>();
-    CLI::App* command = app.add_subcommand("discover", "Search the printers on the LAN and list them.");
+    CLI::App* command = app.add_subcommand(
+        "discover", "Search the printers on the LAN and list them by IP address. Without --broadcast or "
+                    "--interface the search goes to 255.255.255.255 and to the broadcast address of every "
+                    "network interface that is up. Exit 1 when no printer answers.");
     AddLanCommonOptions(*command, *options);
-    command->callback(
-        [options, &context] { Deliver(RunDiscover(*options, context.strings), options->json, context); });
+    command->footer("Examples:\n"
+                    "  lanvane-cli discover --mode ethernet\n"
+                    "  lanvane-cli discover --mode wlan --interface eth0 --timeout 3000\n"
+                    "  lanvane-cli discover --mode ethernet --broadcast 192.168.1.255 --json");
+    command->callback([options, &context] {
+        Run(*options, context, [&] { return RunDiscover(*options, context.strings); });
+    });
 }
 
 void AddSetIp(CLI::App& app, CliContext& context) {
@@ -50,17 +71,29 @@ void AddSetIp(CLI::App& app, CliContext& context) {
     CLI::App* command = app.add_subcommand(
         "set-ip", "Search, then change the network settings of the printer with this MAC address.");
     AddLanCommonOptions(*command, options->lan);
-    command->add_option("--mac", options->mac, "MAC address of the printer, 00:1a:2b:3c:4d:5e")->required();
-    command->add_option("--ip", options->ip, "IP address a.b.c.d");
-    command->add_option("--mask", options->mask, "subnet mask a.b.c.d");
-    command->add_option("--gateway", options->gateway, "default gateway a.b.c.d");
-    command->add_option("--dhcp", options->dhcp, "take the address from DHCP: on or off")
-        ->transform(CLI::CheckedTransformer(std::map<std::string, bool>{{"on", true}, {"off", false}}));
-    command->add_option("--port", options->port, "printing port (0 ~ 32767)");
-    command->add_option("--inactivity", options->inactivity, "inactivity time in seconds (0 ~ 3600)");
-    command->add_option("--baud", options->baud, "serial rate of the printer")->check(CLI::IsMember(BaudRates()));
-    command->callback(
-        [options, &context] { Deliver(RunSetIp(*options, context.strings), options->lan.json, context); });
+    command->add_option("--mac", options->mac, "MAC address of the printer")->required()->type_name("00:1b:7e:3c:4d:5e");
+    command->add_option("--ip", options->ip, "IP address")->type_name("ADDRESS");
+    command->add_option("--mask", options->mask, "subnet mask")->type_name("ADDRESS");
+    command->add_option("--gateway", options->gateway, "default gateway")->type_name("ADDRESS");
+    command->add_option("--dhcp", options->dhcp, "take the address from DHCP")
+        ->transform(CLI::CheckedTransformer(std::map<std::string, bool>{{"on", true}, {"off", false}}).description(""))
+        ->type_name("on|off");
+    command->add_option("--port", options->port, "printing port (0 ~ 32767, not 21, 23, 25, 80, 443 or 3318)")
+        ->check(CLI::Range(0, 32767).description(""))
+        ->type_name("PORT");
+    command->add_option("--inactivity", options->inactivity, "inactivity time in seconds (0 ~ 3600)")
+        ->check(CLI::Range(0, 3600).description(""))
+        ->type_name("SECONDS");
+    command->add_option("--baud", options->baud, "serial rate of the printer")
+        ->check(CLI::IsMember(BaudRates()).description(""))
+        ->type_name("RATE");
+    command->footer("Examples:\n"
+                    "  lanvane-cli set-ip --mode ethernet --mac 00:1b:7e:3c:4d:5e --ip 192.168.1.50 "
+                    "--mask 255.255.255.0 --dhcp off\n"
+                    "  lanvane-cli set-ip --mode wlan --mac 00:1b:7e:3c:4d:5e --dhcp on --json");
+    command->callback([options, &context] {
+        Run(options->lan, context, [&] { return RunSetIp(*options, context.strings); });
+    });
 }
 
 void AddWeb(CLI::App& app, CliContext& context) {
@@ -68,10 +101,13 @@ void AddWeb(CLI::App& app, CliContext& context) {
     CLI::App* command = app.add_subcommand(
         "web", "Search, then print (or open) the web page of the printer with this MAC address.");
     AddLanCommonOptions(*command, options->lan);
-    command->add_option("--mac", options->mac, "MAC address of the printer, 00:1a:2b:3c:4d:5e")->required();
+    command->add_option("--mac", options->mac, "MAC address of the printer")->required()->type_name("00:1b:7e:3c:4d:5e");
     command->add_flag("--open", options->open, "open the page in the browser");
+    command->footer("Examples:\n"
+                    "  lanvane-cli web --mode ethernet --mac 00:1b:7e:3c:4d:5e\n"
+                    "  lanvane-cli web --mode wlan --mac 00:1b:7e:3c:4d:5e --open");
     command->callback([options, &context] {
-        Deliver(RunWeb(*options, context.strings, context.openUrl), options->lan.json, context);
+        Run(options->lan, context, [&] { return RunWeb(*options, context.openUrl); });
     });
 }
 

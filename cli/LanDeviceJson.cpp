@@ -3,7 +3,10 @@
 #include "protocol/AddressText.h"
 #include "lan/core/BaudTable.h"
 
+#include <algorithm>
+#include <numeric>
 #include <string>
+#include <tuple>
 
 namespace lanvane::cli {
 
@@ -13,15 +16,14 @@ nlohmann::ordered_json DeviceToJson(const LanDeviceLists& lists, LanMode mode, i
         return nullptr;
     }
     nlohmann::ordered_json device = {
-        {"no", number},
-        {"mac", LanMacText(record->mac)},
-        {"ip", AddressText(record->ip)},
-        {"subnet", AddressText(record->subnet)},
+        {"macAddress", LanMacText(record->mac)},
+        {"ipAddress", AddressText(record->ip)},
+        {"subnetMask", AddressText(record->subnet)},
         {"gateway", AddressText(record->gateway)},
-        {"port", record->port},
-        {"version", std::to_string(record->fwMajor) + '.' + std::to_string(record->fwMinor)},
+        {"printerPort", record->port},
+        {"firmwareVersion", std::to_string(record->fwMajor) + '.' + std::to_string(record->fwMinor)},
         {"dhcp", record->dhcp != 0},
-        {"inactivity", record->inactivity},
+        {"inactivityTime", record->inactivity},
         {"baudRate", nullptr},
         {"https", record->https != 0},
     };
@@ -32,6 +34,17 @@ nlohmann::ordered_json DeviceToJson(const LanDeviceLists& lists, LanMode mode, i
         device["featureCode"] = lists.Wlan().Nth(number)->featureCode;
     }
     return device;
+}
+
+std::vector<int> DevicesInAddressOrder(const LanDeviceLists& lists, LanMode mode) {
+    std::vector<int> numbers(static_cast<std::size_t>(lists.Count(mode)));
+    std::iota(numbers.begin(), numbers.end(), 1);
+    std::stable_sort(numbers.begin(), numbers.end(), [&](int left, int right) {
+        const DeviceRecord& a = *lists.Nth(mode, left);
+        const DeviceRecord& b = *lists.Nth(mode, right);
+        return std::tie(a.ip, a.mac) < std::tie(b.ip, b.mac);
+    });
+    return numbers;
 }
 
 }  // namespace lanvane::cli

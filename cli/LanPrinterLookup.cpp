@@ -2,27 +2,27 @@
 
 #include "protocol/AddressText.h"
 #include "lan/core/LanSearch.h"
-#include "resources/StringIds.h"
 
 namespace lanvane::cli {
 
 namespace {
 
-std::string SearchFailure(const LinkError& error, const StringTable& strings) {
+LanCommandResult SearchFailure(const LinkError& error) {
     if (error.kind == LinkFailure::Busy && error.operation == "bind") {
-        return "The " + error.target +
-               " that the search answers to is in use by another program (another search running?).";
+        return LanCommandResult::Failure(ErrorKind::Busy, "the " + error.target +
+                                                              " that the search answers to is in use by another "
+                                                              "program (another search running?)");
     }
-    return std::string(strings.Text(sid::kNetworkUnusable)) + "\n" + Describe(error);
+    return LanCommandResult::Failure(ErrorKind::IoError, "the network cannot be used: " + Describe(error));
 }
 
 }  // namespace
 
 std::optional<LanCommandResult> SearchPrinters(const LanCommonOptions& options, LanDeviceLists& lists,
-                                               const StringTable& strings, std::string* warning) {
+                                               std::string* warning) {
     LanSearch search(options.mode, options.Network(), lists);
     if (RunSearch(search, options.Timings().searchDuration) != UdpResult::Ok) {
-        return LanCommandResult{ExitStatus::NoDevice, {}, SearchFailure(search.Socket().LastError(), strings)};
+        return SearchFailure(search.Socket().LastError());
     }
     if (const std::uint32_t dropped = search.Socket().DroppedDatagrams(); dropped > 0 && warning != nullptr) {
         *warning = "The system dropped " + std::to_string(dropped) + " replies; the list may be incomplete.";
@@ -30,13 +30,12 @@ std::optional<LanCommandResult> SearchPrinters(const LanCommonOptions& options, 
     return std::nullopt;
 }
 
-PrinterLookup FindPrinter(const LanCommonOptions& options, const std::string& macText, LanDeviceLists& lists,
-                          const StringTable& strings) {
+PrinterLookup FindPrinter(const LanCommonOptions& options, const std::string& macText, LanDeviceLists& lists) {
     const auto mac = ParseMacText(macText);
     if (!mac) {
-        return {0, LanCommandResult{ExitStatus::BadUsage, {}, "Not a MAC address: " + macText}};
+        return {0, LanCommandResult::Failure(ErrorKind::Usage, "--mac " + macText + " is not a MAC address such as 00:1b:7e:3c:4d:5e")};
     }
-    if (auto refusal = SearchPrinters(options, lists, strings, nullptr)) {
+    if (auto refusal = SearchPrinters(options, lists, nullptr)) {
         return {0, std::move(refusal)};
     }
     for (int number = 1; const DeviceRecord* record = lists.Nth(options.mode, number); ++number) {
@@ -44,8 +43,9 @@ PrinterLookup FindPrinter(const LanCommonOptions& options, const std::string& ma
             return {number, std::nullopt};
         }
     }
-    return {0, LanCommandResult{ExitStatus::NoDevice, {}, "No printer with the MAC address " + LanMacText(*mac) +
-                                                             " answered the search."}};
+    return {0, LanCommandResult::Failure(ErrorKind::NothingFound, "no printer with the MAC address " + LanMacText(*mac) +
+                                                                      " answered the search (sent to " +
+                                                                      TargetsText(options.targets) + ")")};
 }
 
 }  // namespace lanvane::cli

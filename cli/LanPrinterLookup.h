@@ -4,7 +4,6 @@
 #include "cli/LanCommonOptions.h"
 #include "lan/core/DeviceRecord.h"
 #include "lan/core/LanDeviceLists.h"
-#include "resources/StringTable.h"
 
 #include <optional>
 #include <string>
@@ -15,7 +14,7 @@ namespace lanvane::cli {
 // (naming the local port when another program holds it). `warning`, when given, tells of
 // replies the system dropped.
 std::optional<LanCommandResult> SearchPrinters(const LanCommonOptions& options, LanDeviceLists& lists,
-                                               const StringTable& strings, std::string* warning);
+                                               std::string* warning);
 
 // The number of the first device in the mode's list with this MAC; a refusal when the
 // MAC text is not one, or no such printer answered.
@@ -24,7 +23,6 @@ struct PrinterLookup {
     std::optional<LanCommandResult> refusal;
 };
 
-PrinterLookup FindPrinter(const LanCommonOptions& options, const std::string& macText, LanDeviceLists& lists,
-                          const StringTable& strings);
+PrinterLookup FindPrinter(const LanCommonOptions& options, const std::string& macText, LanDeviceLists& lists);
 
 }  // namespace lanvane::cli

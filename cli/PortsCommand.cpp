@@ -1,9 +1,8 @@
 #include <CLI/CLI.hpp>
 
-#include <memory>
-
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
+#include "cli/DeviceAccess.h"
 #include "cli/DeviceChoice.h"
 #include "cli/Reporter.h"
 #include "cli/TextTable.h"
@@ -12,76 +11,101 @@
 namespace lanvane::cli {
 namespace {
 
-struct PortsOptions {
-    bool json = false;
+// One device as 'ports' lists it, USB printer or serial port alike.
+struct PortEntry {
+    std::string name;
+    std::string path;
+    bool accessible = false;
+    bool busy = false;      // USB only: held by another program
+    std::string vendorId;   // USB only
+    std::string productId;  // USB only
+    bool supported = true;  // USB: a product of ours
 };
 
-bool IsOurProduct(const UsbDeviceEntry& device) {
-    return device.productId == kPrinterProductId;
+std::vector<PortEntry> UsbEntries(PrinterDeviceSource& devices) {
+    std::vector<PortEntry> entries;
+    for (const UsbDeviceEntry& device : devices.UsbDevices()) {
+        entries.push_back({device.displayName, device.devicePath, MayOpen(device.devicePath),
+                           device.openFailure == LinkFailure::Busy, device.vendorId, device.productId,
+                           device.productId == kPrinterProductId});
+    }
+    return entries;
 }
 
-nlohmann::ordered_json PortsDocument(const std::vector<UsbDeviceEntry>& usb,
-                                     const std::vector<std::string>& serial, const PrinterDeviceSource& devices) {
-    nlohmann::ordered_json usbList = nlohmann::ordered_json::array();
-    for (const UsbDeviceEntry& device : usb) {
-        usbList.push_back({{"displayName", device.displayName},
-                           {"devicePath", device.devicePath},
-                           {"vendorId", device.vendorId},
-                           {"productId", device.productId},
-                           {"supported", IsOurProduct(device)}});
+std::vector<PortEntry> SerialEntries(PrinterDeviceSource& devices) {
+    std::vector<PortEntry> entries;
+    for (const std::string& name : devices.ComPortNames()) {
+        const std::string path = devices.SerialPortPath(name);
+        entries.push_back({name, path, MayOpen(path), false, {}, {}, true});
     }
-    nlohmann::ordered_json serialList = nlohmann::ordered_json::array();
-    for (const std::string& name : serial) {
-        serialList.push_back({{"name", name}, {"path", devices.SerialPortPath(name)}});
-    }
-    return {{"usb", usbList}, {"serial", serialList}};
+    return entries;
 }
 
-void WritePortsText(std::ostream& out, const std::vector<UsbDeviceEntry>& usb,
-                    const std::vector<std::string>& serial, const PrinterDeviceSource& devices) {
-    out << "USB devices:\n";
-    std::vector<TextRow> usbRows{{"Name", "Path", "Vendor", "Product", "Use"}};
-    for (const UsbDeviceEntry& device : usb) {
-        usbRows.push_back({device.displayName, device.devicePath, device.vendorId, device.productId,
-                           IsOurProduct(device) ? "--usb " + device.displayName : "not supported"});
+nlohmann::ordered_json EntriesJson(const std::vector<PortEntry>& entries, bool usb) {
+    nlohmann::ordered_json list = nlohmann::ordered_json::array();
+    for (const PortEntry& entry : entries) {
+        nlohmann::ordered_json item{{"name", entry.name}, {"path", entry.path}, {"accessible", entry.accessible}};
+        if (usb) {
+            item["busy"] = entry.busy;
+            item["vendorId"] = entry.vendorId;
+            item["productId"] = entry.productId;
+            item["supported"] = entry.supported;
+        }
+        list.push_back(item);
     }
-    if (usb.empty()) {
+    return list;
+}
+
+std::string UseText(const PortEntry& entry, const std::string& option) {
+    if (!entry.supported) {
+        return "not supported";
+    }
+    if (!entry.accessible) {
+        return "no permission";
+    }
+    return entry.busy ? "busy" : option + ' ' + entry.name;
+}
+
+void WriteEntries(std::ostream& out, const std::string& title, const std::vector<PortEntry>& entries,
+                  const std::string& option) {
+    out << title << ":\n";
+    if (entries.empty()) {
         out << "  none\n";
-    } else {
-        WriteColumns(out, usbRows, "  ");
+        return;
     }
-    out << "Serial ports:\n";
-    std::vector<TextRow> serialRows{{"Name", "Path"}};
-    for (const std::string& name : serial) {
-        serialRows.push_back({name, devices.SerialPortPath(name)});
+    std::vector<TextRow> rows{{"Name", "Path", "Use"}};
+    for (const PortEntry& entry : entries) {
+        rows.push_back({entry.name, entry.path, UseText(entry, option)});
     }
-    if (serial.empty()) {
-        out << "  none\n";
-    } else {
-        WriteColumns(out, serialRows, "  ");
-    }
+    WriteColumns(out, rows, "  ");
 }
 
-ExitStatus RunPorts(const PortsOptions& options, CliContext& context) {
-    Reporter reporter(context, options.json);
-    SystemDeviceSource devices(context.systemRoot, context.deviceRoot);
-    const std::vector<UsbDeviceEntry> usb = devices.UsbDevices();
-    const std::vector<std::string> serial = devices.ComPortNames();
+void RunPorts(CliContext& context) {
+    Reporter reporter(context);
+    SystemDeviceSource devices(context.systemRoot, context.deviceRoot, UsbListing::EveryPresent);
+    const std::vector<PortEntry> usb = UsbEntries(devices);
+    const std::vector<PortEntry> serial = SerialEntries(devices);
     if (reporter.Json()) {
-        reporter.Document(PortsDocument(usb, serial, devices));
-    } else {
-        WritePortsText(reporter.Out(), usb, serial, devices);
+        reporter.Document({{"usb", EntriesJson(usb, true)}, {"serial", EntriesJson(serial, false)}});
+        return;
     }
-    return ExitStatus::Done;
+    WriteEntries(reporter.Out(), "USB printers", usb, "--usb");
+    WriteEntries(reporter.Out(), "Serial ports", serial, "--serial");
+    const bool anyLocked = std::any_of(usb.begin(), usb.end(), [](const PortEntry& e) { return !e.accessible; }) ||
+                           std::any_of(serial.begin(), serial.end(), [](const PortEntry& e) { return !e.accessible; });
+    if (anyLocked) {
+        reporter.Say("Devices marked \"no permission\": join the group that owns them (ls -l shows it), or "
+                     "install the udev rule that comes with the lanvane package.");
+    }
 }
 
 }  // namespace
 
 void AddPortsCommand(CLI::App& app, CliContext& context) {
-    auto options = std::make_shared<PortsOptions>();
-    CLI::App* command = app.add_subcommand("ports", "List the USB printers and serial ports.");
-    command->add_flag("--json", options->json, "print one JSON document");
-    command->callback([options, &context] { context.exitStatus = RunPorts(*options, context); });
+    CLI::App* command = app.add_subcommand(
+        "ports", "List the USB printers and serial ports, marking those this user may not open.");
+    command->footer("Examples:\n  lanvane-cli ports\n  lanvane-cli ports --json");
+    command->callback([&context] { RunPorts(context); });
 }
 
 }  // namespace lanvane::cli

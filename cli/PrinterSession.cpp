@@ -2,49 +2,81 @@
 
 #include <thread>
 
-#include "connect/PrinterConnect.h"
+#include "cli/DeviceDiagnosis.h"
 #include "link/InterruptRelease.h"
 #include "link/SystemDeviceSource.h"
 #include "resources/StringIds.h"
 
 namespace lanvane::cli {
 
-PrinterSession::PrinterSession(const CliContext& context)
+PrinterSession::PrinterSession(CliContext& context)
     : context_(context),
-      port_(context.portTimings, MakeSystemModemLines()),
+      port_(context.ReadTimings(), MakeSystemModemLines()),
+      tracing_(port_, context.err, context.showSecrets),
       buffers_(std::make_unique<ExchangeBuffers>()) {}
 
-ExitStatus PrinterSession::Connect(const DeviceOptions& options, Reporter& reporter) {
-    SystemDeviceSource devices(context_.systemRoot, context_.deviceRoot);
-    const auto target = ChooseDevice(options, devices);
-    const bool usbDevice = target ? target->usbKind : options.serial.empty();
-    const InterruptNotice notice(interrupted::kReadingRecord);
-    const PrinterConnection connection =
-        ConnectPrinter(port_, usbDevice, target ? std::optional(target->path) : std::nullopt, *buffers_, RealPause());
-    printer_ = connection.printer;
-    const std::string connectFailed(reporter.Strings().Text(sid::kConnectFailed));
-    switch (connection.outcome) {
-        case ConnectOutcome::Connected: return ExitStatus::Done;
-        case ConnectOutcome::NoDevice:
-            return reporter.FailWith(ExitStatus::NoDevice, ConnectFailureMessage(connection.outcome, usbDevice));
-        case ConnectOutcome::PortOpenFailed:
-            return reporter.Fail(ExitStatus::NoDevice, WithDetail(reporter.Strings().Text(sid::kPortOpenFailed)));
-        case ConnectOutcome::MakerNameMismatch:
-            // A device that gives no maker name at all did not answer; that is no other maker's printer.
-            if (printer_.makerName.empty()) {
-                return reporter.Fail(ExitStatus::PrinterFailed,
-                                     "No reply from the printer on " + target->path + ".\n" + connectFailed);
-            }
-            return reporter.Fail(ExitStatus::PrinterFailed,
-                                 std::string(reporter.Strings().Text(sid::kMakerNameMismatch)) + "\n" + connectFailed);
-        case ConnectOutcome::ReadFailed: break;
-    }
-    return reporter.Fail(ExitStatus::PrinterFailed, WithDetail(connectFailed));
+ByteChannel& PrinterSession::Channel() {
+    return context_.verbose ? static_cast<ByteChannel&>(tracing_) : port_;
 }
 
-std::string PrinterSession::WithDetail(std::string_view message) const {
-    const LinkError error = port_.LastError();
-    return error.Failed() ? std::string(message) + "\n" + Describe(error) : std::string(message);
+ExitStatus PrinterSession::OpenDevice(const DeviceOptions& options, Reporter& reporter) {
+    // Every present device, so that USB002 names the device 'ports' lists as USB002.
+    SystemDeviceSource devices(context_.systemRoot, context_.deviceRoot, UsbListing::EveryPresent);
+    const auto target = ChooseDevice(options, devices);
+    if (!target) {
+        return reporter.Fail(ErrorKind::NotFound, "no USB printer named " + options.usb +
+                                                      " is connected ('lanvane-cli ports' lists them)");
+    }
+    path_ = target->path;
+    port_.SetUsbDevice(target->usbKind);
+    port_.SetPortName(target->path);
+    if (context_.verbose) {
+        context_.err << "lanvane-cli: opening " << path_ << (target->usbKind ? " as a USB printer\n" : " as a serial port\n");
+    }
+    if (!port_.Open()) {
+        const DeviceDiagnosis diagnosis = DiagnoseOpen(port_.LastError(), path_);
+        return reporter.Fail(diagnosis.kind, diagnosis.message);
+    }
+    return ExitStatus::Done;
+}
+
+ExitStatus PrinterSession::Identify(const DeviceOptions& options, Reporter& reporter) {
+    if (const ExitStatus status = OpenDevice(options, reporter); status != ExitStatus::Done) {
+        return status;
+    }
+    // One read: a printer that stays silent for the whole wait is not going to answer.
+    const std::string makerName = ReadMakerName(Channel(), RealPause(), 1);
+    if (makerName.empty()) {
+        return FailExchange(reporter, "identifying the printer", false);
+    }
+    if (makerName != kMakerName) {
+        return reporter.Fail(ErrorKind::WrongMaker, "the printer on " + path_ + " is not one of ours (it says \"" +
+                                                        makerName + "\")");
+    }
+    return ExitStatus::Done;
+}
+
+ExitStatus PrinterSession::Connect(const DeviceOptions& options, Reporter& reporter) {
+    if (const ExitStatus status = Identify(options, reporter); status != ExitStatus::Done) {
+        return status;
+    }
+    const InterruptNotice notice(interrupted::kReadingRecord);
+    printer_ = ReadIdentifiedPrinter(Channel(), *buffers_);
+    switch (printer_.outcome) {
+        case ReadOutcome::Ok: return ExitStatus::Done;
+        case ReadOutcome::SystemResponseRefused:
+        case ReadOutcome::RecordRefused: return FailExchange(reporter, "reading the configuration", true);
+        default: return FailExchange(reporter, "reading the configuration", false);
+    }
+}
+
+ExitStatus PrinterSession::FailExchange(Reporter& reporter, std::string_view what, bool damaged) {
+    if (damaged) {
+        return reporter.Fail(ErrorKind::Checksum, "the printer on " + path_ + " sent a damaged answer while " +
+                                                      std::string(what) + " (checksum or tag wrong); try again");
+    }
+    const DeviceDiagnosis diagnosis = DiagnoseExchange(port_.LastError(), path_, what);
+    return reporter.Fail(diagnosis.kind, diagnosis.message);
 }
 
 Sleeper RealPause() {

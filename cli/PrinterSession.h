@@ -2,11 +2,11 @@
 
 #include <memory>
 #include <string>
-#include <string_view>
 
 #include "cli/CliContext.h"
 #include "cli/DeviceChoice.h"
 #include "cli/Reporter.h"
+#include "cli/TracingChannel.h"
 #include "link/PrinterPort.h"
 #include "protocol/ExchangeBuffers.h"
 #include "protocol/PrinterConfigReader.h"
@@ -14,28 +14,38 @@
 
 namespace lanvane::cli {
 
-// One printer on the port for one command, connected as the configuration window's
-// Connect does it: open the device, identify the printer, read its identification data
-// and record. The port closes with the session.
+// One printer on the port for one command: the device opened, the printer identified by
+// its maker name, and for Connect its identification data and record read, as the
+// configuration window's Connect does it. The port closes with the session.
 class PrinterSession {
 public:
-    explicit PrinterSession(const CliContext& context);
+    explicit PrinterSession(CliContext& context);
 
-    // Reports a failure and returns its status; Done once connected.
+    // Opens the device and checks the maker name. Reports a failure and returns its status;
+    // Done once the printer is known to be ours.
+    ExitStatus Identify(const DeviceOptions& options, Reporter& reporter);
+    // Identify, then read the identification data and the record.
     ExitStatus Connect(const DeviceOptions& options, Reporter& reporter);
 
-    ByteChannel& Channel() { return port_; }
+    // The channel the exchanges use; traced under --verbose.
+    ByteChannel& Channel();
     ExchangeBuffers& Buffers() { return *buffers_; }
-    // What the connect read; valid after a successful Connect.
+    const std::string& DevicePath() const { return path_; }
+    // What Connect read; valid after a successful Connect.
     const ConfigReadResult& Printer() const { return printer_; }
 
-private:
-    // The message, and on a line of its own what the port last failed at, if anything.
-    std::string WithDetail(std::string_view message) const;
+    // Reports a failed exchange after the printer was identified: no reply, a damaged
+    // answer, or a refusal, with what the port last failed at.
+    ExitStatus FailExchange(Reporter& reporter, std::string_view what, bool damaged);
 
-    const CliContext& context_;
+private:
+    ExitStatus OpenDevice(const DeviceOptions& options, Reporter& reporter);
+
+    CliContext& context_;
     CPrinterPort port_;
+    TracingChannel tracing_;
     std::unique_ptr<ExchangeBuffers> buffers_;
+    std::string path_;
     ConfigReadResult printer_;
 };
 

@@ -6,49 +6,46 @@
 #include "cli/Commands.h"
 #include "cli/ConfigJson.h"
 #include "cli/ConfigText.h"
+#include "protocol/AddressText.h"
 #include "cli/PrinterSession.h"
 
 namespace lanvane::cli {
 namespace {
 
-struct ReadOptions {
-    DeviceOptions device;
-    bool json = false;
-};
-
-nlohmann::ordered_json ReadDocument(const ConfigReadResult& printer) {
-    return {{"makerName", printer.makerName},
+nlohmann::ordered_json ReadDocument(const ConfigReadResult& printer, const std::string& device, bool showSecrets) {
+    return {{"device", device},
+            {"makerName", printer.makerName},
             {"identification",
              {{"firmwareVersion", printer.identification.firmwareVersion},
               {"updateDate", printer.identification.updateDate},
-              {"macAddress", MacText(printer.identification.mac)}}},
+              {"macAddress", LanMacText(printer.identification.mac)}}},
             {"layout", printer.config.version},
-            {"config", ConfigToJson(printer.config)}};
+            {"config", ConfigToJson(printer.config, showSecrets)}};
 }
 
-void WriteReadText(std::ostream& out, const ConfigReadResult& printer, const StringTable& strings) {
+void WriteReadText(std::ostream& out, const ConfigReadResult& printer, bool showSecrets) {
     std::vector<TextRow> rows{
         {"firmwareVersion", printer.identification.firmwareVersion},
         {"updateDate", printer.identification.updateDate},
-        {"macAddress", MacText(printer.identification.mac)},
+        {"macAddress", LanMacText(printer.identification.mac)},
         {"layout", std::to_string(printer.config.version)},
     };
-    for (TextRow& row : ConfigFieldRows(printer.config, strings)) {
+    for (TextRow& row : ConfigFieldRows(printer.config, showSecrets)) {
         rows.push_back(std::move(row));
     }
     WriteColumns(out, rows);
 }
 
-ExitStatus RunRead(const ReadOptions& options, CliContext& context) {
-    Reporter reporter(context, options.json);
+ExitStatus RunRead(const DeviceOptions& options, CliContext& context) {
+    Reporter reporter(context);
     PrinterSession session(context);
-    if (const ExitStatus status = session.Connect(options.device, reporter); status != ExitStatus::Done) {
+    if (const ExitStatus status = session.Connect(options, reporter); status != ExitStatus::Done) {
         return status;
     }
     if (reporter.Json()) {
-        reporter.Document(ReadDocument(session.Printer()));
+        reporter.Document(ReadDocument(session.Printer(), session.DevicePath(), reporter.ShowSecrets()));
     } else {
-        WriteReadText(reporter.Out(), session.Printer(), context.strings);
+        WriteReadText(reporter.Out(), session.Printer(), reporter.ShowSecrets());
     }
     return ExitStatus::Done;
 }
@@ -56,11 +53,14 @@ ExitStatus RunRead(const ReadOptions& options, CliContext& context) {
 }  // namespace
 
 void AddReadCommand(CLI::App& app, CliContext& context) {
-    auto options = std::make_shared<ReadOptions>();
+    auto options = std::make_shared<DeviceOptions>();
     CLI::App* command = app.add_subcommand(
         "read", "Read the printer's identification data and interface configuration.");
-    AddDeviceOptions(*command, options->device, false);
-    command->add_flag("--json", options->json, "print one JSON document");
+    AddDeviceOptions(*command, *options, false);
+    command->footer("Examples:\n"
+                    "  lanvane-cli read --usb USB001\n"
+                    "  lanvane-cli read --serial ttyS0 --json > printer.json\n"
+                    "  lanvane-cli read --usb /dev/usb/lp0 --json --show-secrets");
     command->callback([options, &context] { context.exitStatus = RunRead(*options, context); });
 }
 

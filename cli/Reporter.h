@@ -1,36 +1,50 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include <nlohmann/json.hpp>
 
 #include "cli/CliContext.h"
-#include "cli/ExitStatus.h"
+#include "cli/ErrorKind.h"
 
 namespace lanvane::cli {
 
-// How a command tells its outcome: messages go to the user on the message stream; results
-// go to the output stream, as aligned text or, with --json, as one JSON document (on
-// failure {"error": {"message", "status"[, "field"]}}).
+// The version of the JSON documents' vocabulary, their first member "format".
+inline constexpr int kJsonFormat = 1;
+
+// A message of the windows as a shell shows it: on one line, without the lines that ask
+// for another try in a window ("Please try again.").
+std::string ShellWords(std::string_view dialogText);
+
+// The text of a JSON document: "format" first, then the members of `body`, indented.
+std::string DocumentText(const nlohmann::ordered_json& body);
+
+// How a command tells its outcome: messages go to the user on the message stream (none
+// under --quiet but errors); results go to the output stream, as aligned text or, with
+// --json, as one JSON document. A failure is, under --json, {"format", "error": {"kind",
+// "message"[, "field"]}} on the output stream as well.
 class Reporter {
 public:
-    Reporter(CliContext& context, bool json) : context_(context), json_(json) {}
+    explicit Reporter(CliContext& context) : context_(context) {}
 
-    bool Json() const { return json_; }
+    bool Json() const { return context_.json; }
+    bool ShowSecrets() const { return context_.showSecrets; }
     const StringTable& Strings() const { return context_.strings; }
     std::ostream& Out() { return context_.out; }
 
-    // A message of the program, by its string table id.
+    // A message of the program, by its string table id, or its own words.
     void Say(int messageId);
-    // Reports a failure and returns its status. `field` names the input field at fault.
-    ExitStatus Fail(ExitStatus status, std::string_view message, std::string_view field = {});
-    ExitStatus FailWith(ExitStatus status, int messageId);
-    // The result document of a --json run.
-    void Document(const nlohmann::ordered_json& document);
+    void Say(std::string_view message);
+    // Reports a failure and returns the status it ends the program with. `field` names
+    // the input field at fault.
+    ExitStatus Fail(ErrorKind kind, std::string_view message, std::string_view field = {});
+    ExitStatus FailWith(ErrorKind kind, int messageId);
+    // The result document of a --json run; "format" is put first.
+    void Document(const nlohmann::ordered_json& body);
 
 private:
     CliContext& context_;
-    bool json_;
 };
 
 }  // namespace lanvane::cli

@@ -2,6 +2,7 @@
 
 #include "cli/LanDeviceJson.h"
 #include "cli/LanPrinterLookup.h"
+#include "cli/Reporter.h"
 #include "protocol/AddressText.h"
 #include "lan/core/BaudTable.h"
 #include "lan/core/LanSetting.h"
@@ -14,7 +15,7 @@ namespace lanvane::cli {
 namespace {
 
 LanCommandResult BadUsage(std::string message) {
-    return {ExitStatus::BadUsage, {}, std::move(message)};
+    return LanCommandResult::Failure(ErrorKind::Usage, std::move(message));
 }
 
 // Takes an address option into `address`; a refusal when it is not "a.b.c.d".
@@ -59,18 +60,17 @@ LanCommandResult Report(const SetIpOptions& options, const LanDeviceLists& lists
     const int messageId = confirmed ? ConfirmationMessage(confirmation) : sid::kLanSettingNotConfirmed;
     std::string output;
     if (options.lan.json) {
-        const nlohmann::ordered_json document = {
-            {"confirmed", confirmed}, {"device", DeviceToJson(lists, options.lan.mode, number)}};
-        output = document.dump(2) + '\n';
+        output = DocumentText({{"confirmed", confirmed}, {"device", DeviceToJson(lists, options.lan.mode, number)}});
     }
-    return {confirmed ? ExitStatus::Done : ExitStatus::PrinterFailed, output, std::string(strings.Text(messageId))};
+    return {confirmed ? ExitStatus::Done : ExitStatus::PrinterFailed, output, ShellWords(strings.Text(messageId)),
+            ErrorKind::NoReply};
 }
 
 }  // namespace
 
 LanCommandResult RunSetIp(const SetIpOptions& options, const StringTable& strings) {
     LanDeviceLists lists;
-    const PrinterLookup lookup = FindPrinter(options.lan, options.mac, lists, strings);
+    const PrinterLookup lookup = FindPrinter(options.lan, options.mac, lists);
     if (lookup.refusal) {
         return *lookup.refusal;
     }
@@ -80,11 +80,12 @@ LanCommandResult RunSetIp(const SetIpOptions& options, const StringTable& string
         return *refusal;
     }
     if (const SaveOutcome outcome = ApplySettingValues(values, record); outcome != SaveOutcome::Send) {
-        return BadUsage(std::string(strings.Text(SaveOutcomeMessage(outcome))));
+        return LanCommandResult::Failure(ErrorKind::InvalidValue, ShellWords(strings.Text(SaveOutcomeMessage(outcome))));
     }
     LanSetting setting(options.lan.mode, options.lan.Network());
     if (setting.Send(SetDatagramOf(options.lan.mode, lists, lookup.number)) != UdpResult::Ok) {
-        return {ExitStatus::NoDevice, {}, std::string(strings.Text(sid::kNetworkUnusable))};
+        return LanCommandResult::Failure(ErrorKind::IoError,
+                                         "the setting could not be sent: " + Describe(setting.Socket().LastError()));
     }
     const Confirmation confirmation =
         AwaitConfirmation(setting, options.lan.Timings().ConfirmationWait(options.lan.mode));

@@ -17,6 +17,6 @@ struct WebOptions {
 
 // web: the web page of the printer with this MAC ("http://" or "https://" and its
 // address); with `open` it is also handed to the browser.
-LanCommandResult RunWeb(const WebOptions& options, const StringTable& strings, const UrlOpener& opener);
+LanCommandResult RunWeb(const WebOptions& options, const UrlOpener& opener);
 
 }  // namespace lanvane::cli

@@ -1,43 +1,47 @@
 #include <CLI/CLI.hpp>
 
-#include <fstream>
 #include <memory>
 
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "cli/ConfigJson.h"
+#include "cli/FieldCatalogue.h"
+#include "cli/InputFile.h"
 #include "cli/PrinterSession.h"
 #include "cli/TextTable.h"
-#include "rules/ConfigSummary.h"
-#include "rules/PageValuesFromConfig.h"
-#include "rules/UpdateRules.h"
 #include "link/InterruptRelease.h"
 #include "protocol/PrinterConfigWriter.h"
 #include "resources/StringIds.h"
+#include "rules/ConfigSummary.h"
+#include "rules/PageValuesFromConfig.h"
+#include "rules/UpdateRules.h"
 
 namespace lanvane::cli {
 namespace {
 
+// A settings document is small; anything far larger is a mistake, not settings.
+constexpr std::uintmax_t kMaxSettingsBytes = 1 << 20;
+
 struct WriteOptions {
     DeviceOptions device;
     std::string settingsPath;
-    bool json = false;
 };
 
-// The settings file, checked as far as it can be without the printer's record.
-std::optional<nlohmann::json> LoadSettings(const std::string& path, Reporter& reporter) {
-    std::ifstream file(path);
-    if (!file) {
-        reporter.Fail(ExitStatus::BadUsage, path + ": cannot be read");
+// The settings document, checked as far as it can be without the printer's record.
+std::optional<nlohmann::json> LoadSettings(const std::string& path, CliContext& context, Reporter& reporter) {
+    std::string text;
+    if (InputRefusal refusal = ReadInputFile(path, kMaxSettingsBytes, context.in, text)) {
+        reporter.Fail(ErrorKind::InvalidFile, *refusal);
         return std::nullopt;
     }
-    nlohmann::json settings = nlohmann::json::parse(file, nullptr, false);
-    if (settings.is_discarded()) {
-        reporter.Fail(ExitStatus::BadUsage, path + ": not a valid JSON document");
+    nlohmann::json document = nlohmann::json::parse(text, nullptr, false);
+    if (document.is_discarded()) {
+        reporter.Fail(ErrorKind::InvalidFile, (path == "-" ? "the standard input" : path) + " is not a valid JSON document");
         return std::nullopt;
     }
+    nlohmann::json settings = ConfigObjectOf(document);
     if (const auto error = CheckConfigJson(settings)) {
-        reporter.Fail(ExitStatus::BadUsage, error->reason, error->field);
+        reporter.Fail(ErrorKind::InvalidValue, error->reason, error->field);
         return std::nullopt;
     }
     return settings;
@@ -48,8 +52,11 @@ std::optional<nlohmann::json> LoadSettings(const std::string& path, Reporter& re
 ExitStatus ApplyRecordRules(InterfaceConfig& config, Reporter& reporter) {
     const rules::UpdateCheck check = rules::CheckWholeConfig(rules::PageValuesFromConfig(config));
     if (!check.Passed()) {
-        return reporter.Fail(ExitStatus::BadUsage, reporter.Strings().Text(check.failure->messageId),
-                             rules::ConfigFieldName(check.failure->field));
+        const std::string_view field = rules::ConfigFieldName(check.failure->field);
+        const nlohmann::ordered_json record = ConfigToJson(config, false);
+        const std::string value = record.contains(field) ? record[std::string(field)].dump() + " refused: " : "";
+        return reporter.Fail(ErrorKind::InvalidValue, value + ShellWords(reporter.Strings().Text(check.failure->messageId)),
+                             field);
     }
     if (check.wepCryptograph) {
         config.cryptograph = static_cast<std::uint8_t>(*check.wepCryptograph);
@@ -57,13 +64,37 @@ ExitStatus ApplyRecordRules(InterfaceConfig& config, Reporter& reporter) {
     return ExitStatus::Done;
 }
 
-nlohmann::ordered_json WriteDocument(const InterfaceConfig& config,
-                                     const std::vector<rules::ConfigSummaryRow>& summary) {
-    nlohmann::ordered_json rows = nlohmann::ordered_json::array();
-    for (std::size_t index = 0; index < summary.size(); ++index) {
-        rows.push_back({{"no", index + 1}, {"name", summary[index].name}, {"value", summary[index].value}});
+// The summary rows of the secret fields, masked unless secrets are shown.
+std::vector<rules::ConfigSummaryRow> SummaryRows(const InterfaceConfig& config, const CliContext& context) {
+    std::vector<rules::ConfigSummaryRow> rows = rules::ConfigSummaryRows(config, context.strings);
+    if (context.showSecrets) {
+        return rows;
     }
-    return {{"layout", config.version}, {"config", ConfigToJson(config)}, {"summary", rows}};
+    // Each secret set to a marker no record holds shows which rows carry a secret.
+    InterfaceConfig masked = config;
+    for (const FieldSpec& spec : FieldSpecs()) {
+        if (const auto* member = std::get_if<std::string InterfaceConfig::*>(&spec.record->member);
+            member != nullptr && spec.IsSecret()) {
+            masked.*(*member) = "\x01";
+        }
+    }
+    const std::vector<rules::ConfigSummaryRow> probe = rules::ConfigSummaryRows(masked, context.strings);
+    for (std::size_t index = 0; index < rows.size(); ++index) {
+        if (probe[index].value == "\x01") {
+            rows[index].value = kMaskedSecret;
+        }
+    }
+    return rows;
+}
+
+nlohmann::ordered_json WriteDocument(const std::string& device, const InterfaceConfig& config,
+                                     const std::vector<rules::ConfigSummaryRow>& summary, bool showSecrets) {
+    nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+    for (const rules::ConfigSummaryRow& row : summary) {
+        rows.push_back({{"name", row.name}, {"value", row.value}});
+    }
+    return {{"device", device}, {"layout", config.version}, {"config", ConfigToJson(config, showSecrets)},
+            {"summary", rows}};
 }
 
 void WriteSummaryText(std::ostream& out, const std::vector<rules::ConfigSummaryRow>& summary,
@@ -78,8 +109,8 @@ void WriteSummaryText(std::ostream& out, const std::vector<rules::ConfigSummaryR
 }
 
 ExitStatus RunWrite(const WriteOptions& options, CliContext& context) {
-    Reporter reporter(context, options.json);
-    const auto settings = LoadSettings(options.settingsPath, reporter);
+    Reporter reporter(context);
+    const auto settings = LoadSettings(options.settingsPath, context, reporter);
     if (!settings) {
         return ExitStatus::BadUsage;
     }
@@ -89,19 +120,20 @@ ExitStatus RunWrite(const WriteOptions& options, CliContext& context) {
     }
     InterfaceConfig config = session.Printer().config;
     if (const auto error = ApplyConfigJson(*settings, config)) {
-        return reporter.Fail(ExitStatus::BadUsage, error->reason, error->field);
+        return reporter.Fail(ErrorKind::InvalidValue, error->reason, error->field);
     }
     if (const ExitStatus status = ApplyRecordRules(config, reporter); status != ExitStatus::Done) {
         return status;
     }
     const InterruptNotice notice(interrupted::kWritingRecord);
-    if (WritePrinterConfig(session.Channel(), session.Buffers(), config) != WriteOutcome::Ok) {
-        return reporter.FailWith(ExitStatus::PrinterFailed, sid::kConfigWriteFailed);
+    if (const WriteOutcome outcome = WritePrinterConfig(session.Channel(), session.Buffers(), config);
+        outcome != WriteOutcome::Ok) {
+        return session.FailExchange(reporter, "writing the configuration", outcome == WriteOutcome::AcknowledgementRefused);
     }
     reporter.Say(sid::kConfigWriteCompleted);
-    const auto summary = rules::ConfigSummaryRows(config, context.strings);
+    const auto summary = SummaryRows(config, context);
     if (reporter.Json()) {
-        reporter.Document(WriteDocument(config, summary));
+        reporter.Document(WriteDocument(session.DevicePath(), config, summary, context.showSecrets));
     } else {
         WriteSummaryText(reporter.Out(), summary, context.strings);
     }
@@ -113,13 +145,19 @@ ExitStatus RunWrite(const WriteOptions& options, CliContext& context) {
 void AddWriteCommand(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<WriteOptions>();
     CLI::App* command = app.add_subcommand(
-        "write", "Read the printer, set the fields of a JSON file on its record, check the record "
-                 "and write it back.");
+        "write", "Read the printer, set the fields of a JSON document on its record, check the record as the "
+                 "configuration window does and write it back. Nothing is written when a value is refused.");
     AddDeviceOptions(*command, options->device, false);
     command->add_option("--set", options->settingsPath,
-                        "JSON object of record fields to set, named as 'read --json' shows them")
-        ->required();
-    command->add_flag("--json", options->json, "print one JSON document");
+                        "JSON object of record fields to set, or the whole output of 'read --json'; - reads the "
+                        "standard input. 'lanvane-cli fields' lists the fields.")
+        ->required()
+        ->type_name("FILE|-");
+    command->footer("Examples:\n"
+                    "  echo '{\"ssid\": \"Office\", \"dhcp\": true}' | lanvane-cli write --usb USB001 --set -\n"
+                    "  lanvane-cli read --usb USB001 --json > printer.json   # edit printer.json, then\n"
+                    "  lanvane-cli write --usb USB001 --set printer.json\n"
+                    "A secret left as ******** keeps the printer's value.");
     command->callback([options, &context] { context.exitStatus = RunWrite(*options, context); });
 }
 

@@ -1,26 +1,63 @@
 #include <CLI/CLI.hpp>
 
+#include <exception>
 #include <iostream>
 
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "link/InterruptRelease.h"
+#include "LanvaneVersion.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+constexpr const char* kExitCodes =
+    "Exit codes:\n"
+    "  0  done\n"
+    "  1  the printer failed: no reply, another maker's printer, a damaged or refused answer;\n"
+    "     or no printer answered a LAN search\n"
+    "  2  bad usage: options, input files, or a value the record rules refuse (nothing written)\n"
+    "  3  the device cannot be used: not found, busy, permission denied, line not ready,\n"
+    "     not a printer device; or the network cannot be used\n"
+    "  4  a fault of lanvane-cli itself\n"
+    "  129, 130, 143  ended by SIGHUP, SIGINT, SIGTERM (the device released)\n"
+    "See docs/cli.md for the JSON documents.\n";
+
+constexpr const char* kCommonOptions =
+    "Every command also takes --json, -q, -v, --show-secrets and --timeout MS (see lanvane-cli --help).";
+
+int Run(int argc, char** argv) {
     using namespace lanvane::cli;
     lanvane::ReleaseDevicesOnInterrupt("lanvane-cli");
-    CliContext context(std::cout, std::cerr);
+    CliContext context(std::cin, std::cout, std::cerr);
     CLI::App app{"Configure the network interface of a printer over USB, a serial line or the LAN."};
     app.name("lanvane-cli");
+    app.set_version_flag("--version", std::string("lanvane-cli ") + lanvane::kLanvaneVersion);
     app.require_subcommand(1);
-    AddHiddenTestOptions(app, context);
+    app.footer(kExitCodes);
+    AddCommonOptions(app, context);
 
     AddPortsCommand(app, context);
+    AddFieldsCommand(app, context);
     AddReadCommand(app, context);
     AddWriteCommand(app, context);
     AddBssCommand(app, context);
     AddCertCommand(app, context);
     AddLanCommands(app, context);
+    for (CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; })) {
+        command->footer(command->get_footer() + "\n" + kCommonOptions);
+    }
 
     return RunCli(app, argc, argv, context);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // RunCli reports every failure itself; this catches what escapes before it runs.
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& error) {
+        std::cerr << "lanvane-cli: internal error: " << error.what() << '\n';
+        return static_cast<int>(lanvane::cli::ExitStatus::Internal);
+    }
 }

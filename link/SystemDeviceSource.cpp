@@ -7,11 +7,11 @@
 namespace lanvane {
 
 SystemDeviceSource::SystemDeviceSource(std::filesystem::path systemRoot,
-                                       std::filesystem::path deviceRoot)
-    : systemRoot_(std::move(systemRoot)), deviceRoot_(std::move(deviceRoot)) {}
+                                       std::filesystem::path deviceRoot, UsbListing usbListing)
+    : systemRoot_(std::move(systemRoot)), deviceRoot_(std::move(deviceRoot)), usbListing_(usbListing) {}
 
 std::vector<UsbDeviceEntry> SystemDeviceSource::UsbDevices() {
-    CUsbDeviceList list(systemRoot_, deviceRoot_);
+    CUsbDeviceList list(systemRoot_, deviceRoot_, usbListing_);
     list.Refresh();
     std::vector<UsbDeviceEntry> devices;
     for (std::size_t index = 0; index < list.Count(); ++index) {

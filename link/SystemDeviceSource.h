@@ -11,7 +11,8 @@ namespace lanvane {
 class SystemDeviceSource : public PrinterDeviceSource {
 public:
     explicit SystemDeviceSource(std::filesystem::path systemRoot = "/sys",
-                                std::filesystem::path deviceRoot = "/dev");
+                                std::filesystem::path deviceRoot = "/dev",
+                                UsbListing usbListing = UsbListing::FreeToOpen);
 
     std::vector<UsbDeviceEntry> UsbDevices() override;
     std::vector<std::string> ComPortNames() override;
@@ -20,6 +21,7 @@ public:
 private:
     std::filesystem::path systemRoot_;
     std::filesystem::path deviceRoot_;
+    UsbListing usbListing_;
 };
 
 }  // namespace lanvane

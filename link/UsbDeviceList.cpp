@@ -15,8 +15,9 @@ std::string DisplayNameAt(std::size_t position) {
 
 }  // namespace
 
-CUsbDeviceList::CUsbDeviceList(std::filesystem::path systemRoot, std::filesystem::path deviceRoot)
-    : systemRoot_(std::move(systemRoot)), deviceRoot_(std::move(deviceRoot)) {}
+CUsbDeviceList::CUsbDeviceList(std::filesystem::path systemRoot, std::filesystem::path deviceRoot,
+                               UsbListing listing)
+    : systemRoot_(std::move(systemRoot)), deviceRoot_(std::move(deviceRoot)), listing_(listing) {}
 
 void CUsbDeviceList::Clear() {
     entries_.clear();
@@ -37,7 +38,8 @@ const UsbDeviceEntry* CUsbDeviceList::FindByName(const std::string& displayName)
     return found != entries_.end() ? &*found : &entries_.back();
 }
 
-void CUsbDeviceList::Add(std::string devicePath, std::string vendorId, std::string productId) {
+void CUsbDeviceList::Add(std::string devicePath, std::string vendorId, std::string productId,
+                         LinkFailure openFailure) {
     const auto sameProduct = std::count_if(entries_.begin(), entries_.end(),
                                            [&](const UsbDeviceEntry& entry) {
                                                return entry.productId == productId;
@@ -48,6 +50,7 @@ void CUsbDeviceList::Add(std::string devicePath, std::string vendorId, std::stri
     entry.displayName = DisplayNameAt(entries_.size() + 1);
     entry.productId = std::move(productId);
     entry.vendorId = std::move(vendorId);
+    entry.openFailure = openFailure;
     entries_.push_back(std::move(entry));
 }
 

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "link/LinkError.h"
+
 namespace lanvane {
 
 // The USB product id of our printers' interface, as UsbDeviceEntry holds it: the only
@@ -22,15 +24,23 @@ struct UsbDeviceEntry {
     // Four upper-case hexadecimal digits each.
     std::string productId;
     std::string vendorId;
+    // Why it cannot be opened now (busy, permission denied); listed only by a list of
+    // every present device.
+    LinkFailure openFailure = LinkFailure::None;
 };
 
-// The USB printer devices that are present and free to open, numbered afresh by every
-// refresh. `systemRoot` and `deviceRoot` are where the system describes its devices and
+// Which devices a list holds: those free to open (the windows offer only these), or every
+// present one with why it cannot be opened (lanvane-cli, which names what is in the way).
+enum class UsbListing { FreeToOpen, EveryPresent };
+
+// The USB printer devices that are present (and, by default, free to open), numbered
+// afresh by every refresh. `systemRoot` and `deviceRoot` are where the system describes its devices and
 // keeps their nodes; tests point them at a fake tree.
 class CUsbDeviceList {
 public:
     explicit CUsbDeviceList(std::filesystem::path systemRoot = "/sys",
-                            std::filesystem::path deviceRoot = "/dev");
+                            std::filesystem::path deviceRoot = "/dev",
+                            UsbListing listing = UsbListing::FreeToOpen);
 
     // Enumerates anew; returns the number of devices found.
     std::size_t Refresh();
@@ -42,10 +52,11 @@ public:
     const UsbDeviceEntry* FindByName(const std::string& displayName) const;
 
 private:
-    void Add(std::string devicePath, std::string vendorId, std::string productId);
+    void Add(std::string devicePath, std::string vendorId, std::string productId, LinkFailure openFailure);
 
     std::filesystem::path systemRoot_;
     std::filesystem::path deviceRoot_;
+    UsbListing listing_;
     std::vector<UsbDeviceEntry> entries_;
 };
 

@@ -21,19 +21,6 @@ std::string MakerNameIn(const std::uint8_t (&reply)[kIdentificationBufferSize]) 
     return std::string(first, last);
 }
 
-std::string ReadMakerName(ByteChannel& channel, const Sleeper& pause) {
-    std::uint8_t reply[kIdentificationBufferSize]{};
-    channel.Write(kIdentificationRequest, sizeof kIdentificationRequest);
-    if (pause) {
-        pause(kIdentificationPause);
-    }
-    std::size_t count = 0;
-    if (!channel.Read(reply, sizeof reply, count)) {
-        channel.Read(reply, sizeof reply, count);
-    }
-    return MakerNameIn(reply);
-}
-
 // Sends a request that is a bare tag and receives the printer's answer.
 std::optional<ReceivedFrame> Request(ByteChannel& channel, ExchangeBuffers& buffers,
                                      std::string_view requestTag, ReadOutcome& failure) {
@@ -90,19 +77,39 @@ ReadOutcome ReadRecord(ByteChannel& channel, ExchangeBuffers& buffers, Interface
 
 }  // namespace
 
-ConfigReadResult ReadPrinterConfig(ByteChannel& channel, ExchangeBuffers& buffers,
-                                   const Sleeper& pause) {
-    ConfigReadResult result;
-    result.makerName = ReadMakerName(channel, pause);
-    if (result.makerName != kMakerName) {
-        result.outcome = ReadOutcome::MakerNameMismatch;
-        return result;
+std::string ReadMakerName(ByteChannel& channel, const Sleeper& pause, int reads) {
+    std::uint8_t reply[kIdentificationBufferSize]{};
+    channel.Write(kIdentificationRequest, sizeof kIdentificationRequest);
+    if (pause) {
+        pause(kIdentificationPause);
     }
+    std::size_t count = 0;
+    if (!channel.Read(reply, sizeof reply, count) && reads > 1) {
+        channel.Read(reply, sizeof reply, count);
+    }
+    return MakerNameIn(reply);
+}
+
+ConfigReadResult ReadIdentifiedPrinter(ByteChannel& channel, ExchangeBuffers& buffers) {
+    ConfigReadResult result;
+    result.makerName = kMakerName;
     result.outcome = ReadIdentification(channel, buffers, result.identification);
     if (result.outcome == ReadOutcome::Ok) {
         result.outcome = ReadRecord(channel, buffers, result.config);
     }
     return result;
+}
+
+ConfigReadResult ReadPrinterConfig(ByteChannel& channel, ExchangeBuffers& buffers,
+                                   const Sleeper& pause) {
+    const std::string makerName = ReadMakerName(channel, pause);
+    if (makerName != kMakerName) {
+        ConfigReadResult result;
+        result.outcome = ReadOutcome::MakerNameMismatch;
+        result.makerName = makerName;
+        return result;
+    }
+    return ReadIdentifiedPrinter(channel, buffers);
 }
 
 }  // namespace lanvane

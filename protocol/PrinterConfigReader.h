@@ -27,6 +27,14 @@ struct ConfigReadResult {
     InterfaceConfig config;             // filled on Ok; config.version is the layout read
 };
 
+// Sends the identification request and returns the maker name the printer gives, empty
+// when nothing came back. A reply that misses the first read is awaited once more when
+// `reads` is 2, as the configuration window does.
+std::string ReadMakerName(ByteChannel& channel, const Sleeper& pause, int reads = 2);
+
+// For a printer already identified as ours: its identification data and record.
+ConfigReadResult ReadIdentifiedPrinter(ByteChannel& channel, ExchangeBuffers& buffers);
+
 // Identifies the printer by its maker name, fetches its identification data and its
 // interface configuration record. `pause` gives the printer time to answer the
 // identification request.

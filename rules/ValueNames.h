@@ -8,7 +8,7 @@
 
 namespace lanvane::rules {
 
-// The tables that name the record's codes, as the summary and lanvane-cli show them.
+// The tables that name the record's codes, as the summary shows them.
 enum class ValueTable {
     networkMode,     // "Infra Network", "Adhoc"
     ipAssignment,    // by the record's dhcp: "Manual allocation", "Automatic Allocation(DHCP)"

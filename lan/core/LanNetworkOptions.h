@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace lanvane {
 
@@ -20,6 +21,9 @@ struct LanNetworkOptions {
     static constexpr const char* kLimitedBroadcast = "255.255.255.255";
 
     std::string broadcastAddress = kLimitedBroadcast;
+    // Where a search broadcasts as well: the directed broadcasts of the machine's
+    // interfaces, which reach printers that a limited broadcast does not.
+    std::vector<std::string> moreSearchAddresses;
     LanEndpoint ethernet{48781, 48780};
     LanEndpoint wlan{3337, 9000};
 

@@ -6,14 +6,21 @@
 namespace lanvane {
 
 LanSearch::LanSearch(LanMode mode, const LanNetworkOptions& network, LanDeviceLists& lists)
-    : socket_(mode, network), collector_(mode, lists) {}
+    : socket_(mode, network), collector_(mode, lists), moreAddresses_(network.moreSearchAddresses) {}
 
 UdpResult LanSearch::Start() {
     collector_.Begin();
     if (const UdpResult opened = socket_.Open(); opened != UdpResult::Ok) {
         return opened;
     }
-    return socket_.Broadcast(DiscoveryRequest(socket_.Mode()));
+    const auto request = DiscoveryRequest(socket_.Mode());
+    UdpResult sent = socket_.Broadcast(request);
+    for (const std::string& address : moreAddresses_) {
+        if (socket_.BroadcastTo(address, request) == UdpResult::Ok) {
+            sent = UdpResult::Ok;
+        }
+    }
+    return sent;
 }
 
 std::optional<DiscoveryVerdict> LanSearch::TakeOne() {

@@ -6,6 +6,8 @@
 
 #include <chrono>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace lanvane {
 
@@ -16,8 +18,9 @@ class LanSearch {
 public:
     LanSearch(LanMode mode, const LanNetworkOptions& network, LanDeviceLists& lists);
 
-    // Empties the list, opens the socket and broadcasts the request. Anything but Ok
-    // means that no printer can answer: the socket could not be bound or nothing was sent.
+    // Empties the list, opens the socket and broadcasts the request to the broadcast
+    // address and the further search addresses. Anything but Ok means that no printer can
+    // answer: the socket could not be bound or the request went nowhere.
     UdpResult Start();
     // Handles one waiting datagram; nothing when none was waiting.
     std::optional<DiscoveryVerdict> TakeOne();
@@ -28,6 +31,7 @@ public:
 private:
     LanSocket socket_;
     DiscoveryCollector collector_;
+    std::vector<std::string> moreAddresses_;
 };
 
 // Runs a search for `duration`, or until a datagram ends it.

@@ -2,7 +2,8 @@
 
 namespace lanvane {
 
-LanSocket::LanSocket(LanMode mode, const LanNetworkOptions& network) : mode_(mode) {
+LanSocket::LanSocket(LanMode mode, const LanNetworkOptions& network)
+    : mode_(mode), broadcastAddress_(network.broadcastAddress) {
     const LanEndpoint& endpoint = network.For(mode);
     socket_.SetRemoteHost(network.broadcastAddress);
     socket_.SetRemotePort(endpoint.printerPort);
@@ -15,6 +16,13 @@ UdpResult LanSocket::Open() {
 
 UdpResult LanSocket::Broadcast(std::span<const std::uint8_t> datagram) {
     return socket_.SendData(datagram);
+}
+
+UdpResult LanSocket::BroadcastTo(const std::string& address, std::span<const std::uint8_t> datagram) {
+    socket_.SetRemoteHost(address);
+    const UdpResult sent = socket_.SendData(datagram);
+    socket_.SetRemoteHost(broadcastAddress_);
+    return sent;
 }
 
 std::optional<UdpDatagram> LanSocket::TakeWaiting() {

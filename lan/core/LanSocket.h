@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 
 namespace lanvane {
 
@@ -23,6 +24,8 @@ public:
     UdpResult Open();
     // Binds first when not open yet.
     UdpResult Broadcast(std::span<const std::uint8_t> datagram);
+    // The same datagram to another address at the printers' port.
+    UdpResult BroadcastTo(const std::string& address, std::span<const std::uint8_t> datagram);
     // One waiting datagram, or nothing.
     std::optional<UdpDatagram> TakeWaiting();
     bool WaitReadable(std::chrono::milliseconds limit) const { return socket_.WaitReadable(limit); }
@@ -37,6 +40,7 @@ public:
 
 private:
     LanMode mode_;
+    std::string broadcastAddress_;
     CUdpSocket socket_;
 };
 

@@ -58,14 +58,15 @@ fs::path UsbDeviceDirOf(const fs::path& nodeDir) {
     return error ? fs::path{} : interfaceDir.parent_path();
 }
 
-bool IsFreeToOpen(const std::string& path) {
-    LinkError ignored;
-    const int fd = posix::OpenExclusive(path, ignored);
+// What keeps the device from being opened now; None when it is free.
+LinkFailure OpenFailureOf(const std::string& path) {
+    LinkError error;
+    const int fd = posix::OpenExclusive(path, error);
     if (fd < 0) {
-        return false;
+        return error.Failed() ? error.kind : LinkFailure::IoError;
     }
     posix::CloseExclusive(fd);
-    return true;
+    return LinkFailure::None;
 }
 
 }  // namespace
@@ -80,8 +81,12 @@ std::size_t CUsbDeviceList::Refresh() {
         std::optional<std::string> vendorId = ReadUsbId(usbDeviceDir / "idVendor");
         std::optional<std::string> productId = ReadUsbId(usbDeviceDir / "idProduct");
         std::string devicePath = (deviceRoot_ / "usb" / name).string();
-        if (vendorId && productId && IsFreeToOpen(devicePath)) {
-            Add(std::move(devicePath), std::move(*vendorId), std::move(*productId));
+        if (!vendorId || !productId) {
+            continue;
+        }
+        const LinkFailure openFailure = OpenFailureOf(devicePath);
+        if (openFailure == LinkFailure::None || listing_ == UsbListing::EveryPresent) {
+            Add(std::move(devicePath), std::move(*vendorId), std::move(*productId), openFailure);
         }
     }
     return Count();

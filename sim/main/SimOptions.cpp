@@ -5,6 +5,8 @@
 #include <map>
 #include <vector>
 
+#include "LanvaneVersion.h"
+
 namespace lanvane::sim {
 namespace {
 
@@ -43,6 +45,7 @@ std::optional<int> ParseSimOptions(int argc, char** argv, SimOptions& options) {
                  "BSS survey on TCP and, with --lan-ethernet or --lan-wlan, the LAN datagrams, "
                  "until SIGINT or SIGTERM."};
     app.name("lanvane-printer-sim");
+    app.set_version_flag("--version", std::string("lanvane-printer-sim ") + kLanvaneVersion);
     std::vector<std::string> faults;
     std::string silentStep;
     int slowMs = 0;

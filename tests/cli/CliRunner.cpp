@@ -30,17 +30,19 @@ Pipe MakePipe() {
     return {ends[0], ends[1]};
 }
 
-std::vector<std::string> CommandLine(const std::vector<std::string>& arguments, ReadWaits waits) {
-    std::vector<std::string> line = {LANVANE_CLI, "--attempts", std::to_string(waits.attempts),
-                                     "--attempt-wait-ms", std::to_string(waits.attemptWaitMs),
-                                     "--burst-gap-ms", std::to_string(waits.burstGapMs)};
+std::vector<std::string> CommandLine(const std::vector<std::string>& arguments, ReadWaits waits,
+                                     const std::vector<std::string>& launcher) {
+    std::vector<std::string> line = launcher;
+    line.insert(line.end(), {LANVANE_CLI, "--attempts", std::to_string(waits.attempts), "--attempt-wait-ms",
+                             std::to_string(waits.attemptWaitMs), "--burst-gap-ms", std::to_string(waits.burstGapMs)});
     line.insert(line.end(), arguments.begin(), arguments.end());
     return line;
 }
 
-pid_t Spawn(std::vector<std::string> line, const Pipe& out, const Pipe& err) {
+pid_t Spawn(std::vector<std::string> line, const Pipe& in, const Pipe& out, const Pipe& err) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, in.read, STDIN_FILENO);
     posix_spawn_file_actions_adddup2(&actions, out.write, STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, err.write, STDERR_FILENO);
     std::vector<char*> argv;
@@ -49,7 +51,7 @@ pid_t Spawn(std::vector<std::string> line, const Pipe& out, const Pipe& err) {
     }
     argv.push_back(nullptr);
     pid_t pid = -1;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
         pid = -1;
     }
     posix_spawn_file_actions_destroy(&actions);
@@ -95,13 +97,20 @@ bool Collect(int outFd, int errFd, CliRun& run, Clock::time_point deadline, pid_
 }  // namespace
 
 CliRun RunCli(const std::vector<std::string>& arguments, ReadWaits waits, std::chrono::milliseconds limit,
-              Interruption interruption) {
+              Interruption interruption, const RunSetting& setting) {
     CliRun run;
+    const Pipe in = MakePipe();
     const Pipe out = MakePipe();
     const Pipe err = MakePipe();
-    const pid_t pid = Spawn(CommandLine(arguments, waits), out, err);
+    const pid_t pid = Spawn(CommandLine(arguments, waits, setting.launcher), in, out, err);
+    close(in.read);
     close(out.write);
     close(err.write);
+    // Inputs are small: they fit the pipe, so the write cannot wait on the child.
+    if (!setting.input.empty() && write(in.write, setting.input.data(), setting.input.size()) < 0) {
+        run.err = "the input could not be written";
+    }
+    close(in.write);
     const bool ended = pid > 0 && Collect(out.read, err.read, run, Clock::now() + limit, pid, interruption);
     close(out.read);
     close(err.read);

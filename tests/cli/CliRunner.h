@@ -28,9 +28,17 @@ struct Interruption {
     std::function<bool()> when;
 };
 
+// What a run gets besides its arguments: its standard input, and a command that starts
+// it in another way (as another user).
+struct RunSetting {
+    std::string input;
+    std::vector<std::string> launcher;
+};
+
 // Runs the built lanvane-cli with `arguments` and the waits, collecting both output
 // streams; a run that does not end within `limit` is killed.
 CliRun RunCli(const std::vector<std::string>& arguments, ReadWaits waits = {},
-              std::chrono::milliseconds limit = std::chrono::milliseconds(10000), Interruption interruption = {});
+              std::chrono::milliseconds limit = std::chrono::milliseconds(10000), Interruption interruption = {},
+              const RunSetting& setting = {});
 
 }  // namespace lanvane::cli::test

@@ -1,6 +1,8 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "cli/DiscoverCommand.h"
+#include "cli/LanCommonOptions.h"
+#include "cli/Reporter.h"
 #include "cli/SetIpCommand.h"
 #include "cli/WebCommand.h"
 
@@ -19,7 +21,7 @@ namespace lanvane::cli {
 namespace {
 
 std::string TextOf(int messageId) {
-    return std::string(EnglishStringTable().Text(messageId));
+    return ShellWords(EnglishStringTable().Text(messageId));
 }
 
 // Simulated printers on the loopback broadcast, and the options that reach them.
@@ -33,10 +35,10 @@ protected:
     LanCommonOptions Options(LanMode mode, bool json = false) const {
         LanCommonOptions options;
         options.mode = mode;
-        options.broadcast = "127.255.255.255";
+        options.targets = {{"127.255.255.255", ""}};
         options.printerPort = mode == LanMode::Ethernet ? fleet->EthernetPort() : fleet->WlanPort();
         options.localPort = 0;
-        options.searchMs = 150;
+        options.timeout = std::chrono::milliseconds(150);
         options.confirmationMs = 500;
         options.json = json;
         return options;
@@ -45,7 +47,7 @@ protected:
     SetIpOptions SetIp(LanMode mode, std::string mac) const { return {Options(mode, true), std::move(mac)}; }
 
     std::string Hidden(LanMode mode) const {
-        return " --broadcast 127.255.255.255 --local-port 0 --search-ms 150 --printer-port " +
+        return " --broadcast 127.255.255.255 --local-port 0 --timeout 150 --confirm-ms 500 --printer-port " +
                std::to_string(mode == LanMode::Ethernet ? fleet->EthernetPort() : fleet->WlanPort());
     }
 
@@ -61,21 +63,23 @@ TEST_F(LanCommandsTest, DiscoverListsThePrintersOfTheMode) {
     std::getline(lines, header);
     EXPECT_EQ(header.rfind("No  Mac Address        IP Address  Subnet     Gateway    Port  Version", 0), 0u)
         << header;
-    int rows = 0;
-    for (std::string line; std::getline(lines, line); ++rows) {
-        EXPECT_NE(line.find("00:1a:2b:e0:00:0"), std::string::npos) << line;
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(lines, line);) {
+        rows.push_back(line);
     }
-    EXPECT_EQ(rows, 2);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].rfind("1   00:1a:2b:e0:00:01  127.0.10.1", 0), 0u) << rows[0];
+    EXPECT_EQ(rows[1].rfind("2   00:1a:2b:e0:00:02  127.0.10.2", 0), 0u) << rows[1];
 
     const LanCommandResult json = RunDiscover(Options(LanMode::Wlan, true), EnglishStringTable());
     const auto document = nlohmann::json::parse(json.output);
+    EXPECT_EQ(document["format"], 1);
     EXPECT_EQ(document["mode"], "wlan");
     ASSERT_EQ(document["devices"].size(), 1u);
     const auto& device = document["devices"][0];
-    EXPECT_EQ(device["no"], 1);
-    EXPECT_EQ(device["mac"], "00:1a:2b:b0:00:01");
-    EXPECT_EQ(device["ip"], "127.0.20.1");
-    EXPECT_EQ(device["port"], 9100);
+    EXPECT_EQ(device["macAddress"], "00:1a:2b:b0:00:01");
+    EXPECT_EQ(device["ipAddress"], "127.0.20.1");
+    EXPECT_EQ(device["printerPort"], 9100);
     EXPECT_EQ(device["baudRate"], 115200);
     EXPECT_EQ(device["featureCode"], 31);
 }
@@ -89,8 +93,37 @@ TEST_F(LanCommandsTest, DiscoverOnAPortInUseNamesThePort) {
     options.localPort = otherProgram.BoundPort();
     const LanCommandResult result = RunDiscover(options, EnglishStringTable());
     EXPECT_EQ(result.status, ExitStatus::NoDevice);
-    EXPECT_EQ(result.message, "The UDP port " + std::to_string(otherProgram.BoundPort()) +
-                                  " that the search answers to is in use by another program (another search running?).");
+    EXPECT_EQ(result.kind, ErrorKind::Busy);
+    EXPECT_EQ(result.message, "the UDP port " + std::to_string(otherProgram.BoundPort()) +
+                                  " that the search answers to is in use by another program (another search running?)");
+}
+
+TEST_F(LanCommandsTest, DiscoverWithoutAnswerSaysWhereItSearched) {
+    Start(1, 0);
+    CUdpSocket silentPrinter;
+    ASSERT_EQ(silentPrinter.Bind(), UdpResult::Ok);
+    LanCommonOptions options = Options(LanMode::Ethernet);
+    options.printerPort = silentPrinter.BoundPort();
+    const LanCommandResult result = RunDiscover(options, EnglishStringTable());
+    EXPECT_EQ(result.status, ExitStatus::PrinterFailed);
+    EXPECT_EQ(result.kind, ErrorKind::NothingFound);
+    EXPECT_EQ(result.message, "no printer answered within 150 ms; searched 127.255.255.255");
+}
+
+TEST(SearchTargetsTest, OnlyTheAutomaticSearchGoesToEveryInterface) {
+    const std::vector<NetworkInterface> interfaces = {
+        {"lo", "", true}, {"eth0", "10.1.255.255", true}, {"eth1", "10.2.255.255", false}, {"wlan0", "10.3.0.255", true}};
+    LanCommonOptions options;
+    EXPECT_EQ(ChooseSearchTargets(options, interfaces), std::nullopt);
+    EXPECT_EQ(TargetsText(options.targets), "255.255.255.255, 10.1.255.255 (eth0), 10.3.0.255 (wlan0)");
+    options.interfaceName = "wlan0";
+    EXPECT_EQ(ChooseSearchTargets(options, interfaces), std::nullopt);
+    EXPECT_EQ(TargetsText(options.targets), "10.3.0.255 (wlan0)");
+    options.interfaceName = "lo";
+    EXPECT_NE(ChooseSearchTargets(options, interfaces), std::nullopt);
+    options.broadcast = "127.255.255.255";
+    EXPECT_EQ(ChooseSearchTargets(options, interfaces), std::nullopt);
+    EXPECT_EQ(TargetsText(options.targets), "127.255.255.255");
 }
 
 TEST_F(LanCommandsTest, SetIpChangesOnePrinterAndTheNextDiscoverShowsIt) {
@@ -106,20 +139,20 @@ TEST_F(LanCommandsTest, SetIpChangesOnePrinterAndTheNextDiscoverShowsIt) {
     EXPECT_EQ(result.message, TextOf(sid::kEthernetSettingCompleted));
     const auto document = nlohmann::json::parse(result.output);
     EXPECT_TRUE(document["confirmed"]);
-    EXPECT_EQ(document["device"]["ip"], "10.0.0.9");
+    EXPECT_EQ(document["device"]["ipAddress"], "10.0.0.9");
 
     const auto listed = nlohmann::json::parse(RunDiscover(Options(LanMode::Ethernet, true), EnglishStringTable()).output);
     int changed = 0;
     for (const auto& device : listed["devices"]) {
-        if (device["mac"] == "00:1a:2b:e0:00:02") {
-            EXPECT_EQ(device["ip"], "10.0.0.9");
+        if (device["macAddress"] == "00:1a:2b:e0:00:02") {
+            EXPECT_EQ(device["ipAddress"], "10.0.0.9");
             EXPECT_EQ(device["gateway"], "10.0.0.1");
             EXPECT_EQ(device["dhcp"], true);
-            EXPECT_EQ(device["port"], 515);
+            EXPECT_EQ(device["printerPort"], 515);
             EXPECT_EQ(device["baudRate"], 9600);
             ++changed;
         } else {
-            EXPECT_EQ(device["ip"], "127.0.10.1");
+            EXPECT_EQ(device["ipAddress"], "127.0.10.1");
         }
     }
     EXPECT_EQ(changed, 1);
@@ -134,9 +167,10 @@ TEST_F(LanCommandsTest, SetIpRefusesWhatTheSettingDialogRefuses) {
         std::string message;
     };
     const std::vector<Case> cases = {
-        {[](SetIpOptions& o) { o.mac = "00:1a:2b"; }, ExitStatus::BadUsage, "Not a MAC address: 00:1a:2b"},
-        {[](SetIpOptions& o) { o.mac = "00:1a:2b:e0:00:09"; }, ExitStatus::NoDevice,
-         "No printer with the MAC address 00:1a:2b:e0:00:09 answered the search."},
+        {[](SetIpOptions& o) { o.mac = "00:1a:2b"; }, ExitStatus::BadUsage,
+         "--mac 00:1a:2b is not a MAC address such as 00:1b:7e:3c:4d:5e"},
+        {[](SetIpOptions& o) { o.mac = "00:1a:2b:e0:00:09"; }, ExitStatus::PrinterFailed,
+         "no printer with the MAC address 00:1a:2b:e0:00:09 answered the search (sent to 127.255.255.255)"},
         {[](SetIpOptions& o) { o.port = 3318; }, ExitStatus::BadUsage, TextOf(sid::kPortNotAvailable)},
         {[](SetIpOptions& o) { o.port = 40000; }, ExitStatus::BadUsage, TextOf(sid::kPortOutOfRange)},
         {[](SetIpOptions& o) { o.inactivity = 3601; }, ExitStatus::BadUsage, TextOf(sid::kTimeNotSet)},
@@ -175,11 +209,11 @@ TEST_F(LanCommandsTest, WebPrintsThePageAndOpensItOnRequest) {
         return opened.size() == 1;
     };
     WebOptions options{Options(LanMode::Wlan), "00:1a:2b:b0:00:01", false};
-    EXPECT_EQ(RunWeb(options, EnglishStringTable(), opener).output, "http://127.0.20.1\n");
+    EXPECT_EQ(RunWeb(options, opener).output, "http://127.0.20.1\n");
     EXPECT_TRUE(opened.empty());
     options.open = true;
-    EXPECT_EQ(RunWeb(options, EnglishStringTable(), opener).status, ExitStatus::Done);
-    EXPECT_EQ(RunWeb(options, EnglishStringTable(), opener).status, ExitStatus::NoDevice);
+    EXPECT_EQ(RunWeb(options, opener).status, ExitStatus::Done);
+    EXPECT_EQ(RunWeb(options, opener).status, ExitStatus::NoDevice);
     EXPECT_EQ(opened, std::vector<std::string>(2, "http://127.0.20.1"));
 }
 
@@ -187,8 +221,10 @@ TEST_F(LanCommandsTest, CommandLineReachesTheCommands) {
     Start(1, 1);
     std::ostringstream out;
     std::ostringstream err;
-    CliContext context(out, err);
+    std::istringstream in;
+    CliContext context(in, out, err);
     CLI::App app;
+    AddCommonOptions(app, context);
     AddLanCommands(app, context);
 
     app.parse("discover --mode WLAN --json" + Hidden(LanMode::Wlan), false);

@@ -32,7 +32,7 @@ protected:
         const std::uint16_t port = mode == "wlan" ? fleet.WlanPort() : fleet.EthernetPort();
         arguments.insert(arguments.begin(),
                          {command, "--mode", mode, "--broadcast", "127.255.255.255", "--printer-port",
-                          std::to_string(port), "--local-port", "0", "--search-ms", "300", "--confirm-ms", "1000"});
+                          std::to_string(port), "--local-port", "0", "--timeout", "300", "--confirm-ms", "1000"});
         return RunCli(arguments);
     }
 
@@ -49,8 +49,7 @@ TEST_F(LanEndToEndTest, DiscoverThenSetIpThenDiscoverShowsTheNewAddress) {
     const CliRun set = Run("set-ip", "ethernet", {"--mac", "00:1a:2b:e0:00:01", "--ip", "10.1.2.3", "--mask",
                                                   "255.255.0.0", "--port", "9101"});
     ASSERT_EQ(set.status, 0) << set.err;
-    EXPECT_EQ(set.err, "The configuration has been completed.\nPlease search for devices again if the list is not "
-                       "refreshed.\n");
+    EXPECT_EQ(set.err, "The configuration has been completed.\n");
 
     const CliRun again = Run("discover", "ethernet");
     ASSERT_EQ(again.status, 0) << again.err;
@@ -61,12 +60,12 @@ TEST_F(LanEndToEndTest, DiscoverThenSetIpThenDiscoverShowsTheNewAddress) {
 
 TEST_F(LanEndToEndTest, UnknownPrinterAndRefusedValuesEndWithTheirStatus) {
     const CliRun unknown = Run("set-ip", "ethernet", {"--mac", "00:1a:2b:e0:00:07", "--json"});
-    EXPECT_EQ(unknown.status, 3);
-    EXPECT_EQ(nlohmann::json::parse(unknown.out)["error"]["status"], 3);
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_EQ(nlohmann::json::parse(unknown.out)["error"]["kind"], "nothing-found");
 
     const CliRun reserved = Run("set-ip", "wlan", {"--mac", "00:1a:2b:b0:00:01", "--port", "443"});
     EXPECT_EQ(reserved.status, 2);
-    EXPECT_EQ(reserved.err, "The specified port is not available.\nPlease enter a port number again.\n");
+    EXPECT_EQ(reserved.err, "lanvane-cli: The specified port is not available.\n");
 
     const CliRun badMode = Run("discover", "bluetooth");
     EXPECT_EQ(badMode.status, 2);

@@ -1,0 +1,53 @@
+#include "cli/TracingChannel.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+namespace lanvane::cli {
+namespace {
+
+constexpr std::size_t kShownBytes = 48;
+
+long long MillisecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+}
+
+}  // namespace
+
+bool TracingChannel::Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) {
+    const auto start = std::chrono::steady_clock::now();
+    const bool received = inner_.Read(buffer, capacity, count);
+    if (!received) {
+        trace_ << "lanvane-cli: received nothing within " << MillisecondsSince(start) << " ms\n";
+        return false;
+    }
+    trace_ << "lanvane-cli: received " << count << " bytes after " << MillisecondsSince(start) << " ms";
+    Show(buffer, count);
+    return true;
+}
+
+std::size_t TracingChannel::Write(const std::uint8_t* buffer, std::size_t length) {
+    const auto start = std::chrono::steady_clock::now();
+    const std::size_t written = inner_.Write(buffer, length);
+    trace_ << "lanvane-cli: sent " << written << " of " << length << " bytes in " << MillisecondsSince(start) << " ms";
+    Show(buffer, written);
+    return written;
+}
+
+void TracingChannel::Show(const std::uint8_t* bytes, std::size_t count) {
+    if (showBytes_ && count > 0) {
+        trace_ << ':';
+        for (std::size_t index = 0; index < std::min(count, kShownBytes); ++index) {
+            char hex[4];
+            std::snprintf(hex, sizeof hex, " %02x", bytes[index]);
+            trace_ << hex;
+        }
+        if (count > kShownBytes) {
+            trace_ << " ...";
+        }
+    }
+    trace_ << '\n';
+}
+
+}  // namespace lanvane::cli

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <ostream>
+
+#include "protocol/ByteChannel.h"
+
+namespace lanvane::cli {
+
+// A channel that tells on the message stream what went to the printer and what came back,
+// with the time each took (-v). The bytes are shown only with `showBytes` (--show-secrets):
+// records and certificates carry keys and passwords.
+class TracingChannel : public ByteChannel {
+public:
+    TracingChannel(ByteChannel& inner, std::ostream& trace, bool showBytes)
+        : inner_(inner), trace_(trace), showBytes_(showBytes) {}
+
+    bool Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) override;
+    std::size_t Write(const std::uint8_t* buffer, std::size_t length) override;
+
+private:
+    void Show(const std::uint8_t* bytes, std::size_t count);
+
+    ByteChannel& inner_;
+    std::ostream& trace_;
+    bool showBytes_;
+};
+
+}  // namespace lanvane::cli

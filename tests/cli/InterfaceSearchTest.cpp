@@ -1,0 +1,127 @@
+#include <net/if.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <thread>
+
+#include "CliRunner.h"
+#include "sim/posix/LanPrinterFleet.h"
+
+extern char** environ;
+
+namespace lanvane::cli::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr const char* kInsideMark = "LANVANE_INSIDE_PRIVATE_NETWORK";
+constexpr int kSetupFailed = 77;
+
+// A private network of two veth ends with broadcast addresses and a default route; then the
+// inner test.
+const std::string kNetworkScript =
+    "ip link set lo up && ip link add v0 type veth peer name v1 && ip link set v0 up && ip link set v1 up && "
+    "ip addr add 10.99.0.1/24 brd + dev v0 && ip addr add 10.98.0.1/24 brd + dev v1 && "
+    "ip route add default dev v0 || exit 77; "
+    "exec env LANVANE_INSIDE_PRIVATE_NETWORK=1 \"$0\" --gtest_filter=InterfaceSearchTest.*";
+
+int RunProgram(std::vector<std::string> arguments, std::chrono::milliseconds limit) {
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    pid_t pid = -1;
+    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
+        return -1;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    int status = 0;
+    while (waitpid(pid, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(pid, SIGKILL);
+            waitpid(pid, &status, 0);
+            return -1;
+        }
+        std::this_thread::sleep_for(10ms);
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::set<std::string> InterfaceNames() {
+    std::set<std::string> names;
+    if (struct if_nameindex* interfaces = if_nameindex()) {
+        for (const struct if_nameindex* entry = interfaces; entry->if_index != 0; ++entry) {
+            names.insert(entry->if_name);
+        }
+        if_freenameindex(interfaces);
+    }
+    return names;
+}
+
+// Inside the private network: without --broadcast the search goes to the limited broadcast
+// and to every interface's directed broadcast, and each printer is listed once.
+void SearchEveryInterface() {
+    // Never broadcast on a network that is not the private one.
+    ASSERT_EQ(InterfaceNames(), (std::set<std::string>{"lo", "v0", "v1"}));
+    sim::LanPrinterFleet fleet(2, 0, {}, {});
+    ASSERT_TRUE(fleet.Start());
+    const std::vector<std::string> lan = {"--printer-port", std::to_string(fleet.EthernetPort()), "--local-port",
+                                          "0", "--timeout", "500", "--json"};
+    auto discover = [&](std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), {"discover", "--mode", "ethernet"});
+        arguments.insert(arguments.end(), lan.begin(), lan.end());
+        return RunCli(arguments);
+    };
+
+    const CliRun everywhere = discover({});
+    ASSERT_EQ(everywhere.status, 0) << everywhere.err;
+    const nlohmann::json all = nlohmann::json::parse(everywhere.out);
+    std::set<std::string> searched;
+    for (const nlohmann::json& target : all["searched"]) {
+        searched.insert(target.dump());
+    }
+    EXPECT_EQ(searched, (std::set<std::string>{R"({"address":"255.255.255.255","interface":null})",
+                                               R"({"address":"10.99.0.255","interface":"v0"})",
+                                               R"({"address":"10.98.0.255","interface":"v1"})"}));
+    ASSERT_EQ(all["devices"].size(), 2u) << everywhere.out;
+    EXPECT_EQ(all["devices"][0]["macAddress"], "00:1a:2b:e0:00:01");
+
+    const CliRun oneInterface = discover({"--interface", "v1"});
+    ASSERT_EQ(oneInterface.status, 0) << oneInterface.err;
+    EXPECT_EQ(nlohmann::json::parse(oneInterface.out)["searched"],
+              nlohmann::json::parse(R"([{"address": "10.98.0.255", "interface": "v1"}])"));
+
+    EXPECT_EQ(discover({"--interface", "v9"}).status, 2);
+}
+
+// Runs itself again inside a private network namespace, where it does the real work.
+TEST(InterfaceSearchTest, DiscoverSearchesEveryInterfaceOfAPrivateNetwork) {
+    if (std::getenv(kInsideMark) != nullptr) {
+        SearchEveryInterface();
+        return;
+    }
+    std::vector<std::string> command = {"unshare", "--net"};
+    if (RunProgram({"unshare", "--net", "true"}, 5s) != 0) {
+        command = {"unshare", "--user", "--map-root-user", "--net"};
+        if (RunProgram({"unshare", "--user", "--map-root-user", "--net", "true"}, 5s) != 0) {
+            GTEST_SKIP() << "network namespaces are not allowed here";
+        }
+    }
+    command.insert(command.end(), {"sh", "-c", kNetworkScript, std::filesystem::read_symlink("/proc/self/exe")});
+    const int status = RunProgram(command, 30s);
+    if (status == kSetupFailed) {
+        GTEST_SKIP() << "the private network could not be set up";
+    }
+    EXPECT_EQ(status, 0) << "the test inside the private network failed";
+}
+
+}  // namespace
+}  // namespace lanvane::cli::test
