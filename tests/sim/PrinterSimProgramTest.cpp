@@ -115,11 +115,11 @@ int ConnectTo(const std::string& addressAndPort) {
 // The MACs lanvane-cli listed in one search of `mode`.
 std::set<std::string> ListedByTheProgram(const std::string& mode, const std::string& port) {
     ChildProcess cli(LANVANE_CLI, {"discover", "--mode", mode, "--broadcast", "127.255.255.255", "--printer-port",
-                                   port, "--local-port", "0", "--search-ms", "1500", "--json"});
+                                   port, "--local-port", "0", "--timeout", "1500", "--json"});
     const auto listed = nlohmann::json::parse(cli.OutputUntilEnd(milliseconds(5000)), nullptr, false);
     std::set<std::string> macs;
     for (const auto& device : listed.is_object() ? listed["devices"] : nlohmann::json::array()) {
-        macs.insert(device.value("mac", ""));
+        macs.insert(device.value("macAddress", ""));
     }
     return macs;
 }
