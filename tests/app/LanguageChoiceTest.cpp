@@ -15,7 +15,6 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-using ::testing::Optional;
 
 // Hands out prepared resources by file name and records what was asked for.
 class FakeLoader : public LanguageLibraryLoader {

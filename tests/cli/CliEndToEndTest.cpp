@@ -103,17 +103,6 @@ TEST_P(CliLayoutTest, WriteSetsTheFileOnTheRecordAndShowsTheSummary) {
 
 INSTANTIATE_TEST_SUITE_P(BothLayouts, CliLayoutTest, ::testing::Values(1, 2));
 
-TEST_F(CliAgainstSimTest, WriteAsJsonListsTheThirtyRowsAndTheRecord) {
-    const CliRun run = Run("write", {"--json", "--set", dir.WriteFile("set.json", R"({"ssid": "Lab"})")});
-    ASSERT_EQ(run.status, kDone) << run.err;
-    const nlohmann::json document = JsonOf(run);
-    ASSERT_EQ(document["summary"].size(), 30u) << run.out;
-    EXPECT_EQ(document["summary"][14]["name"], "SSID");
-    EXPECT_EQ(document["summary"][14]["value"], "Lab");
-    EXPECT_EQ(document["config"]["ssid"], "Lab");
-    EXPECT_EQ(document["layout"], 2);
-}
-
 TEST_F(CliAgainstSimTest, WriteRefusedByARecordRuleWritesNothing) {
     const sim::PrinterRecord before = rig.Printer().State().record;
     const CliRun run = Run("write", {"--set", dir.WriteFile("set.json", R"({"printerPort": 80})")});
@@ -122,14 +111,6 @@ TEST_F(CliAgainstSimTest, WriteRefusedByARecordRuleWritesNothing) {
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(rig.Printer().State().record, before);
     EXPECT_FALSE(rig.Took(RequestKind::ConfigSet));
-}
-
-TEST_F(CliAgainstSimTest, WepKeyLengthChoosesTheWepCryptographAsTheWindowDoes) {
-    const CliRun run = Run("write", {"--set", dir.WriteFile("set.json", R"({"authentication": 0,
-        "cryptograph": 1, "wepKey": "0123456789abcdef0123456789"})")});
-    ASSERT_EQ(run.status, kDone) << run.err;
-    EXPECT_EQ(rig.Printer().State().record.cryptograph, 2);
-    EXPECT_TRUE(Contains(run.out, "WEP128")) << run.out;
 }
 
 TEST_F(CliAgainstSimTest, SettingsThatAreNoRecordFieldsAreRefusedBeforeThePrinterIsAsked) {
@@ -151,16 +132,6 @@ TEST_F(CliAgainstSimTest, SettingsThatAreNoRecordFieldsAreRefusedBeforeThePrinte
     EXPECT_EQ(broken.status, kBadUsage);
     EXPECT_TRUE(Contains(broken.err, "not a valid JSON document")) << broken.err;
     EXPECT_TRUE(rig.Printer().History().empty());
-}
-
-TEST(CliLayout1Test, WifiDirectFieldsAreRefusedForAVersion1Printer) {
-    SimRig rig(1);
-    TempDir dir;
-    const CliRun run =
-        RunCli({"write", "--usb", rig.DevicePath(), "--set", dir.WriteFile("set.json", R"({"p2pPinCode": "1234"})")});
-    EXPECT_EQ(run.status, kBadUsage);
-    EXPECT_EQ(run.err, "p2pPinCode: the printer's version 1 record does not carry this field\n");
-    EXPECT_FALSE(rig.Took(RequestKind::ConfigSet));
 }
 
 TEST_F(CliAgainstSimTest, BssOverTheLanAndOverTheUsbPort) {
@@ -228,16 +199,6 @@ TEST_F(CliAgainstSimTest, CertificateFilesThatFailTheChecksAreNeverSent) {
         EXPECT_EQ(run.err, bad.message);
     }
     EXPECT_TRUE(rig.Printer().History().empty());
-}
-
-TEST_F(CliAgainstSimTest, RefusedUploadIsAPrinterFailure) {
-    sim::FaultPlan faults;
-    faults.refuseChunk = 100;
-    rig.Printer().SetFaults(faults);
-    const std::string pem = "-----BEGIN CERTIFICATE-----\nQQ\n-----END CERTIFICATE-----\n";
-    const CliRun run = Run("cert", {"--kind", "ca", "--file", dir.WriteFile("ca.pem", pem)});
-    EXPECT_EQ(run.status, kPrinterFailed);
-    EXPECT_TRUE(Contains(run.err, "Failed to upload the certificate document.\nReset the printer.\n")) << run.err;
 }
 
 TEST(CliDeviceTest, DevicesThatCannotBeFoundOrOpened) {
@@ -316,28 +277,6 @@ TEST(CliPrinterTest, AnotherMakersPrinterIsRefused) {
     EXPECT_EQ(run.status, kPrinterFailed);
     EXPECT_EQ(run.err, "This printer don't match our company name.\nFailed to connect to the printer.\n");
     EXPECT_FALSE(rig.Took(RequestKind::SystemRequest));
-}
-
-TEST(CliPrinterTest, SilentPrinterEndsWithAFailureAfterTheShortenedWaits) {
-    sim::FaultPlan faults;
-    faults.noAnswer = true;
-    SimRig rig(2, faults);
-    const auto started = std::chrono::steady_clock::now();
-    const CliRun run = RunCli({"read", "--usb", rig.DevicePath(), "--attempts", "1", "--attempt-wait-ms", "100"});
-    EXPECT_EQ(run.status, kPrinterFailed);
-    EXPECT_TRUE(Contains(run.err, "Failed to connect to the printer.\n")) << run.err;
-    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(3));
-}
-
-TEST(CliPrinterTest, UnacknowledgedWriteIsAPrinterFailure) {
-    sim::FaultPlan faults;
-    faults.noAnswerTo = RequestKind::ConfigSet;
-    SimRig rig(2, faults);
-    TempDir dir;
-    const CliRun run = RunCli({"write", "--usb", rig.DevicePath(), "--set", dir.WriteFile("set.json", "{}")},
-                              ReadWaits{1, 300});
-    EXPECT_EQ(run.status, kPrinterFailed);
-    EXPECT_EQ(run.err, "The configuration has failed.\n");
 }
 
 TEST(CliUsageTest, BadUsageEndsWithStatus2) {

@@ -45,16 +45,6 @@ protected:
     std::unique_ptr<CPrinterPort> port;
 };
 
-TEST_F(PortOnSimTest, TheWholeReadExchangeRunsOverThePort) {
-    Open();
-    ExchangeBuffers buffers;
-    const ConfigReadResult result = ReadPrinterConfig(*port, buffers, nullptr);
-    ASSERT_EQ(result.outcome, ReadOutcome::Ok);
-    EXPECT_EQ(result.config.version, 2);
-    EXPECT_EQ(result.config.printerName, "VT-Printer");
-    EXPECT_EQ(result.identification.MacText(), "00-1B-7A-3C-5D-9E");
-}
-
 TEST_F(PortOnSimTest, AReplyInTwoBurstsGivesOnlyTheFirstToOneRead) {
     sim::FaultPlan faults;
     faults.splitReply = true;
@@ -73,23 +63,6 @@ TEST_F(PortOnSimTest, AReplyInTwoBurstsGivesOnlyTheFirstToOneRead) {
     ASSERT_TRUE(port->Read(reply, sizeof reply, count));
     ASSERT_EQ(count, 4u);
     EXPECT_TRUE(std::equal(reply, reply + 4, kAttentionReply + 3));
-}
-
-TEST_F(PortOnSimTest, ASilentPrinterEndsTheReadWithNothingAfterTheAttempts) {
-    sim::FaultPlan faults;
-    faults.noAnswer = true;
-    rig.Printer().SetFaults(faults);
-    Open();
-    SendAttention();
-
-    std::uint8_t reply[64]{};
-    std::size_t count = 99;
-    const auto started = std::chrono::steady_clock::now();
-    EXPECT_FALSE(port->Read(reply, sizeof reply, count));
-    const auto waited = std::chrono::steady_clock::now() - started;
-    EXPECT_EQ(count, 0u);
-    EXPECT_GE(waited, milliseconds(190));
-    EXPECT_LT(waited, milliseconds(1500));
 }
 
 TEST_F(PortOnSimTest, ALongIdentificationReplyFillsNoMoreThan32BytesAndLeavesNothingBehind) {

@@ -25,40 +25,6 @@ protected:
     }
 };
 
-TEST_F(NetworkPageTest, AdhocIsRefusedUnderWpaAuthentication) {
-    Connect();
-    SelectTab(kNetwork);
-    Check([&] { ClearMessages(); });
-    Click(ctl::kAdhocRadio);
-    Check([&] {
-        EXPECT_THAT(Messages(), ElementsAre("The Adhoc mode is not available.\nAuthentication is allowed in "
-                                            "either Open System or Shared Key."));
-        EXPECT_TRUE(Checked(ctl::kInfraRadio));
-        EXPECT_FALSE(Checked(ctl::kAdhocRadio));
-        EXPECT_EQ(FocusId(), ctl::kInfraRadio);
-        EXPECT_TRUE(Enabled(ctl::kAdhocChannel)) << "the one trace a refused choice leaves";
-        EXPECT_EQ(Window().Working().networkMode, 0);
-    });
-    Run();
-}
-
-TEST_F(NetworkPageTest, AdhocForcesManualAddresses) {
-    OpenSystemPrinter();
-    EditRecord([](sim::PrinterRecord& record) { record.dhcp = 1; });
-    Connect();
-    SelectTab(kNetwork);
-    Click(ctl::kAdhocRadio);
-    Check([&] {
-        EXPECT_TRUE(Checked(ctl::kManualRadio));
-        EXPECT_FALSE(Enabled(ctl::kDhcpRadio));
-        EXPECT_TRUE(Enabled(ctl::kNetworkIpAddress));
-        EXPECT_EQ(FocusId(), ctl::kManualRadio);
-        EXPECT_EQ(Window().Working().networkMode, 1);
-        EXPECT_EQ(Window().Working().ipAssignment, 1);
-    });
-    Run();
-}
-
 TEST_F(NetworkPageTest, NumbersOutOfRangeAreCorrectedWhileTyping) {
     OpenSystemPrinter();
     Connect();
@@ -107,31 +73,6 @@ TEST_F(NetworkPageTest, ManualAfterDhcpRestoresTheAddresses) {
     Check([&] {
         EXPECT_EQ(Values().gateway & 0xFF, 254u);
         EXPECT_EQ(Window().Working().gateway & 0xFF, 254u);
-    });
-    Run();
-}
-
-TEST_F(NetworkPageTest, WifiDirectTakesDhcpAndItsOwnControls) {
-    printer.SetState(sim::DefaultPrinterState(2));
-    Connect();
-    SelectTab(kNetwork);
-    Click(ctl::kWifiDirectRadio, dlg::kNetworkPage);
-    driver.Then(Step::Choose(ctl::kP2pChannel, 2));
-    Check([&] {
-        EXPECT_TRUE(Checked(ctl::kDhcpRadio));
-        EXPECT_FALSE(Enabled(ctl::kManualRadio));
-        EXPECT_FALSE(Enabled(ctl::kNetworkIpAddress));
-        EXPECT_TRUE(Enabled(ctl::kPinCode));
-        EXPECT_EQ(Values().p2pChannel, "11");
-        EXPECT_EQ(Window().Working().networkMode, 2);
-    });
-    SelectTab(kAuth);
-    Check([&] {
-        for (const int id : {ctl::kWpaPskRadio, ctl::kWpa2PskRadio, ctl::kWpaRadio, ctl::kWpa2Radio}) {
-            EXPECT_FALSE(Page(kAuth).GetDlgItem(id).IsEnabled()) << id;
-        }
-        EXPECT_TRUE(On<RadioButton>(kAuth, ctl::kWpa2PskRadio).IsChecked());
-        EXPECT_TRUE(Page(kAuth).GetDlgItem(ctl::kPskKey).IsVisible());
     });
     Run();
 }

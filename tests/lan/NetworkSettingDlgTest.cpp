@@ -51,38 +51,6 @@ protected:
     std::vector<std::uint8_t> sent;
 };
 
-TEST_F(NetworkSettingDlgTest, OpensWithTheRecordsValues) {
-    lists.Ethernet().Nth(1)->dhcp = 1;
-    CNetworkSettingDlg setting(context, LanMode::Ethernet, 1);
-    driver.Inspect([&](const HeadlessBackend&) {
-        EXPECT_EQ(setting.GetWindowText(), "Ethernet Configuration");
-        EXPECT_EQ(setting.GetDlgItemText(ctl::kSettingIpAddress), "192.168.0.50");
-        EXPECT_EQ(setting.GetDlgItemText(ctl::kSettingSubnetMask), "255.255.255.0");
-        EXPECT_EQ(setting.GetDlgItemText(ctl::kSettingGateway), "192.168.0.1");
-        EXPECT_EQ(setting.GetDlgItemText(ctl::kSettingLocalPort), "9100");
-        EXPECT_EQ(setting.GetDlgItemText(ctl::kSettingInactivity), "300");
-        EXPECT_EQ(setting.GetDlgItemText(ctl::kSettingFirmwareVersion), "2.13");
-        EXPECT_TRUE(setting.IsDlgButtonChecked(ctl::kSettingDhcp));
-        EXPECT_FALSE(setting.GetDlgItem(ctl::kSettingIpAddress).IsEnabled()) << "DHCP on";
-        const auto& baud = setting.Item<ComboBox>(ctl::kSettingBaudRate);
-        EXPECT_EQ(baud.GetCount(), 9);
-        EXPECT_EQ(baud.GetItemText(8), "230400");
-        EXPECT_EQ(baud.GetCurSel(), 7);
-    });
-    driver.Then(Step::Click(ctl::kSettingDhcp)).Inspect([&](const HeadlessBackend&) {
-        EXPECT_TRUE(setting.GetDlgItem(ctl::kSettingGateway).IsEnabled());
-    });
-    EXPECT_EQ(setting.DoModal(), kIdCancel);
-    EXPECT_TRUE(Messages().empty());
-}
-
-TEST_F(NetworkSettingDlgTest, UnknownDeviceNumberClosesWithMessage35) {
-    CNetworkSettingDlg setting(context, LanMode::Wlan, 2);
-    driver.Then(Step::AnswerMessageBox());
-    EXPECT_EQ(setting.DoModal(), kIdCancel);
-    EXPECT_EQ(Messages(), std::vector<std::string>{TextOf(sid::kDeviceListReadFailed)});
-}
-
 TEST_F(NetworkSettingDlgTest, PortZeroOpensWithMessage36AndStaysUsable) {
     lists.Wlan().Nth(1)->port = 0;
     lists.Wlan().Nth(1)->fwMajor = 0;
@@ -136,24 +104,6 @@ TEST_F(NetworkSettingDlgTest, ZeroAddressIsWrittenButNotSentEvenWithDhcp) {
     EXPECT_EQ(lists.Ethernet().Nth(1)->dhcp, 1);
 }
 
-TEST_F(NetworkSettingDlgTest, EthernetSaveSendsTheRecordAndTakesOnlyAWholeSetc) {
-    CNetworkSettingDlg setting(context, LanMode::Ethernet, 1);
-    TypeInto(ctl::kSettingLocalPort, "300");
-    TypeInto(ctl::kSettingInactivity, "3600");
-    driver.Then(Step::SetIpField(ctl::kSettingGateway, 3, "254"));
-    driver.Then(Step::Click(ctl::kSettingDhcp)).Then(Step::Choose(ctl::kSettingBaudRate, 3)).Then(Step::PressOk());
-    driver.Inspect([&](const HeadlessBackend& backend) { EXPECT_EQ(backend.WaitCursorDepth(), 1); });
-    PrinterAnswers({Datagram("SETC"), Datagram("SETC", {0})});
-    driver.Then(Step::AnswerMessageBox());
-    EXPECT_EQ(setting.DoModal(), kIdOk);
-
-    EXPECT_EQ(sent, Datagram("SETT", {0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E, 192, 168, 0, 50, 255, 255, 255, 0, 192,
-                                      168, 0, 254, 0x01, 0x2C, 0xF4, 2, 13, 1, 0x0E, 0x10}));
-    EXPECT_EQ(Messages(), std::vector<std::string>{TextOf(sid::kEthernetSettingCompleted)});
-    EXPECT_EQ(ui.WaitCursorDepth(), 0);
-    EXPECT_EQ(ui.NowMs(), 0);
-}
-
 TEST_F(NetworkSettingDlgTest, WlanSaveSendsAllBytesAndTakesEitherConfirmation) {
     for (const auto& [confirmation, message] :
          {std::pair{Padded(Datagram("SETC"), 19), sid::kEthernetSettingCompleted},
@@ -189,22 +139,6 @@ TEST_F(NetworkSettingDlgTest, UnknownBaudCodeLeavesTheComboEmptyAndSendsZero) {
     EXPECT_EQ(sent[4 + 20], 0);
 }
 
-TEST_F(NetworkSettingDlgTest, NoConfirmationTimesOutWithItsOwnMessageAndClosesWithOk) {
-    for (const auto& [mode, wait] : {std::pair{LanMode::Ethernet, 10000}, std::pair{LanMode::Wlan, 1000}}) {
-        const std::int64_t start = ui.NowMs();
-        CNetworkSettingDlg setting(context, mode, 1);
-        driver.Then(Step::PressOk()).Then(Step::Advance(wait - 1)).Inspect([&](const HeadlessBackend& backend) {
-            EXPECT_EQ(backend.ActiveDialog(), &setting);
-            EXPECT_EQ(backend.WaitCursorDepth(), 1);
-        });
-        driver.Then(Step::Advance(1)).Then(Step::AnswerMessageBox());
-        EXPECT_EQ(setting.DoModal(), kIdOk);
-        EXPECT_EQ(ui.NowMs() - start, wait);
-        EXPECT_EQ(ui.WaitCursorDepth(), 0);
-    }
-    EXPECT_EQ(Messages(), std::vector<std::string>(2, TextOf(sid::kLanSettingNotConfirmed)));
-}
-
 TEST_F(NetworkSettingDlgTest, ConfirmationDuringTheTimeOutMessageIsIgnored) {
     CNetworkSettingDlg setting(context, LanMode::Wlan, 1);
     driver.Then(Step::PressOk()).Then(Step::Advance(1000));
@@ -212,20 +146,6 @@ TEST_F(NetworkSettingDlgTest, ConfirmationDuringTheTimeOutMessageIsIgnored) {
     driver.Then(Step::AnswerMessageBox());
     EXPECT_EQ(setting.DoModal(), kIdOk);
     EXPECT_EQ(Messages(), std::vector<std::string>{TextOf(sid::kLanSettingNotConfirmed)});
-}
-
-TEST_F(NetworkSettingDlgTest, SavingAgainResendsAndRestartsTheWait) {
-    CNetworkSettingDlg setting(context, LanMode::Wlan, 1);
-    driver.Then(Step::PressOk()).Then(Step::Advance(600)).Then(Step::PressOk()).Then(Step::Advance(600));
-    driver.Inspect([&](const HeadlessBackend& backend) {
-        EXPECT_EQ(backend.ActiveDialog(), &setting);
-        EXPECT_EQ(printer.TakeRequest().size(), 47u);
-        EXPECT_EQ(printer.TakeRequest().size(), 47u);
-    });
-    driver.Then(Step::PressCancel());
-    EXPECT_EQ(setting.DoModal(), kIdCancel);
-    EXPECT_TRUE(Messages().empty());
-    EXPECT_EQ(ui.WaitCursorDepth(), 0);
 }
 
 TEST_F(NetworkSettingDlgTest, EmptyNumberFieldSavesNothingSilently) {

@@ -93,50 +93,6 @@ TEST_F(ModalLoopTest, NestedDialogsAndMessageBoxesReturnInsideOutWithTheirResult
     EXPECT_EQ(ui.WindowOf(outer), nullptr) << "the window goes with its dialog";
 }
 
-TEST_F(ModalLoopTest, MessageBoxesShowTheirCaptionAndIcon) {
-    RecordingDialog dialog(ui, kSmall);
-    std::vector<QMessageBox::Icon> icons;
-    dialog.onInit = [&](RecordingDialog& self) {
-        for (auto icon : {MessageBoxIcon::None, MessageBoxIcon::Information, MessageBoxIcon::Error}) {
-            self.MessageBox("Text", "Caption", icon);
-        }
-        self.EndDialog(kIdOk);
-    };
-    UiScript script(ui);
-    for (int box = 0; box < 3; ++box) {
-        script.WaitUntil([&] { return ui.ActiveMessageBox() != nullptr; }).Then([&] {
-            icons.push_back(ui.ActiveMessageBox()->icon());
-            EXPECT_EQ(ui.ActiveMessageBox()->windowTitle(), QStringLiteral("Caption"));
-            QTest::keyClick(ui.ActiveMessageBox(), Qt::Key_Return);
-        });
-    }
-    script.Start();
-    EXPECT_EQ(dialog.DoModal(), kIdOk);
-    EXPECT_THAT(icons, ElementsAre(QMessageBox::NoIcon, QMessageBox::Information, QMessageBox::Critical));
-}
-
-TEST_F(ModalLoopTest, EscapeCancelsEnterPressesTheDefaultButtonAndTheCloseBoxCancels) {
-    RecordingDialog first(ui, kForm);
-    UiScript escape(ui);
-    escape.Then([&] { QTest::keyClick(ui.WindowOf(first), Qt::Key_Escape); });
-    escape.Start();
-    EXPECT_EQ(first.DoModal(), kIdCancel);
-    EXPECT_THAT(first.log, ElementsAre("cancel"));
-
-    RecordingDialog second(ui, kForm);
-    UiScript enter(ui);
-    enter.Then([&] { QTest::keyClick(ui.WindowOf(second)->WidgetOf(kPlain), Qt::Key_Return); });
-    enter.Start();
-    EXPECT_EQ(second.DoModal(), kIdOk);
-
-    RecordingDialog third(ui, kForm);
-    UiScript close(ui);
-    close.Then([&] { ui.WindowOf(third)->close(); });
-    close.Start();
-    EXPECT_EQ(third.DoModal(), kIdCancel);
-    EXPECT_THAT(third.log, ElementsAre("cancel"));
-}
-
 TEST_F(ModalLoopTest, TimersTickThroughNestedLoopsUntilKilled) {
     RecordingDialog dialog(ui, kSmall);
     int ticks = 0;
@@ -190,42 +146,6 @@ TEST_F(ModalLoopTest, ASocketWithDataReachesItsDialogAndIsNotReenteredBeforeItIs
     EXPECT_THAT(dialog.Entries("socket"), ElementsAre("socket 9", "socket 9"));
 }
 
-TEST_F(ModalLoopTest, DataWaitingOnAWatchedSocketIsToldBeforeItIsDelivered) {
-    SocketPair pair;
-    RecordingDialog dialog(ui, kSmall);
-    bool waitingBefore = true;
-    bool waitingAfterSend = false;
-    dialog.onInit = [&](RecordingDialog& self) { self.WatchSocket(pair.ends[0], 5); };
-    dialog.onSocket = [&](RecordingDialog& self, int) {
-        pair.Take();
-        self.EndDialog(kIdOk);
-    };
-    UiScript script(ui);
-    script.Then([&] {
-        waitingBefore = ui.SocketDataWaiting();
-        pair.Send();
-        waitingAfterSend = ui.SocketDataWaiting();
-    });
-    script.Start();
-    EXPECT_EQ(dialog.DoModal(), kIdOk);
-    EXPECT_FALSE(waitingBefore);
-    EXPECT_TRUE(waitingAfterSend);
-    EXPECT_FALSE(ui.SocketDataWaiting()) << "the socket went with its dialog";
-}
-
-TEST_F(ModalLoopTest, CancellingTheInnermostWindowGoesThroughItsCancelHandler) {
-    RecordingDialog dialog(ui, kSmall);
-    dialog.onInit = [&](RecordingDialog& self) { self.MessageBox("First", "Lanvane"); };
-    UiScript script(ui);
-    script.WaitUntil([&] { return ui.ActiveMessageBox() != nullptr; })
-        .Then([&] { ui.CancelInnermost(); })
-        .WaitUntil([&] { return ui.ActiveDialog() == &dialog; })
-        .Then([&] { ui.CancelInnermost(); });
-    script.Start();
-    EXPECT_EQ(dialog.DoModal(), kIdCancel);
-    EXPECT_THAT(dialog.log, ElementsAre("cancel"));
-}
-
 TEST_F(ModalLoopTest, PaintingDuringAnExchangeHoldsTicksAndSocketsUntilItIsOver) {
     SocketPair pair;
     RecordingDialog dialog(ui, kForm);
@@ -260,68 +180,6 @@ TEST_F(ModalLoopTest, PaintingDuringAnExchangeHoldsTicksAndSocketsUntilItIsOver)
     EXPECT_THAT(seenDuringExchange, IsEmpty());
     EXPECT_EQ(ui.PaintPumps(), 5);
     EXPECT_THAT(dialog.Entries("timer"), SizeIs(1)) << "the ticks missed meanwhile come as one";
-}
-
-TEST_F(ModalLoopTest, TheWaitCursorShowsWhileCounted) {
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    {
-        WaitCursor outer(ui);
-        WaitCursor inner(ui);
-        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    }
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-    ui.EndWaitCursor();
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "an extra end changes nothing";
-}
-
-TEST_F(ModalLoopTest, UrlsGoToTheOpener) {
-    std::vector<QUrl> opened;
-    ui.SetUrlOpener([&](const QUrl& url) {
-        opened.push_back(url);
-        return true;
-    });
-    ui.OpenUrl("https://127.0.0.5");
-    EXPECT_THAT(opened, ElementsAre(QUrl(QStringLiteral("https://127.0.0.5"))));
-    EXPECT_THAT(ui.OpenedUrls(), ElementsAre("https://127.0.0.5"));
-}
-
-TEST_F(ModalLoopTest, TheFileDialogReturnsTheChosenFilesOrNothing) {
-    QTemporaryDir folder;
-    for (const char* name : {"a.pem", "b.pem"}) {
-        QFile file(folder.filePath(QString::fromLatin1(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
-    RecordingDialog dialog(ui, kSmall);
-    std::vector<std::string> chosen;
-    std::vector<std::string> cancelled{"not answered"};
-    dialog.onInit = [&](RecordingDialog& self) {
-        chosen = ui.ShowOpenFileDialog(&self, {"Open", "Certificates|*.pem|", true});
-        cancelled = ui.ShowOpenFileDialog(&self, {"Open", "Certificates|*.pem|", false});
-        self.EndDialog(kIdOk);
-    };
-    UiScript script(ui);
-    script.WaitUntil([&] { return ui.ActiveFileDialog() != nullptr; })
-        .Then([&] {
-            QFileDialog* chooser = ui.ActiveFileDialog();
-            ASSERT_NE(ui.PendingFileDialog(), nullptr);
-            EXPECT_TRUE(ui.PendingFileDialog()->multiSelect);
-            EXPECT_EQ(chooser->windowTitle(), QStringLiteral("Open"));
-            EXPECT_EQ(chooser->fileMode(), QFileDialog::ExistingFiles);
-            EXPECT_THAT(chooser->nameFilters(), ElementsAre(QStringLiteral("Certificates (*.pem)")));
-            chooser->setDirectory(folder.path());
-            auto* name = chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            ASSERT_NE(name, nullptr);
-            name->setText(QStringLiteral("\"a.pem\" \"b.pem\""));
-            QTest::keyClick(name, Qt::Key_Return);
-        })
-        .WaitUntil([&] { return ui.ActiveFileDialog() != nullptr; })
-        .Then([&] { QTest::keyClick(ui.ActiveFileDialog(), Qt::Key_Escape); });
-    script.Start();
-    EXPECT_EQ(dialog.DoModal(), kIdOk);
-    const std::string path = QDir(folder.path()).canonicalPath().toStdString();
-    EXPECT_THAT(chosen, ElementsAre(path + "/a.pem", path + "/b.pem"));
-    EXPECT_THAT(cancelled, IsEmpty());
 }
 
 TEST_F(ModalLoopTest, CloseInnermostEndsEveryKindOfWindow) {

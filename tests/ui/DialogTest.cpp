@@ -52,24 +52,6 @@ TEST_F(DialogTest, NestedModalLoopsEndInsideOutWithTheirResults) {
     EXPECT_TRUE(driver.Finished());
 }
 
-TEST_F(DialogTest, EnterClicksTheDefaultButtonAndCancelIdGoesToOnCancel) {
-    TestDialog first(ui, kForm);
-    driver.Then(Step::PressOk());
-    EXPECT_EQ(first.DoModal(), kIdOk);
-
-    TestDialog second(ui, kForm);
-    driver.Then(Step::Click(kIdCancel));
-    EXPECT_EQ(second.DoModal(), kIdCancel);
-    EXPECT_THAT(second.log, ElementsAre("cancel"));
-}
-
-TEST_F(DialogTest, EndingDuringInitialisationSkipsTheLoop) {
-    TestDialog dialog(ui, kForm);
-    dialog.onInit = [](TestDialog& d) { d.EndDialog(kIdCancel); };
-    EXPECT_EQ(dialog.DoModal(), kIdCancel);
-    EXPECT_EQ(ui.StepsTaken(), 0);
-}
-
 TEST_F(DialogTest, DisabledHiddenAndMissingControlsRefuseTheUser) {
     expectRejections = true;
     TestDialog dialog(ui, kForm);
@@ -85,27 +67,6 @@ TEST_F(DialogTest, DisabledHiddenAndMissingControlsRefuseTheUser) {
     EXPECT_THAT(driver.Rejections()[2], HasSubstr("no such control"));
     EXPECT_THAT(driver.Rejections()[3], HasSubstr("not an edit field"));
     EXPECT_THAT(driver.Rejections()[4], HasSubstr("no such window"));
-}
-
-TEST_F(DialogTest, FocusStartsOnFirstTabStopAndNotifiesEditsWhenItMoves) {
-    TestDialog dialog(ui, kForm);
-    Within(dialog, [](TestDialog& d) {
-        EXPECT_EQ(d.GetFocus(), &d.GetDlgItem(kRadioA));
-        d.Item<EditControl>(kPlain).UserType("a");
-        d.Item<PushButton>(kApply).UserClick();
-        d.SetFocus(kDisabledButton);
-        EXPECT_EQ(d.GetFocus(), &d.GetDlgItem(kDisabledButton)) << "the program may focus a disabled control";
-        d.SetFocus(kDigits);
-        d.SetFocus(kDigits);
-        EXPECT_THAT(d.log, ElementsAre("21 FocusGained", "21 TextChanged", "21 FocusLost", "83 Clicked",
-                                       "20 FocusGained"));
-    });
-}
-
-TEST_F(DialogTest, NoInitialFocusWhenInitialisationSetsItsOwn) {
-    TestDialog dialog(ui, kForm);
-    dialog.focusFirstTabStop = false;
-    Within(dialog, [](TestDialog& d) { EXPECT_EQ(d.GetFocus(), nullptr); });
 }
 
 TEST_F(DialogTest, PagesStartHiddenAndOnlyTheShownEnabledPageTakesInput) {
@@ -137,22 +98,6 @@ TEST_F(DialogTest, PagesStartHiddenAndOnlyTheShownEnabledPageTakesInput) {
     EXPECT_EQ(window.GetFocus(), nullptr);
 }
 
-TEST_F(DialogTest, ReplaceStepTypesOverTheWholeTextAtOnce) {
-    TestDialog dialog(ui, kForm);
-    dialog.onInit = [](TestDialog& d) { d.SetDlgItemText(kDigits, "12"); };
-    driver.Then(Step::Replace(kDigits, "34x56"))
-        .Then(Step::Replace(kCombo, "typed"))
-        .Then(Step::Replace(kList, "x"))
-        .Then(Step::Click(kIdOk));
-    expectRejections = true;
-    dialog.DoModal();
-    EXPECT_EQ(dialog.GetDlgItemText(kDigits), "3456") << "the digits-only rule holds as for typing";
-    EXPECT_EQ(dialog.GetDlgItemText(kCombo), "typed");
-    EXPECT_THAT(dialog.log, ElementsAre("20 FocusGained", "20 TextChanged", "20 FocusLost", "31 FocusGained",
-                                        "31 TextChanged", "31 FocusLost"));
-    EXPECT_THAT(driver.Rejections(), ElementsAre(HasSubstr("not an edit field")));
-}
-
 TEST_F(DialogTest, PageTimersStopWhenTheWindowCloses) {
     TestDialog window(ui, kForm);
     TestDialog page(ui, kFirstPage, &window);
@@ -179,25 +124,6 @@ public:
         seen.push_back("dialog:" + std::to_string(static_cast<int>(what)));
     }
 };
-
-TEST_F(DialogTest, ObserverSeesProgramAndUserChanges) {
-    TestDialog dialog(ui, kForm);
-    RecordingObserver observer;
-    dialog.SetObserver(&observer);
-    dialog.focusFirstTabStop = false;
-    Within(dialog, [&](TestDialog& d) {
-        d.SetDlgItemText(kPlain, "x");
-        d.EnableDlgItem(kApply, false);
-        d.Item<EditControl>(kPlain).UserType("y");
-        d.SetWindowText("Ethernet Configuration");
-    });
-    const auto text = std::to_string(static_cast<int>(ModelChange::Text));
-    const auto enabled = std::to_string(static_cast<int>(ModelChange::Enabled));
-    const auto focus = std::to_string(static_cast<int>(DialogChange::Focus));
-    const auto title = std::to_string(static_cast<int>(DialogChange::Title));
-    EXPECT_THAT(observer.seen, ElementsAre("21:" + text + ":-1", "83:" + enabled + ":-1", "dialog:" + focus,
-                                           "21:" + text + ":-1", "dialog:" + title));
-}
 
 TEST(DialogDeathTest, AskingForAMissingControlStopsWithItsId) {
     ScriptedDriver driver;

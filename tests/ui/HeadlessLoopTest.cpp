@@ -36,34 +36,6 @@ TEST_F(HeadlessLoopTest, TimersFireInOrderOnTheVirtualClock) {
                                         "timer 2 at 500", "timer 2 at 750", "timer 2 at 1000"));
 }
 
-TEST_F(HeadlessLoopTest, LongTimeOutCostsNoRealTime) {
-    TestDialog dialog(ui, kForm);
-    dialog.onInit = [](TestDialog& d) { d.SetTimer(100, 10000); };
-    dialog.onTimer = [](TestDialog& d, int id) {
-        d.KillTimer(id);
-        d.EndDialog(kIdOk);
-    };
-    driver.Then(Step::Advance(60000));
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(dialog.DoModal(), kIdOk);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
-    EXPECT_THAT(dialog.log, ElementsAre("timer 100 at 10000"));
-    EXPECT_EQ(ui.NowMs(), 10000) << "the rest of the advance ends with the last loop";
-}
-
-TEST_F(HeadlessLoopTest, SettingARunningTimerAgainRestartsIt) {
-    TestDialog dialog(ui, kForm);
-    dialog.onInit = [](TestDialog& d) { d.SetTimer(4, 100); };
-    dialog.onCommand = [](TestDialog& d, int id, Notification) {
-        if (id == kApply) {
-            d.SetTimer(4, 1000);
-        }
-    };
-    driver.Then(Step::Advance(150)).Then(Step::Click(kApply)).Then(Step::Advance(1500)).Then(Step::Click(kIdOk));
-    dialog.DoModal();
-    EXPECT_THAT(dialog.log, ElementsAre("timer 4 at 100", "83 Clicked", "timer 4 at 1150"));
-}
-
 TEST_F(HeadlessLoopTest, OuterTimersKeepFiringWhileAMessageBoxIsOpen) {
     TestDialog dialog(ui, kForm);
     dialog.onInit = [](TestDialog& d) { d.SetTimer(7, 100); };
@@ -140,28 +112,6 @@ TEST_F(HeadlessLoopTest, ReadableSocketReachesItsDialogOneDatagramAtATime) {
     EXPECT_THAT(dialog.log, ElementsAre("socket 1000", "IMIN", "socket 1000", "SETC"));
 }
 
-TEST_F(HeadlessLoopTest, WaitReturnsAsSoonAsDataArrives) {
-    SocketPair pair;
-    TestDialog dialog(ui, kForm);
-    dialog.onInit = [&pair](TestDialog& d) { d.WatchSocket(pair.Reader(), 1); };
-    dialog.onSocket = [&pair](TestDialog& d, int) { d.log.push_back(ReceiveFrom(pair.Reader())); };
-    std::thread sender;
-    driver.Inspect([&](const HeadlessBackend&) {
-              sender = std::thread([&pair] {
-                  std::this_thread::sleep_for(std::chrono::milliseconds(30));
-                  pair.Send("REG_RSP");
-              });
-          })
-        .Then(Step::Wait(3000))
-        .Then(Step::Click(kIdOk));
-    const auto start = std::chrono::steady_clock::now();
-    dialog.DoModal();
-    sender.join();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2000));
-    EXPECT_THAT(dialog.log, ElementsAre("socket 1", "REG_RSP"));
-    EXPECT_EQ(ui.NowMs(), 0) << "real waiting leaves the virtual clock alone";
-}
-
 TEST(HeadlessLimitsTest, SocketThatStaysReadableCannotStarveTheDriver) {
     ScriptedDriver driver;
     HeadlessBackend ui(driver, HeadlessLimits{100, 5, 100});
@@ -172,46 +122,6 @@ TEST(HeadlessLimitsTest, SocketThatStaysReadableCannotStarveTheDriver) {
     driver.Then(Step::Click(kIdOk));
     EXPECT_EQ(dialog.DoModal(), kIdOk);
     EXPECT_THAT(dialog.log, SizeIs(5));
-}
-
-TEST_F(HeadlessLoopTest, ServicesAreRecordedForTheDriver) {
-    TestDialog dialog(ui, kForm);
-    std::vector<std::vector<std::string>> chosen;
-    dialog.onCommand = [&](TestDialog& d, int id, Notification) {
-        if (id != kApply) {
-            return;
-        }
-        WaitCursor outer(d.Ui());
-        {
-            WaitCursor inner(d.Ui());
-            d.log.push_back("depth " + std::to_string(ui.WaitCursorDepth()));
-        }
-        d.Ui().PumpPaint();
-        d.Ui().OpenUrl("https://10.0.0.5");
-        const FileDialogRequest request{"Open", "Original Certificate Format (*.*)|*|", true};
-        chosen.push_back(d.Ui().ShowOpenFileDialog(&d, request));
-        chosen.push_back(d.Ui().ShowOpenFileDialog(&d, FileDialogRequest{"Open", "*", false}));
-        chosen.push_back(d.Ui().ShowOpenFileDialog(&d, request));
-    };
-    driver.Then(Step::Click(kApply))
-        .Inspect([](const HeadlessBackend& backend) {
-            ASSERT_NE(backend.PendingFileDialog(), nullptr);
-            EXPECT_TRUE(backend.PendingFileDialog()->request.multiSelect);
-            EXPECT_EQ(backend.WaitCursorDepth(), 1);
-        })
-        .Then(Step::AnswerFileDialog({"/tmp/ca.pem", "/tmp/key.pem"}))
-        .Then(Step::AnswerFileDialog({"/tmp/one.pem", "/tmp/two.pem"}))
-        .Then(Step::AnswerFileDialog({}))
-        .Then(Step::Click(kIdOk));
-    dialog.DoModal();
-    EXPECT_THAT(dialog.log, ElementsAre("83 Clicked", "depth 2"));
-    EXPECT_EQ(ui.WaitCursorDepth(), 0);
-    EXPECT_EQ(ui.WaitCursorShown(), 2);
-    EXPECT_EQ(ui.PaintPumps(), 1);
-    EXPECT_THAT(ui.OpenedUrls(), ElementsAre("https://10.0.0.5"));
-    EXPECT_THAT(chosen, ElementsAre(ElementsAre("/tmp/ca.pem", "/tmp/key.pem"), ElementsAre("/tmp/one.pem"),
-                                    IsEmpty()));
-    EXPECT_THAT(ui.FileDialogs(), SizeIs(3));
 }
 
 TEST_F(HeadlessLoopTest, DriverThatRunsOutClosesEveryWindow) {
