@@ -47,77 +47,6 @@ void AnswerMessageBox(QtBackend& ui) {
     ClickWidget(box->button(QMessageBox::Ok));
 }
 
-TEST_F(ModalLoopTest, NestedDialogsAndMessageBoxesReturnInsideOutWithTheirResults) {
-    RecordingDialog outer(ui, kForm);
-    RecordingDialog inner(ui, kSmall);
-    std::vector<std::string> order;
-    outer.onCommand = [&](RecordingDialog&, int id, Notification code) {
-        if (id == kApply && code == Notification::Clicked) {
-            order.push_back("inner returned " + std::to_string(inner.DoModal()));
-        }
-    };
-    inner.onInit = [&](RecordingDialog& dialog) {
-        order.push_back("box returned " + std::to_string(dialog.MessageBox("Sure?", "Lanvane", MessageBoxIcon::Exclamation)));
-    };
-    UiScript script(ui);
-    script.Then([&] { ClickWidget(ui.WindowOf(outer)->WidgetOf(kApply)); })
-        .WaitUntil([&] { return ui.ActiveMessageBox() != nullptr; })
-        .Then([&] {
-            QMessageBox* box = ui.ActiveMessageBox();
-            EXPECT_EQ(box->windowTitle(), QStringLiteral("Lanvane"));
-            EXPECT_EQ(box->text(), QStringLiteral("Sure?"));
-            EXPECT_EQ(box->icon(), QMessageBox::Warning);
-            EXPECT_EQ(ui.ModalDepth(), 2);
-            EXPECT_EQ(ui.ActiveDialog(), nullptr);
-            EXPECT_EQ(ui.InnermostWindow(), &inner) << "the owner of the box";
-            ASSERT_NE(ui.PendingMessageBox(), nullptr);
-            EXPECT_EQ(ui.PendingMessageBox()->icon, MessageBoxIcon::Exclamation);
-            EXPECT_EQ(ui.PendingFileDialog(), nullptr);
-            EXPECT_FALSE(outer.AcceptsInput());
-            AnswerMessageBox(ui);
-        })
-        .WaitUntil([&] { return ui.ActiveDialog() == &inner; })
-        .Then([&] {
-            EXPECT_EQ(ui.ModalDepth(), 2);
-            EXPECT_TRUE(ui.WindowOf(inner)->isVisible());
-            ClickWidget(ui.WindowOf(outer)->WidgetOf(kApply));  // blocked: the outer window takes no input
-            ClickWidget(ui.WindowOf(inner)->WidgetOf(kIdOk));
-        })
-        .Then([&] { ClickWidget(ui.WindowOf(outer)->WidgetOf(kIdCancel)); });
-    script.Start();
-
-    EXPECT_EQ(outer.DoModal(), kIdCancel);
-    EXPECT_TRUE(script.Finished());
-    EXPECT_THAT(order, ElementsAre("box returned 1", "inner returned 1"));
-    EXPECT_THAT(ui.MessageBoxes(), SizeIs(1));
-    EXPECT_EQ(ui.WindowOf(outer), nullptr) << "the window goes with its dialog";
-}
-
-TEST_F(ModalLoopTest, TimersTickThroughNestedLoopsUntilKilled) {
-    RecordingDialog dialog(ui, kSmall);
-    int ticks = 0;
-    int ticksInsideBox = 0;
-    dialog.onInit = [](RecordingDialog& self) { self.SetTimer(7, 2); };
-    dialog.onTimer = [&](RecordingDialog& self, int) {
-        ++ticks;
-        if (ui.ActiveMessageBox() != nullptr) {
-            ++ticksInsideBox;
-        }
-        if (ticks == 1) {
-            self.MessageBox("Wait", "Lanvane");
-        } else if (ticks == 5) {
-            self.KillTimer(7);
-            self.EndDialog(kIdOk);
-        }
-    };
-    UiScript script(ui);
-    script.WaitUntil([&] { return ticks >= 3; }).Then([&] { AnswerMessageBox(ui); });
-    script.Start();
-    EXPECT_EQ(dialog.DoModal(), kIdOk);
-    EXPECT_EQ(ticks, 5);
-    EXPECT_GE(ticksInsideBox, 2) << "ticks reach the dialog while its message box is open";
-}
-
 TEST_F(ModalLoopTest, ASocketWithDataReachesItsDialogAndIsNotReenteredBeforeItIsRead) {
     SocketPair pair;
     RecordingDialog dialog(ui, kSmall);
@@ -180,25 +109,6 @@ TEST_F(ModalLoopTest, PaintingDuringAnExchangeHoldsTicksAndSocketsUntilItIsOver)
     EXPECT_THAT(seenDuringExchange, IsEmpty());
     EXPECT_EQ(ui.PaintPumps(), 5);
     EXPECT_THAT(dialog.Entries("timer"), SizeIs(1)) << "the ticks missed meanwhile come as one";
-}
-
-TEST_F(ModalLoopTest, CloseInnermostEndsEveryKindOfWindow) {
-    RecordingDialog dialog(ui, kSmall);
-    std::vector<std::string> paths{"x"};
-    dialog.onInit = [&](RecordingDialog& self) {
-        self.MessageBox("One", "Lanvane");
-        paths = ui.ShowOpenFileDialog(&self, {"Open", "", false});
-    };
-    UiScript script(ui);
-    script.WaitUntil([&] { return ui.ActiveMessageBox() != nullptr; })
-        .Then([&] { ui.CloseInnermost(); })
-        .WaitUntil([&] { return ui.ActiveFileDialog() != nullptr; })
-        .Then([&] { ui.CloseInnermost(); })
-        .WaitUntil([&] { return ui.ActiveDialog() == &dialog; })
-        .Then([&] { ui.CloseInnermost(); });
-    script.Start();
-    EXPECT_EQ(dialog.DoModal(), kIdCancel);
-    EXPECT_THAT(paths, IsEmpty());
 }
 
 }  // namespace
