@@ -4,14 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/posix/ChildProcess.h"
+
 namespace lanvane::cli::test {
 
-// What one run of lanvane-cli gave.
-struct CliRun {
-    int status = -1;  // exit status; -1 when it had to be stopped
-    std::string out;
-    std::string err;
-};
+using CliRun = lanvane::test::ProgramRun;
 
 // The waits a run of lanvane-cli gets for each read: long enough for a printer that
 // answers, short enough that a silent one ends the run in good time.
@@ -21,8 +18,8 @@ struct ReadWaits {
     int burstGapMs = 30;  // the simulator writes each burst at once
 };
 
-// Runs the built lanvane-cli with `arguments` and the waits, collecting both output
-// streams; a run that does not end within `limit` is killed.
+// Runs the built lanvane-cli with `arguments` and the waits; a run that does not end
+// within `limit` is killed.
 CliRun RunCli(const std::vector<std::string>& arguments, ReadWaits waits = {},
               std::chrono::milliseconds limit = std::chrono::milliseconds(10000));
 

@@ -16,8 +16,8 @@ using ::testing::IsEmpty;
 using ControlModelTest = UiTest;
 
 TEST_F(ControlModelTest, UserClickOnRadioClearsOnlyItsOwnGroup) {
-    TestDialog dialog(ui, kForm);
-    Within(dialog, [](TestDialog& d) {
+    RecordingDialog dialog(ui, kForm);
+    Within(dialog, [](RecordingDialog& d) {
         d.CheckRadioButton(kRadioA, kRadioC, kRadioA);
         d.CheckDlgButton(kRadioD, true);
         d.CheckDlgButton(kCheck, true);
@@ -36,8 +36,8 @@ TEST_F(ControlModelTest, UserClickOnRadioClearsOnlyItsOwnGroup) {
 }
 
 TEST_F(ControlModelTest, TypingRaisesTextChangedPerCharacterWithinLimitAndDigits) {
-    TestDialog dialog(ui, kForm);
-    Within(dialog, [](TestDialog& d) {
+    RecordingDialog dialog(ui, kForm);
+    Within(dialog, [](RecordingDialog& d) {
         auto& digits = d.Item<EditControl>(kDigits);
         EXPECT_EQ(digits.UserType("1a2b345"), 4);
         EXPECT_EQ(digits.Text(), "1234");
@@ -52,7 +52,7 @@ TEST_F(ControlModelTest, TypingRaisesTextChangedPerCharacterWithinLimitAndDigits
 }
 
 TEST_F(ControlModelTest, ComboListKeepsSelectionInStepWithInsertAndDelete) {
-    TestDialog dialog(ui, kForm);
+    RecordingDialog dialog(ui, kForm);
     auto& list = dialog.Item<ComboBox>(kList);
     list.AddString("b");
     list.AddString("c");
@@ -73,7 +73,7 @@ TEST_F(ControlModelTest, ComboListKeepsSelectionInStepWithInsertAndDelete) {
 }
 
 TEST_F(ControlModelTest, IpAddressHoldsFirstOctetHighAndKnowsBlankFields) {
-    TestDialog dialog(ui, kForm);
+    RecordingDialog dialog(ui, kForm);
     auto& address = dialog.Item<IpAddressControl>(kAddress);
     EXPECT_TRUE(address.IsBlank());
     std::uint32_t value = 1;

@@ -14,15 +14,15 @@ using ::testing::SizeIs;
 using DialogTest = UiTest;
 
 TEST_F(DialogTest, NestedModalLoopsEndInsideOutWithTheirResults) {
-    TestDialog outer(ui, kForm);
-    TestDialog inner(ui, kSmall, &outer);
+    RecordingDialog outer(ui, kForm);
+    RecordingDialog inner(ui, kSmall, &outer);
     std::vector<std::string> order;
-    outer.onCommand = [&](TestDialog&, int id, Notification) {
+    outer.onCommand = [&](RecordingDialog&, int id, Notification) {
         if (id == kApply) {
             order.push_back("inner returned " + std::to_string(inner.DoModal()));
         }
     };
-    inner.onCancel = [&](TestDialog& d) {
+    inner.onCancel = [&](RecordingDialog& d) {
         const int answer = d.MessageBox("Sure?", "Lanvane", MessageBoxIcon::Exclamation);
         order.push_back("box returned " + std::to_string(answer));
         d.EndDialog(answer + 5);
@@ -54,7 +54,7 @@ TEST_F(DialogTest, NestedModalLoopsEndInsideOutWithTheirResults) {
 
 TEST_F(DialogTest, DisabledHiddenAndMissingControlsRefuseTheUser) {
     expectRejections = true;
-    TestDialog dialog(ui, kForm);
+    RecordingDialog dialog(ui, kForm);
     driver.Then(Step::Click(kDisabledButton))
         .Then(Step::Click(kHiddenButton))
         .Then(Step::Click(999))
@@ -71,10 +71,10 @@ TEST_F(DialogTest, DisabledHiddenAndMissingControlsRefuseTheUser) {
 
 TEST_F(DialogTest, PagesStartHiddenAndOnlyTheShownEnabledPageTakesInput) {
     expectRejections = true;
-    TestDialog window(ui, kForm);
-    TestDialog first(ui, kFirstPage, &window);
-    TestDialog second(ui, kSecondPage, &window);
-    window.onInit = [&](TestDialog&) {
+    RecordingDialog window(ui, kForm);
+    RecordingDialog first(ui, kFirstPage, &window);
+    RecordingDialog second(ui, kSecondPage, &window);
+    window.onInit = [&](RecordingDialog&) {
         EXPECT_TRUE(first.Create());
         EXPECT_TRUE(second.Create());
         EXPECT_FALSE(first.Create());
@@ -99,15 +99,15 @@ TEST_F(DialogTest, PagesStartHiddenAndOnlyTheShownEnabledPageTakesInput) {
 }
 
 TEST_F(DialogTest, PageTimersStopWhenTheWindowCloses) {
-    TestDialog window(ui, kForm);
-    TestDialog page(ui, kFirstPage, &window);
-    window.onInit = [&](TestDialog&) {
+    RecordingDialog window(ui, kForm);
+    RecordingDialog page(ui, kFirstPage, &window);
+    window.onInit = [&](RecordingDialog&) {
         page.Create();
         page.SetTimer(5, 100);
     };
     driver.Then(Step::Advance(250)).Then(Step::Click(kIdOk));
     window.DoModal();
-    TestDialog later(ui, kSmall);
+    RecordingDialog later(ui, kSmall);
     driver.Then(Step::Advance(1000)).Then(Step::Click(kIdOk));
     later.DoModal();
     EXPECT_THAT(page.log, ElementsAre("timer 5 at 100", "timer 5 at 200"));
@@ -128,7 +128,7 @@ public:
 TEST(DialogDeathTest, AskingForAMissingControlStopsWithItsId) {
     ScriptedDriver driver;
     HeadlessBackend ui(driver);
-    TestDialog dialog(ui, kForm);
+    RecordingDialog dialog(ui, kForm);
     EXPECT_DEATH(dialog.GetDlgItem(999), "no control 999");
     EXPECT_DEATH(dialog.Item<EditControl>(kApply), "no control 83");
 }

@@ -20,12 +20,12 @@ using ::testing::SizeIs;
 using HeadlessLoopTest = UiTest;
 
 TEST_F(HeadlessLoopTest, TimersFireInOrderOnTheVirtualClock) {
-    TestDialog dialog(ui, kForm);
-    dialog.onInit = [](TestDialog& d) {
+    RecordingDialog dialog(ui, kForm);
+    dialog.onInit = [](RecordingDialog& d) {
         d.SetTimer(1, 100);
         d.SetTimer(2, 250);
     };
-    dialog.onTimer = [](TestDialog& d, int id) {
+    dialog.onTimer = [](RecordingDialog& d, int id) {
         if (id == 1 && d.Ui().NowMs() == 300) {
             d.KillTimer(1);
         }
@@ -37,9 +37,9 @@ TEST_F(HeadlessLoopTest, TimersFireInOrderOnTheVirtualClock) {
 }
 
 TEST_F(HeadlessLoopTest, OuterTimersKeepFiringWhileAMessageBoxIsOpen) {
-    TestDialog dialog(ui, kForm);
-    dialog.onInit = [](TestDialog& d) { d.SetTimer(7, 100); };
-    dialog.onCommand = [](TestDialog& d, int id, Notification) {
+    RecordingDialog dialog(ui, kForm);
+    dialog.onInit = [](RecordingDialog& d) { d.SetTimer(7, 100); };
+    dialog.onCommand = [](RecordingDialog& d, int id, Notification) {
         if (id == kApply) {
             d.MessageBox("Please select a device in the list.", "Lanvane");
             d.log.push_back("box closed");
@@ -55,9 +55,9 @@ TEST_F(HeadlessLoopTest, OuterTimersKeepFiringWhileAMessageBoxIsOpen) {
 }
 
 TEST_F(HeadlessLoopTest, SleepBlocksAndOverdueTicksComeAsOne) {
-    TestDialog dialog(ui, kForm);
-    dialog.onInit = [](TestDialog& d) { d.SetTimer(3, 100); };
-    dialog.onCommand = [](TestDialog& d, int id, Notification) {
+    RecordingDialog dialog(ui, kForm);
+    dialog.onInit = [](RecordingDialog& d) { d.SetTimer(3, 100); };
+    dialog.onCommand = [](RecordingDialog& d, int id, Notification) {
         if (id == kApply) {
             d.Ui().Sleep(1000);
             d.log.push_back("woke at " + std::to_string(d.Ui().NowMs()));
@@ -92,9 +92,9 @@ std::string ReceiveFrom(int fd) {
 
 TEST_F(HeadlessLoopTest, ReadableSocketReachesItsDialogOneDatagramAtATime) {
     SocketPair pair;
-    TestDialog dialog(ui, kForm);
-    dialog.onInit = [&pair](TestDialog& d) { d.WatchSocket(pair.Reader(), 1000); };
-    dialog.onSocket = [&pair](TestDialog& d, int) {
+    RecordingDialog dialog(ui, kForm);
+    dialog.onInit = [&pair](RecordingDialog& d) { d.WatchSocket(pair.Reader(), 1000); };
+    dialog.onSocket = [&pair](RecordingDialog& d, int) {
         const std::string datagram = ReceiveFrom(pair.Reader());
         d.log.push_back(datagram);
         if (datagram == "SETC") {
@@ -117,27 +117,27 @@ TEST(HeadlessLimitsTest, SocketThatStaysReadableCannotStarveTheDriver) {
     HeadlessBackend ui(driver, HeadlessLimits{100, 5, 100});
     SocketPair pair;
     pair.Send("never read");
-    TestDialog dialog(ui, kForm);
-    dialog.onInit = [&pair](TestDialog& d) { d.WatchSocket(pair.Reader(), 9); };
+    RecordingDialog dialog(ui, kForm);
+    dialog.onInit = [&pair](RecordingDialog& d) { d.WatchSocket(pair.Reader(), 9); };
     driver.Then(Step::Click(kIdOk));
     EXPECT_EQ(dialog.DoModal(), kIdOk);
     EXPECT_THAT(dialog.log, SizeIs(5));
 }
 
 TEST_F(HeadlessLoopTest, DriverThatRunsOutClosesEveryWindow) {
-    TestDialog outer(ui, kForm);
-    TestDialog stubborn(ui, kSmall, &outer);
-    TestDialog asking(ui, kSmall, &stubborn);
+    RecordingDialog outer(ui, kForm);
+    RecordingDialog stubborn(ui, kSmall, &outer);
+    RecordingDialog asking(ui, kSmall, &stubborn);
     int stubbornResult = -1;
     int askingResult = -1;
-    outer.onCommand = [&](TestDialog&, int id, Notification) {
+    outer.onCommand = [&](RecordingDialog&, int id, Notification) {
         if (id == kApply) {
             stubbornResult = stubborn.DoModal();
         }
     };
-    stubborn.onInit = [&](TestDialog&) { askingResult = asking.DoModal(); };
-    stubborn.onCancel = [](TestDialog&) {};  // refuses to close
-    asking.onCancel = [](TestDialog& d) {
+    stubborn.onInit = [&](RecordingDialog&) { askingResult = asking.DoModal(); };
+    stubborn.onCancel = [](RecordingDialog&) {};  // refuses to close
+    asking.onCancel = [](RecordingDialog& d) {
         d.MessageBox("Close anyway?", "Lanvane");
         d.EndDialog(kIdCancel);
     };
@@ -160,7 +160,7 @@ public:
 TEST(HeadlessLimitsTest, DriverThatNeverEndsIsStoppedAfterItsStepLimit) {
     EndlessDriver driver;
     HeadlessBackend ui(driver, HeadlessLimits{50, 10, 10});
-    TestDialog dialog(ui, kForm);
+    RecordingDialog dialog(ui, kForm);
     EXPECT_EQ(dialog.DoModal(), kIdCancel);
     EXPECT_EQ(ui.StepsTaken(), 50);
     EXPECT_THAT(driver.rejections, ElementsAre(HasSubstr("step limit")));

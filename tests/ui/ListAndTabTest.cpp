@@ -24,14 +24,14 @@ void FillRows(ListView& list, int count) {
 }
 
 TEST_F(ListAndTabTest, HandlerThatEmptiesTheListDuringANotificationIsSafe) {
-    TestDialog dialog(ui, kForm);
-    dialog.onNotify = [](TestDialog& d, int, const NotifyMessage& message) {
+    RecordingDialog dialog(ui, kForm);
+    dialog.onNotify = [](RecordingDialog& d, int, const NotifyMessage& message) {
         if (message.newState == item_state::kNone) {
             d.Item<ListView>(kRows).DeleteAllItems();
         }
         return false;
     };
-    Within(dialog, [](TestDialog& d) {
+    Within(dialog, [](RecordingDialog& d) {
         auto& list = d.Item<ListView>(kRows);
         FillRows(list, 2);
         list.UserClickRow(0);
@@ -41,10 +41,10 @@ TEST_F(ListAndTabTest, HandlerThatEmptiesTheListDuringANotificationIsSafe) {
 }
 
 TEST_F(ListAndTabTest, ChangingHandlerCanRefuseOrRevertAfterTheChange) {
-    TestDialog dialog(ui, kForm);
+    RecordingDialog dialog(ui, kForm);
     int leaving = -1;
     bool revertPending = false;
-    dialog.onNotify = [&](TestDialog& d, int, const NotifyMessage& message) {
+    dialog.onNotify = [&](RecordingDialog& d, int, const NotifyMessage& message) {
         auto& tabs = d.Item<TabControl>(kTabs);
         if (message.code == NotifyCode::TabSelChanging) {
             leaving = tabs.GetCurSel();
@@ -57,7 +57,7 @@ TEST_F(ListAndTabTest, ChangingHandlerCanRefuseOrRevertAfterTheChange) {
         }
         return false;
     };
-    Within(dialog, [](TestDialog& d) {
+    Within(dialog, [](RecordingDialog& d) {
         auto& tabs = d.Item<TabControl>(kTabs);
         for (const char* label : {"a", "b", "c"}) {
             tabs.InsertItem(tabs.GetItemCount(), label);

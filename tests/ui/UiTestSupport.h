@@ -4,13 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "resources/DialogTemplate.h"
 #include "ui/Dialog.h"
 #include "ui/headless/HeadlessBackend.h"
 #include "tools/driver/ScriptedDriver.h"
+#include "tests/support/RecordingDialog.h"
 
 namespace lanvane::test {
 
@@ -68,39 +67,12 @@ inline constexpr ControlTemplate kBoxControls[] = {
 };
 inline constexpr DialogTemplate kSmall{200, "Small", "MS Shell Dlg", 8, 100, 50, kBoxControls};
 
-std::string Describe(Notification code);
-
-// A dialog whose handlers log what reaches them and run optional hooks.
-class TestDialog : public Dialog {
-public:
-    using Dialog::Dialog;
-
-    std::vector<std::string> log;
-    bool focusFirstTabStop = true;
-    std::function<void(TestDialog&)> onInit;
-    std::function<void(TestDialog&, int, Notification)> onCommand;
-    std::function<bool(TestDialog&, int, const NotifyMessage&)> onNotify;
-    std::function<void(TestDialog&, int)> onTimer;
-    std::function<void(TestDialog&, int)> onSocket;
-    std::function<void(TestDialog&)> onCancel;
-    std::function<void(TestDialog&)> onDestroy;
-
-protected:
-    bool OnInitDialog() override;
-    void OnCommand(int controlId, Notification code) override;
-    bool OnNotify(int controlId, const NotifyMessage& message) override;
-    void OnTimer(int timerId) override;
-    void OnSocketReadable(int token) override;
-    void OnCancel() override;
-    void OnDestroy() override;
-};
-
 // One headless backend with a scripted driver; Within runs checks inside a dialog's loop.
 class UiTest : public ::testing::Test {
 protected:
     // Runs body while dialog is the innermost modal window, then ends it. Returns the result.
-    int Within(TestDialog& dialog, const std::function<void(TestDialog&)>& body);
-    TestDialog& Active() const;
+    int Within(RecordingDialog& dialog, const std::function<void(RecordingDialog&)>& body);
+    RecordingDialog& Active() const;
     void TearDown() override;
 
     ScriptedDriver driver;
