@@ -113,18 +113,6 @@ TEST_F(DialogTest, PageTimersStopWhenTheWindowCloses) {
     EXPECT_THAT(page.log, ElementsAre("timer 5 at 100", "timer 5 at 200"));
 }
 
-class RecordingObserver : public DialogObserver {
-public:
-    std::vector<std::string> seen;
-    void OnControlChanged(const Control& control, ModelChange what, int index) override {
-        seen.push_back(std::to_string(control.Id()) + ":" + std::to_string(static_cast<int>(what)) + ":" +
-                       std::to_string(index));
-    }
-    void OnDialogChanged(const Dialog&, DialogChange what) override {
-        seen.push_back("dialog:" + std::to_string(static_cast<int>(what)));
-    }
-};
-
 TEST(DialogDeathTest, AskingForAMissingControlStopsWithItsId) {
     ScriptedDriver driver;
     HeadlessBackend ui(driver);
