@@ -113,27 +113,6 @@ TEST_F(CliAgainstSimTest, WriteRefusedByARecordRuleWritesNothing) {
     EXPECT_FALSE(rig.Took(RequestKind::ConfigSet));
 }
 
-TEST_F(CliAgainstSimTest, SettingsThatAreNoRecordFieldsAreRefusedBeforeThePrinterIsAsked) {
-    const struct {
-        const char* json;
-        const char* error;
-    } cases[] = {
-        {R"({"printerNmae": "x"})", "printerNmae: no such field\n"},
-        {R"({"printerPort": "9100"})", "printerPort: must be a whole number from 0 to 65535\n"},
-        {R"({"ssid": 5})", "ssid: must be a string\n"},
-        {R"([1, 2])", "the settings must be a JSON object of record fields\n"},
-    };
-    for (const auto& bad : cases) {
-        const CliRun run = Run("write", {"--set", dir.WriteFile("set.json", bad.json)});
-        EXPECT_EQ(run.status, kBadUsage) << bad.json;
-        EXPECT_EQ(run.err, bad.error);
-    }
-    const CliRun broken = Run("write", {"--set", dir.WriteFile("set.json", "{\"ssid\": ")});
-    EXPECT_EQ(broken.status, kBadUsage);
-    EXPECT_TRUE(Contains(broken.err, "not a valid JSON document")) << broken.err;
-    EXPECT_TRUE(rig.Printer().History().empty());
-}
-
 TEST_F(CliAgainstSimTest, BssOverTheLanAndOverTheUsbPort) {
     const CliRun lan = RunCli({"bss", "--ip", "127.0.0.1", "--tcp-port", std::to_string(rig.SurveyPort()), "--json"});
     ASSERT_EQ(lan.status, kDone) << lan.err;
@@ -183,24 +162,6 @@ TEST_F(CliAgainstSimTest, CertificateIsCheckedAndUploaded) {
     EXPECT_EQ(std::string(certificates.at(3).data.begin(), certificates.at(3).data.end()), pem);
 }
 
-TEST_F(CliAgainstSimTest, CertificateFilesThatFailTheChecksAreNeverSent) {
-    const struct {
-        std::string file;
-        const char* message;
-    } cases[] = {
-        {dir.WriteFile("no-end.pem", "-----BEGIN CERTIFICATE-----\nQQ\n"), "The certificate file is invalid.\n"},
-        {dir.WriteFile("big.pem", "-----BEGIN X\n" + std::string(3072, 'Q') + "-----END X\n"),
-         "The maximum size of a certificate file is 3KB.\n"},
-        {dir / "missing.pem", "Failed to read the certificate file.\n"},
-    };
-    for (const auto& bad : cases) {
-        const CliRun run = Run("cert", {"--kind", "ca", "--file", bad.file});
-        EXPECT_EQ(run.status, kBadUsage) << bad.file;
-        EXPECT_EQ(run.err, bad.message);
-    }
-    EXPECT_TRUE(rig.Printer().History().empty());
-}
-
 TEST(CliDeviceTest, DevicesThatCannotBeFoundOrOpened) {
     TempDir dir;
     const CliRun missing = RunCli({"read", "--usb", dir / "printer"});
@@ -214,13 +175,6 @@ TEST(CliDeviceTest, DevicesThatCannotBeFoundOrOpened) {
     const CliRun json = RunCli({"read", "--json", "--serial", dir / "ttyS0"});
     EXPECT_EQ(json.status, kNoDevice);
     EXPECT_EQ(JsonOf(json), nlohmann::json::parse(R"({"error": {"message": "Unable to open the port.", "status": 3}})"));
-}
-
-TEST_F(CliAgainstSimTest, APseudoTerminalHasNoModemLinesSoItCannotOpenAsASerialPort) {
-    const CliRun run = RunCli({"read", "--serial", rig.DevicePath()});
-    EXPECT_EQ(run.status, kNoDevice);
-    EXPECT_EQ(run.err, "Unable to open the port.\n");
-    EXPECT_TRUE(rig.Printer().History().empty());
 }
 
 // A USB tree in which lp0 is the simulated printer and lp1 another product.
