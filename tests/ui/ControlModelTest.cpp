@@ -17,42 +17,6 @@ using ::testing::IsEmpty;
 
 using ControlModelTest = UiTest;
 
-TEST_F(ControlModelTest, UserClickOnRadioClearsOnlyItsOwnGroup) {
-    RecordingDialog dialog(ui, kForm);
-    Within(dialog, [](RecordingDialog& d) {
-        d.CheckRadioButton(kRadioA, kRadioC, kRadioA);
-        d.CheckDlgButton(kRadioD, true);
-        d.CheckDlgButton(kCheck, true);
-        EXPECT_THAT(d.log, IsEmpty()) << "program calls stay silent";
-
-        EXPECT_TRUE(d.Item<RadioButton>(kRadioC).UserClick());
-        EXPECT_EQ(d.GetCheckedRadioButton(kRadioA, kRadioC), kRadioC);
-        EXPECT_FALSE(d.IsDlgButtonChecked(kRadioA));
-        EXPECT_TRUE(d.IsDlgButtonChecked(kRadioD)) << "radio D starts another group";
-        EXPECT_TRUE(d.IsDlgButtonChecked(kCheck));
-
-        EXPECT_TRUE(d.Item<RadioButton>(kRadioC).UserClick());
-        EXPECT_THAT(d.log, ElementsAre("12 Clicked", "12 Clicked")) << "a marked radio still reports the click";
-        EXPECT_TRUE(d.GetDlgItem(kRadioC).HasFocus());
-    });
-}
-
-TEST_F(ControlModelTest, TypingRaisesTextChangedPerCharacterWithinLimitAndDigits) {
-    RecordingDialog dialog(ui, kForm);
-    Within(dialog, [](RecordingDialog& d) {
-        auto& digits = d.Item<EditControl>(kDigits);
-        EXPECT_EQ(digits.UserType("1a2b345"), 4);
-        EXPECT_EQ(digits.Text(), "1234");
-        EXPECT_THAT(d.log, ElementsAre("20 FocusGained", "20 TextChanged", "20 TextChanged", "20 TextChanged",
-                                       "20 TextChanged"));
-        d.log.clear();
-
-        EXPECT_TRUE(digits.UserErase());
-        EXPECT_FALSE(digits.UserErase()) << "nothing left to erase";
-        EXPECT_THAT(d.log, ElementsAre("20 TextChanged"));
-    });
-}
-
 TEST_F(ControlModelTest, ComboListKeepsSelectionInStepWithInsertAndDelete) {
     RecordingDialog dialog(ui, kForm);
     auto& list = dialog.Item<ComboBox>(kList);
@@ -124,37 +88,6 @@ TEST_F(ControlModelTest, HandlerThatEmptiesTheListDuringANotificationIsSafe) {
         list.UserClickRow(0);
         EXPECT_TRUE(list.UserClickRow(1));
         EXPECT_EQ(list.GetItemCount(), 0);
-    });
-}
-
-TEST_F(ControlModelTest, ChangingHandlerCanRefuseOrRevertAfterTheChange) {
-    RecordingDialog dialog(ui, kForm);
-    int leaving = -1;
-    bool revertPending = false;
-    dialog.onNotify = [&](RecordingDialog& d, int, const NotifyMessage& message) {
-        auto& tabs = d.Item<TabControl>(kTabs);
-        if (message.code == NotifyCode::TabSelChanging) {
-            leaving = tabs.GetCurSel();
-            revertPending = leaving == 0;
-            return leaving == 2;  // tab 2 vetoes at once, tab 0 is reverted afterwards
-        }
-        if (message.code == NotifyCode::TabSelChange && revertPending) {
-            revertPending = false;
-            tabs.SetCurSel(leaving);
-        }
-        return false;
-    };
-    Within(dialog, [](RecordingDialog& d) {
-        auto& tabs = d.Item<TabControl>(kTabs);
-        for (const char* label : {"a", "b", "c"}) {
-            tabs.InsertItem(tabs.GetItemCount(), label);
-        }
-        EXPECT_TRUE(tabs.UserSelectTab(1)) << "the selection moves before it is reverted";
-        EXPECT_EQ(tabs.GetCurSel(), 0);
-        tabs.SetCurSel(2);
-        EXPECT_FALSE(tabs.UserSelectTab(1));
-        EXPECT_EQ(tabs.GetCurSel(), 2);
-        EXPECT_THAT(d.log, ElementsAre("60 SelChanging", "60 SelChange", "60 SelChanging"));
     });
 }
 

@@ -32,7 +32,7 @@ TEST_F(DialogTest, DisabledHiddenAndMissingControlsRefuseTheUser) {
 
 TEST_F(DialogTest, PageTimersStopWhenTheWindowCloses) {
     RecordingDialog window(ui, kForm);
-    RecordingDialog page(ui, kFirstPage, &window);
+    RecordingDialog page(ui, kPage, &window);
     window.onInit = [&](RecordingDialog&) {
         page.Create();
         page.SetTimer(5, 100);

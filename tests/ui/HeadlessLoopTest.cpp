@@ -19,41 +19,6 @@ using ::testing::SizeIs;
 
 using HeadlessLoopTest = UiTest;
 
-TEST_F(HeadlessLoopTest, TimersFireInOrderOnTheVirtualClock) {
-    RecordingDialog dialog(ui, kForm);
-    dialog.onInit = [](RecordingDialog& d) {
-        d.SetTimer(1, 100);
-        d.SetTimer(2, 250);
-    };
-    dialog.onTimer = [](RecordingDialog& d, int id) {
-        if (id == 1 && d.Ui().NowMs() == 300) {
-            d.KillTimer(1);
-        }
-    };
-    driver.Then(Step::Advance(1000)).Then(Step::Click(kIdOk));
-    dialog.DoModal();
-    EXPECT_THAT(dialog.log, ElementsAre("timer 1 at 100", "timer 1 at 200", "timer 2 at 250", "timer 1 at 300",
-                                        "timer 2 at 500", "timer 2 at 750", "timer 2 at 1000"));
-}
-
-TEST_F(HeadlessLoopTest, OuterTimersKeepFiringWhileAMessageBoxIsOpen) {
-    RecordingDialog dialog(ui, kForm);
-    dialog.onInit = [](RecordingDialog& d) { d.SetTimer(7, 100); };
-    dialog.onCommand = [](RecordingDialog& d, int id, Notification) {
-        if (id == kApply) {
-            d.MessageBox("Please select a device in the list.", "Lanvane");
-            d.log.push_back("box closed");
-        }
-    };
-    driver.Then(Step::Click(kApply))
-        .Then(Step::Advance(200))
-        .Then(Step::AnswerMessageBox())
-        .Then(Step::Click(kIdOk));
-    dialog.DoModal();
-    EXPECT_THAT(dialog.log, ElementsAre("83 Clicked", "timer 7 at 100", "timer 7 at 200", "box closed"));
-    EXPECT_EQ(ui.MessageBoxes()[0].answer, kIdOk);
-}
-
 TEST_F(HeadlessLoopTest, SleepBlocksAndOverdueTicksComeAsOne) {
     RecordingDialog dialog(ui, kForm);
     dialog.onInit = [](RecordingDialog& d) { d.SetTimer(3, 100); };
