@@ -59,16 +59,6 @@ TEST(SetupAppTest, WhatTheLibraryLacksStaysEnglish) {
     EXPECT_EQ(app.Resources().Dialog(dlg::kInterfaceConfig).title, "Lanvane");
 }
 
-TEST(SetupAppTest, AbsentGermanLibraryLeavesTheEnglishResourcesSilently) {
-    FakeLoader loader;
-    CSetupApp app(0x0407, loader);
-    app.InitInstance();
-    EXPECT_THAT(loader.requested, ElementsAre("German.dll"));
-    EXPECT_THAT(app.LanguageLibrary(), IsEmpty());
-    EXPECT_EQ(app.Resources().Text(sid::kConnected), "The printer has been connected successfully.");
-    EXPECT_EQ(app.Resources().Dialog(dlg::kMainMenu).controls[0].text, "Ethernet Configuration");
-}
-
 TEST(SetupAppTest, LanguagesWithoutLibraryLoadNothing) {
     for (const std::optional<LanguageId> language :
          {std::optional<LanguageId>(0x0409), std::optional<LanguageId>(0x0416), std::optional<LanguageId>(0x1804),
