@@ -17,7 +17,7 @@ namespace lanvane::test {
 enum FormId : int { kList = 30, kRows = 40, kAddress = 70, kDisabledButton = 81, kHiddenButton = 82, kApply = 83 };
 
 inline constexpr ControlTemplate kFormControls[] = {
-    {kList, ControlKind::DropDownList, "", style::kTabStop, {}},
+    {kList, ControlKind::DropDownList, "", style::kNone, {}},
     {kRows, ControlKind::ListView, "", style::kSingleSelection, {}},
     {kAddress, ControlKind::IpAddress, "", style::kNone, {}},
     {kDisabledButton, ControlKind::PushButton, "Off", style::kDisabled, {}},
