@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "app/LanguageLibraryTable.h"
 #include "app/LocaleLanguageTable.h"
 
 namespace lanvane {
@@ -32,6 +33,27 @@ LocaleParts SplitLocale(std::string_view locale) {
     return parts;
 }
 
+constexpr int kEnglish = 0x09;
+
+bool IsPlainLocale(std::string_view locale) {
+    return locale == "C" || locale == "POSIX" || locale.starts_with("C.");
+}
+
+// The first entry of the priority list that the program can show: English, or a language
+// with a library.
+std::optional<LanguageId> FirstShownLanguage(std::string_view priorities) {
+    while (!priorities.empty()) {
+        const auto colon = priorities.find(':');
+        const std::string_view entry = priorities.substr(0, colon);
+        priorities = colon == std::string_view::npos ? std::string_view() : priorities.substr(colon + 1);
+        const auto id = entry.empty() ? std::nullopt : LanguageIdForLocale(entry);
+        if (id && (PrimaryLanguage(*id) == kEnglish || LanguageLibraryFor(*id))) {
+            return id;
+        }
+    }
+    return std::nullopt;
+}
+
 bool IsLanguage(const LocaleLanguage& entry, std::string_view language) {
     const std::string_view listed = entry.locale.substr(0, entry.locale.find('_'));
     return listed == language;
@@ -40,7 +62,7 @@ bool IsLanguage(const LocaleLanguage& entry, std::string_view language) {
 }  // namespace
 
 std::optional<LanguageId> LanguageIdForLocale(std::string_view locale) {
-    if (locale == "C" || locale == "POSIX" || locale.starts_with("C.")) {
+    if (IsPlainLocale(locale)) {
         return kEnglishUnitedStates;
     }
     const LocaleParts parts = SplitLocale(locale);
@@ -73,6 +95,12 @@ std::string MessagesLocale(const EnvironmentLookup& environment) {
 
 std::optional<LanguageId> SystemDefaultLanguageId(const EnvironmentLookup& environment) {
     const std::string locale = MessagesLocale(environment);
+    const char* priorities = environment("LANGUAGE");
+    if (priorities != nullptr && !locale.empty() && !IsPlainLocale(locale)) {
+        if (const auto listed = FirstShownLanguage(priorities)) {
+            return listed;
+        }
+    }
     if (locale.empty()) {
         return std::nullopt;
     }

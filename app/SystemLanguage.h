@@ -21,7 +21,10 @@ using EnvironmentLookup = std::function<const char*(const char*)>;
 // LANG that is set and not empty; empty when none is.
 std::string MessagesLocale(const EnvironmentLookup& environment);
 
-// The system default language id, taken from the messages locale of the environment.
+// The system default language id. LANGUAGE, the GNU priority list ("fr_CA:fr:de"), comes
+// first as for any desktop program: its first entry that is English or has a language
+// library. It is passed over, as GNU gettext does, when the messages locale is "C" or
+// "POSIX" or names none of those; then the messages locale decides.
 std::optional<LanguageId> SystemDefaultLanguageId(const EnvironmentLookup& environment);
 
 // The same, from the process environment.

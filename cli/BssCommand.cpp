@@ -18,10 +18,12 @@ struct BssOptions {
     bool json = false;
 };
 
-// Over the LAN: the printer's survey port.
-BssOutcome SurveyOverTcp(const std::string& address, const CliContext& context, BssTable& table) {
+// Over the LAN: the printer's survey port. `failure` tells what the link last failed at.
+BssOutcome SurveyOverTcp(const std::string& address, const CliContext& context, BssTable& table,
+                         LinkError& failure) {
     CTcpLink link(address, TcpTimings{}, context.surveyPort);
     const BssOutcome outcome = RequestBssOverTcp(link, table, nullptr);
+    failure = link.LastError();
     link.Close();
     return outcome;
 }
@@ -53,18 +55,23 @@ void WriteBssText(std::ostream& out, const BssTable& table, const StringTable& s
     WriteColumns(out, rows);
 }
 
-ExitStatus FailedSurvey(BssOutcome outcome, Reporter& reporter) {
+ExitStatus FailedSurvey(BssOutcome outcome, const LinkError& failure, Reporter& reporter) {
     const ExitStatus status =
         outcome == BssOutcome::ConnectFailed ? ExitStatus::NoDevice : ExitStatus::PrinterFailed;
-    return reporter.FailWith(status, sid::kBssImportFailed);
+    std::string message(reporter.Strings().Text(sid::kBssImportFailed));
+    if (failure.Failed()) {
+        message += "\n" + Describe(failure);
+    }
+    return reporter.Fail(status, message);
 }
 
 ExitStatus RunBss(const BssOptions& options, CliContext& context) {
     Reporter reporter(context, options.json);
     auto table = std::make_unique<BssTable>();
     BssOutcome outcome = BssOutcome::NoReply;
+    LinkError failure;
     if (!options.device.ip.empty()) {
-        outcome = SurveyOverTcp(options.device.ip, context, *table);
+        outcome = SurveyOverTcp(options.device.ip, context, *table, failure);
     } else {
         PrinterSession session(context);
         if (const ExitStatus status = session.Connect(options.device, reporter); status != ExitStatus::Done) {
@@ -73,7 +80,7 @@ ExitStatus RunBss(const BssOptions& options, CliContext& context) {
         outcome = RequestBssOverPort(session.Channel(), session.Buffers(), *table, nullptr);
     }
     if (outcome != BssOutcome::Ok) {
-        return FailedSurvey(outcome, reporter);
+        return FailedSurvey(outcome, failure, reporter);
     }
     reporter.Say(sid::kBssImported);
     if (reporter.Json()) {

@@ -9,6 +9,7 @@
 #include "cli/ProgressDisplay.h"
 #include "cli/Terminal.h"
 #include "protocol/CertificateFile.h"
+#include "link/InterruptRelease.h"
 #include "protocol/CertificateUpload.h"
 #include "resources/StringIds.h"
 
@@ -47,6 +48,7 @@ std::string KindName(CertKind kind) {
 UploadOutcome Upload(PrinterSession& session, const CertOptions& options, const SecureBytes& certificate,
                      CliContext& context) {
     ProgressDisplay progress(context.err, MessagesGoToTerminal());
+    const InterruptNotice notice(interrupted::kUploadingCertificate);
     const UploadOutcome outcome =
         UploadCertificate(session.Channel(), session.Buffers(), options.kind, certificate.data(),
                           certificate.size(), [&](int position) { progress.Show(position); }, RealPause());

@@ -6,7 +6,7 @@
 
 #include "cli/ExitStatus.h"
 #include "cli/UrlOpener.h"
-#include "link/PortTimings.h"
+#include "link/PrinterPort.h"
 #include "link/TcpLink.h"
 #include "resources/StringTable.h"
 

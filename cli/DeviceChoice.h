@@ -11,9 +11,6 @@ class App;
 
 namespace lanvane::cli {
 
-// The USB devices the program offers are those of this product.
-inline constexpr const char* kPrinterProductId = "002B";
-
 // The device options as given on the command line; one of them is set.
 struct DeviceOptions {
     std::string usb;     // display name (USB001) or device path

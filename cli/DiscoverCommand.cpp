@@ -62,7 +62,8 @@ std::string Columns(const std::vector<TextRow>& rows) {
 
 LanCommandResult RunDiscover(const LanCommonOptions& options, const StringTable& strings) {
     LanDeviceLists lists;
-    if (auto refusal = SearchPrinters(options, lists, strings)) {
+    std::string warning;
+    if (auto refusal = SearchPrinters(options, lists, strings, &warning)) {
         return *refusal;
     }
     const int count = lists.Count(options.mode);
@@ -73,13 +74,13 @@ LanCommandResult RunDiscover(const LanCommonOptions& options, const StringTable&
         }
         const nlohmann::ordered_json document = {
             {"mode", options.mode == LanMode::Wlan ? "wlan" : "ethernet"}, {"devices", devices}};
-        return {ExitStatus::Done, document.dump(2) + '\n', {}};
+        return {ExitStatus::Done, document.dump(2) + '\n', warning};
     }
     std::vector<TextRow> rows{HeaderRow(options.mode, strings)};
     for (int number = 1; number <= count; ++number) {
         rows.push_back(DeviceRow(lists, options.mode, number, strings));
     }
-    return {ExitStatus::Done, Columns(rows), {}};
+    return {ExitStatus::Done, Columns(rows), warning};
 }
 
 }  // namespace lanvane::cli

@@ -1,6 +1,6 @@
 #include "cli/LanDeviceJson.h"
 
-#include "lan/core/AddressTexts.h"
+#include "protocol/AddressText.h"
 #include "lan/core/BaudTable.h"
 
 #include <string>
@@ -14,10 +14,10 @@ nlohmann::ordered_json DeviceToJson(const LanDeviceLists& lists, LanMode mode, i
     }
     nlohmann::ordered_json device = {
         {"no", number},
-        {"mac", MacText(record->mac)},
-        {"ip", DottedAddress(record->ip)},
-        {"subnet", DottedAddress(record->subnet)},
-        {"gateway", DottedAddress(record->gateway)},
+        {"mac", LanMacText(record->mac)},
+        {"ip", AddressText(record->ip)},
+        {"subnet", AddressText(record->subnet)},
+        {"gateway", AddressText(record->gateway)},
         {"port", record->port},
         {"version", std::to_string(record->fwMajor) + '.' + std::to_string(record->fwMinor)},
         {"dhcp", record->dhcp != 0},

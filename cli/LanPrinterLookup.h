@@ -11,9 +11,11 @@
 
 namespace lanvane::cli {
 
-// Searches the mode's printers into `lists`; a refusal when the network cannot be used.
+// Searches the mode's printers into `lists`; a refusal when the network cannot be used
+// (naming the local port when another program holds it). `warning`, when given, tells of
+// replies the system dropped.
 std::optional<LanCommandResult> SearchPrinters(const LanCommonOptions& options, LanDeviceLists& lists,
-                                               const StringTable& strings);
+                                               const StringTable& strings, std::string* warning);
 
 // The number of the first device in the mode's list with this MAC; a refusal when the
 // MAC text is not one, or no such printer answered.

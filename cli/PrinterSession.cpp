@@ -2,6 +2,8 @@
 
 #include <thread>
 
+#include "connect/PrinterConnect.h"
+#include "link/InterruptRelease.h"
 #include "link/SystemDeviceSource.h"
 #include "resources/StringIds.h"
 
@@ -15,24 +17,34 @@ PrinterSession::PrinterSession(const CliContext& context)
 ExitStatus PrinterSession::Connect(const DeviceOptions& options, Reporter& reporter) {
     SystemDeviceSource devices(context_.systemRoot, context_.deviceRoot);
     const auto target = ChooseDevice(options, devices);
-    if (!target) {
-        return reporter.FailWith(ExitStatus::NoDevice, sid::kNoUsbDevice);
+    const bool usbDevice = target ? target->usbKind : options.serial.empty();
+    const InterruptNotice notice(interrupted::kReadingRecord);
+    const PrinterConnection connection =
+        ConnectPrinter(port_, usbDevice, target ? std::optional(target->path) : std::nullopt, *buffers_, RealPause());
+    printer_ = connection.printer;
+    const std::string connectFailed(reporter.Strings().Text(sid::kConnectFailed));
+    switch (connection.outcome) {
+        case ConnectOutcome::Connected: return ExitStatus::Done;
+        case ConnectOutcome::NoDevice:
+            return reporter.FailWith(ExitStatus::NoDevice, ConnectFailureMessage(connection.outcome, usbDevice));
+        case ConnectOutcome::PortOpenFailed:
+            return reporter.Fail(ExitStatus::NoDevice, WithDetail(reporter.Strings().Text(sid::kPortOpenFailed)));
+        case ConnectOutcome::MakerNameMismatch:
+            // A device that gives no maker name at all did not answer; that is no other maker's printer.
+            if (printer_.makerName.empty()) {
+                return reporter.Fail(ExitStatus::PrinterFailed,
+                                     "No reply from the printer on " + target->path + ".\n" + connectFailed);
+            }
+            return reporter.Fail(ExitStatus::PrinterFailed,
+                                 std::string(reporter.Strings().Text(sid::kMakerNameMismatch)) + "\n" + connectFailed);
+        case ConnectOutcome::ReadFailed: break;
     }
-    port_.SetUsbDevice(target->usbKind);
-    port_.SetPortName(target->path);
-    if (!port_.Open()) {
-        return reporter.FailWith(ExitStatus::NoDevice, sid::kPortOpenFailed);
-    }
-    printer_ = ReadPrinterConfig(port_, *buffers_, RealPause());
-    if (printer_.outcome == ReadOutcome::MakerNameMismatch) {
-        const std::string message = std::string(reporter.Strings().Text(sid::kMakerNameMismatch)) + "\n" +
-                                    std::string(reporter.Strings().Text(sid::kConnectFailed));
-        return reporter.Fail(ExitStatus::PrinterFailed, message);
-    }
-    if (printer_.outcome != ReadOutcome::Ok) {
-        return reporter.FailWith(ExitStatus::PrinterFailed, sid::kConnectFailed);
-    }
-    return ExitStatus::Done;
+    return reporter.Fail(ExitStatus::PrinterFailed, WithDetail(connectFailed));
+}
+
+std::string PrinterSession::WithDetail(std::string_view message) const {
+    const LinkError error = port_.LastError();
+    return error.Failed() ? std::string(message) + "\n" + Describe(error) : std::string(message);
 }
 
 Sleeper RealPause() {

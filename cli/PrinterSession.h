@@ -1,6 +1,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "cli/CliContext.h"
 #include "cli/DeviceChoice.h"
@@ -28,6 +30,9 @@ public:
     const ConfigReadResult& Printer() const { return printer_; }
 
 private:
+    // The message, and on a line of its own what the port last failed at, if anything.
+    std::string WithDetail(std::string_view message) const;
+
     const CliContext& context_;
     CPrinterPort port_;
     std::unique_ptr<ExchangeBuffers> buffers_;

@@ -21,7 +21,7 @@ nlohmann::ordered_json ReadDocument(const ConfigReadResult& printer) {
             {"identification",
              {{"firmwareVersion", printer.identification.firmwareVersion},
               {"updateDate", printer.identification.updateDate},
-              {"macAddress", printer.identification.MacText()}}},
+              {"macAddress", MacText(printer.identification.mac)}}},
             {"layout", printer.config.version},
             {"config", ConfigToJson(printer.config)}};
 }
@@ -30,7 +30,7 @@ void WriteReadText(std::ostream& out, const ConfigReadResult& printer, const Str
     std::vector<TextRow> rows{
         {"firmwareVersion", printer.identification.firmwareVersion},
         {"updateDate", printer.identification.updateDate},
-        {"macAddress", printer.identification.MacText()},
+        {"macAddress", MacText(printer.identification.mac)},
         {"layout", std::to_string(printer.config.version)},
     };
     for (TextRow& row : ConfigFieldRows(printer.config, strings)) {

@@ -2,7 +2,7 @@
 
 #include "cli/LanDeviceJson.h"
 #include "cli/LanPrinterLookup.h"
-#include "lan/core/AddressTexts.h"
+#include "protocol/AddressText.h"
 #include "lan/core/BaudTable.h"
 #include "lan/core/LanSetting.h"
 #include "lan/core/NetworkSettingRules.h"
@@ -23,7 +23,7 @@ std::optional<LanCommandResult> TakeAddress(const std::optional<std::string>& te
     if (!text) {
         return std::nullopt;
     }
-    const auto parsed = ParseDottedAddress(*text);
+    const auto parsed = ParseAddressText(*text);
     if (!parsed) {
         return BadUsage(std::string("--") + name + " is not an address a.b.c.d: " + *text);
     }

@@ -11,6 +11,7 @@
 #include "rules/ConfigSummary.h"
 #include "rules/PageValuesFromConfig.h"
 #include "rules/UpdateRules.h"
+#include "link/InterruptRelease.h"
 #include "protocol/PrinterConfigWriter.h"
 #include "resources/StringIds.h"
 
@@ -93,6 +94,7 @@ ExitStatus RunWrite(const WriteOptions& options, CliContext& context) {
     if (const ExitStatus status = ApplyRecordRules(config, reporter); status != ExitStatus::Done) {
         return status;
     }
+    const InterruptNotice notice(interrupted::kWritingRecord);
     if (WritePrinterConfig(session.Channel(), session.Buffers(), config) != WriteOutcome::Ok) {
         return reporter.FailWith(ExitStatus::PrinterFailed, sid::kConfigWriteFailed);
     }

@@ -4,9 +4,11 @@
 
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
+#include "link/InterruptRelease.h"
 
 int main(int argc, char** argv) {
     using namespace lanvane::cli;
+    lanvane::ReleaseDevicesOnInterrupt("lanvane-cli");
     CliContext context(std::cout, std::cerr);
     CLI::App app{"Configure the network interface of a printer over USB, a serial line or the LAN."};
     app.name("lanvane-cli");

@@ -29,11 +29,17 @@ function(lanvane_declare_module name folder)
   set_property(GLOBAL PROPERTY LANVANE_MODULE_USES_${name} ${ARGN})
 endfunction()
 
+# lanvane_unbuilt_module(FOLDER) names the folder of a module this configuration leaves out,
+# so that its files are not taken for the code of the module around it.
+function(lanvane_unbuilt_module folder)
+  set_property(GLOBAL APPEND PROPERTY LANVANE_UNBUILT_MODULE_FOLDERS ${folder})
+endfunction()
+
 # lanvane_check_module_includes() gives every declared module a build step that fails when a
 # file of its folder includes from a module it has not declared.
 function(lanvane_check_module_includes)
   get_property(modules GLOBAL PROPERTY LANVANE_MODULES)
-  set(folders "")
+  get_property(folders GLOBAL PROPERTY LANVANE_UNBUILT_MODULE_FOLDERS)
   foreach(module IN LISTS modules)
     get_property(folder GLOBAL PROPERTY LANVANE_MODULE_FOLDER_${module})
     list(APPEND folders ${folder})
@@ -80,23 +86,33 @@ endfunction()
 # Programs and language libraries share one folder of the build tree, so that a program
 # finds its language libraries beside itself, as an installed program does.
 set(LANVANE_PROGRAM_DIR ${PROJECT_BINARY_DIR}/bin)
+# Installed, the language libraries lie in their own folder under the prefix, which the
+# programs find from their own folder (bin/../lib/lanvane).
+set(LANVANE_LANGUAGE_INSTALL_DIR lib/lanvane)
 
 # lanvane_program(TARGET) places an executable in the programs' folder.
 function(lanvane_program target)
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${LANVANE_PROGRAM_DIR})
 endfunction()
 
-# lanvane_language_library(NAME SOURCES...) builds the language library "NAME.dll" (the file
-# name the language table gives on every platform), placed beside the programs.
-function(lanvane_language_library name)
-  list(TRANSFORM ARGN PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/ OUTPUT_VARIABLE sources)
-  add_library(${name} SHARED ${sources})
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+# lanvane_language_library(NAME TABLE) builds the language table TABLE into the language
+# library "NAME.dll" (the file name the language table gives on every platform), placed
+# beside the programs. The table text is compiled in whole; the program reads it.
+function(lanvane_language_library name table)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${table})
+  file(READ ${table} text)
+  set(generated ${CMAKE_CURRENT_BINARY_DIR}/${name})
+  file(WRITE ${generated}/LanguageTableText.inc.new
+       "R\"lanvane-table(${text})lanvane-table\"\n")
+  configure_file(${generated}/LanguageTableText.inc.new ${generated}/LanguageTableText.inc COPYONLY)
+  add_library(${name} SHARED ${PROJECT_SOURCE_DIR}/resources/languages/LanguageLibrary.cpp)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${generated})
   target_link_libraries(${name} PRIVATE lanvane_warnings)
+  # A library of data alone would otherwise name no C library, which Debian requires of
+  # every shared library.
+  target_link_options(${name} PRIVATE LINKER:--no-as-needed LINKER:-lc)
   set_target_properties(${name} PROPERTIES
     OUTPUT_NAME ${name} PREFIX "" SUFFIX ".dll" NO_SONAME ON
     LIBRARY_OUTPUT_DIRECTORY ${LANVANE_PROGRAM_DIR}
     RUNTIME_OUTPUT_DIRECTORY ${LANVANE_PROGRAM_DIR})
-  file(RELATIVE_PATH folder ${PROJECT_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
-  lanvane_declare_module(${name} ${folder} lanvane_resources)
 endfunction()

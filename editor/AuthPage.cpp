@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <span>
+#include <string>
 
 #include "rules/AuthPageRules.h"
 #include "rules/ValueCodes.h"
@@ -74,18 +75,13 @@ int CryptographOfRadio(int radioId) {
     }
 }
 
-bool IsPskKind(int authentication) {
-    return authentication == auth::kWpaPsk || authentication == auth::kWpa2Psk;
-}
-
-bool IsEapKind(int authentication) {
-    return authentication == auth::kWpa || authentication == auth::kWpa2;
-}
+using rules::IsEapKind;
+using rules::IsPskKind;
 
 }  // namespace
 
 CAuthPage::CAuthPage(EditorSession& session, Dialog& window)
-    : EditorPage(session, window, dlg::kAuthPage) {}
+    : EditorPage(session, window, dlg::kAuthPage), values_(session.values.auth) {}
 
 bool CAuthPage::OnInitDialog() {
     Item<EditControl>(ctl::kPskKey).SetTextLimit(kPskKeyLimit);
@@ -149,7 +145,7 @@ void CAuthPage::Reload() {
     SetDlgItemText(ctl::kAuthPassword, values_.authPassword);
 }
 
-void CAuthPage::LoadDecoded(const InterfaceConfig& config) {
+void CAuthPage::Load(const InterfaceConfig& config) {
     values_.authentication = config.authentication;
     values_.cryptograph = config.cryptograph;
     values_.eapMode = config.eapMode;
@@ -159,26 +155,18 @@ void CAuthPage::LoadDecoded(const InterfaceConfig& config) {
     values_.authPassword = config.authPassword;
 }
 
-void CAuthPage::TakeWepKey(int cryptograph, const std::string& key) {
-    SetCryptograph(cryptograph);
-    values_.wepKey = key;
-    Working().wepKey = key;
-}
-
-std::string CAuthPage::WepKeyFieldText() const {
-    return GetDlgItemText(ctl::kWepKey);
-}
-
-std::string CAuthPage::PskKeyFieldText() const {
-    return GetDlgItemText(ctl::kPskKey);
-}
-
-std::string CAuthPage::AuthIdFieldText() const {
-    return GetDlgItemText(ctl::kAuthId);
-}
-
-std::string CAuthPage::AuthPasswordFieldText() const {
-    return GetDlgItemText(ctl::kAuthPassword);
+void CAuthPage::ApplyTo(InterfaceConfig& record) const {
+    ApplyChoice(values_.authentication, record.authentication);
+    int cryptograph = values_.cryptograph;
+    if (rules::IsWepCryptograph(cryptograph)) {
+        cryptograph = rules::WepCryptographForKeyLength(values_.wepKey.size()).value_or(cryptograph);
+    }
+    ApplyChoice(cryptograph, record.cryptograph);
+    ApplyChoice(values_.eapMode, record.eapMode);
+    record.wepKey = values_.wepKey;
+    record.pskKey = values_.pskKey;
+    record.authId = values_.authId;
+    record.authPassword = values_.authPassword;
 }
 
 void CAuthPage::OnCommand(int controlId, Notification code) {
@@ -205,8 +193,7 @@ void CAuthPage::OnCommand(int controlId, Notification code) {
 // A cryptograph that does not suit the new authentication is replaced.
 void CAuthPage::OnAuthenticationClicked(int authentication) {
     values_.authentication = authentication;
-    Working().authentication = authentication;
-    const int current = Working().cryptograph;
+    const int current = values_.cryptograph;
     const int suitable = rules::CryptographAfterAuthenticationChoice(authentication, current);
     if (suitable != current) {
         SetCryptograph(suitable);
@@ -249,31 +236,31 @@ void CAuthPage::OnWepKeyChanged() {
         SetCryptograph(*cryptograph);
     }
     values_.wepKey = key;
-    Working().wepKey = key;
 }
 
 void CAuthPage::OnCredentialChanged(int controlId) {
     const std::string text = GetDlgItemText(controlId);
     if (controlId == ctl::kPskKey) {
         values_.pskKey = text;
-        Working().pskKey = text;
     } else if (controlId == ctl::kAuthId) {
         values_.authId = text;
-        Working().authId = text;
     } else if (controlId == ctl::kAuthPassword) {
         values_.authPassword = text;
-        Working().authPassword = text;
     }
 }
 
+// A switch to WEP takes the WEP key field's text as the key, so that the rules and Update
+// judge the key the field shows.
 void CAuthPage::SetCryptograph(int cryptograph) {
+    if (rules::IsWepCryptograph(cryptograph) && !rules::IsWepCryptograph(values_.cryptograph)) {
+        values_.wepKey = GetDlgItemText(ctl::kWepKey);
+    }
     values_.cryptograph = cryptograph;
-    Working().cryptograph = cryptograph;
 }
 
 // Ad hoc and Wi-Fi Direct networks take no WPA kind.
 void CAuthPage::RefreshForNetworkMode() {
-    const bool infra = Working().networkMode == rules::mode_code::kInfra;
+    const bool infra = PageValues().network.networkMode == rules::mode_code::kInfra;
     for (const int id : kWpaRadios) {
         EnableDlgItem(id, infra);
     }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "editor/EditorPage.h"
 #include "rules/PageValues.h"
 #include "protocol/InterfaceConfig.h"
@@ -10,7 +8,8 @@ namespace lanvane {
 
 // "Authentication": authentication method, cryptograph, EAP method, keys and credentials.
 // Which controls are enabled, shown and marked follows the current choices and the network
-// mode (RefreshControls). The page keeps its values current from its own handlers.
+// mode (RefreshControls). The page keeps its values current from its own handlers; under a
+// WEP cryptograph its WEP key is the WEP key field's text.
 class CAuthPage : public EditorPage {
 public:
     CAuthPage(EditorSession& session, Dialog& window);
@@ -24,16 +23,13 @@ public:
     // Shows the values: the authentication radio, the "NONE" and "EAP-PEAP" marks and the
     // four fields; RefreshControls sets the other marks.
     void Reload();
-    void LoadDecoded(const InterfaceConfig& config);
-    // The WEP key field's text as Update checked it: the cryptograph its length names, and
-    // the text as the WEP key, in the page and in the working configuration.
-    void TakeWepKey(int cryptograph, const std::string& key);
+    // Takes the printer's record; Reload shows it.
+    void Load(const InterfaceConfig& config);
+    // Puts the page's values into the record. Under WEP the key's length names the
+    // cryptograph written: WEP64 or WEP128.
+    void ApplyTo(InterfaceConfig& record) const;
 
     const rules::AuthPageValues& Values() const { return values_; }
-    std::string WepKeyFieldText() const;
-    std::string PskKeyFieldText() const;
-    std::string AuthIdFieldText() const;
-    std::string AuthPasswordFieldText() const;
 
 protected:
     bool OnInitDialog() override;
@@ -58,7 +54,7 @@ private:
     void MarkOnly(int radioId);
     void AllowWepKey();
 
-    rules::AuthPageValues values_;
+    rules::AuthPageValues& values_;
 };
 
 }  // namespace lanvane

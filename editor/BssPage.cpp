@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "protocol/BssSurvey.h"
+#include "resources/ListColumns.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 #include "ui/ListView.h"
@@ -12,32 +13,14 @@
 
 namespace lanvane {
 
-namespace {
-
-struct BssColumn {
-    int titleId;
-    int width;
-};
-
-// The page's own header for column 3 is "MODE"; the BSS information dialog's is "Mode".
-constexpr BssColumn kColumns[] = {
-    {sid::kColumnNo, 30},         {sid::kColumnSsid, 120}, {sid::kColumnBssid, 120},
-    {sid::kColumnModeUpper, 80},  {sid::kColumnRssi, 50},  {sid::kColumnSecurity, 100},
-};
-
-constexpr std::size_t kModeColumn = 3;
-constexpr std::size_t kSecurityColumn = 5;
-
-}  // namespace
-
 CBssPage::CBssPage(EditorSession& session, Dialog& window)
     : EditorPage(session, window, dlg::kBssPage) {}
 
 bool CBssPage::OnInitDialog() {
     auto& list = Item<ListView>(ctl::kBssPageList);
     int index = 0;
-    for (const BssColumn& column : kColumns) {
-        list.InsertColumn(index++, Strings().Text(column.titleId), column.width, ColumnAlign::Center);
+    for (const ListColumnTemplate& column : columns::kBssPage) {
+        list.InsertColumn(index++, Strings().Text(column.headerId), column.width, ColumnAlign::Center);
     }
     list.SetFullRowSelect(true);
     Item<ProgressBar>(ctl::kBssPageProgress).SetRange(0, 100);
@@ -91,14 +74,9 @@ void CBssPage::ShowProgress(int position) {
 // table, so that a language library replaces them too.
 void CBssPage::FillList() {
     auto& list = Item<ListView>(ctl::kBssPageList);
-    const std::vector<BssRow> rows = FillBssList(Session().bssTable);
-    for (std::size_t index = 0; index < rows.size(); ++index) {
-        BssRow row = rows[index];
-        const BssEntry& entry = Session().bssTable[index];
-        row[kModeColumn] = Strings().Text(entry.mode == 0 ? sid::kBssModeInfrastructure : sid::kBssModeAdhoc);
-        if (row[kSecurityColumn] == SecurityText(0)) {
-            row[kSecurityColumn] = Strings().Text(sid::kBssNoSecurity);
-        }
+    const BssWords words{Strings().Text(sid::kBssModeInfrastructure), Strings().Text(sid::kBssModeAdhoc),
+                         Strings().Text(sid::kBssNoSecurity)};
+    for (const BssRow& row : FillBssList(Session().bssTable, words)) {
         const int item = list.InsertItem(list.GetItemCount(), row[0]);
         for (std::size_t column = 1; column < row.size(); ++column) {
             list.SetItemText(item, static_cast<int>(column), row[column]);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 
+#include "link/InterruptRelease.h"
 #include "protocol/CertificateFile.h"
 #include "protocol/CertificateUpload.h"
 #include "resources/ResourceIds.h"
@@ -104,6 +105,7 @@ void CCertPage::OnFileUpload() {
     UploadOutcome outcome;
     {
         WaitCursor wait(Ui());
+        const InterruptNotice notice(interrupted::kUploadingCertificate);
         outcome = UploadCertificate(Session().context.port, Session().buffers, kind_, certData_.data(),
                                     certData_.size(), [this](int position) { ShowProgress(position); },
                                     Session().pause);

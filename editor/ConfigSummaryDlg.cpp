@@ -3,6 +3,7 @@
 #include <string>
 
 #include "rules/ConfigSummary.h"
+#include "resources/ListColumns.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 #include "ui/ListView.h"
@@ -23,9 +24,10 @@ CConfigSummaryDlg::CConfigSummaryDlg(UiBackend& ui, const DialogTemplate& source
 
 bool CConfigSummaryDlg::OnInitDialog() {
     auto& list = Item<ListView>(ctl::kSummaryList);
-    list.InsertColumn(kNumberColumn, strings_.Text(sid::kColumnNo), 30, ColumnAlign::Center);
-    list.InsertColumn(kNameColumn, strings_.Text(sid::kColumnName), 180, ColumnAlign::Center);
-    list.InsertColumn(kValueColumn, strings_.Text(sid::kColumnValue), 260, ColumnAlign::Center);
+    int index = kNumberColumn;
+    for (const ListColumnTemplate& column : columns::kSummary) {
+        list.InsertColumn(index++, strings_.Text(column.headerId), column.width, ColumnAlign::Center);
+    }
     list.SetFullRowSelect(true);
     list.SetGridLines(true);
     int number = 1;

@@ -1,6 +1,6 @@
 #include "editor/ConfigTabCtrl.h"
 
-#include "editor/ConfigMessages.h"
+#include "ui/ProgramMessages.h"
 #include "rules/AuthPageRules.h"
 #include "rules/ConfigPage.h"
 #include "rules/NetworkPageRules.h"
@@ -130,13 +130,7 @@ bool CConfigTabCtrl::NetworkPageLeaveAllowed() {
 }
 
 bool CConfigTabCtrl::ValidateForUpdate() {
-    const rules::ConfigPageValues values{systemPage_.Values(),   protocolPage_.Values(),
-                                         networkPage_.Values(),  authPage_.Values(),
-                                         authPage_.WepKeyFieldText(), session_.working.extendedRecord};
-    const rules::UpdateCheck check = rules::CheckUpdate(static_cast<ConfigPage>(GetCurSel()), values);
-    if (check.wepCryptograph) {
-        authPage_.TakeWepKey(*check.wepCryptograph, values.wepKeyFieldText);
-    }
+    const rules::UpdateCheck check = rules::CheckUpdate(static_cast<ConfigPage>(GetCurSel()), session_.values);
     if (check.failure) {
         Report(*check.failure);
         return false;

@@ -35,7 +35,7 @@ public:
     // The tab control's notifications: the selection is about to change, and has changed.
     void OnSelChanging();
     void OnSelChange();
-    // Update's checks: the selected page's rules, then the WEP key field and the PIN. False
+    // Update's checks: the selected page's rules, then the WEP key and the PIN. False
     // after the message, with the focus on the offending field.
     bool ValidateForUpdate();
 

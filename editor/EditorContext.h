@@ -3,7 +3,6 @@
 #include "link/PrinterDeviceSource.h"
 #include "link/PrinterPortLike.h"
 #include "protocol/Sleeper.h"
-#include "resources/DialogTemplates.h"
 #include "resources/ResourceSet.h"
 #include "resources/StringTable.h"
 #include "ui/UiBackend.h"
@@ -23,10 +22,5 @@ struct EditorContext {
     // The dialog templates in use (a language library's); the built-in ones when none.
     const ResourceSet* resources = nullptr;
 };
-
-// The template of one of the editor's windows or pages, from the resources in use.
-inline const DialogTemplate& EditorTemplate(const EditorContext& context, int templateId) {
-    return context.resources != nullptr ? context.resources->Dialog(templateId) : *FindDialogTemplate(templateId);
-}
 
 }  // namespace lanvane

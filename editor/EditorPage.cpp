@@ -1,12 +1,12 @@
 #include "editor/EditorPage.h"
 
-#include "editor/ConfigMessages.h"
+#include "ui/ProgramMessages.h"
 #include "resources/StringIds.h"
 
 namespace lanvane {
 
 EditorPage::EditorPage(EditorSession& session, Dialog& window, int templateId)
-    : Dialog(session.context.ui, EditorTemplate(session.context, templateId), &window), session_(session) {}
+    : Dialog(session.context.ui, DialogTemplateIn(session.context.resources, templateId), &window), session_(session) {}
 
 void EditorPage::ShowMessage(int messageId) {
     lanvane::ShowMessage(TopLevel(), Strings(), messageId);
@@ -15,6 +15,12 @@ void EditorPage::ShowMessage(int messageId) {
 void EditorPage::ComplainAboutNumber(int controlId) {
     ShowMessage(sid::kEnterWholeNumber);
     SetFocus(controlId);
+}
+
+void EditorPage::ApplyChoice(int choice, std::uint8_t& field) {
+    if (choice >= 0) {
+        field = static_cast<std::uint8_t>(choice);
+    }
 }
 
 }  // namespace lanvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "editor/EditorSession.h"
 #include "rules/ConfigField.h"
 #include "resources/StringTable.h"
@@ -21,12 +23,16 @@ public:
 
 protected:
     EditorSession& Session() { return session_; }
-    WorkingConfig& Working() { return session_.working; }
+    rules::ConfigPageValues& PageValues() { return session_.values; }
+    const rules::ConfigPageValues& PageValues() const { return session_.values; }
     const StringTable& Strings() const { return session_.context.strings; }
     void ShowMessage(int messageId);
     // The complaint of a read-back that met a number field it cannot read: the message,
     // then the focus on the field.
     void ComplainAboutNumber(int controlId);
+    // A choice goes into its one-byte record field; none chosen (-1) leaves the field as the
+    // printer gave it.
+    static void ApplyChoice(int choice, std::uint8_t& field);
 
 private:
     EditorSession& session_;

@@ -3,14 +3,15 @@
 #include <chrono>
 
 #include "editor/EditorContext.h"
-#include "editor/WorkingConfig.h"
 #include "protocol/BssTable.h"
 #include "protocol/ExchangeBuffers.h"
+#include "rules/PageValues.h"
 
 namespace lanvane {
 
 // What the configuration window shares with its pages: the context it was given, the
-// working values the pages keep current, and the buffers and table of its exchanges.
+// pages' values (each page keeps its own part current; a page reads another's part, as the
+// Authentication page reads the network mode), and the buffers and table of its exchanges.
 struct EditorSession {
     explicit EditorSession(EditorContext& editorContext)
         : context(editorContext),
@@ -18,7 +19,7 @@ struct EditorSession {
 
     EditorContext& context;
     Sleeper pause;  // the context's, or none at all when it gave none
-    WorkingConfig working;
+    rules::ConfigPageValues values;
     ExchangeBuffers buffers;
     BssTable bssTable{};
     bool connected = false;

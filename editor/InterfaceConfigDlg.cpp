@@ -5,33 +5,22 @@
 #include <cstdint>
 #include <string_view>
 
-#include "editor/ConfigMessages.h"
+#include "connect/PrinterConnect.h"
 #include "editor/ConfigSummaryDlg.h"
 #include "rules/ConfigPage.h"
 #include "rules/ValueCodes.h"
-#include "protocol/PrinterConfigReader.h"
+#include "link/InterruptRelease.h"
 #include "protocol/PrinterConfigWriter.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 #include "ui/ComboBox.h"
+#include "ui/ProgramMessages.h"
 #include "ui/WaitCursor.h"
 
 namespace lanvane {
 
-namespace {
-
-// Only our printers' USB interface is offered.
-constexpr std::string_view kPrinterProductId = "002B";
-
-// The record's one-byte fields take the pages' values as they stand.
-std::uint8_t Byte(int value) {
-    return static_cast<std::uint8_t>(value);
-}
-
-}  // namespace
-
 CInterfaceConfigDlg::CInterfaceConfigDlg(EditorContext& context)
-    : Dialog(context.ui, EditorTemplate(context, dlg::kInterfaceConfig)),
+    : Dialog(context.ui, DialogTemplateIn(context.resources, dlg::kInterfaceConfig)),
       context_(context),
       session_(context),
       tabs_(session_, *this) {}
@@ -46,7 +35,7 @@ bool CInterfaceConfigDlg::OnInitDialog() {
     tabs_.InsertTabs();
     tabs_.ShowCurrentPage();
     session_.connected = false;
-    session_.working.extendedRecord = false;
+    session_.values.extendedRecord = false;
     return true;
 }
 
@@ -82,8 +71,10 @@ void CInterfaceConfigDlg::OnDestroy() {
     }
 }
 
+// USB is marked also when no printer is listed: it is the kind the window works with.
 void CInterfaceConfigDlg::OnUsb() {
     portKind_ = kUsbPort;
+    ShowMembers();
     usbDevices_ = context_.devices.UsbDevices();
     std::erase_if(usbDevices_, [](const UsbDeviceEntry& entry) { return entry.productId != kPrinterProductId; });
     std::vector<std::string> names;
@@ -93,9 +84,7 @@ void CInterfaceConfigDlg::OnUsb() {
     FillPortList(names);
     if (names.empty()) {
         ShowMessage(*this, context_.strings, sid::kNoUsbDevice);
-        return;
     }
-    ShowMembers();
 }
 
 void CInterfaceConfigDlg::OnSerial() {
@@ -104,28 +93,28 @@ void CInterfaceConfigDlg::OnSerial() {
     ShowMembers();
 }
 
-// A choice that names no device opens nothing: the port is never opened under an old or
-// a guessed name.
 void CInterfaceConfigDlg::OnConnect() {
     ReadControls();
     session_.connected = false;
-    context_.port.SetUsbDevice(portKind_ == kUsbPort);
-    const auto devicePath = ChosenDevicePath();
-    if (!devicePath) {
-        ShowMessage(*this, context_.strings, portKind_ == kUsbPort ? sid::kNoUsbDevice : sid::kPortOpenFailed);
-        return;
+    const bool usbDevice = portKind_ == kUsbPort;
+    const InterruptNotice notice(interrupted::kReadingRecord);
+    const PrinterConnection connection =
+        ConnectPrinter(context_.port, usbDevice, ChosenDevicePath(), session_.buffers, session_.pause,
+                       [this](bool reading) { reading ? Ui().BeginWaitCursor() : Ui().EndWaitCursor(); });
+    switch (connection.outcome) {
+        case ConnectOutcome::Connected:
+            TakePrinter(connection.printer);
+            ShowConnected();
+            return;
+        case ConnectOutcome::MakerNameMismatch:
+            ShowWarning(*this, context_.strings, sid::kMakerNameMismatch);
+            [[fallthrough]];
+        case ConnectOutcome::ReadFailed:
+            context_.port.Close();
+            break;
+        default: break;
     }
-    context_.port.SetPortName(*devicePath);
-    if (!context_.port.Open()) {
-        ShowMessage(*this, context_.strings, sid::kPortOpenFailed);
-        return;
-    }
-    if (!ReadPrinterConfig()) {
-        context_.port.Close();
-        ShowMessage(*this, context_.strings, sid::kConnectFailed);
-        return;
-    }
-    ShowConnected();
+    ShowMessage(*this, context_.strings, ConnectFailureMessage(connection.outcome, usbDevice));
 }
 
 void CInterfaceConfigDlg::OnDisconnect() {
@@ -139,15 +128,13 @@ void CInterfaceConfigDlg::OnDisconnect() {
     tabs_.NetworkPage().ClearWifiDirect();
 }
 
-// Nothing is written unless every check passes; the connection stays open either way.
+// The pages read their controls back, the checks judge the values, the pages write them into
+// the record. Nothing is written unless every check passes; the connection stays open either
+// way.
 void CInterfaceConfigDlg::OnUpdate() {
     if (!ReadBackPages() || !tabs_.ValidateForUpdate()) {
         return;
     }
-    CAuthPage& auth = tabs_.AuthPage();
-    session_.working.pskKey = auth.PskKeyFieldText();
-    session_.working.authId = auth.AuthIdFieldText();
-    session_.working.authPassword = auth.AuthPasswordFieldText();
     const InterfaceConfig record = BuildRecord();
     if (!WritePrinterConfig(record)) {
         ShowMessage(*this, context_.strings, sid::kConfigWriteFailed);
@@ -197,60 +184,22 @@ std::optional<std::string> CInterfaceConfigDlg::ChosenDevicePath() const {
     return found->devicePath;
 }
 
-// Identifies the printer, fetches its identification and its record, and loads the record
-// into the pages. Only the maker-name mismatch is reported here; the caller reports the rest.
-bool CInterfaceConfigDlg::ReadPrinterConfig() {
-    ConfigReadResult result;
-    {
-        WaitCursor wait(Ui());
-        result = lanvane::ReadPrinterConfig(context_.port, session_.buffers, session_.pause);
-    }
-    if (result.outcome == ReadOutcome::MakerNameMismatch) {
-        ShowWarning(*this, context_.strings, sid::kMakerNameMismatch);
-        return false;
-    }
-    if (result.outcome != ReadOutcome::Ok) {
-        return false;
-    }
-    identification_ = result.identification;
-    session_.working.extendedRecord = result.config.version == 2;
-    LoadRecord(result.config);
-    return true;
+void CInterfaceConfigDlg::TakePrinter(const ConfigReadResult& printer) {
+    identification_ = printer.identification;
+    printerRecord_ = printer.config;
+    session_.values.extendedRecord = printer.config.version == 2;
+    LoadRecord(printer.config);
 }
 
 // Every page shows what it loaded at once, so the read-backs of the later steps take the
 // record's values and not what the fields showed before.
 void CInterfaceConfigDlg::LoadRecord(const InterfaceConfig& config) {
-    TakeWorkingValues(config);
-    tabs_.SystemPage().LoadDecoded(config, identification_);
-    tabs_.NetworkPage().LoadDecoded(config);
-    tabs_.AuthPage().LoadDecoded(config);
-    tabs_.NetworkPage().LoadWifiDirect(config);
-    tabs_.ProtocolPage().LoadDecoded(config);
-    tabs_.NetworkPage().SettleLoadedMode(config.version == 2);
+    tabs_.SystemPage().Load(config, identification_);
+    tabs_.NetworkPage().Load(config);
+    tabs_.AuthPage().Load(config);
+    tabs_.ProtocolPage().Load(config);
 }
 
-void CInterfaceConfigDlg::TakeWorkingValues(const InterfaceConfig& config) {
-    WorkingConfig& working = session_.working;
-    working.printerName = config.printerName;
-    working.networkMode = config.networkMode;
-    working.ipAssignment = config.dhcp == 0 ? rules::ip_assignment_code::kManual
-                                            : rules::ip_assignment_code::kAutomatic;
-    working.ipAddress = config.ipAddress;
-    working.subnetMask = config.subnetMask;
-    working.gateway = config.gateway;
-    working.ssid = config.ssid;
-    working.inactivityTime = config.inactivityTime;
-    working.authentication = config.authentication;
-    working.cryptograph = config.cryptograph;
-    working.wepKey = config.wepKey;
-    working.pskKey = config.pskKey;
-    working.authId = config.authId;
-    working.authPassword = config.authPassword;
-}
-
-// The Network page's mirrored values are taken last, once its mode has settled, so that
-// Update writes what the page shows.
 void CInterfaceConfigDlg::ShowConnected() {
     ShowMessage(*this, context_.strings, sid::kConnected);
     EnableDlgItem(ctl::kConfigTab, true);
@@ -265,7 +214,6 @@ void CInterfaceConfigDlg::ShowConnected() {
     tabs_.ProtocolPage().Reload();
     tabs_.NetworkPage().Reload();
     tabs_.AuthPage().Reload();
-    tabs_.NetworkPage().MirrorIntoWorkingConfig();
 }
 
 // A page that complains about a field ends the command there.
@@ -277,50 +225,21 @@ bool CInterfaceConfigDlg::ReadBackPages() {
     return tabs_.NetworkPage().ReadBack();
 }
 
+// The record as read, with every page's values put in: a field no page changed goes back as
+// the printer gave it.
 InterfaceConfig CInterfaceConfigDlg::BuildRecord() {
-    const WorkingConfig& working = session_.working;
-    const rules::SystemPageValues& system = tabs_.SystemPage().Values();
-    const rules::ProtocolPageValues& protocol = tabs_.ProtocolPage().Values();
-    const rules::NetworkPageValues& network = tabs_.NetworkPage().Values();
-    const rules::AuthPageValues& auth = tabs_.AuthPage().Values();
-
-    InterfaceConfig record;
-    record.version = working.extendedRecord ? 2 : 1;
-    record.printerName = working.printerName;
-    record.networkMode = Byte(working.networkMode);
-    record.dhcp = working.ipAssignment == rules::ip_assignment_code::kAutomatic ? 1 : 0;
-    record.ipAddress = working.ipAddress;
-    record.subnetMask = working.subnetMask;
-    record.gateway = working.gateway;
-    record.ssid = working.ssid;
-    record.inactivityTime = static_cast<std::uint16_t>(working.inactivityTime);
-    record.authentication = Byte(working.authentication);
-    record.cryptograph = Byte(working.cryptograph);
-    record.wepKey = working.wepKey;
-    record.pskKey = working.pskKey;
-    record.authId = working.authId;
-    record.authPassword = working.authPassword;
-    record.userId = system.userId;
-    record.userPassword = system.userPassword;
-    record.printerPort = static_cast<std::uint16_t>(system.printerPort);
-    record.https = Byte(protocol.https);
-    record.telnet = Byte(protocol.telnet);
-    record.ftp = Byte(protocol.ftp);
-    record.snmp = Byte(protocol.snmp);
-    record.getCommunity = protocol.getCommunity;
-    record.setCommunity = protocol.setCommunity;
-    record.trapCommunity = protocol.trapCommunity;
-    record.trapIpAddress = protocol.trapIpAddress;
-    record.adhocChannel = static_cast<std::uint8_t>(network.adhocChannel);
-    record.p2pConnMode = Byte(network.p2pConnMode);
-    record.p2pChannel = network.p2pChannel;
-    record.p2pPinCode = network.p2pPinCode;
-    record.eapMode = Byte(auth.eapMode);
+    InterfaceConfig record = printerRecord_;
+    record.version = session_.values.extendedRecord ? 2 : 1;
+    tabs_.SystemPage().ApplyTo(record);
+    tabs_.ProtocolPage().ApplyTo(record);
+    tabs_.NetworkPage().ApplyTo(record);
+    tabs_.AuthPage().ApplyTo(record);
     return record;
 }
 
 bool CInterfaceConfigDlg::WritePrinterConfig(const InterfaceConfig& config) {
     WaitCursor wait(Ui());
+    const InterruptNotice notice(interrupted::kWritingRecord);
     return lanvane::WritePrinterConfig(context_.port, session_.buffers, config) == WriteOutcome::Ok;
 }
 
@@ -328,7 +247,7 @@ bool CInterfaceConfigDlg::WritePrinterConfig(const InterfaceConfig& config) {
 void CInterfaceConfigDlg::ShowSummary(const InterfaceConfig& written) {
     std::array<std::uint8_t, kRecordSizeV2> bytes{};
     EncodeConfigRecord(written, bytes.data());
-    CConfigSummaryDlg summary(Ui(), EditorTemplate(context_, dlg::kConfigSummary), context_.strings,
+    CConfigSummaryDlg summary(Ui(), DialogTemplateIn(context_.resources, dlg::kConfigSummary), context_.strings,
                               DecodeRecordBytes(bytes.data(), written.version), this);
     summary.DoModal();
 }

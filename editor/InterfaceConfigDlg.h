@@ -10,6 +10,7 @@
 #include "link/UsbDeviceList.h"
 #include "protocol/Framing.h"
 #include "protocol/InterfaceConfig.h"
+#include "protocol/PrinterConfigReader.h"
 #include "ui/Dialog.h"
 
 namespace lanvane {
@@ -17,7 +18,8 @@ namespace lanvane {
 // The Serial/USB configuration window: chooses the printer's device, connects (identifies
 // the printer and reads its interface configuration), shows the configuration on six
 // tabbed pages, writes it back on Update and then shows what was written. It owns the
-// working configuration and the exchange buffers; it opens and closes the context's port.
+// session (the pages' values and the exchange buffers); it opens and closes the context's
+// port.
 //
 //     CInterfaceConfigDlg window(context);
 //     window.DoModal();
@@ -29,7 +31,7 @@ public:
     explicit CInterfaceConfigDlg(EditorContext& context);
 
     bool IsConnected() const { return session_.connected; }
-    const WorkingConfig& Working() const { return session_.working; }
+    const rules::ConfigPageValues& PageValues() const { return session_.values; }
     CConfigTabCtrl& Tabs() { return tabs_; }
 
 protected:
@@ -49,9 +51,9 @@ private:
     void ReadControls();
     void ShowMembers();
     std::optional<std::string> ChosenDevicePath() const;
-    bool ReadPrinterConfig();
+    // Keeps what the connect read and loads the record into the pages.
+    void TakePrinter(const ConfigReadResult& printer);
     void LoadRecord(const InterfaceConfig& config);
-    void TakeWorkingValues(const InterfaceConfig& config);
     void ShowConnected();
     bool ReadBackPages();
     InterfaceConfig BuildRecord();
@@ -65,6 +67,7 @@ private:
     int portKind_ = kUsbPort;
     std::vector<UsbDeviceEntry> usbDevices_;
     IdentificationData identification_;
+    InterfaceConfig printerRecord_;  // as last read: what no page changes goes back as it was
 };
 
 }  // namespace lanvane

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "rules/NetworkPageRules.h"
@@ -54,7 +55,7 @@ void CheckIndex(Dialog& page, const std::array<int, N>& radios, int value) {
 }  // namespace
 
 CNetworkPage::CNetworkPage(EditorSession& session, Dialog& window)
-    : EditorPage(session, window, dlg::kNetworkPage) {}
+    : EditorPage(session, window, dlg::kNetworkPage), values_(session.values.network) {}
 
 bool CNetworkPage::OnInitDialog() {
     auto& connectionMode = Item<ComboBox>(ctl::kConnectionMode);
@@ -77,7 +78,7 @@ void CNetworkPage::EnablePage(bool enable) {
     EnableDlgItem(ctl::kAdhocRadio, enable);
     if (!enable) {
         EnableDlgItem(ctl::kWifiDirectRadio, false);
-    } else if (Working().extendedRecord) {
+    } else if (PageValues().extendedRecord) {
         EnableDlgItem(ctl::kWifiDirectRadio, true);
     }
     for (const int id : {ctl::kAdhocChannel, ctl::kDhcpRadio, ctl::kManualRadio, ctl::kSsid,
@@ -163,7 +164,7 @@ void CNetworkPage::Reload() {
     SetDlgItemText(ctl::kPinCode, values_.p2pPinCode);
 }
 
-void CNetworkPage::LoadDecoded(const InterfaceConfig& config) {
+void CNetworkPage::Load(const InterfaceConfig& config) {
     values_.networkMode = config.networkMode;
     values_.ipAssignment = config.dhcp == 0 ? kManual : kAutomatic;
     values_.adhocChannel = config.adhocChannel;
@@ -176,6 +177,24 @@ void CNetworkPage::LoadDecoded(const InterfaceConfig& config) {
     values_.ssid = config.ssid;
     values_.inactivityTime = config.inactivityTime;
     Reload();
+    LoadWifiDirect(config);
+    SettleLoadedMode(config.version == 2);
+}
+
+void CNetworkPage::ApplyTo(InterfaceConfig& record) const {
+    ApplyChoice(values_.networkMode, record.networkMode);
+    if (values_.ipAssignment >= 0) {
+        record.dhcp = values_.ipAssignment == kAutomatic ? 1 : 0;
+    }
+    record.ipAddress = values_.ipAddress;
+    record.subnetMask = values_.subnetMask;
+    record.gateway = values_.gateway;
+    record.ssid = values_.ssid;
+    record.inactivityTime = static_cast<std::uint16_t>(values_.inactivityTime);
+    record.adhocChannel = static_cast<std::uint8_t>(values_.adhocChannel);
+    ApplyChoice(values_.p2pConnMode, record.p2pConnMode);
+    record.p2pChannel = values_.p2pChannel;
+    record.p2pPinCode = values_.p2pPinCode;
 }
 
 void CNetworkPage::LoadWifiDirect(const InterfaceConfig& config) {
@@ -219,14 +238,6 @@ void CNetworkPage::SettleLoadedMode(bool extendedRecord) {
     }
 }
 
-void CNetworkPage::MirrorIntoWorkingConfig() {
-    WorkingConfig& working = Working();
-    working.networkMode = values_.networkMode;
-    working.ipAssignment = values_.ipAssignment;
-    working.ssid = values_.ssid;
-    working.inactivityTime = values_.inactivityTime;
-}
-
 void CNetworkPage::ClearWifiDirect() {
     EnableWifiDirectControls(false);
     values_.p2pPinCode.clear();
@@ -268,7 +279,6 @@ bool CNetworkPage::OnNotify(int controlId, const NotifyMessage& message) {
 
 void CNetworkPage::OnInfraClicked() {
     ReadBack();
-    Working().networkMode = values_.networkMode;
     EnableDlgItem(ctl::kDhcpRadio, true);
     EnableDlgItem(ctl::kManualRadio, true);
     EnableDlgItem(ctl::kAdhocChannel, false);
@@ -278,7 +288,7 @@ void CNetworkPage::OnInfraClicked() {
 // Ad hoc networks know no WPA: the choice is refused while one of the WPA kinds is chosen.
 void CNetworkPage::OnAdhocClicked() {
     EnableDlgItem(ctl::kAdhocChannel, true);
-    if (const auto refusal = rules::CheckAdhocChoice(Working().authentication)) {
+    if (const auto refusal = rules::CheckAdhocChoice(PageValues().auth.authentication)) {
         Reload();
         SetFocus(ctl::kInfraRadio);
         ShowMessage(refusal->messageId);
@@ -291,8 +301,6 @@ void CNetworkPage::OnAdhocClicked() {
     EnableDlgItem(ctl::kManualRadio, true);
     Reload();
     SetFocus(ctl::kManualRadio);
-    Working().networkMode = values_.networkMode;
-    Working().ipAssignment = values_.ipAssignment;
     EnableAddressControls(true);
 }
 
@@ -304,42 +312,32 @@ void CNetworkPage::OnWifiDirectClicked() {
     EnableDlgItem(ctl::kManualRadio, false);
     Reload();
     SetFocus(ctl::kDhcpRadio);
-    Working().networkMode = values_.networkMode;
-    Working().ipAssignment = values_.ipAssignment;
     EnableWifiDirectControls(true);
     EnableAddressControls(false);
 }
 
-// The working configuration keeps its addresses, so that Manual brings them back.
+// The addresses stay as they are, so that Manual brings them back.
 void CNetworkPage::OnDhcpClicked() {
     ReadBack();
     if (const auto refusal = rules::CheckDhcpChoice(values_.networkMode)) {
         ShowMessage(refusal->messageId);
         values_.ipAssignment = kManual;
-        Working().ipAssignment = kManual;
         Reload();
         SetFocus(ctl::kManualRadio);
         return;
     }
-    Working().ipAssignment = values_.ipAssignment;
-    ClearPageAddresses();
     EnableAddressControls(false);
     Reload();
 }
 
 void CNetworkPage::OnManualClicked() {
     ReadBack();
-    Working().ipAssignment = values_.ipAssignment;
-    values_.ipAddress = Working().ipAddress;
-    values_.subnetMask = Working().subnetMask;
-    values_.gateway = Working().gateway;
     Reload();
     EnableAddressControls(true);
 }
 
 void CNetworkPage::OnSsidChanged() {
     ReadBack();
-    Working().ssid = values_.ssid;
 }
 
 void CNetworkPage::OnInactivityTimeChanged() {
@@ -349,7 +347,6 @@ void CNetworkPage::OnInactivityTimeChanged() {
         values_.inactivityTime = correction->correctedValue;
         Reload();
     }
-    Working().inactivityTime = values_.inactivityTime;
 }
 
 void CNetworkPage::OnAdhocChannelChanged() {
@@ -365,13 +362,10 @@ void CNetworkPage::OnAddressChanged(int controlId) {
     const std::uint32_t address = Item<IpAddressControl>(controlId).Address();
     if (controlId == ctl::kNetworkIpAddress) {
         values_.ipAddress = address;
-        Working().ipAddress = address;
     } else if (controlId == ctl::kNetworkSubnetMask) {
         values_.subnetMask = address;
-        Working().subnetMask = address;
     } else if (controlId == ctl::kNetworkGateway) {
         values_.gateway = address;
-        Working().gateway = address;
     }
 }
 
@@ -405,12 +399,6 @@ void CNetworkPage::EnableWifiDirectControls(bool enable) {
     for (const int id : {ctl::kP2pChannel, ctl::kConnectionMode, ctl::kPinCode}) {
         EnableDlgItem(id, enable);
     }
-}
-
-void CNetworkPage::ClearPageAddresses() {
-    values_.ipAddress = 0;
-    values_.subnetMask = 0;
-    values_.gateway = 0;
 }
 
 }  // namespace lanvane

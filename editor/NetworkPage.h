@@ -8,7 +8,7 @@ namespace lanvane {
 
 // "Network": network mode, ad hoc channel, the Wi-Fi Direct channel, connection mode and
 // PIN, IP assignment and addresses, SSID and inactivity time. Its handlers keep the
-// mode-dependent controls consistent and mirror most values into the working configuration.
+// mode-dependent controls consistent with the values.
 class CNetworkPage : public EditorPage {
 public:
     CNetworkPage(EditorSession& session, Dialog& window);
@@ -17,24 +17,20 @@ public:
     int ControlFor(rules::ConfigField field) const override;
 
     // Takes network mode, IP assignment, Ad Hoc Channel, SSID, Inactivity Time and PIN Code,
-    // in this order. An emptied number field is complained about and ends the read-back
-    // there, keeping its value; false then. An Inactivity Time above 3600 is taken and ends
-    // the read-back too, without a complaint: the caller's range rule names it.
+    // in this order; a radio group with none marked reads back as -1. An emptied number
+    // field is complained about and ends the read-back there, keeping its value; false then.
+    // An Inactivity Time above 3600 is taken and ends the read-back too, without a
+    // complaint: the caller's range rule names it.
     bool ReadBack();
     // Shows the values in the radios and fields; the address controls keep their own text.
     void Reload();
 
-    // Takes the decoded mode, assignment, channel, addresses, SSID and inactivity time, and
-    // shows them (the address controls included).
-    void LoadDecoded(const InterfaceConfig& config);
-    // The Wi-Fi Direct part: the channel, connection mode and PIN of a version 2 record, or
-    // the default PIN for a version 1 record, which carries none.
-    void LoadWifiDirect(const InterfaceConfig& config);
-    // Settles the loaded network mode: Adhoc and Wi-Fi Direct take manual addresses, and a
-    // version 1 printer, which knows no Wi-Fi Direct, gets Adhoc instead.
-    void SettleLoadedMode(bool extendedRecord);
-    // Copies the mirrored values the page shows into the working configuration.
-    void MirrorIntoWorkingConfig();
+    // Takes the printer's record and shows it: the mode, assignment, channel, addresses, SSID
+    // and inactivity time, then the Wi-Fi Direct part, then settles the mode.
+    void Load(const InterfaceConfig& config);
+    // Puts the page's values into the record; a mode or assignment with no radio marked
+    // leaves its field as the printer gave it.
+    void ApplyTo(InterfaceConfig& record) const;
     // On Disconnect: the Wi-Fi Direct controls go off and the PIN value is emptied.
     void ClearWifiDirect();
 
@@ -59,11 +55,16 @@ private:
     void OnConnectionModeSelected(bool changed);
     void OnPinCodeChanged();
 
+    // The Wi-Fi Direct part: the channel, connection mode and PIN of a version 2 record, or
+    // the default PIN for a version 1 record, which carries none.
+    void LoadWifiDirect(const InterfaceConfig& config);
+    // Settles the loaded network mode: Adhoc and Wi-Fi Direct take manual addresses, and a
+    // version 1 printer, which knows no Wi-Fi Direct, gets Adhoc instead.
+    void SettleLoadedMode(bool extendedRecord);
     void EnableAddressControls(bool enable);
     void EnableWifiDirectControls(bool enable);
-    void ClearPageAddresses();
 
-    rules::NetworkPageValues values_;
+    rules::NetworkPageValues& values_;
 };
 
 }  // namespace lanvane

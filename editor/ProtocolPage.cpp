@@ -21,7 +21,7 @@ constexpr std::array kCommunityEdits = {ctl::kReadCommunity, ctl::kWriteCommunit
 }  // namespace
 
 CProtocolPage::CProtocolPage(EditorSession& session, Dialog& window)
-    : EditorPage(session, window, dlg::kProtocolPage) {}
+    : EditorPage(session, window, dlg::kProtocolPage), values_(session.values.protocol) {}
 
 bool CProtocolPage::OnInitDialog() {
     for (const int id : kSwitchLists) {
@@ -81,7 +81,7 @@ void CProtocolPage::Reload() {
     SetDlgItemText(ctl::kTrapCommunity, values_.trapCommunity);
 }
 
-void CProtocolPage::LoadDecoded(const InterfaceConfig& config) {
+void CProtocolPage::Load(const InterfaceConfig& config) {
     values_.https = config.https;
     values_.telnet = config.telnet;
     values_.ftp = config.ftp;
@@ -92,6 +92,18 @@ void CProtocolPage::LoadDecoded(const InterfaceConfig& config) {
     values_.trapIpAddress = config.trapIpAddress;
     Item<IpAddressControl>(ctl::kTrapIpAddress).SetAddress(config.trapIpAddress);
     Reload();
+}
+
+// A value the lists do not offer shows no entry and goes back as the printer gave it.
+void CProtocolPage::ApplyTo(InterfaceConfig& record) const {
+    ApplyChoice(values_.https, record.https);
+    ApplyChoice(values_.telnet, record.telnet);
+    ApplyChoice(values_.ftp, record.ftp);
+    ApplyChoice(values_.snmp, record.snmp);
+    record.getCommunity = values_.getCommunity;
+    record.setCommunity = values_.setCommunity;
+    record.trapCommunity = values_.trapCommunity;
+    record.trapIpAddress = values_.trapIpAddress;
 }
 
 bool CProtocolPage::OnNotify(int controlId, const NotifyMessage& message) {

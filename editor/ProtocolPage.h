@@ -19,8 +19,11 @@ public:
     // as it changes).
     void ReadBack();
     void Reload();
-    // Takes the decoded record and shows it, the trap address included.
-    void LoadDecoded(const InterfaceConfig& config);
+    // Takes the printer's record and shows it, the trap address included.
+    void Load(const InterfaceConfig& config);
+    // Puts the four switches (those with an entry selected), the communities and the trap
+    // address into the record.
+    void ApplyTo(InterfaceConfig& record) const;
 
     const rules::ProtocolPageValues& Values() const { return values_; }
 
@@ -29,7 +32,7 @@ protected:
     bool OnNotify(int controlId, const NotifyMessage& message) override;
 
 private:
-    rules::ProtocolPageValues values_;
+    rules::ProtocolPageValues& values_;
 };
 
 }  // namespace lanvane

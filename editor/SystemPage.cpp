@@ -1,8 +1,10 @@
 #include "editor/SystemPage.h"
 
 #include <array>
+#include <cstdint>
 #include <cstdio>
 
+#include "protocol/AddressText.h"
 #include "rules/NumberText.h"
 #include "rules/RangeCorrections.h"
 #include "resources/ResourceIds.h"
@@ -18,17 +20,10 @@ constexpr std::array kEditIds = {ctl::kPrinterName, ctl::kPrinterPort, ctl::kUse
                                  ctl::kUserPassword, ctl::kConfirmPassword};
 constexpr std::array kDisplayIds = {ctl::kFirmwareVersion, ctl::kUpdateDate, ctl::kMacAddress};
 
-std::string MacAddressText(const std::array<std::uint8_t, 6>& mac) {
-    char text[18];
-    std::snprintf(text, sizeof text, "%02X-%02X-%02X-%02X-%02X-%02X", mac[0], mac[1], mac[2],
-                  mac[3], mac[4], mac[5]);
-    return text;
-}
-
 }  // namespace
 
 CSystemPage::CSystemPage(EditorSession& session, Dialog& window)
-    : EditorPage(session, window, dlg::kSystemPage) {}
+    : EditorPage(session, window, dlg::kSystemPage), values_(session.values.system) {}
 
 bool CSystemPage::OnInitDialog() {
     values_.printerPort = rules::kDefaultPrinterPort;
@@ -87,7 +82,7 @@ void CSystemPage::Reload() {
     SetDlgItemText(ctl::kMacAddress, macAddress_);
 }
 
-void CSystemPage::LoadDecoded(const InterfaceConfig& config, const IdentificationData& identification) {
+void CSystemPage::Load(const InterfaceConfig& config, const IdentificationData& identification) {
     values_.printerName = config.printerName;
     values_.userId = config.userId;
     values_.userPassword = config.userPassword;
@@ -95,8 +90,15 @@ void CSystemPage::LoadDecoded(const InterfaceConfig& config, const Identificatio
     values_.printerPort = config.printerPort;
     firmwareVersion_ = identification.firmwareVersion;
     updateDate_ = identification.updateDate;
-    macAddress_ = MacAddressText(identification.mac);
+    macAddress_ = MacText(identification.mac);
     Reload();
+}
+
+void CSystemPage::ApplyTo(InterfaceConfig& record) const {
+    record.printerName = values_.printerName;
+    record.userId = values_.userId;
+    record.userPassword = values_.userPassword;
+    record.printerPort = static_cast<std::uint16_t>(values_.printerPort);
 }
 
 void CSystemPage::OnCommand(int controlId, Notification code) {
@@ -112,7 +114,6 @@ void CSystemPage::OnCommand(int controlId, Notification code) {
 
 void CSystemPage::OnPrinterNameChanged() {
     ReadBack();
-    Working().printerName = values_.printerName;
 }
 
 // 0 to 32767 pass while typing; the reserved ports are refused only on leaving or Update.

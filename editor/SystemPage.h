@@ -24,8 +24,10 @@ public:
     bool ReadBack();
     // Shows the values in the controls.
     void Reload();
-    // Takes the decoded record and the identification reply, and shows them.
-    void LoadDecoded(const InterfaceConfig& config, const IdentificationData& identification);
+    // Takes the printer's record and identification reply, and shows them.
+    void Load(const InterfaceConfig& config, const IdentificationData& identification);
+    // Puts Printer Name, User ID, User Password and Printer Port Num into the record.
+    void ApplyTo(InterfaceConfig& record) const;
 
     const rules::SystemPageValues& Values() const { return values_; }
 
@@ -37,7 +39,7 @@ private:
     void OnPrinterNameChanged();
     void OnPrinterPortChanged();
 
-    rules::SystemPageValues values_;
+    rules::SystemPageValues& values_;
     std::string firmwareVersion_;
     std::string updateDate_;
     std::string macAddress_;

@@ -12,9 +12,12 @@ struct PortTimings {
     std::chrono::milliseconds attemptWait{3000};
     // A burst of reply bytes ends when the line stays quiet this long.
     std::chrono::milliseconds burstGap{100};
-    // A write of n bytes gives up after n * writePerByte + writeConstant.
+    // A write of n bytes to a COM port gives up after n * writePerByte + writeConstant.
     std::chrono::milliseconds writePerByte{500};
     std::chrono::milliseconds writeConstant{5};
+    // A USB printer takes data only as fast as it can handle it, and a busy one may hold
+    // a write for seconds; a write to a USB device gives up only after this long.
+    std::chrono::milliseconds usbWriteLimit{30000};
 };
 
 }  // namespace lanvane

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "link/LinkError.h"
 #include "link/ModemLines.h"
 #include "link/NativeHandle.h"
 #include "link/PortTimings.h"
 #include "link/PrinterPortLike.h"
 
 #include <cstddef>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -30,7 +32,8 @@ public:
     CPrinterPort& operator=(const CPrinterPort&) = delete;
 
     // Opens the device named by the port name, as a USB device when the USB flag is set,
-    // else as a serial port. An open port stays as it is and reports success.
+    // else as a serial port. Only a character device is opened; input that was waiting
+    // already is dropped. An open port stays as it is and reports success.
     bool Open() override;
     // Releases the device; harmless on a closed port.
     void Close() override;
@@ -43,6 +46,9 @@ public:
     // Returns the number of bytes written, 0 when none could be.
     std::size_t Write(const std::uint8_t* buffer, std::size_t length) override;
 
+    // Why the last failed open, read or write failed.
+    LinkError LastError() const override { return lastError_; }
+
     void SetUsbDevice(bool usbDevice) override { usbDevice_ = usbDevice; }
     bool IsUsbDevice() const { return usbDevice_; }
     void SetPortName(std::string portName) override { portName_ = std::move(portName); }
@@ -53,6 +59,8 @@ private:
     bool OpenComPort();
     bool OpenUsbDevice();
     void ReleaseDevice();
+    std::chrono::milliseconds WriteLimit(std::size_t length) const;
+    void Fail(LinkFailure kind, const char* operation, std::string reason);
 
     std::uint32_t baudRate_ = kDefaultBaudRate;
     std::string portName_ = "COM1";
@@ -61,6 +69,7 @@ private:
     bool open_ = false;
     PortTimings timings_;
     std::unique_ptr<ModemLines> modemLines_;
+    LinkError lastError_;
 };
 
 }  // namespace lanvane

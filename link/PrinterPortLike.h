@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "link/LinkError.h"
 #include "protocol/ByteChannel.h"
 
 namespace lanvane {
@@ -18,6 +19,8 @@ public:
     // Releases the device; harmless on a closed port.
     virtual void Close() = 0;
     virtual bool IsOpen() const = 0;
+    // Why the last failed operation failed; a port that cannot tell reports no failure.
+    virtual LinkError LastError() const { return {}; }
 };
 
 }  // namespace lanvane

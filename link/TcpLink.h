@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LinkError.h"
 #include "link/NativeHandle.h"
 #include "link/TcpTimings.h"
 #include "protocol/StreamLink.h"
@@ -32,6 +33,8 @@ public:
     long Receive(std::uint8_t* buffer, std::size_t capacity) override;
     // Harmless when nothing is open.
     void Close() override;
+    // Why the last failed connect, send or receive failed.
+    const LinkError& LastError() const { return lastError_; }
 
     void SetAddress(std::string address) { address_ = std::move(address); }
     const std::string& Address() const { return address_; }
@@ -41,6 +44,9 @@ private:
     TcpTimings timings_;
     std::uint16_t port_;
     NativeSocket socket_ = kNoSocket;
+    LinkError lastError_;
+
+    std::string Target() const;
 };
 
 }  // namespace lanvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/LinkError.h"
 #include "link/NativeHandle.h"
 #include "link/UdpDatagram.h"
 
@@ -15,18 +16,21 @@ namespace lanvane {
 enum class UdpResult {
     Ok,
     BadAddress,      // the remote host is not dotted-decimal IPv4
-    BindFailed,      // no socket, or the local port is taken
+    BindFailed,      // no socket, or the local port is taken (LastError tells which)
     SendFailed,      // the datagram did not go out whole
     NothingWaiting,  // no datagram to read
     ReceiveFailed,
 };
 
 // A UDP socket for the LAN datagrams: a remote host and port to send to, a local port to
-// send from and receive on. Broadcast is allowed, and the local port may be shared with
-// other sockets that ask for sharing too (several simulated printers on one port).
+// send from and receive on. Broadcast is allowed. A named local port is this socket's
+// alone: replies to a port that two programs shared would reach only one of them, so the
+// second is refused (busy). The receive buffer is large enough for the replies of a
+// thousand printers to one search.
 class CUdpSocket {
 public:
     static constexpr std::string_view kLimitedBroadcast = "255.255.255.255";
+    static constexpr int kReceiveBufferBytes = 4 << 20;
 
     CUdpSocket() = default;
     ~CUdpSocket();
@@ -56,6 +60,12 @@ public:
     // Waits at most `limit` for a datagram; false when none came or the socket is closed.
     bool WaitReadable(std::chrono::milliseconds limit) const;
 
+    // Datagrams for this socket that the system dropped for want of buffer space since the
+    // bind; 0 where the system does not tell.
+    std::uint32_t DroppedDatagrams() const;
+    // Why the last failed bind, send or receive failed.
+    const LinkError& LastError() const { return lastError_; }
+
     // For an event loop that watches the socket; kNoSocket when not bound.
     NativeSocket Fd() const { return socket_; }
     // Harmless when nothing is open.
@@ -67,6 +77,7 @@ private:
     std::uint16_t localPort_ = 0;
     std::uint16_t boundPort_ = 0;
     NativeSocket socket_ = kNoSocket;
+    LinkError lastError_;
 };
 
 }  // namespace lanvane

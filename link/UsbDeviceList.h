@@ -3,9 +3,14 @@
 #include <cstddef>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lanvane {
+
+// The USB product id of our printers' interface, as UsbDeviceEntry holds it: the only
+// USB devices the program offers.
+inline constexpr std::string_view kPrinterProductId = "002B";
 
 struct UsbDeviceEntry {
     // 1 + the number of earlier entries with the same product id.

@@ -1,7 +1,8 @@
 #include "protocol/BssTable.h"
 
+#include "protocol/AddressText.h"
+
 #include <algorithm>
-#include <cstdio>
 #include <string_view>
 
 namespace lanvane {
@@ -9,13 +10,6 @@ namespace {
 
 constexpr std::array<std::string_view, 6> kSecurityNames = {"WEP64", "WEP128", "WPA",
                                                            "WPA2",  "RSN1",   "RSN2"};
-
-std::string BssidText(const std::array<std::uint8_t, kBssidSize>& bssid) {
-    char text[3 * kBssidSize]{};
-    std::snprintf(text, sizeof text, "%02X-%02X-%02X-%02X-%02X-%02X", bssid[0], bssid[1],
-                  bssid[2], bssid[3], bssid[4], bssid[5]);
-    return text;
-}
 
 }  // namespace
 
@@ -36,19 +30,23 @@ std::string SecurityText(std::uint8_t security) {
     return text.empty() ? "No" : text;
 }
 
-BssRow BssRowTexts(const BssEntry& entry, std::size_t index) {
+BssRow BssRowTexts(const BssEntry& entry, std::size_t index, const BssWords& words) {
+    std::string security = SecurityText(entry.security);
+    if (security == SecurityText(0)) {
+        security = words.noSecurity;
+    }
     return {std::to_string(index + 1),
             entry.ssid,
-            BssidText(entry.bssid),
-            entry.mode == 0 ? "Infrastructure" : "Ad hoc",
+            MacText(entry.bssid),
+            std::string(entry.mode == 0 ? words.infrastructure : words.adhoc),
             std::to_string(entry.rssi),
-            SecurityText(entry.security)};
+            security};
 }
 
-std::vector<BssRow> FillBssList(const BssTable& table) {
+std::vector<BssRow> FillBssList(const BssTable& table, const BssWords& words) {
     std::vector<BssRow> rows;
     for (std::size_t index = 0; index < table.size() && table[index].HasBssid(); ++index) {
-        rows.push_back(BssRowTexts(table[index], index));
+        rows.push_back(BssRowTexts(table[index], index, words));
     }
     return rows;
 }

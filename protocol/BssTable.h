@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace lanvane {
@@ -31,10 +32,18 @@ using BssRow = std::array<std::string, 6>;
 // "WEP64", "WEP128", "WPA", "WPA2", "RSN1", "RSN2" of the set flags joined by "/", or "No".
 std::string SecurityText(std::uint8_t security);
 
+// The words a row shows for the mode and for a network without security; windows pass
+// those of their language.
+struct BssWords {
+    std::string_view infrastructure = "Infrastructure";
+    std::string_view adhoc = "Ad hoc";
+    std::string_view noSecurity = "No";
+};
+
 // The row for the entry at `index` (0-based; the row shows index + 1).
-BssRow BssRowTexts(const BssEntry& entry, std::size_t index);
+BssRow BssRowTexts(const BssEntry& entry, std::size_t index, const BssWords& words = {});
 
 // The rows of the table up to its first entry without a BSSID.
-std::vector<BssRow> FillBssList(const BssTable& table);
+std::vector<BssRow> FillBssList(const BssTable& table, const BssWords& words = {});
 
 }  // namespace lanvane

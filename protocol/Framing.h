@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "protocol/AddressText.h"
+
 namespace lanvane {
 
 constexpr std::size_t kTagLength = 18;
@@ -40,8 +42,7 @@ constexpr std::string_view kCertEnd = "__[I_F]__[CERTEND]";
 struct IdentificationData {
     std::string firmwareVersion;             // 16 bytes on the wire
     std::string updateDate;                  // 32 bytes on the wire
-    std::array<std::uint8_t, 6> mac{};
-    std::string MacText() const;             // "%02X-%02X-%02X-%02X-%02X-%02X"
+    MacAddress mac{};                        // shown as MacText(mac)
 };
 
 std::uint16_t Checksum16(const std::uint8_t* data, std::size_t length);

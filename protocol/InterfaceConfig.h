@@ -76,12 +76,4 @@ std::optional<int> P2pChannelIndex(const std::uint8_t* field3);
 std::optional<int> P2pChannelIndex(std::string_view text);  // the text as the record holds it
 std::string_view P2pChannelText(int index);
 
-// Display names by code; an empty optional for a code the table does not name.
-std::optional<std::string_view> AuthenticationName(int code);
-std::optional<std::string_view> CryptographName(int code);
-std::optional<std::string_view> NetworkModeName(int code);
-std::optional<std::string_view> IpAssignmentName(int dhcp);
-std::optional<std::string_view> EapModeName(int code);
-std::optional<std::string_view> EnableName(int code);
-
 }  // namespace lanvane

@@ -1,23 +1,20 @@
 #pragma once
 
-#include <span>
-
-#include "resources/DialogTemplate.h"
-#include "resources/StringTable.h"
+#include <string_view>
 
 namespace lanvane {
 
-// Raised whenever the layout of LanguageResources, StringEntry or DialogTemplate changes, so
-// that a library built against other headers is refused instead of misread.
-inline constexpr int kLanguageResourcesVersion = 1;
+// Raised whenever the layout of LanguageResources or the form of its table changes, so that
+// a library built against other headers is refused instead of misread.
+inline constexpr int kLanguageResourcesVersion = 2;
 
-// What a language library holds: translated strings and, optionally, translated dialog
-// templates, all under the program's own ids. Everything it points to stays valid while the
-// library is loaded.
+// What a language library holds: its table (resources/LanguageTable.h), the translated
+// strings and dialog texts under the program's own ids, and the few sizes the language
+// changes. The program lays the table over its English resources; the text stays valid
+// while the library is loaded.
 struct LanguageResources {
     int version = kLanguageResourcesVersion;
-    std::span<const StringEntry> strings;
-    std::span<const DialogTemplate* const> dialogs;
+    std::string_view table;
 };
 
 // The name under which a language library exports LanvaneLanguageResources.

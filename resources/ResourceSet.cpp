@@ -9,24 +9,41 @@
 namespace lanvane {
 namespace {
 
-StringTable EnglishWith(std::span<const StringEntry> translated) {
+StringTable EnglishWith(const std::map<int, std::optional<std::string>>& translated) {
     std::vector<StringEntry> entries(EnglishStrings().begin(), EnglishStrings().end());
-    entries.insert(entries.end(), translated.begin(), translated.end());
+    for (const auto& [id, text] : translated) {
+        if (text) {
+            entries.push_back({id, *text});
+        }
+    }
     return StringTable(entries);
+}
+
+std::shared_ptr<const std::deque<TranslatedTemplate>> Translate(const LanguageTable& language) {
+    auto translated = std::make_shared<std::deque<TranslatedTemplate>>();
+    const LanguageTable::Dialog nothing;
+    for (const DialogTemplate* english : AllDialogTemplates()) {
+        const auto found = language.dialogs.find(english->id);
+        translated->emplace_back(*english, found == language.dialogs.end() ? nothing : found->second,
+                                 language.fontName);
+    }
+    return translated;
 }
 
 }  // namespace
 
-ResourceSet::ResourceSet() : ResourceSet(LanguageResources{}) {}
-
-ResourceSet::ResourceSet(const LanguageResources& library) : strings_(EnglishWith(library.strings)) {
+ResourceSet::ResourceSet() : strings_(EnglishStrings()) {
     for (const DialogTemplate* builtIn : AllDialogTemplates()) {
         dialogs_[builtIn->id] = builtIn;
     }
-    for (const DialogTemplate* translated : library.dialogs) {
-        if (translated != nullptr) {
-            dialogs_[translated->id] = translated;
-        }
+}
+
+ResourceSet::ResourceSet(const LanguageResources& library) : ResourceSet(ReadLanguageTable(library.table)) {}
+
+ResourceSet::ResourceSet(const LanguageTable& language)
+    : strings_(EnglishWith(language.strings)), translated_(Translate(language)) {
+    for (const TranslatedTemplate& translated : *translated_) {
+        dialogs_[translated.Template().id] = &translated.Template();
     }
 }
 
@@ -41,6 +58,10 @@ const DialogTemplate& ResourceSet::Dialog(int id) const {
     }
     std::fprintf(stderr, "no dialog template with id %d\n", id);
     std::abort();
+}
+
+const DialogTemplate& DialogTemplateIn(const ResourceSet* resources, int templateId) {
+    return resources != nullptr ? resources->Dialog(templateId) : *FindDialogTemplate(templateId);
 }
 
 }  // namespace lanvane

@@ -1,23 +1,28 @@
 #pragma once
 
+#include <deque>
 #include <map>
+#include <memory>
 
 #include "resources/DialogTemplate.h"
 #include "resources/LanguageResources.h"
+#include "resources/LanguageTable.h"
 #include "resources/StringTable.h"
+#include "resources/TranslatedTemplate.h"
 
 namespace lanvane {
 
-// The string table and dialog templates in use: the built-in English ones, or a language
-// library's laid over them. A string or dialog the library lacks keeps its English form,
-// so that a partial translation never shows an empty message or a missing window.
+// The string table and dialog templates in use: the built-in English ones, or a language's
+// laid over them. A string or text the language lacks keeps its English form, so that a
+// partial translation never shows an empty message or a missing window.
 class ResourceSet {
 public:
     // The built-in English resources.
     ResourceSet();
-    // The library's resources over the English ones. The library must stay loaded for as
-    // long as this set is used, since its templates are not copied.
+    // A language library's table over the English resources; lines it does not
+    // understand are passed over.
     explicit ResourceSet(const LanguageResources& library);
+    explicit ResourceSet(const LanguageTable& language);
 
     const StringTable& Strings() const { return strings_; }
     std::string_view Text(int id) const { return strings_.Text(id); }
@@ -28,7 +33,13 @@ public:
 
 private:
     StringTable strings_;
+    // Shared, so that copies of the set keep pointing at the same built templates.
+    std::shared_ptr<const std::deque<TranslatedTemplate>> translated_;
     std::map<int, const DialogTemplate*> dialogs_;
 };
+
+// The template of a window the program knows, from `resources` when a window is given
+// them (a language library's), else the built-in one.
+const DialogTemplate& DialogTemplateIn(const ResourceSet* resources, int templateId);
 
 }  // namespace lanvane

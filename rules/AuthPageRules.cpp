@@ -7,23 +7,6 @@ namespace lanvane::rules {
 
 namespace {
 
-bool IsTkipOrAes(int cryptograph) {
-    return cryptograph == crypt_code::kTkip || cryptograph == crypt_code::kAes;
-}
-
-bool IsOpenOrShared(int authentication) {
-    return authentication == auth_code::kOpenSystem ||
-           authentication == auth_code::kSharedKey;
-}
-
-bool IsPskKind(int authentication) {
-    return authentication == auth_code::kWpaPsk || authentication == auth_code::kWpa2Psk;
-}
-
-bool IsEapKind(int authentication) {
-    return authentication == auth_code::kWpa || authentication == auth_code::kWpa2;
-}
-
 RuleResult CheckWepKey(const AuthPageValues& values) {
     if (!WepCryptographForKeyLength(values.wepKey.size())) {
         return MakeFailure(sid::kWepKeyInvalid, ConfigField::wepKey);
@@ -49,10 +32,6 @@ RuleResult CheckEapCredentials(const AuthPageValues& values) {
 }
 
 }  // namespace
-
-bool IsWepCryptograph(int cryptograph) {
-    return cryptograph == crypt_code::kWep64 || cryptograph == crypt_code::kWep128;
-}
 
 std::optional<int> WepCryptographForKeyLength(std::size_t length) {
     switch (length) {

@@ -5,10 +5,9 @@
 
 #include "rules/PageValues.h"
 #include "rules/RuleFailure.h"
+#include "rules/ValueCodes.h"
 
 namespace lanvane::rules {
-
-bool IsWepCryptograph(int cryptograph);
 
 // WEP64 for a key of 5 or 10 characters, WEP128 for 13 or 26; nothing for other lengths.
 // Only the length counts, not whether the characters are hexadecimal digits.

@@ -5,7 +5,9 @@
 #include <optional>
 #include <string_view>
 
+#include "protocol/AddressText.h"
 #include "rules/ValueCodes.h"
+#include "rules/ValueNames.h"
 #include "resources/StringIds.h"
 
 namespace lanvane::rules {
@@ -27,41 +29,9 @@ std::string FieldText(std::string_view text, std::size_t width) {
     return std::string(text.substr(0, std::min(text.find('\0'), width)));
 }
 
-std::string AddressText(std::uint32_t address) {
-    return std::to_string(address >> 24) + '.' + std::to_string((address >> 16) & 0xFF) + '.' +
-           std::to_string((address >> 8) & 0xFF) + '.' + std::to_string(address & 0xFF);
-}
-
-// The table's name of `code` (the texts of a table stand at consecutive ids from
-// `firstId`), or the number when the table has no entry for it.
-std::string CodeText(std::optional<std::string_view> named, int firstId, int code,
-                     const StringTable& strings) {
-    if (!named) {
-        return std::to_string(code);
-    }
-    return std::string(strings.Text(firstId + code));
-}
-
-bool IsWep(int cryptograph) {
-    return cryptograph == crypt_code::kWep64 || cryptograph == crypt_code::kWep128;
-}
-
-bool IsWpaCipher(int cryptograph) {
-    return cryptograph == crypt_code::kTkip || cryptograph == crypt_code::kAes ||
-           cryptograph == crypt_code::kAesTkip;
-}
-
-bool IsPsk(int authentication) {
-    return authentication == auth_code::kWpaPsk || authentication == auth_code::kWpa2Psk;
-}
-
-bool IsEap(int authentication) {
-    return authentication == auth_code::kWpa || authentication == auth_code::kWpa2;
-}
-
 std::vector<std::string> ValueTexts(const InterfaceConfig& config, const StringTable& strings) {
-    const auto onOff = [&strings](int code) { return CodeText(EnableName(code), sid::kDisable, code, strings); };
-    const bool eap = IsEap(config.authentication);
+    const auto onOff = [&strings](int code) { return ValueText(ValueTable::onOff, code, strings); };
+    const bool eap = IsEapKind(config.authentication);
     const bool extended = config.version == 2;
     return {
         FieldText(config.printerName, kPrinterNameWidth),
@@ -76,21 +46,21 @@ std::vector<std::string> ValueTexts(const InterfaceConfig& config, const StringT
         FieldText(config.getCommunity, kCommunityWidth),
         AddressText(config.trapIpAddress),
         FieldText(config.trapCommunity, kCommunityWidth),
-        CodeText(NetworkModeName(config.networkMode), sid::kNetworkModeInfra, config.networkMode, strings),
+        ValueText(ValueTable::networkMode, config.networkMode, strings),
         config.adhocChannel == 0 ? std::string("-") : std::to_string(config.adhocChannel),
         FieldText(config.ssid, kSsidWidth),
         std::to_string(config.inactivityTime),
-        CodeText(IpAssignmentName(config.dhcp), sid::kIpAssignmentManual, config.dhcp, strings),
+        ValueText(ValueTable::ipAssignment, config.dhcp, strings),
         AddressText(config.ipAddress),
         AddressText(config.subnetMask),
         AddressText(config.gateway),
-        CodeText(AuthenticationName(config.authentication), sid::kAuthenticationOpenSystem,
-                 config.authentication, strings),
-        CodeText(CryptographName(config.cryptograph), sid::kCryptographNone, config.cryptograph, strings),
-        IsWep(config.cryptograph) ? FieldText(config.wepKey, kWepKeyWidth) : std::string(),
-        IsWpaCipher(config.cryptograph) && IsPsk(config.authentication) ? FieldText(config.pskKey, kPskKeyWidth)
-                                                                        : std::string(),
-        eap ? CodeText(EapModeName(config.eapMode), sid::kEapPeap, config.eapMode, strings)
+        ValueText(ValueTable::authentication, config.authentication, strings),
+        ValueText(ValueTable::cryptograph, config.cryptograph, strings),
+        IsWepCryptograph(config.cryptograph) ? FieldText(config.wepKey, kWepKeyWidth) : std::string(),
+        IsWpaCryptograph(config.cryptograph) && IsPskKind(config.authentication)
+            ? FieldText(config.pskKey, kPskKeyWidth)
+            : std::string(),
+        eap ? ValueText(ValueTable::eapMode, config.eapMode, strings)
             : std::string(strings.Text(sid::kEapNone)),
         eap ? FieldText(config.authId, kCredentialWidth) : std::string(),
         eap ? FieldText(config.authPassword, kCredentialWidth) : std::string(),

@@ -9,11 +9,6 @@ namespace lanvane::rules {
 
 namespace {
 
-bool IsWpaKind(int authentication) {
-    return authentication == auth_code::kWpaPsk || authentication == auth_code::kWpa2Psk ||
-           authentication == auth_code::kWpa || authentication == auth_code::kWpa2;
-}
-
 // Typing corrects both numbers at once; a value from elsewhere would be cut to the record's
 // field width (a channel of 256 becomes 0).
 RuleResult CheckAdhocChannelRange(const NetworkPageValues& values) {

@@ -57,9 +57,6 @@ struct ConfigPageValues {
     ProtocolPageValues protocol;
     NetworkPageValues network;
     AuthPageValues auth;
-    // The WEP key field's text. It differs from auth.wepKey when it was typed while the
-    // cryptograph was not WEP, for the page takes it over only under WEP.
-    std::string wepKeyFieldText;
     bool extendedRecord = false;  // the printer uses the version 2 record
 };
 

@@ -51,7 +51,7 @@ AuthPageValues AuthValues(const InterfaceConfig& config) {
 
 ConfigPageValues PageValuesFromConfig(const InterfaceConfig& config) {
     return {SystemValues(config), ProtocolValues(config), NetworkValues(config), AuthValues(config),
-            config.wepKey, IsExtendedRecord(config)};
+            IsExtendedRecord(config)};
 }
 
 }  // namespace lanvane::rules

@@ -12,13 +12,13 @@ namespace lanvane::rules {
 
 namespace {
 
-// Under a WEP cryptograph the field's text must name WEP64 or WEP128 by its length,
-// whatever the authentication.
+// Under a WEP cryptograph the key must name WEP64 or WEP128 by its length, whatever the
+// authentication.
 UpdateCheck CheckWepKeyField(const ConfigPageValues& values) {
     if (!IsWepCryptograph(values.auth.cryptograph)) {
         return {};
     }
-    const auto cryptograph = WepCryptographForKeyLength(values.wepKeyFieldText.size());
+    const auto cryptograph = WepCryptographForKeyLength(values.auth.wepKey.size());
     if (!cryptograph) {
         return {MakeFailure(sid::kWepKeyInvalid, ConfigField::wepKey), std::nullopt};
     }

@@ -10,9 +10,8 @@ namespace lanvane::rules {
 
 struct UpdateCheck {
     RuleResult failure;  // nothing may be written when set
-    // Set when the WEP key check took the WEP key field's text: the cryptograph its length
-    // names. The page and the working configuration take it, and the text as the WEP key,
-    // also when a later check fails.
+    // Set when the WEP key check passed: the cryptograph the key's length names, which is
+    // the one written.
     std::optional<int> wepCryptograph;
 
     bool Passed() const { return !failure.has_value(); }
@@ -24,7 +23,7 @@ struct UpdateCheck {
 RuleResult CheckPageForUpdate(ConfigPage selected, const ConfigPageValues& values);
 
 // The checks the configuration window's Update runs, in order: the selected page, then the
-// WEP key field under a WEP cryptograph (5), then with the extended record the PIN length
+// WEP key under a WEP cryptograph (5), then with the extended record the PIN length
 // (85).
 UpdateCheck CheckUpdate(ConfigPage selected, const ConfigPageValues& values);
 

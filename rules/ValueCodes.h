@@ -35,4 +35,35 @@ constexpr int kAutomatic = 0;
 constexpr int kManual = 1;
 }  // namespace ip_assignment_code
 
+// The kinds of authentication and cryptograph the rules and the summary tell apart.
+constexpr bool IsOpenOrShared(int authentication) {
+    return authentication == auth_code::kOpenSystem || authentication == auth_code::kSharedKey;
+}
+
+constexpr bool IsPskKind(int authentication) {
+    return authentication == auth_code::kWpaPsk || authentication == auth_code::kWpa2Psk;
+}
+
+constexpr bool IsEapKind(int authentication) {
+    return authentication == auth_code::kWpa || authentication == auth_code::kWpa2;
+}
+
+constexpr bool IsWpaKind(int authentication) {
+    return IsPskKind(authentication) || IsEapKind(authentication);
+}
+
+constexpr bool IsWepCryptograph(int cryptograph) {
+    return cryptograph == crypt_code::kWep64 || cryptograph == crypt_code::kWep128;
+}
+
+// TKIP or AES alone; AES + TKIP is not among them.
+constexpr bool IsTkipOrAes(int cryptograph) {
+    return cryptograph == crypt_code::kTkip || cryptograph == crypt_code::kAes;
+}
+
+// TKIP, AES or AES + TKIP.
+constexpr bool IsWpaCryptograph(int cryptograph) {
+    return IsTkipOrAes(cryptograph) || cryptograph == crypt_code::kAesTkip;
+}
+
 }  // namespace lanvane::rules

@@ -11,8 +11,8 @@ build_dir=build
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build_dir" -j "$(nproc)" --target lanvane-cli lanvane-printer-sim
 
-cli="$build_dir/cli/lanvane-cli"
-sim="$build_dir/sim/lanvane-printer-sim"
+cli="$build_dir/bin/lanvane-cli"
+sim="$build_dir/bin/lanvane-printer-sim"
 work="$(mktemp -d /tmp/lanvane-demo-XXXXXX)"
 sim_pid=""
 

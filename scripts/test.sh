@@ -16,6 +16,11 @@ if [ "${1:-}" = "--sanitize" ]; then
   options+=(-DLANVANE_SANITIZE=ON -DLANVANE_QT=OFF)
 fi
 
+# ccache keeps rebuilds short; paths are taken relative to the project, so any clone of it
+# on this machine shares the cache.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}"
 cmake --build "$build_dir" -j "$(nproc)"
 ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"

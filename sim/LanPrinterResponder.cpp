@@ -146,4 +146,14 @@ int LanPrinterResponder::SettingsTaken() const {
     return settingsTaken_;
 }
 
+void LanPrinterResponder::NoteReplySent() {
+    const std::lock_guard lock(mutex_);
+    ++repliesSent_;
+}
+
+int LanPrinterResponder::RepliesSent() const {
+    const std::lock_guard lock(mutex_);
+    return repliesSent_;
+}
+
 }  // namespace lanvane::sim

@@ -27,6 +27,9 @@ public:
     void SetFaults(LanFaultPlan faults);
     int SearchesAnswered() const;
     int SettingsTaken() const;
+    // Counts a reply the network took: what a search could have listed.
+    void NoteReplySent();
+    int RepliesSent() const;
 
 private:
     Bytes DiscoveryReply() const;
@@ -39,6 +42,7 @@ private:
     LanFaultPlan faults_;
     int searchesAnswered_ = 0;
     int settingsTaken_ = 0;
+    int repliesSent_ = 0;
 };
 
 }  // namespace lanvane::sim

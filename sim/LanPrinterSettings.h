@@ -28,9 +28,11 @@ struct LanPrinterSettings {
     bool operator==(const LanPrinterSettings&) const = default;
 };
 
-// The printer numbered `index` (from 1) of its kind: its own MAC and a loopback address,
-// 127.0.10.index for Ethernet and 127.0.20.index for wireless printers, so that a program
-// on the same machine reaches it. Wireless printers offer every action (feature code 31).
+// The printer numbered `index` (1 to 65535) of its kind: its own MAC, 00:1a:2b:e0 (Ethernet)
+// or 00:1a:2b:b0 (wireless) and the index in two bytes, and its own loopback address,
+// 127.H.10.L for Ethernet and 127.H.20.L for wireless printers (H and L the index's high
+// and low byte: 127.0.10.1 for the first), so that a program on the same machine reaches
+// it. Wireless printers offer every action (feature code 31).
 LanPrinterSettings DefaultLanPrinter(LanKind kind, int index);
 
 }  // namespace lanvane::sim

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "lan/core/FeatureCodes.h"
+#include "protocol/AddressText.h"
 #include "sim/LanPrinterSettings.h"
 #include "sim/PrinterState.h"
 
@@ -14,11 +15,6 @@ constexpr char kLoopbackBroadcast[] = "127.255.255.255";
 
 constexpr std::uint32_t Address(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d) {
     return (a << 24) | (b << 16) | (c << 8) | d;
-}
-
-std::string Dotted(std::uint32_t address) {
-    return std::to_string(address >> 24) + "." + std::to_string((address >> 16) & 0xFF) + "." +
-           std::to_string((address >> 8) & 0xFF) + "." + std::to_string(address & 0xFF);
 }
 
 sim::LanPrinterSettings Printer(sim::LanKind kind, int index, std::uint8_t fwMajor, std::uint8_t fwMinor) {
@@ -91,9 +87,9 @@ bool DemoLanPrinters::Start(std::string& problem, std::vector<std::string>& warn
             continue;
         }
         surveyed_.push_back(std::make_unique<sim::SimulatedPrinter>(SurveyedPrinter(++wireless)));
-        auto server = std::make_unique<sim::BssTcpServer>(*surveyed_.back(), Dotted(settings.ip));
+        auto server = std::make_unique<sim::BssTcpServer>(*surveyed_.back(), AddressText(settings.ip));
         if (!server->Start()) {
-            warnings.push_back("the survey port " + Dotted(settings.ip) + ":" +
+            warnings.push_back("the survey port " + AddressText(settings.ip) + ":" +
                                std::to_string(sim::BssTcpServer::kDefaultPort) + " is taken");
             continue;
         }

@@ -8,7 +8,6 @@ namespace lanvane {
 
 namespace {
 
-constexpr char kProductId[] = "002B";
 constexpr char kVendorId[] = "F0F0";
 
 constexpr std::uint32_t Address(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d) {
@@ -56,7 +55,7 @@ bool DemoUsbPrinters::Start(std::string& problem) {
         const int number = static_cast<int>(entries.size()) + 1;
         char name[16];
         std::snprintf(name, sizeof name, "USB%03d", number);
-        entries.push_back(UsbDeviceEntry{number, served.server->DevicePath(), name, kProductId, kVendorId});
+        entries.push_back(UsbDeviceEntry{number, served.server->DevicePath(), name, std::string(kPrinterProductId), kVendorId});
         served_.push_back(std::move(served));
     }
     devices_.SetUsbDevices(std::move(entries));

@@ -1,76 +1,79 @@
 #include "app/desktop/DesktopOptions.h"
 
+#include <QCommandLineParser>
 #include <cstddef>
+
+#include "protocol/AddressText.h"
 
 namespace lanvane {
 
 namespace {
 
-// Four decimal numbers of 0..255 joined by dots, nothing else.
-bool IsDottedAddress(const std::string& text) {
-    int parts = 0;
-    std::size_t position = 0;
-    while (position <= text.size()) {
-        std::size_t digits = 0;
-        int value = 0;
-        while (position + digits < text.size() && text[position + digits] >= '0' && text[position + digits] <= '9') {
-            value = value * 10 + (text[position + digits] - '0');
-            if (++digits > 3) {
-                return false;
+// One parser for both the parse and the help text, so that they cannot disagree.
+struct DesktopParser {
+    DesktopParser() {
+        parser.setApplicationDescription(
+            QStringLiteral("Set up the Ethernet, WLAN and Wi-Fi Direct interface of a printer.\n"
+                           "The toolkit's own options (-platform NAME, -style NAME, ...) work as well."));
+        // The toolkit's options are single-dash words (-reverse, -stylesheet): read as
+        // letters they would ask for -v or -h.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOptions({help, version, demo, broadcast, screenshots});
+    }
+
+    // The arguments beside the options, and a broadcast address that is none.
+    std::optional<std::string> Problem(DesktopOptions& options) const {
+        if (!parser.positionalArguments().isEmpty()) {
+            return "unknown argument \"" + parser.positionalArguments().constFirst().toStdString() + "\"";
+        }
+        if (parser.isSet(broadcast)) {
+            options.broadcastAddress = parser.value(broadcast).toStdString();
+            if (!ParseAddressText(options.broadcastAddress)) {
+                return "--broadcast takes a dotted IPv4 address, not \"" + options.broadcastAddress + "\"";
             }
         }
-        if (digits == 0 || value > 255) {
-            return false;
-        }
-        ++parts;
-        position += digits;
-        if (position == text.size()) {
-            break;
-        }
-        if (text[position] != '.') {
-            return false;
-        }
-        ++position;
+        return std::nullopt;
     }
-    return parts == 4;
-}
+
+    QCommandLineParser parser;
+    const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and end.")};
+    const QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the program's version and end.")};
+    const QCommandLineOption demo{QStringLiteral("demo"),
+                                  QStringLiteral("Work with simulated printers started inside the program.")};
+    const QCommandLineOption broadcast{
+        QStringLiteral("broadcast"), QStringLiteral("Send the LAN datagrams to ADDRESS (the demo uses 127.255.255.255)."),
+        QStringLiteral("ADDRESS")};
+    const QCommandLineOption screenshots{
+        QStringLiteral("screenshots"), QStringLiteral("Save a picture of every window in FOLDER and end (runs the demo)."),
+        QStringLiteral("FOLDER")};
+};
 
 }  // namespace
 
-ParsedOptions ParseDesktopOptions(const std::vector<std::string>& arguments) {
+ParsedOptions ParseDesktopOptions(const QStringList& arguments) {
+    DesktopParser desktop;
     ParsedOptions parsed;
-    for (std::size_t index = 0; index < arguments.size(); ++index) {
-        const std::string& argument = arguments[index];
-        const bool hasValue = index + 1 < arguments.size();
-        if (argument == "--demo") {
-            parsed.options.demo = true;
-        } else if (argument == "--help" || argument == "-h") {
-            parsed.options.help = true;
-        } else if (argument == "--broadcast" && hasValue) {
-            parsed.options.broadcastAddress = arguments[++index];
-            if (!IsDottedAddress(parsed.options.broadcastAddress)) {
-                parsed.error = "--broadcast takes a dotted IPv4 address, not \"" + parsed.options.broadcastAddress + "\"";
-                return parsed;
-            }
-        } else if (argument == "--screenshots" && hasValue) {
-            parsed.options.screenshotFolder = arguments[++index];
-            parsed.options.demo = true;
-        } else if (argument == "--broadcast" || argument == "--screenshots") {
-            parsed.error = argument + " needs a value";
-            return parsed;
-        } else {
-            parsed.error = "unknown argument \"" + argument + "\"";
-            return parsed;
-        }
+    const bool understood = desktop.parser.parse(arguments);
+    DesktopOptions& options = parsed.options;
+    options.help = desktop.parser.isSet(desktop.help);
+    options.version = desktop.parser.isSet(desktop.version);
+    if (!understood) {
+        parsed.error = desktop.parser.errorText().toStdString();
+        return parsed;
     }
+    options.demo = desktop.parser.isSet(desktop.demo) || desktop.parser.isSet(desktop.screenshots);
+    options.screenshotFolder = desktop.parser.value(desktop.screenshots).toStdString();
+    parsed.error = desktop.Problem(options);
     return parsed;
 }
 
 std::string DesktopUsage() {
-    return "usage: lanvane [--demo] [--broadcast ADDRESS] [--screenshots FOLDER]\n"
-           "  --demo                 work with simulated printers started inside the program\n"
-           "  --broadcast ADDRESS    send the LAN datagrams to ADDRESS (the demo uses 127.255.255.255)\n"
-           "  --screenshots FOLDER   save a picture of every window in FOLDER and end (runs the demo)\n";
+    // The parser names the program by how it was started, or not at all before the toolkit
+    // starts; the help says its installed name either way.
+    const QString text = DesktopParser().parser.helpText();
+    return "Usage: lanvane [options]" + text.mid(text.indexOf(u'\n')).toStdString();
 }
 
 }  // namespace lanvane

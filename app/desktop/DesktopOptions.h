@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QStringList>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace lanvane {
 
@@ -15,16 +15,19 @@ struct DesktopOptions {
     // Render every window into PNG files in this folder and end (implies the demo).
     std::string screenshotFolder;
     bool help = false;
+    bool version = false;
 };
 
-// Reads the arguments after the program name; a message instead when they make no sense.
+// Reads the arguments, the program's name first, as the toolkit leaves them once it has
+// taken its own (-platform, -style, ...). --help and --version are reported even beside an
+// error, so that they can be answered before the toolkit starts.
 struct ParsedOptions {
     DesktopOptions options;
     std::optional<std::string> error;
 };
-ParsedOptions ParseDesktopOptions(const std::vector<std::string>& arguments);
+ParsedOptions ParseDesktopOptions(const QStringList& arguments);
 
-// The usage text of --help.
+// The text of --help.
 std::string DesktopUsage();
 
 }  // namespace lanvane

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "LanvaneVersion.h"
 #include "app/AppContext.h"
 #include "app/AppWindows.h"
 #include "app/LanRoad.h"
@@ -15,7 +16,9 @@
 #include "app/desktop/DemoPrinters.h"
 #include "app/desktop/DesktopOptions.h"
 #include "app/desktop/ScreenshotTour.h"
+#include "app/desktop/ToolkitMessageFilter.h"
 #include "app/posix/DlopenLanguageLoader.h"
+#include "link/InterruptRelease.h"
 #include "link/PrinterPort.h"
 #include "link/SystemDeviceSource.h"
 #include "ui/qt/AppIcon.h"
@@ -25,14 +28,36 @@ namespace {
 
 using namespace lanvane;
 
-std::vector<std::string> Arguments(int argc, char** argv) {
-    return std::vector<std::string>(argv + 1, argv + argc);
+QStringList RawArguments(int argc, char** argv) {
+    QStringList arguments;
+    for (int index = 0; index < argc; ++index) {
+        arguments << QString::fromLocal8Bit(argv[index]);
+    }
+    return arguments;
+}
+
+// --help and --version need no screen, so they are answered before the toolkit looks for one.
+std::optional<int> AnswerWithoutScreen(int argc, char** argv) {
+    const ParsedOptions parsed = ParseDesktopOptions(RawArguments(argc, argv));
+    if (parsed.options.help) {
+        std::fputs(DesktopUsage().c_str(), stdout);
+        return 0;
+    }
+    if (parsed.options.version) {
+        std::printf("lanvane %s\n", kLanvaneVersion);
+        return 0;
+    }
+    return std::nullopt;
 }
 
 // Pictures are taken offscreen unless a platform was chosen: nothing flashes on the screen
 // and every run draws the same.
-void ChoosePlatform(const DesktopOptions& options) {
-    if (!options.screenshotFolder.empty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+void ChoosePlatform(int argc, char** argv) {
+    const QStringList arguments = RawArguments(argc, argv);
+    const bool screenshots = arguments.contains(QStringLiteral("--screenshots")) ||
+                             !arguments.filter(QStringLiteral("--screenshots=")).isEmpty();
+    if (screenshots && !arguments.contains(QStringLiteral("-platform")) &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
 }
@@ -50,20 +75,21 @@ int ReportTour(const ScreenshotTour& tour) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const ParsedOptions parsed = ParseDesktopOptions(Arguments(argc, argv));
+    if (const std::optional<int> status = AnswerWithoutScreen(argc, argv)) {
+        return *status;
+    }
+    ChoosePlatform(argc, argv);
+    InstallToolkitMessageFilter();
+    QApplication application(argc, argv);
+    const ParsedOptions parsed = ParseDesktopOptions(QApplication::arguments());
     if (parsed.error) {
         std::fprintf(stderr, "lanvane: %s\n%s", parsed.error->c_str(), DesktopUsage().c_str());
         return 2;
     }
     const DesktopOptions& options = parsed.options;
-    if (options.help) {
-        std::fputs(DesktopUsage().c_str(), stdout);
-        return 0;
-    }
-    ChoosePlatform(options);
-    QApplication application(argc, argv);
+    ReleaseDevicesOnInterrupt("lanvane");
     QApplication::setApplicationName(QStringLiteral("Lanvane"));
-    QApplication::setDesktopFileName(QStringLiteral("lanvane"));
+    QApplication::setDesktopFileName(QStringLiteral("org.lanvane.Lanvane"));
     QApplication::setWindowIcon(AppIcon());
     QApplication::setQuitOnLastWindowClosed(false);
 

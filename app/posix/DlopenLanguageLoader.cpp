@@ -2,19 +2,25 @@
 
 #include <dlfcn.h>
 
-#include <utility>
 
 namespace lanvane {
 namespace {
 
-void* OpenLibrary(const std::filesystem::path& programDirectory, const std::string& fileName) {
-    if (!programDirectory.empty()) {
-        const std::filesystem::path beside = programDirectory / fileName;
-        if (void* handle = dlopen(beside.c_str(), RTLD_NOW | RTLD_LOCAL)) {
+void* OpenLibrary(const std::vector<std::filesystem::path>& folders, const std::string& fileName) {
+    for (const std::filesystem::path& folder : folders) {
+        const std::filesystem::path path = folder / fileName;
+        if (void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {
             return handle;
         }
     }
     return dlopen(fileName.c_str(), RTLD_NOW | RTLD_LOCAL);
+}
+
+std::vector<std::filesystem::path> SearchFolders(const std::filesystem::path& programDirectory) {
+    if (programDirectory.empty()) {
+        return {};
+    }
+    return {programDirectory, (programDirectory / LANVANE_LANGUAGE_FOLDER_FROM_PROGRAM).lexically_normal()};
 }
 
 // A library of another build of the headers could lay its resources out differently.
@@ -33,11 +39,11 @@ const LanguageResources* ResourcesOf(void* handle) {
 
 }  // namespace
 
-DlopenLanguageLoader::DlopenLanguageLoader(std::filesystem::path programDirectory)
-    : programDirectory_(std::move(programDirectory)) {}
+DlopenLanguageLoader::DlopenLanguageLoader(const std::filesystem::path& programDirectory)
+    : folders_(SearchFolders(programDirectory)) {}
 
 const LanguageResources* DlopenLanguageLoader::Load(const std::string& fileName) {
-    void* handle = OpenLibrary(programDirectory_, fileName);
+    void* handle = OpenLibrary(folders_, fileName);
     if (handle == nullptr) {
         return nullptr;
     }

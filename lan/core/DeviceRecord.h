@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <span>
 
-namespace lanvane {
+#include "protocol/AddressText.h"
 
-using MacAddress = std::array<std::uint8_t, 6>;
+namespace lanvane {
 
 // What a printer tells about itself in a discovery reply, and what a set datagram sends
 // back. Addresses hold the first octet in the high byte; 0 in it means "not configured".

@@ -1,6 +1,6 @@
 #include "lan/core/DeviceRowTexts.h"
 
-#include "lan/core/AddressTexts.h"
+#include "protocol/AddressText.h"
 #include "resources/StringIds.h"
 #include "resources/StringTable.h"
 
@@ -10,7 +10,7 @@ std::string AddressCell(std::uint32_t address, const StringTable& strings) {
     if ((address >> 24) == 0) {
         return std::string(strings.Text(sid::kAddressNotConfigured));
     }
-    return DottedAddress(address);
+    return AddressText(address);
 }
 
 std::string FirmwareCell(const DeviceRecord& record, const StringTable& strings) {
@@ -22,7 +22,7 @@ std::string FirmwareCell(const DeviceRecord& record, const StringTable& strings)
 
 DeviceRow DeviceRowTexts(const DeviceRecord& record, int number, const StringTable& strings) {
     return {std::to_string(number),
-            MacText(record.mac),
+            LanMacText(record.mac),
             AddressCell(record.ip, strings),
             AddressCell(record.subnet, strings),
             AddressCell(record.gateway, strings),
@@ -31,7 +31,7 @@ DeviceRow DeviceRowTexts(const DeviceRecord& record, int number, const StringTab
 }
 
 std::string WebPageUrl(const DeviceRecord& record) {
-    return (record.https != 0 ? "https://" : "http://") + DottedAddress(record.ip);
+    return (record.https != 0 ? "https://" : "http://") + AddressText(record.ip);
 }
 
 }  // namespace lanvane

@@ -2,6 +2,11 @@
 
 namespace lanvane {
 
+void DiscoveryCollector::Begin() {
+    lists_.Clear(mode_);
+    seen_.clear();
+}
+
 DiscoveryVerdict DiscoveryCollector::Take(std::span<const std::uint8_t> datagram) {
     const DiscoveryVerdict verdict = ClassifyDiscoveryReply(mode_, datagram);
     if (verdict != DiscoveryVerdict::Device) {
@@ -9,9 +14,17 @@ DiscoveryVerdict DiscoveryCollector::Take(std::span<const std::uint8_t> datagram
     }
     const auto body = DiscoveryReplyBody(mode_, datagram);
     if (mode_ == LanMode::Ethernet) {
-        lists_.Ethernet().Append(DecodeDeviceRecord(body));
+        const DeviceRecord record = DecodeDeviceRecord(body);
+        if (!seen_.insert(record.mac).second) {
+            return DiscoveryVerdict::Ignored;
+        }
+        lists_.Ethernet().Append(record);
     } else {
-        lists_.Wlan().Append(DecodeWlanDeviceRecord(body));
+        const WlanDeviceRecord record = DecodeWlanDeviceRecord(body);
+        if (!seen_.insert(record.mac).second) {
+            return DiscoveryVerdict::Ignored;
+        }
+        lists_.Wlan().Append(record);
     }
     return verdict;
 }

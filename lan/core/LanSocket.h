@@ -29,6 +29,10 @@ public:
 
     NativeSocket Fd() const { return socket_.Fd(); }
     std::uint16_t BoundPort() const { return socket_.BoundPort(); }
+    // Why the last failed open or broadcast failed.
+    const LinkError& LastError() const { return socket_.LastError(); }
+    // Replies the system dropped for want of buffer space.
+    std::uint32_t DroppedDatagrams() const { return socket_.DroppedDatagrams(); }
     void Close() { socket_.Close(); }
 
 private:

@@ -6,6 +6,22 @@
 
 namespace lanvane {
 
+namespace {
+
+// Both numbers go out in two bytes.
+constexpr long kMaxFieldValue = 0xFFFF;
+
+// A number the printer reported passes as it stands when it fits its field, so that changing
+// another value is never blocked by it; a changed one keeps to the range it is typed in.
+bool OutOfRange(long value, long maxTyped, long reported) {
+    if (value < 0 || value > kMaxFieldValue) {
+        return true;
+    }
+    return value > maxTyped && value != reported;
+}
+
+}  // namespace
+
 std::optional<FieldCorrection> CorrectLocalPort(long port) {
     if (port < 0 || port > kMaxLocalPort) {
         return FieldCorrection{sid::kPortOutOfRange, kLocalPortAfterCorrection};
@@ -31,10 +47,10 @@ NetworkSettingValues SettingValuesOf(const DeviceRecord& record) {
 }
 
 SaveOutcome ApplySettingValues(const NetworkSettingValues& values, DeviceRecord& record) {
-    if (CorrectLocalPort(values.localPort)) {
+    if (OutOfRange(values.localPort, kMaxLocalPort, record.port)) {
         return SaveOutcome::PortOutOfRange;
     }
-    if (CorrectInactivity(values.inactivity)) {
+    if (OutOfRange(values.inactivity, kMaxInactivity, record.inactivity)) {
         return SaveOutcome::InactivityOutOfRange;
     }
     if (rules::IsReservedPort(static_cast<std::uint32_t>(values.localPort))) {

@@ -1,39 +1,22 @@
 #include "lan/windows/BssInfoDlg.h"
 
-#include "lan/windows/LanMessage.h"
+#include "ui/ProgramMessages.h"
 #include "protocol/BssSurvey.h"
 #include "protocol/BssTable.h"
+#include "resources/ListColumns.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 #include "ui/ListView.h"
 #include "ui/ProgressBar.h"
 #include "ui/WaitCursor.h"
 
-#include <array>
 #include <memory>
 #include <utility>
 
 namespace lanvane {
-namespace {
-
-struct ColumnSpec {
-    int headerId;
-    int width;
-};
-
-constexpr std::array<ColumnSpec, 6> kColumns = {{
-    {sid::kColumnNo, 30},
-    {sid::kColumnSsid, 140},
-    {sid::kColumnBssid, 150},
-    {sid::kColumnMode, 100},
-    {sid::kColumnRssi, 60},
-    {sid::kColumnSecurity, 110},
-}};
-
-}  // namespace
 
 CBssInfoDlg::CBssInfoDlg(LanContext& context, std::string address)
-    : Dialog(context.ui, LanTemplate(context, dlg::kBssInfo)),
+    : Dialog(context.ui, DialogTemplateIn(context.resources, dlg::kBssInfo)),
       context_(context),
       link_(std::move(address), context.surveyTimings, context.surveyPort) {}
 
@@ -46,9 +29,9 @@ bool CBssInfoDlg::OnInitDialog() {
 
 void CBssInfoDlg::InsertColumns() {
     auto& list = Item<ListView>(ctl::kBssDialogList);
-    for (std::size_t index = 0; index < kColumns.size(); ++index) {
-        list.InsertColumn(static_cast<int>(index), context_.strings.Text(kColumns[index].headerId),
-                          kColumns[index].width, ColumnAlign::Center);
+    int index = 0;
+    for (const ListColumnTemplate& column : columns::kBssDialog) {
+        list.InsertColumn(index++, context_.strings.Text(column.headerId), column.width, ColumnAlign::Center);
     }
     list.SetFullRowSelect(true);
     list.SetGridLines(true);
@@ -82,14 +65,16 @@ void CBssInfoDlg::GetBssInformation() {
         });
     }
     if (outcome == BssOutcome::Ok) {
-        for (const BssRow& row : FillBssList(*table)) {
+        const BssWords words{context_.strings.Text(sid::kBssModeInfrastructure),
+                             context_.strings.Text(sid::kBssModeAdhoc), context_.strings.Text(sid::kBssNoSecurity)};
+        for (const BssRow& row : FillBssList(*table, words)) {
             const int item = list.InsertItem(list.GetItemCount(), row[0]);
             for (std::size_t column = 1; column < row.size(); ++column) {
                 list.SetItemText(item, static_cast<int>(column), row[column]);
             }
         }
     }
-    ShowLanMessage(*this, context_.strings, outcome == BssOutcome::Ok ? sid::kBssImported : sid::kBssImportFailed);
+    ShowMessage(*this, context_.strings, outcome == BssOutcome::Ok ? sid::kBssImported : sid::kBssImportFailed);
     progress.SetPos(0);
     link_.Close();
 }

@@ -1,36 +1,21 @@
 #include "lan/windows/DeviceListDlg.h"
 
-#include "lan/core/AddressTexts.h"
+#include "protocol/AddressText.h"
 #include "lan/windows/BssInfoDlg.h"
 #include "lan/core/DeviceRowTexts.h"
 #include "lan/core/FeatureCodes.h"
-#include "lan/windows/LanMessage.h"
+#include "ui/ProgramMessages.h"
 #include "lan/windows/NetworkSettingDlg.h"
 #include "lan/windows/SearchDlg.h"
+#include "resources/ListColumns.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 #include "ui/ListView.h"
 
-#include <array>
 #include <charconv>
 
 namespace lanvane {
 namespace {
-
-struct ColumnSpec {
-    int headerId;
-    int width;
-};
-
-constexpr std::array<ColumnSpec, 7> kColumns = {{
-    {sid::kColumnNo, 30},
-    {sid::kColumnMacAddress, 140},
-    {sid::kColumnIpAddress, 130},
-    {sid::kColumnSubnet, 130},
-    {sid::kColumnGateway, 130},
-    {sid::kColumnPort, 70},
-    {sid::kColumnVersion, 70},
-}};
 
 constexpr std::uint32_t kSelectedAndFocused = item_state::kSelected | item_state::kFocused;
 
@@ -44,7 +29,7 @@ int NumberIn(const std::string& text) {
 }  // namespace
 
 CDeviceListDlg::CDeviceListDlg(LanContext& context, LanMode lanMode)
-    : Dialog(context.ui, LanTemplate(context, dlg::kDeviceList)), context_(context), lanMode_(lanMode) {}
+    : Dialog(context.ui, DialogTemplateIn(context.resources, dlg::kDeviceList)), context_(context), lanMode_(lanMode) {}
 
 bool CDeviceListDlg::OnInitDialog() {
     currentDevice_ = -1;
@@ -64,9 +49,9 @@ void CDeviceListDlg::InsertColumns() {
     auto& list = Item<ListView>(ctl::kDeviceListView);
     list.SetGridLines(true);
     list.SetFullRowSelect(true);
-    for (std::size_t index = 0; index < kColumns.size(); ++index) {
-        list.InsertColumn(static_cast<int>(index), context_.strings.Text(kColumns[index].headerId),
-                          kColumns[index].width, ColumnAlign::Center);
+    int index = 0;
+    for (const ListColumnTemplate& column : columns::kDeviceList) {
+        list.InsertColumn(index++, context_.strings.Text(column.headerId), column.width, ColumnAlign::Center);
     }
 }
 
@@ -197,7 +182,7 @@ void CDeviceListDlg::OnBssInfo() {
         Say(sid::kSearchDeviceAgain);
         return;
     }
-    CBssInfoDlg bss(context_, DottedAddress(record->ip));
+    CBssInfoDlg bss(context_, AddressText(record->ip));
     bss.DoModal();
     FocusList();
 }
@@ -230,7 +215,7 @@ bool CDeviceListDlg::RefuseWithoutDevice() {
 }
 
 void CDeviceListDlg::Say(int messageId) {
-    ShowLanMessage(*this, context_.strings, messageId);
+    ShowMessage(*this, context_.strings, messageId);
 }
 
 void CDeviceListDlg::FocusList() {

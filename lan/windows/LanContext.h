@@ -5,7 +5,6 @@
 #include "lan/core/LanTimings.h"
 #include "link/TcpLink.h"
 #include "link/TcpTimings.h"
-#include "resources/DialogTemplates.h"
 #include "resources/ResourceSet.h"
 #include "resources/StringTable.h"
 #include "ui/UiBackend.h"
@@ -29,10 +28,5 @@ struct LanContext {
     // The dialog templates in use (a language library's); the built-in ones when none.
     const ResourceSet* resources = nullptr;
 };
-
-// The template of one of the LAN windows, from the resources in use.
-inline const DialogTemplate& LanTemplate(const LanContext& context, int templateId) {
-    return context.resources != nullptr ? context.resources->Dialog(templateId) : *FindDialogTemplate(templateId);
-}
 
 }  // namespace lanvane

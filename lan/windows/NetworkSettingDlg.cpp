@@ -2,7 +2,7 @@
 
 #include "lan/core/BaudTable.h"
 #include "lan/core/DeviceRowTexts.h"
-#include "lan/windows/LanMessage.h"
+#include "ui/ProgramMessages.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 #include "ui/ComboBox.h"
@@ -19,7 +19,7 @@ constexpr std::array<int, 3> kAddressControls = {ctl::kSettingIpAddress, ctl::kS
 }  // namespace
 
 CNetworkSettingDlg::CNetworkSettingDlg(LanContext& context, LanMode lanMode, int deviceNumber)
-    : Dialog(context.ui, LanTemplate(context, dlg::kNetworkSetting)),
+    : Dialog(context.ui, DialogTemplateIn(context.resources, dlg::kNetworkSetting)),
       context_(context),
       lanMode_(lanMode),
       deviceNumber_(deviceNumber),
@@ -235,7 +235,7 @@ void CNetworkSettingDlg::OnDestroy() {
 }
 
 void CNetworkSettingDlg::Say(int messageId) {
-    ShowLanMessage(*this, context_.strings, messageId);
+    ShowMessage(*this, context_.strings, messageId);
 }
 
 }  // namespace lanvane

@@ -1,6 +1,6 @@
 #include "lan/windows/SearchDlg.h"
 
-#include "lan/windows/LanMessage.h"
+#include "ui/ProgramMessages.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 #include "ui/ProgressBar.h"
@@ -8,7 +8,7 @@
 namespace lanvane {
 
 CSearchDlg::CSearchDlg(LanContext& context, LanMode lanMode)
-    : Dialog(context.ui, LanTemplate(context, dlg::kSearch)),
+    : Dialog(context.ui, DialogTemplateIn(context.resources, dlg::kSearch)),
       context_(context),
       search_(lanMode, context.network, context.lists) {}
 
@@ -23,7 +23,7 @@ bool CSearchDlg::OnInitDialog() {
 
     // Empties the mode's list first, so that a failed search leaves no stale devices.
     if (search_.Start() != UdpResult::Ok) {
-        ShowLanMessage(*this, context_.strings, sid::kNetworkUnusable);
+        ShowMessage(*this, context_.strings, sid::kNetworkUnusable);
         EndDialog(kIdCancel);
         return true;
     }

@@ -3,7 +3,9 @@
 #include "link/posix/ExclusiveDevice.h"
 #include "link/posix/PollWait.h"
 #include "link/posix/SerialLine.h"
+#include "link/posix/SystemError.h"
 
+#include <termios.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -45,29 +47,60 @@ BurstOutcome TakeBurst(int fd, std::array<std::uint8_t, CPrinterPort::kReadLimit
     return failed ? BurstOutcome::Failed : BurstOutcome::Nothing;
 }
 
+// At most this many reads of kReadLimit bytes drop waiting input at an open, so that a
+// device that never runs dry cannot hold the open up.
+constexpr int kDiscardReads = 16;
+
+// Input that waited before the open belongs to an earlier command (a late reply to an
+// interrupted one); it must not pass for the answer to this one.
+void DiscardWaitingInput(int fd) {
+    if (isatty(fd) != 0) {
+        tcflush(fd, TCIFLUSH);
+    }
+    std::array<std::uint8_t, CPrinterPort::kReadLimit> scrap{};
+    for (int reads = 0; reads < kDiscardReads && read(fd, scrap.data(), scrap.size()) > 0; ++reads) {
+    }
+}
+
+std::string LineStateText(bool cts, bool dsr) {
+    if (!cts && !dsr) {
+        return "CTS and DSR are off";
+    }
+    return !cts ? "CTS is off" : "DSR is off";
+}
+
 }  // namespace
 
 bool CPrinterPort::OpenComPort() {
-    const int fd = posix::OpenExclusive(portName_);
+    const int fd = posix::OpenExclusive(portName_, lastError_);
     if (fd < 0) {
         return false;
     }
     bool cts = false;
     bool dsr = false;
-    const bool ready = posix::ConfigureSerialLine(fd, baudRate_) && modemLines_->ClearDtr(fd) &&
-                       modemLines_->ReadCtsDsr(fd, cts, dsr) && cts && dsr &&
-                       posix::PurgeSerialLine(fd);
-    if (!ready) {
-        posix::CloseExclusive(fd);
-        return false;
+    if (!posix::ConfigureSerialLine(fd, baudRate_)) {
+        lastError_ = posix::SystemError("open", portName_, errno);
+    } else if (!modemLines_->ClearDtr(fd) || !modemLines_->ReadCtsDsr(fd, cts, dsr)) {
+        Fail(LinkFailure::NotADevice, "open", "it has no modem lines, so it is no serial port");
+    } else if (!cts || !dsr) {
+        Fail(LinkFailure::LineNotReady, "open", LineStateText(cts, dsr));
+    } else if (!posix::PurgeSerialLine(fd)) {
+        lastError_ = posix::SystemError("open", portName_, errno);
+    } else {
+        handle_ = fd;
+        return true;
     }
-    handle_ = fd;
-    return true;
+    posix::CloseExclusive(fd);
+    return false;
 }
 
 bool CPrinterPort::OpenUsbDevice() {
-    handle_ = posix::OpenExclusive(portName_);
-    return handle_ != kNoHandle;
+    handle_ = posix::OpenExclusive(portName_, lastError_);
+    if (handle_ == kNoHandle) {
+        return false;
+    }
+    DiscardWaitingInput(handle_);
+    return true;
 }
 
 void CPrinterPort::Close() {
@@ -92,12 +125,14 @@ void CPrinterPort::ReleaseDevice() {
 bool CPrinterPort::Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) {
     count = 0;
     if (!open_) {
+        Fail(LinkFailure::IoError, "read", "the port is not open");
         return false;
     }
     std::array<std::uint8_t, kReadLimit> burst{};
     for (int attempt = 0; attempt < timings_.attempts; ++attempt) {
         const WaitResult waited = posix::WaitForReadable(handle_, timings_.attemptWait);
         if (waited == WaitResult::Failed) {
+            Fail(LinkFailure::IoError, "read", "the device reported an error or hung up");
             return false;
         }
         if (waited == WaitResult::TimedOut) {
@@ -106,6 +141,7 @@ bool CPrinterPort::Read(std::uint8_t* buffer, std::size_t capacity, std::size_t&
         std::size_t taken = 0;
         const BurstOutcome outcome = TakeBurst(handle_, burst, timings_.burstGap, taken);
         if (outcome == BurstOutcome::Failed) {
+            lastError_ = posix::SystemError("read", portName_, errno);
             return false;
         }
         if (outcome == BurstOutcome::Bytes) {
@@ -114,16 +150,16 @@ bool CPrinterPort::Read(std::uint8_t* buffer, std::size_t capacity, std::size_t&
             return count > 0;
         }
     }
+    Fail(LinkFailure::TimedOut, "read", "no reply");
     return false;
 }
 
 std::size_t CPrinterPort::Write(const std::uint8_t* buffer, std::size_t length) {
     if (!open_) {
+        Fail(LinkFailure::IoError, "write", "the port is not open");
         return 0;
     }
-    using Rep = std::chrono::milliseconds::rep;
-    const auto deadline = std::chrono::steady_clock::now() + timings_.writeConstant +
-                          timings_.writePerByte * static_cast<Rep>(length);
+    const auto deadline = std::chrono::steady_clock::now() + WriteLimit(length);
     std::size_t written = 0;
     while (written < length) {
         const ssize_t put = write(handle_, buffer + written, length - written);
@@ -132,11 +168,16 @@ std::size_t CPrinterPort::Write(const std::uint8_t* buffer, std::size_t length) 
             continue;
         }
         if (put < 0 && errno != EAGAIN && errno != EINTR) {
+            lastError_ = posix::SystemError("write", portName_, errno);
             break;
         }
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0 || posix::WaitForWritable(handle_, left) != WaitResult::Ready) {
+        const WaitResult waited = left.count() > 0 ? posix::WaitForWritable(handle_, left) : WaitResult::TimedOut;
+        if (waited != WaitResult::Ready) {
+            Fail(waited == WaitResult::TimedOut ? LinkFailure::TimedOut : LinkFailure::IoError, "write",
+                 waited == WaitResult::TimedOut ? "the device did not take the data in time"
+                                                : "the device reported an error or hung up");
             break;
         }
     }

@@ -1,6 +1,7 @@
 #include "link/TcpLink.h"
 
 #include "link/posix/PollWait.h"
+#include "link/posix/SystemError.h"
 
 #include <arpa/inet.h>
 #include <fcntl.h>
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <string>
 
 namespace lanvane {
 namespace {
@@ -29,14 +31,17 @@ void SetBlocking(int socket, bool blocking) {
 }
 
 // A pending connect makes the socket writable both when it succeeds and when it is
-// refused; only the socket's pending error tells the two apart.
-bool AwaitConnection(int socket, std::chrono::milliseconds wait) {
-    if (posix::WaitForWritable(socket, wait) != posix::WaitResult::Ready) {
-        return false;
+// refused; only the socket's pending error tells the two apart. Returns that error, or
+// ETIMEDOUT when the wait ran out.
+int AwaitConnection(int socket, std::chrono::milliseconds wait) {
+    switch (posix::WaitForWritable(socket, wait)) {
+        case posix::WaitResult::TimedOut: return ETIMEDOUT;
+        case posix::WaitResult::Failed: return errno != 0 ? errno : EIO;
+        case posix::WaitResult::Ready: break;
     }
     int error = 0;
     socklen_t size = sizeof error;
-    return getsockopt(socket, SOL_SOCKET, SO_ERROR, &error, &size) == 0 && error == 0;
+    return getsockopt(socket, SOL_SOCKET, SO_ERROR, &error, &size) == 0 ? error : errno;
 }
 
 }  // namespace
@@ -45,40 +50,65 @@ CTcpLink::~CTcpLink() {
     Close();
 }
 
+std::string CTcpLink::Target() const {
+    return address_ + ":" + std::to_string(port_);
+}
+
 bool CTcpLink::Connect() {
     Close();
+    lastError_ = {};
     sockaddr_in peer{};
     peer.sin_family = AF_INET;
     peer.sin_port = htons(port_);
     if (inet_pton(AF_INET, address_.c_str(), &peer.sin_addr) != 1) {
+        lastError_ = LinkError{LinkFailure::BadAddress, "connect to", Target(), {}};
         return false;
     }
     socket_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (socket_ == kNoSocket) {
+        lastError_ = posix::SystemError("connect to", Target(), errno);
         return false;
     }
     SetReceiveTimeout(socket_, timings_.receiveTimeout);
     SetBlocking(socket_, false);
-    const bool connected =
-        connect(socket_, reinterpret_cast<const sockaddr*>(&peer), sizeof peer) == 0 ||
-        (errno == EINPROGRESS && AwaitConnection(socket_, timings_.connectWait));
+    int error = 0;
+    if (connect(socket_, reinterpret_cast<const sockaddr*>(&peer), sizeof peer) != 0) {
+        error = errno == EINPROGRESS ? AwaitConnection(socket_, timings_.connectWait) : errno;
+    }
     SetBlocking(socket_, true);
-    return connected;
+    if (error != 0) {
+        lastError_ = posix::SystemError("connect to", Target(), error);
+    }
+    return error == 0;
 }
 
 long CTcpLink::Send(const std::uint8_t* data, std::size_t length) {
     if (socket_ == kNoSocket) {
+        lastError_ = LinkError{LinkFailure::IoError, "send to", Target(), "not connected"};
         return -1;
     }
     // A printer that has gone away must fail the send, not end the program.
-    return send(socket_, data, length, MSG_NOSIGNAL);
+    const long sent = send(socket_, data, length, MSG_NOSIGNAL);
+    if (sent < 0) {
+        lastError_ = posix::SystemError("send to", Target(), errno);
+    }
+    return sent;
 }
 
 long CTcpLink::Receive(std::uint8_t* buffer, std::size_t capacity) {
     if (socket_ == kNoSocket) {
+        lastError_ = LinkError{LinkFailure::IoError, "receive from", Target(), "not connected"};
         return -1;
     }
-    return recv(socket_, buffer, std::min(capacity, kReceiveLimit), 0);
+    const long received = recv(socket_, buffer, std::min(capacity, kReceiveLimit), 0);
+    if (received == 0) {
+        lastError_ = LinkError{LinkFailure::IoError, "receive from", Target(), "the printer closed the connection"};
+    } else if (received < 0) {
+        const bool waitedOut = errno == EAGAIN || errno == EWOULDBLOCK;
+        lastError_ = waitedOut ? LinkError{LinkFailure::TimedOut, "receive from", Target(), "no data"}
+                               : posix::SystemError("receive from", Target(), errno);
+    }
+    return received;
 }
 
 void CTcpLink::Close() {

@@ -1,13 +1,16 @@
 #include "link/UdpSocket.h"
 
 #include "link/posix/PollWait.h"
+#include "link/posix/SystemError.h"
 
 #include <arpa/inet.h>
+#include <linux/sock_diag.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 
 namespace lanvane {
@@ -16,6 +19,15 @@ namespace {
 bool EnableOption(int socket, int option) {
     const int on = 1;
     return setsockopt(socket, SOL_SOCKET, option, &on, sizeof on) == 0;
+}
+
+// Forcing the size passes the system's limit where the program may; elsewhere the size is
+// the most the limit allows.
+void EnlargeReceiveBuffer(int socket) {
+    const int size = CUdpSocket::kReceiveBufferBytes;
+    if (setsockopt(socket, SOL_SOCKET, SO_RCVBUFFORCE, &size, sizeof size) != 0) {
+        setsockopt(socket, SOL_SOCKET, SO_RCVBUF, &size, sizeof size);
+    }
 }
 
 sockaddr_in AnyAddressAt(std::uint16_t port) {
@@ -41,18 +53,8 @@ std::string AddressText(const in_addr& address) {
     return text;
 }
 
-// A port of the system's choice is taken without sharing, so that it cannot land on a
-// port another sharing socket holds; sharing is switched on afterwards so that later
-// sockets may join it. A named port is shared from the start.
-bool BindShared(int socket, std::uint16_t port) {
-    const sockaddr_in local = AnyAddressAt(port);
-    if (port != 0 && !EnableOption(socket, SO_REUSEADDR)) {
-        return false;
-    }
-    if (bind(socket, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0) {
-        return false;
-    }
-    return port != 0 || EnableOption(socket, SO_REUSEADDR);
+std::string PortText(std::uint16_t port) {
+    return "UDP port " + std::to_string(port);
 }
 
 }  // namespace
@@ -63,11 +65,17 @@ CUdpSocket::~CUdpSocket() {
 
 UdpResult CUdpSocket::Bind() {
     Close();
+    lastError_ = {};
     const int created = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (created < 0) {
+        lastError_ = posix::SystemError("bind", PortText(localPort_), errno);
         return UdpResult::BindFailed;
     }
-    if (!EnableOption(created, SO_BROADCAST) || !BindShared(created, localPort_)) {
+    EnlargeReceiveBuffer(created);
+    const sockaddr_in local = AnyAddressAt(localPort_);
+    if (!EnableOption(created, SO_BROADCAST) ||
+        bind(created, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0) {
+        lastError_ = posix::SystemError("bind", PortText(localPort_), errno);
         close(created);
         return UdpResult::BindFailed;
     }
@@ -81,6 +89,7 @@ UdpResult CUdpSocket::SendData(std::span<const std::uint8_t> bytes) {
     remote.sin_family = AF_INET;
     remote.sin_port = htons(remotePort_);
     if (inet_pton(AF_INET, remoteHost_.c_str(), &remote.sin_addr) != 1) {
+        lastError_ = LinkError{LinkFailure::BadAddress, "send to", remoteHost_, {}};
         return UdpResult::BadAddress;
     }
     if (!IsBound()) {
@@ -93,7 +102,13 @@ UdpResult CUdpSocket::SendData(std::span<const std::uint8_t> bytes) {
         sent = sendto(socket_, bytes.data(), bytes.size(), 0,
                       reinterpret_cast<const sockaddr*>(&remote), sizeof remote);
     } while (sent < 0 && errno == EINTR);
-    return sent == static_cast<ssize_t>(bytes.size()) ? UdpResult::Ok : UdpResult::SendFailed;
+    if (sent == static_cast<ssize_t>(bytes.size())) {
+        return UdpResult::Ok;
+    }
+    const std::string target = remoteHost_ + ":" + std::to_string(remotePort_);
+    lastError_ = sent < 0 ? posix::SystemError("send to", target, errno)
+                          : LinkError{LinkFailure::IoError, "send to", target, "the datagram went out cut"};
+    return UdpResult::SendFailed;
 }
 
 UdpResult CUdpSocket::GetData(UdpDatagram& datagram) {
@@ -110,8 +125,11 @@ UdpResult CUdpSocket::GetData(UdpDatagram& datagram) {
                             reinterpret_cast<sockaddr*>(&sender), &size);
     } while (received < 0 && errno == EINTR);
     if (received < 0) {
-        return errno == EAGAIN || errno == EWOULDBLOCK ? UdpResult::NothingWaiting
-                                                       : UdpResult::ReceiveFailed;
+        if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            return UdpResult::NothingWaiting;
+        }
+        lastError_ = posix::SystemError("receive on", PortText(boundPort_), errno);
+        return UdpResult::ReceiveFailed;
     }
     const auto whole = static_cast<std::size_t>(received);
     datagram.length = std::min(whole, UdpDatagram::kCapacity);
@@ -119,6 +137,18 @@ UdpResult CUdpSocket::GetData(UdpDatagram& datagram) {
     datagram.senderAddress = AddressText(sender.sin_addr);
     datagram.senderPort = ntohs(sender.sin_port);
     return UdpResult::Ok;
+}
+
+// The socket's own drop counter, read at any time (the counter that comes with received
+// datagrams would miss drops after the last one).
+std::uint32_t CUdpSocket::DroppedDatagrams() const {
+    std::array<std::uint32_t, SK_MEMINFO_VARS> meminfo{};
+    socklen_t size = sizeof meminfo;
+    if (!IsBound() || getsockopt(socket_, SOL_SOCKET, SO_MEMINFO, meminfo.data(), &size) != 0 ||
+        size <= SK_MEMINFO_DROPS * sizeof(std::uint32_t)) {
+        return 0;
+    }
+    return meminfo[SK_MEMINFO_DROPS];
 }
 
 bool CUdpSocket::WaitReadable(std::chrono::milliseconds limit) const {

@@ -59,7 +59,8 @@ fs::path UsbDeviceDirOf(const fs::path& nodeDir) {
 }
 
 bool IsFreeToOpen(const std::string& path) {
-    const int fd = posix::OpenExclusive(path);
+    LinkError ignored;
+    const int fd = posix::OpenExclusive(path, ignored);
     if (fd < 0) {
         return false;
     }

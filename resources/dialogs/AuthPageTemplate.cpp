@@ -9,8 +9,8 @@ constexpr int kGroupWidth = kPageWidth - 2 * kMargin;
 constexpr int kInnerX = kMargin + 8;
 
 // Three groups of radio buttons in rows of three.
-constexpr int kChoiceWidth = 64;
-constexpr int kChoiceColumnStep = 70;
+constexpr int kChoiceWidth = 104;
+constexpr int kChoiceColumnStep = 116;
 constexpr int kChoiceRowStep = 12;
 constexpr int kGroupHeight = 12 + 2 * kChoiceRowStep + 5;
 constexpr int kGroupStep = kGroupHeight + 6;
@@ -29,7 +29,7 @@ constexpr DialogRect ChoiceAt(int groupTop, int index) {
 // Key and credential rows below the groups; the WEP and PSK rows take turns in one place.
 constexpr int kKeyTop = kEapTop + kGroupStep + 2;
 constexpr int kRowStep = 16;
-constexpr int kLabelWidth = 96;  // "Authentication Password", "Certification Password"
+constexpr int kLabelWidth = 150;  // "Authentication Password", "Certification Password"
 constexpr int kFieldX = kMargin + kLabelWidth + 4;
 constexpr int kFieldWidth = kPageWidth - kMargin - kFieldX;
 constexpr int kWepKeyLimit = 26;

@@ -5,7 +5,8 @@
 namespace lanvane::dialogs {
 namespace {
 
-constexpr int kWidth = 311;
+// Wide enough for the six columns and their texts side by side.
+constexpr int kWidth = 414;
 constexpr int kHeight = 200;
 constexpr int kInnerWidth = kWidth - 2 * kMargin;
 constexpr int kButtonY = kHeight - kMargin - kButtonHeight;

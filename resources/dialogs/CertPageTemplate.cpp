@@ -10,22 +10,25 @@ constexpr int kInnerX = kMargin + 8;
 constexpr int kKindY = kMargin + 12;
 constexpr int kKindHeight = 29;
 constexpr int kFileY = kMargin + kKindHeight + 8;
-constexpr int kPathX = kMargin + kButtonWidth + 4;
+constexpr int kOpenWidth = 60;
+constexpr int kPathX = kMargin + kOpenWidth + 4;
 constexpr int kProgressY = kFileY + kButtonHeight + 8;
 constexpr int kUploadY = kProgressY + 10 + 6;
 
-constexpr DialogRect KindAt(int index, int width) {
-    return {kInnerX + index * 70, kKindY, width, kChoiceHeight};
+constexpr int kKindWidth = 104;
+
+constexpr DialogRect KindAt(int index) {
+    return {kInnerX + index * (kKindWidth + 12), kKindY, kKindWidth, kChoiceHeight};
 }
 
 constexpr std::uint32_t kOff = style::kDisabled;
 
 constexpr ControlTemplate kControls[] = {
     GroupBox("Certificate", {kMargin, kMargin, kInnerWidth, kKindHeight}),
-    FirstRadio(ctl::kCaRadio, "CA", KindAt(0, 40), kOff),
-    Radio(ctl::kClientKeyRadio, "Client Key", KindAt(1, 60), kOff),
-    Radio(ctl::kClientPemRadio, "Client PEM", KindAt(2, 60), kOff),
-    Button(ctl::kOpenFileButton, "Open file", {kMargin, kFileY, kButtonWidth, kButtonHeight},
+    FirstRadio(ctl::kCaRadio, "CA", KindAt(0), kOff),
+    Radio(ctl::kClientKeyRadio, "Client Key", KindAt(1), kOff),
+    Radio(ctl::kClientPemRadio, "Client PEM", KindAt(2), kOff),
+    Button(ctl::kOpenFileButton, "Open file", {kMargin, kFileY, kOpenWidth, kButtonHeight},
            style::kGroup | kOff),
     Edit(ctl::kCertPath, {kPathX, kFileY + 1, kPageWidth - kMargin - kPathX, kFieldHeight},
          style::kReadOnly | kOff),

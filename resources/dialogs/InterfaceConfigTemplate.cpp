@@ -5,14 +5,14 @@
 namespace lanvane::dialogs {
 namespace {
 
-constexpr int kWidth = 341;
 constexpr int kHeight = 254;
-constexpr int kTabWidth = 242;
+constexpr int kTabWidth = 380;  // the page width and the tab frame
+constexpr int kColumnWidth = 78;
+constexpr int kWidth = kMargin + kTabWidth + 7 + kColumnWidth + kMargin;
 constexpr int kTabHeight = 240;
 
 // The commands stand in one column right of the tab control.
 constexpr int kColumnX = kMargin + kTabWidth + 7;
-constexpr int kColumnWidth = kWidth - kMargin - kColumnX;
 constexpr int kRadioX = kColumnX + 8;
 constexpr int kRadioWidth = kColumnWidth - 16;
 

@@ -15,17 +15,19 @@ constexpr int kModeTop = kMargin;
 constexpr int kModeRadioY = kModeTop + 12;
 constexpr int kModeRow = kModeRadioY + 14;
 constexpr int kModeHeight = kModeRow + kRowStep + kFieldHeight + 7 - kModeTop;
-constexpr int kFirstLabelWidth = 62;  // "Connection Mode"
+constexpr int kFirstLabelWidth = 100;  // "Connection Mode"
 constexpr int kFirstFieldX = kInnerX + kFirstLabelWidth + 2;
-constexpr int kSecondLabelX = 127;
-constexpr int kSecondLabelWidth = 36;  // "PIN Code"
+constexpr int kSecondLabelX = 196;
+constexpr int kSecondLabelWidth = 60;  // "PIN Code"
 constexpr int kSecondFieldX = kSecondLabelX + kSecondLabelWidth + 2;
 constexpr int kSecondFieldWidth = kInnerRight - kSecondFieldX;
 constexpr int kChannelDigits = 2;  // 0 ~ 14
 constexpr int kPinLimit = 8;
 
-constexpr DialogRect ModeRadioAt(int x, int width) {
-    return {x, kModeRadioY, width, kChoiceHeight};
+constexpr int kModeRadioWidth = 110;
+
+constexpr DialogRect ModeRadioAt(int index) {
+    return {kInnerX + index * (kModeRadioWidth + 6), kModeRadioY, kModeRadioWidth, kChoiceHeight};
 }
 constexpr int ModeRowY(int row) {
     return kModeRow + row * kRowStep;
@@ -40,7 +42,7 @@ constexpr int kAssignmentHeight = 29;
 constexpr int kSettingTop = kAssignmentTop + kAssignmentHeight + 6;
 constexpr int kSettingRow = kSettingTop + 13;
 constexpr int kSettingHeight = 5 * kRowStep + 16;
-constexpr int kLabelWidth = 96;  // "Inactivity Time (0~3600)"
+constexpr int kLabelWidth = 150;  // "Inactivity Time (0~3600)"
 constexpr int kFieldX = kInnerX + kLabelWidth + 4;
 constexpr int kNumberWidth = 30;
 constexpr int kSsidLimit = 32;
@@ -58,9 +60,9 @@ constexpr std::uint32_t kDigits = style::kDisabled | style::kNumber;
 
 constexpr ControlTemplate kControls[] = {
     GroupBox("Network Mode", {kMargin, kModeTop, kGroupWidth, kModeHeight}),
-    FirstRadio(ctl::kInfraRadio, "Infra Network", ModeRadioAt(kInnerX, 64), kOff),
-    Radio(ctl::kAdhocRadio, "Adhoc", ModeRadioAt(85, 44), kOff),
-    Radio(ctl::kWifiDirectRadio, "Wi-Fi Direct", ModeRadioAt(139, 62), kOff),
+    FirstRadio(ctl::kInfraRadio, "Infra Network", ModeRadioAt(0), kOff),
+    Radio(ctl::kAdhocRadio, "Adhoc", ModeRadioAt(1), kOff),
+    Radio(ctl::kWifiDirectRadio, "Wi-Fi Direct", ModeRadioAt(2), kOff),
     Label("Ad Hoc Channel", {kInnerX, ModeRowY(0) + 2, kFirstLabelWidth, kTextHeight},
           style::kGroup),
     Edit(ctl::kAdhocChannel, {kFirstFieldX, ModeRowY(0), kNumberWidth, kFieldHeight}, kDigits,
@@ -69,7 +71,7 @@ constexpr ControlTemplate kControls[] = {
     DropDownCombo(ctl::kP2pChannel, {kSecondFieldX, ModeRowY(0), kSecondFieldWidth, kFieldHeight},
                   kOff),
     Label("Connection Mode", {kInnerX, ModeRowY(1) + 2, kFirstLabelWidth, kTextHeight}),
-    DropDownCombo(ctl::kConnectionMode, {kFirstFieldX, ModeRowY(1), 44, kFieldHeight}, kOff),
+    DropDownCombo(ctl::kConnectionMode, {kFirstFieldX, ModeRowY(1), 60, kFieldHeight}, kOff),
     Label("PIN Code", {kSecondLabelX, ModeRowY(1) + 2, kSecondLabelWidth, kTextHeight}),
     Edit(ctl::kPinCode, {kSecondFieldX, ModeRowY(1), kSecondFieldWidth, kFieldHeight}, kDigits,
          kPinLimit),
@@ -77,9 +79,9 @@ constexpr ControlTemplate kControls[] = {
     GroupBox("IP Assignment Method", {kMargin, kAssignmentTop, kGroupWidth, kAssignmentHeight},
              style::kGroup),
     FirstRadio(ctl::kDhcpRadio, "Automatic Allocation(DHCP)",
-               {kInnerX, kAssignmentRadioY, 118, kChoiceHeight}, kOff),
+               {kInnerX, kAssignmentRadioY, 170, kChoiceHeight}, kOff),
     Radio(ctl::kManualRadio, "Manual Allocation",
-          {kInnerRight - 84, kAssignmentRadioY, 84, kChoiceHeight}, kOff),
+          {kInnerRight - 150, kAssignmentRadioY, 150, kChoiceHeight}, kOff),
 
     GroupBox("Network Setting", {kMargin, kSettingTop, kGroupWidth, kSettingHeight}, style::kGroup),
     Label("SSID", LabelAt(0)),
@@ -87,7 +89,8 @@ constexpr ControlTemplate kControls[] = {
     Label("Inactivity Time (0~3600)", LabelAt(1)),
     Edit(ctl::kNetworkInactivity, FieldAt(1, kNumberWidth), kDigits, kInactivityDigits),
     Label("Sec (Default: 0)",
-          {kFieldX + kNumberWidth + 4, kSettingRow + kRowStep + 2, 66, kTextHeight}),
+          {kFieldX + kNumberWidth + 4, kSettingRow + kRowStep + 2, kInnerRight - kFieldX - kNumberWidth - 4,
+           kTextHeight}),
     Label("IP Address", LabelAt(2)),
     IpAddress(ctl::kNetworkIpAddress, FieldAt(2, 100), kOff),
     Label("Subnet Mask", LabelAt(3)),

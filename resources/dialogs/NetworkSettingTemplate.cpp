@@ -48,7 +48,7 @@ constexpr ControlTemplate kControls[] = {
     Edit(ctl::kSettingInactivity, {kFieldX, kInactivityRow, kNumberWidth, kFieldHeight},
          kNumberEdit, kInactivityDigits),
     Label("sec (Default: 0)", {kNoteX, kInactivityRow + 2, 66, kTextHeight}),
-    CheckBox(ctl::kSettingDhcp, "DHCP Mode", {kFieldX, kDhcpRow, 60, kChoiceHeight}),
+    CheckBox(ctl::kSettingDhcp, "DHCP Mode", {kFieldX, kDhcpRow, kWidth - kMargin - 8 - kFieldX, kChoiceHeight}),
     Label("Device Baudrate :", LabelAt(kBaudRow)),
     DropDownCombo(ctl::kSettingBaudRate, {kFieldX, kBaudRow, 60, kFieldHeight}),
     Label("Fimware Version :", LabelAt(kFirmwareRow)),

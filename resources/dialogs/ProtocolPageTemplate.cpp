@@ -14,9 +14,9 @@ constexpr int kTaskTop = kMargin;
 constexpr int kTaskRow = kTaskTop + 13;
 constexpr int kRowStep = 16;
 constexpr int kTaskHeight = 2 * kRowStep + 18;
-constexpr int kSwitchLabelWidth = 32;
-constexpr int kSwitchListWidth = 60;
-constexpr int kSecondColumnX = 123;
+constexpr int kSwitchLabelWidth = 40;
+constexpr int kSwitchListWidth = 90;
+constexpr int kSecondColumnX = 196;
 
 constexpr DialogRect SwitchLabelAt(int column, int row) {
     return {column == 0 ? kInnerX : kSecondColumnX, kTaskRow + row * kRowStep + 2,
@@ -31,7 +31,7 @@ constexpr DialogRect SwitchListAt(int column, int row) {
 constexpr int kSnmpTop = kTaskTop + kTaskHeight + 7;
 constexpr int kSnmpRow = kSnmpTop + 13;
 constexpr int kSnmpHeight = 4 * kRowStep + 17;
-constexpr int kLabelWidth = 96;  // "Community Name (Write):"
+constexpr int kLabelWidth = 150;  // "Community Name (Write):"
 constexpr int kFieldX = kInnerX + kLabelWidth + 4;
 constexpr int kCommunityLimit = 16;
 

@@ -5,7 +5,8 @@
 namespace lanvane::dialogs {
 namespace {
 
-constexpr int kWidth = 260;
+// Wide enough for a setting's name beside a 63-character key.
+constexpr int kWidth = 430;
 constexpr int kHeight = 240;
 constexpr int kButtonY = kHeight - kMargin - kButtonHeight;
 

@@ -7,7 +7,7 @@ namespace {
 
 constexpr int kGroupWidth = kPageWidth - 2 * kMargin;
 constexpr int kLabelX = 15;
-constexpr int kLabelWidth = 112;  // "Printer Port Num (0 ~ 32767)"
+constexpr int kLabelWidth = 150;  // "Printer Port Num (0 ~ 32767)"
 constexpr int kFieldX = kLabelX + kLabelWidth + 4;
 constexpr int kFieldWidth = kMargin + kGroupWidth - 8 - kFieldX;
 constexpr int kTextLimit = 32;
@@ -22,7 +22,7 @@ constexpr int kFirmwareTop = kSystemTop + kSystemHeight + 7;
 constexpr int kFirmwareRow = kFirmwareTop + 13;
 constexpr int kDisplayStep = 14;
 constexpr int kFirmwareHeight = 3 * kDisplayStep + 13;
-constexpr int kColonX = 87;
+constexpr int kColonX = 120;
 constexpr int kDisplayX = kColonX + 8;
 constexpr int kDisplayWidth = kMargin + kGroupWidth - 8 - kDisplayX;  // a 32-character date
 
@@ -53,13 +53,13 @@ constexpr ControlTemplate kControls[] = {
     Edit(ctl::kConfirmPassword, FieldAt(4), kMasked, kTextLimit),
 
     GroupBox("Firmware Information", {kMargin, kFirmwareTop, kGroupWidth, kFirmwareHeight}),
-    Label("Firmware Version", {kLabelX, DisplayY(0), 70, kTextHeight}),
+    Label("Firmware Version", {kLabelX, DisplayY(0), kColonX - 2 - kLabelX, kTextHeight}),
     Label(":", {kColonX, DisplayY(0), 4, kTextHeight}),
     ValueText(ctl::kFirmwareVersion, {kDisplayX, DisplayY(0), kDisplayWidth, kTextHeight}, kOff),
-    Label("Update Date", {kLabelX, DisplayY(1), 70, kTextHeight}),
+    Label("Update Date", {kLabelX, DisplayY(1), kColonX - 2 - kLabelX, kTextHeight}),
     Label(":", {kColonX, DisplayY(1), 4, kTextHeight}),
     ValueText(ctl::kUpdateDate, {kDisplayX, DisplayY(1), kDisplayWidth, kTextHeight}, kOff),
-    Label("Mac Address", {kLabelX, DisplayY(2), 70, kTextHeight}),
+    Label("Mac Address", {kLabelX, DisplayY(2), kColonX - 2 - kLabelX, kTextHeight}),
     Label(":", {kColonX, DisplayY(2), 4, kTextHeight}),
     ValueText(ctl::kMacAddress, {kDisplayX, DisplayY(2), kDisplayWidth, kTextHeight}, kOff),
 };

@@ -8,8 +8,9 @@ namespace lanvane::dialogs {
 constexpr std::string_view kShellFont = "MS Shell Dlg";
 constexpr int kShellFontSize = 8;
 
-// A page fills the display area of the configuration window's tab control.
-constexpr int kPageWidth = 238;
+// A page fills the display area of the configuration window's tab control, which is wide
+// enough for its six tab labels side by side in every language.
+constexpr int kPageWidth = 376;
 constexpr int kPageHeight = 220;
 
 constexpr int kMargin = 7;

@@ -1,14 +1,11 @@
 #pragma once
 
-#include <memory>
 #include <ostream>
-#include <vector>
 
 #include <nlohmann/json.hpp>
 
 #include "sim/SimulatedPrinter.h"
 #include "sim/main/SimOptions.h"
-#include "sim/posix/BssTcpServer.h"
 #include "sim/posix/LanPrinterFleet.h"
 
 namespace lanvane::sim {
@@ -24,16 +21,12 @@ public:
     void Stop();
     // "lan-ethernet: PORT", "lan-wlan: PORT" and one "lan-bss: ADDRESS:PORT" per survey port.
     void Describe(std::ostream& out) const;
-    // Each printer's settings as they stand now.
+    // Each printer's settings as they stand now, and what it took and sent.
     nlohmann::json ToJson() const;
 
 private:
-    bool StartSurveys(std::ostream& errors);
-
-    SimulatedPrinter& printer_;
     const SimOptions& options_;
     LanPrinterFleet fleet_;
-    std::vector<std::unique_ptr<BssTcpServer>> surveys_;
 };
 
 }  // namespace lanvane::sim

@@ -21,13 +21,16 @@ std::vector<std::string> LanFaultNames() {
     return names;
 }
 
+// One event loop serves them all; the addresses and MACs stay distinct far beyond this.
+constexpr int kMostLanPrinters = 1000;
+
 }  // namespace
 
 void LanOptionParser::AddTo(CLI::App& app, LanSimOptions& options) {
     app.add_option("--lan-ethernet", options.ethernetPrinters, "answer Ethernet searches as this many printers")
-        ->check(CLI::Range(0, 250));
+        ->check(CLI::Range(0, kMostLanPrinters));
     app.add_option("--lan-wlan", options.wlanPrinters, "answer WLAN searches as this many printers")
-        ->check(CLI::Range(0, 250));
+        ->check(CLI::Range(0, kMostLanPrinters));
     app.add_option("--lan-ethernet-port", options.ethernetPort, "UDP port of the Ethernet printers (0: any free port)");
     app.add_option("--lan-wlan-port", options.wlanPort, "UDP port of the WLAN printers (0: any free port)");
     app.add_option("--lan-reply-port", options.replyPort, "send LAN replies to this port (default: the sender's)");

@@ -1,24 +1,14 @@
 #include "sim/main/StateDump.h"
 
 #include <cstdio>
-#include <fstream>
 
+#include "sim/DottedAddress.h"
 #include "sim/SimRecordLayout.h"
+#include "sim/main/DumpTexts.h"
+#include "sim/posix/PrivateFile.h"
 
 namespace lanvane::sim {
 namespace {
-
-std::string Dotted(std::uint32_t address) {
-    return std::to_string(address >> 24) + "." + std::to_string((address >> 16) & 0xFFu) + "." +
-           std::to_string((address >> 8) & 0xFFu) + "." + std::to_string(address & 0xFFu);
-}
-
-std::string MacText(const std::array<std::uint8_t, 6>& mac) {
-    char text[18];
-    std::snprintf(text, sizeof(text), "%02X-%02X-%02X-%02X-%02X-%02X", mac[0], mac[1], mac[2], mac[3],
-                  mac[4], mac[5]);
-    return text;
-}
 
 nlohmann::json RecordToJson(const PrinterRecord& record) {
     nlohmann::json fields{{"layout", record.layout}};
@@ -31,7 +21,7 @@ nlohmann::json RecordToJson(const PrinterRecord& record) {
                 const auto& value = record.*member;
                 using Value = std::decay_t<decltype(value)>;
                 if constexpr (std::is_same_v<Value, std::uint32_t>) {
-                    fields[std::string(field.name)] = Dotted(value);
+                    fields[std::string(field.name)] = DottedAddress(value);
                 } else {
                     fields[std::string(field.name)] = value;
                 }
@@ -65,18 +55,15 @@ nlohmann::json StateToJson(const PrinterState& state, const std::vector<HandledR
             {"identity",
              {{"firmwareVersion", state.identity.firmwareVersion},
               {"updateDate", state.identity.updateDate},
-              {"mac", MacText(state.identity.mac)}}},
+              {"mac", MacDashText(state.identity.mac)}}},
             {"record", RecordToJson(state.record)},
             {"certificates", CertificatesToJson(state.certificates)},
             {"requests", requests}};
 }
 
 bool WriteStateDump(const std::string& path, const nlohmann::json& dump) {
-    std::ofstream out(path);
     // Texts written by a client need not be UTF-8; replace what JSON cannot carry.
-    out << dump.dump(2, ' ', false, nlohmann::json::error_handler_t::replace)
-        << '\n';
-    return static_cast<bool>(out);
+    return WritePrivateFile(path, dump.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + '\n');
 }
 
 }  // namespace lanvane::sim

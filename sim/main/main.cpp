@@ -6,6 +6,7 @@
 #include "sim/main/SimOptions.h"
 #include "sim/main/StateDump.h"
 #include "sim/posix/BssTcpServer.h"
+#include "sim/posix/DescriptorLimit.h"
 #include "sim/posix/PtyPrinterServer.h"
 
 namespace {
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
     if (const auto exitCode = ParseSimOptions(argc, argv, options)) {
         return *exitCode;
     }
+    RaiseDescriptorLimit();
     PrinterState state = DefaultPrinterState(options.layout);
     if (!options.makerName.empty()) {
         state.makerName = options.makerName;

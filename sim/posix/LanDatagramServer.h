@@ -1,19 +1,17 @@
 #pragma once
 
-#include <netinet/in.h>
-
 #include <cstdint>
-#include <thread>
-#include <vector>
 
 #include "sim/LanPrinterResponder.h"
-#include "sim/posix/StopSignal.h"
+#include "sim/posix/EventLoop.h"
+#include "sim/posix/LanDatagramPort.h"
 
 namespace lanvane::sim {
 
-// One printer's LAN port: takes each datagram that reaches it (broadcast or not), hands it
-// to the responder and sends the replies back to the sender's address. Several servers may
-// listen on one port at once, as several printers on one network do. Start once per object.
+// One printer's LAN port on a thread of its own: takes each datagram that reaches it
+// (broadcast or not), hands it to the responder and sends the replies back to the sender's
+// address. Several servers may listen on one port at once, as several printers on one
+// network do. Start once per object.
 class LanDatagramServer {
 public:
     // Port 0 binds a free port; Port() tells which after Start(), and further servers may
@@ -26,19 +24,11 @@ public:
     bool Start();
     void Stop();
 
-    std::uint16_t Port() const { return port_; }
+    std::uint16_t Port() const { return port_.Port(); }
 
 private:
-    bool Bind();
-    void Serve();
-    void Reply(const std::vector<ReplyBurst>& bursts, sockaddr_in target);
-
-    LanPrinterResponder& responder_;
-    std::uint16_t port_;
-    std::uint16_t replyPort_;
-    int socket_ = -1;
-    StopSignal stop_;
-    std::thread thread_;
+    EventLoop loop_;
+    LanDatagramPort port_;
 };
 
 }  // namespace lanvane::sim

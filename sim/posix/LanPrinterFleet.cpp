@@ -1,5 +1,7 @@
 #include "sim/posix/LanPrinterFleet.h"
 
+#include "sim/DottedAddress.h"
+
 namespace lanvane::sim {
 namespace {
 
@@ -23,37 +25,81 @@ LanPrinterFleet::LanPrinterFleet(const std::vector<LanPrinterSettings>& printers
                                  LanFleetPorts ports)
     : ports_(ports) {
     for (const LanPrinterSettings& settings : printers) {
-        members_.push_back(Member{std::make_unique<LanPrinterResponder>(settings, faults), nullptr});
+        printers_.push_back(std::make_unique<LanPrinterResponder>(settings, faults));
     }
 }
 
 LanPrinterFleet::~LanPrinterFleet() { Stop(); }
 
+void LanPrinterFleet::ServeSurveys(SimulatedPrinter& printer, std::uint16_t port) {
+    surveyed_ = &printer;
+    surveyPort_ = port;
+}
+
 bool LanPrinterFleet::Start() {
-    for (Member& member : members_) {
-        std::uint16_t& port = PortOf(member.responder->Settings().kind);
-        member.server = std::make_unique<LanDatagramServer>(*member.responder, port, ports_.reply);
-        if (!member.server->Start()) {
-            Stop();
-            return false;
-        }
-        port = member.server->Port();
+    if (!OpenDatagramPort(LanKind::Ethernet, ports_.ethernet) || !OpenDatagramPort(LanKind::Wlan, ports_.wlan) ||
+        !OpenSurveys() || !loop_.Start()) {
+        Stop();
+        return false;
     }
     return true;
 }
 
 void LanPrinterFleet::Stop() {
-    for (Member& member : members_) {
-        member.server.reset();
-    }
+    loop_.Stop();
+    surveys_.clear();
+    datagramPorts_.clear();
 }
 
 std::vector<LanPrinterResponder*> LanPrinterFleet::Printers() const {
-    std::vector<LanPrinterResponder*> printers;
-    for (const Member& member : members_) {
-        printers.push_back(member.responder.get());
+    std::vector<LanPrinterResponder*> all;
+    for (const auto& printer : printers_) {
+        all.push_back(printer.get());
     }
-    return printers;
+    return all;
+}
+
+std::vector<LanPrinterResponder*> LanPrinterFleet::PrintersOf(LanKind kind) const {
+    std::vector<LanPrinterResponder*> ofKind;
+    for (const auto& printer : printers_) {
+        if (printer->Settings().kind == kind) {
+            ofKind.push_back(printer.get());
+        }
+    }
+    return ofKind;
+}
+
+// A kind without printers leaves its port alone.
+bool LanPrinterFleet::OpenDatagramPort(LanKind kind, std::uint16_t& port) {
+    std::vector<LanPrinterResponder*> printers = PrintersOf(kind);
+    if (printers.empty()) {
+        return true;
+    }
+    auto opened = std::make_unique<LanDatagramPort>(loop_, std::move(printers), port, ports_.reply);
+    if (!opened->Open()) {
+        problem_ = "UDP port " + std::to_string(port);
+        return false;
+    }
+    port = opened->Port();
+    datagramPorts_.push_back(std::move(opened));
+    return true;
+}
+
+bool LanPrinterFleet::OpenSurveys() {
+    if (surveyed_ == nullptr) {
+        return true;
+    }
+    for (LanPrinterResponder* printer : PrintersOf(LanKind::Wlan)) {
+        auto survey = std::make_unique<SurveyPort>(loop_, *surveyed_, DottedAddress(printer->Settings().ip),
+                                                   surveyPort_);
+        const bool opened = survey->Open();
+        surveys_.push_back(std::move(survey));
+        if (!opened) {
+            problem_ = surveys_.back()->Address() + ':' + std::to_string(surveyPort_);
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace lanvane::sim

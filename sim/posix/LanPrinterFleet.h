@@ -2,24 +2,30 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "sim/LanFaultPlan.h"
 #include "sim/LanPrinterResponder.h"
 #include "sim/LanPrinterSettings.h"
-#include "sim/posix/LanDatagramServer.h"
+#include "sim/SimulatedPrinter.h"
+#include "sim/posix/EventLoop.h"
+#include "sim/posix/LanDatagramPort.h"
+#include "sim/posix/SurveyPort.h"
 
 namespace lanvane::sim {
 
-// Where a fleet listens: the port of each kind (0: the first printer of the kind takes a
-// free port and the others share it) and where replies go (0: the sender's port).
+// Where a fleet listens: the port of each kind (0: a free port, which other programs may
+// then share) and where replies go (0: the sender's port).
 struct LanFleetPorts {
     std::uint16_t ethernet = 0;
     std::uint16_t wlan = 0;
     std::uint16_t reply = 0;
 };
 
-// Several simulated printers on the LAN, each with its own socket on its kind's port.
+// Many simulated printers on the LAN, all served by one thread: one socket per kind's port
+// offers each datagram to every printer of the kind, and each wireless printer may have a
+// TCP survey port at its own address.
 class LanPrinterFleet {
 public:
     LanPrinterFleet(int ethernetPrinters, int wlanPrinters, LanFaultPlan faults, LanFleetPorts ports);
@@ -28,8 +34,13 @@ public:
     LanPrinterFleet(const LanPrinterFleet&) = delete;
     LanPrinterFleet& operator=(const LanPrinterFleet&) = delete;
 
-    // False when a port could not be bound; the printers started so far are stopped again.
+    // Before Start(): each wireless printer answers surveys for `printer` at its own
+    // address and `port`.
+    void ServeSurveys(SimulatedPrinter& printer, std::uint16_t port);
+
+    // False when a port could not be bound (Problem() names it); nothing is served then.
     bool Start();
+    const std::string& Problem() const { return problem_; }
     void Stop();
 
     // The ports in use after Start().
@@ -37,17 +48,22 @@ public:
     std::uint16_t WlanPort() const { return ports_.wlan; }
     // In the order given: Ethernet printers first when built from counts.
     std::vector<LanPrinterResponder*> Printers() const;
+    // The survey ports after Start(), in the order of the wireless printers.
+    const std::vector<std::unique_ptr<SurveyPort>>& Surveys() const { return surveys_; }
 
 private:
-    struct Member {
-        std::unique_ptr<LanPrinterResponder> responder;
-        std::unique_ptr<LanDatagramServer> server;
-    };
+    std::vector<LanPrinterResponder*> PrintersOf(LanKind kind) const;
+    bool OpenDatagramPort(LanKind kind, std::uint16_t& port);
+    bool OpenSurveys();
 
-    std::uint16_t& PortOf(LanKind kind) { return kind == LanKind::Wlan ? ports_.wlan : ports_.ethernet; }
-
-    std::vector<Member> members_;
+    std::vector<std::unique_ptr<LanPrinterResponder>> printers_;
     LanFleetPorts ports_;
+    SimulatedPrinter* surveyed_ = nullptr;
+    std::uint16_t surveyPort_ = 0;
+    EventLoop loop_;
+    std::vector<std::unique_ptr<LanDatagramPort>> datagramPorts_;
+    std::vector<std::unique_ptr<SurveyPort>> surveys_;
+    std::string problem_;
 };
 
 }  // namespace lanvane::sim

@@ -29,14 +29,9 @@ public:
     std::vector<std::string> requested;
 };
 
-constexpr StringEntry kChineseStrings[] = {{sid::kConnected, "translated connected"}};
-constexpr ControlTemplate kChineseMenuControls[] = {
-    {ctl::kCancel, ControlKind::PushButton, "translated exit", style::kTabStop, {7, 7, 140, 60}},
-};
-constexpr DialogTemplate kChineseMenu{dlg::kMainMenu, "translated title", "Verdana", 10, 154, 74,
-                                      kChineseMenuControls};
-constexpr const DialogTemplate* kChineseDialogs[] = {&kChineseMenu};
-const LanguageResources kChinese{kLanguageResourcesVersion, kChineseStrings, kChineseDialogs};
+const LanguageResources kChinese{kLanguageResourcesVersion,
+                                 "[strings]\n204 = translated connected\n"
+                                 "[dialog 102 main menu]\nVantrole Lanvane = translated title\n"};
 
 TEST(SetupAppTest, HongKongLoadsTheTraditionalChineseLibraryWhenPresent) {
     FakeLoader loader;

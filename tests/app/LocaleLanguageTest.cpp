@@ -56,5 +56,25 @@ TEST(LocaleLanguageTest, SystemDefaultLanguageIdFollowsTheMessagesLocale) {
     EXPECT_EQ(SystemDefaultLanguageId(Environment({})), std::nullopt);
 }
 
+TEST(LocaleLanguageTest, LanguagePriorityListComesFirst) {
+    struct Case {
+        std::map<std::string, std::string> environment;
+        std::optional<LanguageId> expected;
+    };
+    const Case cases[] = {
+        {{{"LANGUAGE", "ja_JP:de"}, {"LANG", "fr_FR.UTF-8"}}, 0x0411},
+        {{{"LANGUAGE", "pt_BR:eo::de"}, {"LANG", "fr_FR.UTF-8"}}, 0x0407},  // no library, unknown, empty
+        {{{"LANGUAGE", "en_GB:de"}, {"LANG", "fr_FR.UTF-8"}}, 0x0809},      // English is always there
+        {{{"LANGUAGE", "pt_BR"}, {"LANG", "fr_FR.UTF-8"}}, 0x040C},         // nothing listed can be shown
+        {{{"LANGUAGE", "de"}, {"LC_ALL", "C"}}, 0x0409},                    // ignored for the C locale
+        {{{"LANGUAGE", "de"}}, std::nullopt},                                // and without any locale
+        {{{"LANGUAGE", ""}, {"LANG", "it_IT"}}, 0x0410},
+    };
+    for (const Case& test : cases) {
+        EXPECT_EQ(SystemDefaultLanguageId(Environment(test.environment)), test.expected)
+            << test.environment.begin()->second;
+    }
+}
+
 }  // namespace
 }  // namespace lanvane

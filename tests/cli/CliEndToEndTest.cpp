@@ -2,13 +2,17 @@
 #include <nlohmann/json.hpp>
 
 #include <netinet/in.h>
+#include <signal.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <fstream>
+#include <sstream>
 
 #include "CliRunner.h"
 #include "SimRig.h"
+#include "tests/link/PseudoTerminal.h"
 
 namespace lanvane::cli::test {
 namespace {
@@ -143,10 +147,12 @@ std::uint16_t ClosedLoopbackPort() {
 }
 
 TEST(CliBssTest, NoPrinterOnTheSurveyPortIsAMissingDevice) {
-    const CliRun run = RunCli({"bss", "--ip", "127.0.0.1", "--tcp-port", std::to_string(ClosedLoopbackPort())});
+    const std::string port = std::to_string(ClosedLoopbackPort());
+    const CliRun run = RunCli({"bss", "--ip", "127.0.0.1", "--tcp-port", port});
     EXPECT_EQ(run.status, kNoDevice);
     EXPECT_EQ(run.err,
-              "Failed to import the BSS information.\nPlease check the IP address or port number to connect to.\n");
+              "Failed to import the BSS information.\nPlease check the IP address or port number to connect to.\n"
+              "cannot connect to 127.0.0.1:" + port + ": refused: Connection refused\n");
 }
 
 TEST_F(CliAgainstSimTest, CertificateIsCheckedAndUploaded) {
@@ -166,7 +172,18 @@ TEST(CliDeviceTest, DevicesThatCannotBeFoundOrOpened) {
     TempDir dir;
     const CliRun missing = RunCli({"read", "--usb", dir / "printer"});
     EXPECT_EQ(missing.status, kNoDevice);
-    EXPECT_EQ(missing.err, "Unable to open the port.\n");
+    EXPECT_EQ(missing.err, "Unable to open the port.\ncannot open " + (dir / "printer") +
+                               ": not found: No such file or directory\n");
+
+    // A file given as a printer is neither written to nor taken for another maker's printer.
+    const std::string file = dir.WriteFile("v.txt", "IMPORTANT DATA\n");
+    const CliRun notADevice = RunCli({"read", "--usb", file});
+    EXPECT_EQ(notADevice.status, kNoDevice);
+    EXPECT_EQ(notADevice.err, "Unable to open the port.\ncannot open " + file +
+                                  ": not a device: not a character device\n");
+    std::stringstream content;
+    content << std::ifstream(file).rdbuf();
+    EXPECT_EQ(content.str(), "IMPORTANT DATA\n");
 
     const CliRun unlisted = RunCli({"read", "--usb", "USB001", "--sys-root", dir / "sys", "--dev-root", dir / "dev"});
     EXPECT_EQ(unlisted.status, kNoDevice);
@@ -174,7 +191,16 @@ TEST(CliDeviceTest, DevicesThatCannotBeFoundOrOpened) {
 
     const CliRun json = RunCli({"read", "--json", "--serial", dir / "ttyS0"});
     EXPECT_EQ(json.status, kNoDevice);
-    EXPECT_EQ(JsonOf(json), nlohmann::json::parse(R"({"error": {"message": "Unable to open the port.", "status": 3}})"));
+    EXPECT_EQ(JsonOf(json)["error"]["message"],
+              "Unable to open the port.\ncannot open " + (dir / "ttyS0") + ": not found: No such file or directory");
+}
+
+TEST_F(CliAgainstSimTest, APseudoTerminalHasNoModemLinesSoItCannotOpenAsASerialPort) {
+    const CliRun run = RunCli({"read", "--serial", rig.DevicePath()});
+    EXPECT_EQ(run.status, kNoDevice);
+    EXPECT_EQ(run.err, "Unable to open the port.\ncannot open " + rig.DevicePath() +
+                           ": not a device: it has no modem lines, so it is no serial port\n");
+    EXPECT_TRUE(rig.Printer().History().empty());
 }
 
 // A USB tree in which lp0 is the simulated printer and lp1 another product.
@@ -183,7 +209,7 @@ protected:
     void SetUp() override {
         CliAgainstSimTest::SetUp();
         AddUsbPrinter(0, "002b", rig.DevicePath());
-        AddUsbPrinter(1, "0010", dir / "elsewhere");
+        AddUsbPrinter(1, "0010", otherPrinter.SlavePath());
     }
 
     void AddUsbPrinter(int number, const std::string& productId, const std::string& node) const {
@@ -196,7 +222,6 @@ protected:
         fs::create_directories(nodeDir);
         fs::create_symlink(usbDevice / "1-1:1.0", nodeDir / "device");
         fs::create_directories(dir.Path() / "dev/usb");
-        std::ofstream(node).flush();
         fs::create_symlink(node, dir.Path() / "dev/usb" / ("lp" + std::to_string(number)));
     }
 
@@ -204,6 +229,8 @@ protected:
         arguments.insert(arguments.end(), {"--sys-root", dir / "sys", "--dev-root", dir / "dev"});
         return RunCli(arguments);
     }
+
+    lanvane::test::PseudoTerminal otherPrinter;
 };
 
 TEST_F(CliUsbListTest, PortsListsTheUsbPrintersAndOnlyOurProductOpensByName) {
@@ -231,6 +258,58 @@ TEST(CliPrinterTest, AnotherMakersPrinterIsRefused) {
     EXPECT_EQ(run.status, kPrinterFailed);
     EXPECT_EQ(run.err, "This printer don't match our company name.\nFailed to connect to the printer.\n");
     EXPECT_FALSE(rig.Took(RequestKind::SystemRequest));
+}
+
+TEST(CliPrinterTest, SilentPrinterEndsWithAFailureAfterTheShortenedWaits) {
+    sim::FaultPlan faults;
+    faults.noAnswer = true;
+    SimRig rig(2, faults);
+    const auto started = std::chrono::steady_clock::now();
+    const CliRun run = RunCli({"read", "--usb", rig.DevicePath(), "--attempts", "1", "--attempt-wait-ms", "100"});
+    EXPECT_EQ(run.status, kPrinterFailed);
+    EXPECT_EQ(run.err, "No reply from the printer on " + rig.DevicePath() + ".\nFailed to connect to the printer.\n");
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(3));
+}
+
+// An interrupted command gives the device back (no exclusive mode left behind) and says
+// what the printer may hold.
+TEST(CliPrinterTest, InterruptedCommandsReleaseTheDeviceAndSayWhatWasCut) {
+    const struct {
+        int signal;
+        sim::RequestKind silentAt;
+        std::vector<std::string> command;
+        int status;
+        const char* said;
+    } cases[] = {
+        {SIGINT, RequestKind::ConfigSet, {"write", "--set"}, 130,
+         "lanvane-cli: interrupted by SIGINT while writing the configuration record: the printer may hold a "
+         "partial record; read it back before use\n"},
+        {SIGTERM, RequestKind::SystemRequest, {"read"}, 143,
+         "lanvane-cli: interrupted by SIGTERM while reading the printer's configuration: nothing on the printer "
+         "was changed\n"},
+    };
+    TempDir dir;
+    const std::string settings = dir.WriteFile("set.json", "{}");
+    for (const auto& each : cases) {
+        sim::FaultPlan faults;
+        faults.noAnswerTo = each.silentAt;
+        SimRig rig(2, faults);
+        std::vector<std::string> arguments = each.command;
+        if (arguments.back() == "--set") {
+            arguments.push_back(settings);
+        }
+        arguments.insert(arguments.end(), {"--usb", rig.DevicePath()});
+        const CliRun run = RunCli(arguments, ReadWaits{1, 5000}, std::chrono::seconds(4),
+                                  {each.signal, [&] { return rig.Took(each.silentAt); }});
+        EXPECT_EQ(run.status, each.status);
+        EXPECT_EQ(run.err, each.said);
+        int exclusive = 1;
+        const int fd = open(rig.DevicePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+        ASSERT_GE(fd, 0) << "the device is still held";
+        ioctl(fd, TIOCGEXCL, &exclusive);
+        close(fd);
+        EXPECT_EQ(exclusive, 0) << "the exclusive mode was left behind";
+    }
 }
 
 TEST(CliUsageTest, BadUsageEndsWithStatus2) {

@@ -9,6 +9,7 @@
 namespace lanvane::cli::test {
 
 using CliRun = lanvane::test::ProgramRun;
+using lanvane::test::Interruption;
 
 // The waits a run of lanvane-cli gets for each read: long enough for a printer that
 // answers, short enough that a silent one ends the run in good time.
@@ -21,6 +22,6 @@ struct ReadWaits {
 // Runs the built lanvane-cli with `arguments` and the waits; a run that does not end
 // within `limit` is killed.
 CliRun RunCli(const std::vector<std::string>& arguments, ReadWaits waits = {},
-              std::chrono::milliseconds limit = std::chrono::milliseconds(10000));
+              std::chrono::milliseconds limit = std::chrono::milliseconds(10000), Interruption interruption = {});
 
 }  // namespace lanvane::cli::test

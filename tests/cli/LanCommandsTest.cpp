@@ -4,6 +4,7 @@
 #include "cli/SetIpCommand.h"
 #include "cli/WebCommand.h"
 
+#include "link/UdpSocket.h"
 #include "resources/StringIds.h"
 #include "sim/posix/LanPrinterFleet.h"
 
@@ -77,6 +78,19 @@ TEST_F(LanCommandsTest, DiscoverListsThePrintersOfTheMode) {
     EXPECT_EQ(device["port"], 9100);
     EXPECT_EQ(device["baudRate"], 115200);
     EXPECT_EQ(device["featureCode"], 31);
+}
+
+// A second search while another program holds the local port is told so, naming the port.
+TEST_F(LanCommandsTest, DiscoverOnAPortInUseNamesThePort) {
+    Start(1, 0);
+    CUdpSocket otherProgram;
+    ASSERT_EQ(otherProgram.Bind(), UdpResult::Ok);
+    LanCommonOptions options = Options(LanMode::Ethernet);
+    options.localPort = otherProgram.BoundPort();
+    const LanCommandResult result = RunDiscover(options, EnglishStringTable());
+    EXPECT_EQ(result.status, ExitStatus::NoDevice);
+    EXPECT_EQ(result.message, "The UDP port " + std::to_string(otherProgram.BoundPort()) +
+                                  " that the search answers to is in use by another program (another search running?).");
 }
 
 TEST_F(LanCommandsTest, SetIpChangesOnePrinterAndTheNextDiscoverShowsIt) {

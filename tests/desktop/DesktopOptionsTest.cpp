@@ -5,7 +5,8 @@
 namespace lanvane {
 namespace {
 
-ParsedOptions Parse(std::vector<std::string> arguments) {
+ParsedOptions Parse(QStringList arguments) {
+    arguments.prepend(QStringLiteral("lanvane"));
     return ParseDesktopOptions(arguments);
 }
 
@@ -18,7 +19,7 @@ TEST(DesktopOptionsTest, NothingMeansTheRealPrintersOnTheLimitedBroadcast) {
 }
 
 TEST(DesktopOptionsTest, ScreenshotsRunTheDemoAndTheBroadcastAddressIsKept) {
-    const ParsedOptions parsed = Parse({"--screenshots", "shots", "--broadcast", "127.255.255.255"});
+    const ParsedOptions parsed = Parse({"--screenshots", "shots", "--broadcast=127.255.255.255"});
     ASSERT_FALSE(parsed.error);
     EXPECT_TRUE(parsed.options.demo);
     EXPECT_EQ(parsed.options.screenshotFolder, "shots");
@@ -34,10 +35,19 @@ TEST(DesktopOptionsTest, OnlyDottedAddressesAreTakenForTheBroadcast) {
 }
 
 TEST(DesktopOptionsTest, MissingValuesAndUnknownArgumentsAreErrors) {
-    EXPECT_TRUE(Parse({"--broadcast"}).error);
-    EXPECT_TRUE(Parse({"--screenshots"}).error);
-    EXPECT_TRUE(Parse({"--demo", "--fast"}).error);
-    EXPECT_TRUE(Parse({"-h"}).options.help);
+    for (const QStringList& arguments : {QStringList{"--broadcast"}, QStringList{"--screenshots"},
+                                         QStringList{"--demo", "--fast"}, QStringList{"demo"}}) {
+        EXPECT_TRUE(Parse(arguments).error) << arguments.join(' ').toStdString();
+    }
+}
+
+TEST(DesktopOptionsTest, HelpAndVersionAreSeenBesideTheToolkitsOwnOptions) {
+    const ParsedOptions parsed = Parse({"-platform", "offscreen", "--version", "-h"});
+    EXPECT_TRUE(parsed.options.help);
+    EXPECT_TRUE(parsed.options.version);
+    EXPECT_NE(DesktopUsage().find("--screenshots <FOLDER>"), std::string::npos);
+    const ParsedOptions toolkitOnly = Parse({"-reverse", "-stylesheet", "dark.qss"});
+    EXPECT_FALSE(toolkitOnly.options.help || toolkitOnly.options.version);
 }
 
 }  // namespace

@@ -2,11 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "LayoutRules.h"
 #include "resources/DialogTemplates.h"
 #include "resources/ResourceIds.h"
+#include "resources/ResourceSet.h"
 #include "resources/TabDisplayArea.h"
 
 namespace lanvane::test {
@@ -26,6 +29,21 @@ TEST(DialogLayoutTest, EveryTemplateKeepsTheLayoutRules) {
                             TextsThatDoNotFit, UnmarkedRadioGroups}) {
         for (const DialogTemplate* dialog : AllDialogTemplates()) {
             EXPECT_THAT(rule(*dialog), IsEmpty()) << Name(*dialog);
+        }
+    }
+}
+
+// A language's size changes keep every dialog whole: nothing leaves it or overlaps.
+TEST(DialogLayoutTest, EveryLanguageKeepsControlsInsideAndApart) {
+    for (const char* language : {"SimplifiedChinese", "TraditionalChinese", "German", "Spanish", "French",
+                                 "Hungarian", "Italian", "Japanese", "Korean", "Polish", "Russian"}) {
+        std::ostringstream table;
+        table << std::ifstream(std::string(LANVANE_LANGUAGE_DIR) + "/" + language + ".lang").rdbuf();
+        const ResourceSet translated(ReadLanguageTable(table.str()));
+        for (const DialogTemplate* english : AllDialogTemplates()) {
+            const DialogTemplate& dialog = translated.Dialog(english->id);
+            EXPECT_THAT(ControlsOutsideDialog(dialog), IsEmpty()) << language << " " << Name(dialog);
+            EXPECT_THAT(OverlappingControls(dialog), IsEmpty()) << language << " " << Name(dialog);
         }
     }
 }

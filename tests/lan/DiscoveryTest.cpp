@@ -19,13 +19,18 @@ TEST(DiscoveryTest, EachModeTakesOnlyItsOwnHeaderFromItsMinimumLength) {
     EXPECT_EQ(ClassifyDiscoveryReply(LanMode::Ethernet, Datagram("")), DiscoveryVerdict::Ignored);
 }
 
-TEST(DiscoveryTest, ListsAreNumberedFromOneAndEachSearchEmptiesOnlyItsOwn) {
+// A printer whose reply arrives twice is listed once; a new search hears it again.
+TEST(DiscoveryTest, ListsAreNumberedFromOneOncePerMacAndEachSearchEmptiesOnlyItsOwn) {
     LanDeviceLists lists;
     DiscoveryCollector ethernet(LanMode::Ethernet, lists);
     DiscoveryCollector wlan(LanMode::Wlan, lists);
     ethernet.Take(Datagram("IMIN", {1}));
     ethernet.Take(Datagram("IMIN", {2}));
+    EXPECT_EQ(ethernet.Take(Datagram("IMIN", {1, 0, 0, 0, 0, 0, 10})), DiscoveryVerdict::Ignored);
     wlan.Take(Padded(Datagram("__[I_F]__[REG_RSP]"), 47));
+    EXPECT_EQ(wlan.Take(Padded(Datagram("__[I_F]__[REG_RSP]"), 47)), DiscoveryVerdict::Ignored);
+    EXPECT_EQ(lists.Count(LanMode::Ethernet), 2);
+    EXPECT_EQ(lists.Nth(LanMode::Ethernet, 1)->ip, 0u) << "the first reply stays";
     EXPECT_EQ(lists.Nth(LanMode::Ethernet, 2)->mac[0], 2);
     for (int missing : {0, -1, 3}) {
         EXPECT_EQ(lists.Nth(LanMode::Ethernet, missing), nullptr) << missing;
@@ -34,6 +39,7 @@ TEST(DiscoveryTest, ListsAreNumberedFromOneAndEachSearchEmptiesOnlyItsOwn) {
     ethernet.Begin();
     EXPECT_EQ(lists.Count(LanMode::Ethernet), 0);
     EXPECT_EQ(lists.Count(LanMode::Wlan), 1);
+    EXPECT_EQ(ethernet.Take(Datagram("IMIN", {1})), DiscoveryVerdict::Device);
 }
 
 }  // namespace

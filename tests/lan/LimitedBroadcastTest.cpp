@@ -71,6 +71,8 @@ void SearchAndSetOverTheLimitedBroadcast() {
         LanSearch search(mode, network, lists);
         ASSERT_EQ(RunSearch(search, 500ms), UdpResult::Ok);
         ASSERT_EQ(lists.Count(mode), 1);
+        // The local port is one socket's at a time: the search window's ends with it.
+        search.Socket().Close();
 
         NetworkSettingValues values = SettingValuesOf(*lists.Nth(mode, 1));
         values.ip = 0x0A630032u;

@@ -79,15 +79,35 @@ TEST(SettingRulesTest, ValuesAreWrittenInPlaceAndAZeroAddressIsRefusedAfterwards
     EXPECT_EQ(SaveOutcomeMessage(SaveOutcome::AddressCannotBeUsed), sid::kAddressCannotBeUsed);
 }
 
-TEST(SettingRulesTest, NumbersBeyondTheRecordsFieldsAreRefused) {
-    DeviceRecord record;
-    NetworkSettingValues values = ManualValues();
-    values.localPort = 65616;  // would wrap to the reserved port 80
-    EXPECT_EQ(ApplySettingValues(values, record), SaveOutcome::PortOutOfRange);
-    values = ManualValues();
-    values.inactivity = 70000;
-    EXPECT_EQ(ApplySettingValues(values, record), SaveOutcome::InactivityOutOfRange);
-    EXPECT_EQ(record, DeviceRecord{});
+// Out-of-range numbers the printer reported go back as they are; changed ones, and any that
+// would not fit the datagram, are refused.
+TEST(SettingRulesTest, OnlyChangedOrUnfittingNumbersAreRefused) {
+    struct Row {
+        long localPort;
+        long inactivity;
+        SaveOutcome outcome;
+    };
+    const Row rows[] = {
+        {40000, 5000, SaveOutcome::Send},
+        {40001, 5000, SaveOutcome::PortOutOfRange},
+        {40000, 5001, SaveOutcome::InactivityOutOfRange},
+        {65616, 5000, SaveOutcome::PortOutOfRange},  // would wrap to the reserved port 80
+        {40000, 70000, SaveOutcome::InactivityOutOfRange},
+        {-1, 5000, SaveOutcome::PortOutOfRange},
+    };
+    for (const Row& row : rows) {
+        DeviceRecord record;
+        record.port = 40000;
+        record.inactivity = 5000;
+        const DeviceRecord reported = record;
+        NetworkSettingValues values = ManualValues();
+        values.localPort = row.localPort;
+        values.inactivity = row.inactivity;
+        EXPECT_EQ(ApplySettingValues(values, record), row.outcome) << row.localPort << " " << row.inactivity;
+        if (row.outcome != SaveOutcome::Send) {
+            EXPECT_EQ(record, reported) << "nothing is written";
+        }
+    }
 }
 
 TEST(SettingRulesTest, ValuesOfARecordUnknownBaudCodeHaveNoIndex) {

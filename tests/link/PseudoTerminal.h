@@ -37,6 +37,13 @@ public:
 
     const std::string& SlavePath() const { return slavePath_; }
 
+    // The line settings of the slave side (the master reports its slave's).
+    termios LineSettings() const {
+        termios line{};
+        tcgetattr(master_, &line);
+        return line;
+    }
+
     // What the printer sends.
     void Send(const std::string& bytes) const {
         if (write(master_, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) {

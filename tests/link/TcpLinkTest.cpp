@@ -57,12 +57,15 @@ TEST(TcpLinkTest, RefusedConnectionOrABadAddressFailsAtOnce) {
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(refused.Connect());
     EXPECT_LT(std::chrono::steady_clock::now() - start, 500ms);
+    EXPECT_EQ(Describe(refused.LastError()),
+              "cannot connect to 127.0.0.1:" + std::to_string(bound.Port()) + ": refused: Connection refused");
     refused.Close();
     refused.Close();
 
     for (const char* address : {"", "printer", "300.1.2.3", "127.0.0.1 "}) {
         CTcpLink link(address, FastTimings());
         EXPECT_FALSE(link.Connect()) << address;
+        EXPECT_EQ(link.LastError().kind, LinkFailure::BadAddress) << address;
     }
 }
 
@@ -75,6 +78,7 @@ TEST(TcpLinkTest, SilentPrinterMakesEachReceiveEndAfterTheTimeout) {
     for (int attempt = 0; attempt < 2; ++attempt) {
         const auto start = std::chrono::steady_clock::now();
         EXPECT_LE(link.Receive(buffer.data(), buffer.size()), 0);
+        EXPECT_EQ(link.LastError().kind, LinkFailure::TimedOut);
         const auto elapsed = std::chrono::steady_clock::now() - start;
         EXPECT_GE(elapsed, 150ms);
         EXPECT_LT(elapsed, 1000ms);

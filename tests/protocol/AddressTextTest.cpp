@@ -24,5 +24,17 @@ TEST(AddressTextTest, RefusesAnythingButFourOctets) {
     }
 }
 
+TEST(AddressTextTest, MacTextsInBothFormsAndParsedInEither) {
+    const MacAddress mac{0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0xFE};
+    EXPECT_EQ(MacText(mac), "00-1A-2B-3C-4D-FE");
+    EXPECT_EQ(LanMacText(mac), "00:1a:2b:3c:4d:fe");
+    EXPECT_EQ(ParseMacText("00:1a:2b:3c:4d:fe"), mac);
+    EXPECT_EQ(ParseMacText("00-1A-2B-3C-4D-FE"), mac);
+    for (const char* bad : {"", "00:1a:2b:3c:4d", "00:1a:2b:3c:4d:fe:6f", "0:1a:2b:3c:4d:fe", "00:1a:2b:3c:4d:fg",
+                            "001a2b3c4dfe", "00:1a:2b:3c:4d:+f"}) {
+        EXPECT_EQ(ParseMacText(bad), std::nullopt) << bad;
+    }
+}
+
 }  // namespace
 }  // namespace lanvane

@@ -41,7 +41,7 @@ TEST(CheckSystemResponse, TakesFirmwareDateAndMacAfterTheTag) {
     ASSERT_TRUE(CheckSystemResponse(frame.data(), frame.size(), data));
     EXPECT_EQ(data.firmwareVersion, "FW 1.2.3-build9X");
     EXPECT_EQ(data.updateDate, "2024-01-31 10:00");
-    EXPECT_EQ(data.MacText(), "00-1B-A9-C0-FE-0A");
+    EXPECT_EQ(MacText(data.mac), "00-1B-A9-C0-FE-0A");
 }
 
 TEST(CheckSystemResponse, NeedsAtLeast72Bytes) {

@@ -57,6 +57,21 @@ TEST(TemplateFontTest, MissingFamiliesFallBackToAnInstalledSansSerif) {
     }
 }
 
+TEST(TemplateFontTest, CjkDialogFontsDrawInTheirScriptsFamilyAndEveryFontFallsBackToCjk) {
+    if (!QFontDatabase::hasFamily(QStringLiteral("Noto Sans CJK JP"))) {
+        GTEST_SKIP() << "fonts-noto-cjk is not installed";
+    }
+    const std::pair<std::string_view, QString> expected[] = {
+        {"MS UI Gothic", QStringLiteral("Noto Sans CJK JP")}, {"Gulim", QStringLiteral("Noto Sans CJK KR")},
+        {"SimSun", QStringLiteral("Noto Sans CJK SC")},       {"PMingLiU", QStringLiteral("Noto Sans CJK TC")},
+    };
+    for (const auto& [dialogFont, family] : expected) {
+        const DialogTemplate source{1, "", dialogFont, 8, 10, 10, {}};
+        EXPECT_EQ(TemplateFont(source).families().value(0), family) << dialogFont;
+    }
+    EXPECT_TRUE(TemplateFont(*FindDialogTemplate(dlg::kSearch)).families().contains(QStringLiteral("Noto Sans CJK SC")));
+}
+
 TEST(FileDialogFilterTest, PairsBecomeNameFiltersWithTheirPatterns) {
     EXPECT_THAT(NameFilters("Original Certificate Format (*.*)|*|"),
                 ElementsAre(QStringLiteral("Original Certificate Format (*.*) (*)")));

@@ -13,12 +13,11 @@ namespace {
 using test::Chars;
 using test::ValidValues;
 
-ConfigPageValues WithWep(int cryptograph, std::size_t fieldLength) {
+ConfigPageValues WithWep(int cryptograph, std::size_t keyLength) {
     ConfigPageValues values = ValidValues();
     values.auth.authentication = auth_code::kOpenSystem;
     values.auth.cryptograph = cryptograph;
-    values.auth.wepKey = Chars(fieldLength);
-    values.wepKeyFieldText = Chars(fieldLength);
+    values.auth.wepKey = Chars(keyLength);
     return values;
 }
 
@@ -41,7 +40,7 @@ TEST(UpdateCheckTest, OnlyTheSelectedPageIsChecked) {
 }
 
 // The WEP key field's length names the cryptograph written, whichever page is selected
-// and whatever the authentication; under other cryptographs the field is not read.
+// and whatever the authentication; under other cryptographs the key is not judged.
 TEST(UpdateCheckTest, WepKeyFieldLengthDecidesTheCryptograph) {
     struct Row {
         ConfigPage page;
@@ -68,7 +67,7 @@ TEST(UpdateCheckTest, WepKeyFieldLengthDecidesTheCryptograph) {
         }
     }
     ConfigPageValues other = ValidValues();
-    other.wepKeyFieldText = Chars(3);
+    other.auth.wepKey = Chars(3);
     EXPECT_TRUE(CheckUpdate(ConfigPage::authentication, other).Passed());
 }
 
@@ -140,7 +139,6 @@ TEST(PageValuesFromConfigTest, VersionOneRecordGetsTheDefaultPin) {
     EXPECT_EQ(values.network.p2pPinCode, "3958");
     EXPECT_EQ(values.system.confirmPassword, "secret");
     EXPECT_EQ(values.network.ipAssignment, ip_assignment_code::kAutomatic);
-    EXPECT_EQ(values.wepKeyFieldText, "abcde");
     EXPECT_TRUE(CheckWholeConfig(values).Passed());
 }
 

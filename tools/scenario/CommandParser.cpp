@@ -28,7 +28,7 @@ bool IsProductId(const std::string& text) {
 // The program reaches a LAN printer at its address (the BSS survey connects there), so a
 // simulated one never has an address off this machine.
 bool IsLoopbackAddress(const std::string& text) {
-    const auto address = ParseDottedAddress(text);
+    const auto address = ParseAddressText(text);
     return address && (*address >> 24) == 127;
 }
 

@@ -49,29 +49,6 @@ const LanField* FindField(std::string_view name) {
     return nullptr;
 }
 
-std::string MacText(const std::array<std::uint8_t, 6>& mac) {
-    char text[18];
-    std::snprintf(text, sizeof text, "%02X-%02X-%02X-%02X-%02X-%02X", mac[0], mac[1], mac[2], mac[3], mac[4],
-                  mac[5]);
-    return text;
-}
-
-// Six pairs of hexadecimal digits joined by '-'.
-std::optional<std::array<std::uint8_t, 6>> ParseMac(std::string_view text) {
-    std::array<std::uint8_t, 6> mac{};
-    if (text.size() != 17) {
-        return std::nullopt;
-    }
-    for (std::size_t index = 0; index < mac.size(); ++index) {
-        const char* first = text.data() + index * 3;
-        const auto [end, error] = std::from_chars(first, first + 2, mac[index], 16);
-        if (error != std::errc() || end != first + 2 || (index < 5 && *end != '-')) {
-            return std::nullopt;
-        }
-    }
-    return mac;
-}
-
 struct TextOf {
     const LanPrinterSettings& settings;
     std::string operator()(std::uint8_t LanPrinterSettings::*member) const { return std::to_string(settings.*member); }
@@ -79,7 +56,7 @@ struct TextOf {
         return std::to_string(settings.*member);
     }
     std::string operator()(bool LanPrinterSettings::*member) const { return settings.*member ? "1" : "0"; }
-    std::string operator()(Address address) const { return DottedAddress(settings.*address.member); }
+    std::string operator()(Address address) const { return AddressText(settings.*address.member); }
     std::string operator()(Mac) const { return MacText(settings.mac); }
 };
 
@@ -105,14 +82,14 @@ struct Setter {
         return value.has_value();
     }
     bool operator()(Address address) const {
-        const auto value = ParseDottedAddress(text);
+        const auto value = ParseAddressText(text);
         if (value) {
             settings.*address.member = *value;
         }
         return value.has_value();
     }
     bool operator()(Mac) const {
-        const auto value = ParseMac(text);
+        const auto value = ParseMacText(text);
         if (value) {
             settings.mac = *value;
         }

@@ -79,7 +79,7 @@ struct TextOf {
     std::string operator()(std::uint16_t PrinterRecord::*member) const {
         return std::to_string(record.*member);
     }
-    std::string operator()(Address address) const { return DottedAddress(record.*address.member); }
+    std::string operator()(Address address) const { return AddressText(record.*address.member); }
 };
 
 template <class Value>
@@ -103,7 +103,7 @@ struct Setter {
     bool operator()(std::uint16_t PrinterRecord::*member) const {
         return Store(record, member, ParseNumber<std::uint16_t>(text));
     }
-    bool operator()(Address address) const { return Store(record, address.member, ParseDottedAddress(text)); }
+    bool operator()(Address address) const { return Store(record, address.member, ParseAddressText(text)); }
 };
 
 }  // namespace

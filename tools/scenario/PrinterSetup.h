@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "link/UsbDeviceList.h"
 #include "sim/FaultPlan.h"
 #include "sim/LanFaultPlan.h"
 #include "sim/LanPrinterSettings.h"
@@ -23,7 +24,7 @@ struct FieldValue {
 struct PrinterSetup {
     int layout = 1;                        // record layout: 1 (603 bytes) or 2 (616 bytes)
     std::optional<std::string> makerName;  // the printer's own when not given
-    std::string productId = "002B";        // USB product id, as the device list shows it
+    std::string productId{kPrinterProductId};  // USB product id, as the device list shows it
     sim::FaultPlan faults;
     std::vector<FieldValue> fields;        // record fields that differ from the default printer
     bool noNetworks = false;               // the printer receives no wireless network

@@ -20,17 +20,12 @@
 #include "ui/PushButton.h"
 #include "ui/RadioButton.h"
 #include "ui/TabControl.h"
-#include "ui/qt/ButtonBinding.h"
-#include "ui/qt/CheckableBinding.h"
 #include "ui/qt/ComboBinding.h"
 #include "ui/qt/EditBinding.h"
-#include "ui/qt/GroupBoxBinding.h"
-#include "ui/qt/IconBinding.h"
 #include "ui/qt/IpAddressBinding.h"
 #include "ui/qt/IpAddressEdit.h"
-#include "ui/qt/LabelBinding.h"
 #include "ui/qt/ListViewBinding.h"
-#include "ui/qt/ProgressBinding.h"
+#include "ui/qt/SimpleBindings.h"
 #include "ui/qt/TabBinding.h"
 
 namespace lanvane {

@@ -64,6 +64,7 @@ void ListViewBinding::ApplyContent(ModelChange what, int index) {
         break;
     case ModelChange::Cell:
         SyncRowCells(index);
+        WidenColumns();
         break;
     case ModelChange::ItemState:
         SyncRowState(index);
@@ -93,6 +94,19 @@ void ListViewBinding::SyncColumns() {
             header->setTextAlignment(ColumnAlignment(column));
         }
     }
+    WidenColumns();
+}
+
+// A width the window gives is a least width: a header or cell that needs more, in a longer
+// language or a wider font, gets it, so that no text is cut off.
+void ListViewBinding::WidenColumns() {
+    const QAbstractItemView& view = widget_;  // the hint is public on the base class
+    for (int column = 0; column < widget_.columnCount(); ++column) {
+        const int needed = std::max(widget_.horizontalHeader()->sectionSizeHint(column), view.sizeHintForColumn(column));
+        if (widget_.columnWidth(column) < needed) {
+            widget_.setColumnWidth(column, needed);
+        }
+    }
 }
 
 void ListViewBinding::SyncFlags() {
@@ -117,6 +131,7 @@ void ListViewBinding::SyncRows(int changed) {
             SyncRowCells(row);
         }
     }
+    WidenColumns();
     SyncAllStates();
 }
 

@@ -23,6 +23,7 @@ private:
     bool TakeKey(int key);
 
     void SyncColumns();
+    void WidenColumns();
     void SyncFlags();
     void SyncRows(int changed);
     void SyncRowCells(int row);

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 
 extern char** environ;
@@ -47,14 +48,25 @@ pid_t Spawn(std::vector<std::string>& arguments, const Pipe& out, const Pipe& er
     return pid;
 }
 
-// Reads both streams until both ended or the deadline passed; false on the deadline.
-bool Collect(int outFd, int errFd, ProgramRun& run, Clock::time_point deadline) {
+constexpr int kInterruptionCheckMs = 10;
+
+// Reads both streams until both ended or the deadline passed; false on the deadline. The
+// interruption is sent on the way, once its moment has come.
+bool Collect(int outFd, int errFd, ProgramRun& run, Clock::time_point deadline, pid_t pid,
+             Interruption& interruption) {
     std::array<pollfd, 2> streams = {pollfd{outFd, POLLIN, 0}, pollfd{errFd, POLLIN, 0}};
     std::array<std::string*, 2> texts = {&run.out, &run.err};
     int open = 2;
     while (open > 0) {
+        if (interruption.signal != 0 && interruption.when()) {
+            kill(pid, interruption.signal);
+            interruption.signal = 0;
+        }
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        if (left.count() <= 0 || poll(streams.data(), streams.size(), static_cast<int>(left.count())) <= 0) {
+        const int wait = interruption.signal != 0 ? std::min<int>(kInterruptionCheckMs, static_cast<int>(left.count()))
+                                                  : static_cast<int>(left.count());
+        const int ready = left.count() <= 0 ? -1 : poll(streams.data(), streams.size(), wait);
+        if (ready < 0 || (ready == 0 && interruption.signal == 0)) {
             return false;
         }
         for (std::size_t index = 0; index < streams.size(); ++index) {
@@ -76,14 +88,15 @@ bool Collect(int outFd, int errFd, ProgramRun& run, Clock::time_point deadline) 
 
 }  // namespace
 
-ProgramRun RunProgram(std::vector<std::string> arguments, std::chrono::milliseconds limit) {
+ProgramRun RunProgram(std::vector<std::string> arguments, std::chrono::milliseconds limit,
+                      Interruption interruption) {
     ProgramRun run;
     const Pipe out = MakePipe();
     const Pipe err = MakePipe();
     const pid_t pid = Spawn(arguments, out, err);
     close(out.write);
     close(err.write);
-    const bool ended = pid > 0 && Collect(out.read, err.read, run, Clock::now() + limit);
+    const bool ended = pid > 0 && Collect(out.read, err.read, run, Clock::now() + limit, pid, interruption);
     close(out.read);
     close(err.read);
     if (pid <= 0) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,9 +14,16 @@ struct ProgramRun {
     std::string err;
 };
 
+// A signal for the run, sent once `when` turns true (polled every few milliseconds).
+struct Interruption {
+    int signal = 0;
+    std::function<bool()> when;
+};
+
 // Runs arguments[0] (looked for on PATH unless it holds a slash) with the rest as its
 // arguments, collecting both output streams; a run that does not end within `limit` is
 // killed.
-ProgramRun RunProgram(std::vector<std::string> arguments, std::chrono::milliseconds limit);
+ProgramRun RunProgram(std::vector<std::string> arguments, std::chrono::milliseconds limit,
+                      Interruption interruption = {});
 
 }  // namespace lanvane::test

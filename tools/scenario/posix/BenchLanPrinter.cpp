@@ -31,7 +31,7 @@ bool BenchLanPrinter::Start(std::uint16_t datagramPort, std::uint16_t surveyPort
     if (surveySide_ == nullptr) {
         return true;
     }
-    surveyServer_ = std::make_unique<sim::BssTcpServer>(*surveySide_, DottedAddress(responder_.Settings().ip),
+    surveyServer_ = std::make_unique<sim::BssTcpServer>(*surveySide_, AddressText(responder_.Settings().ip),
                                                         surveyPort);
     return surveyServer_->Start();
 }

@@ -1,0 +1,58 @@
+// What the command line takes as text: a settings document, addresses and MACs.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <string>
+
+#include "cli/ConfigJson.h"
+#include "fuzz/FuzzCheck.h"
+#include "lan/core/AddressTexts.h"
+#include "protocol/AddressText.h"
+
+namespace lanvane::fuzz {
+namespace {
+
+// All or none: a refused document leaves the record alone; a taken one survives the
+// trip through its own JSON.
+void CheckSettings(const std::string& text) {
+    const nlohmann::json settings = nlohmann::json::parse(text, nullptr, false);
+    if (settings.is_discarded()) {
+        return;
+    }
+    const bool checked = !cli::CheckConfigJson(settings).has_value();
+    for (const int version : {1, 2}) {
+        InterfaceConfig config;
+        config.version = version;
+        const InterfaceConfig before = config;
+        if (cli::ApplyConfigJson(settings, config).has_value()) {
+            Check(config == before, "a refused document changes nothing");
+            continue;
+        }
+        Check(checked, "what a record takes passes the check without one");
+        InterfaceConfig again;
+        again.version = version;
+        Check(!cli::ApplyConfigJson(cli::ConfigToJson(config), again).has_value() && again == config,
+              "a record's own JSON gives the record back");
+    }
+}
+
+void CheckAddresses(const std::string& text) {
+    const auto address = ParseAddressText(text);
+    Check(address == ParseDottedAddress(text), "both address parsers agree");
+    if (address) {
+        Check(ParseAddressText(AddressText(*address)) == address, "an address survives its own text");
+    }
+    const auto mac = ParseMacText(text);
+    if (mac) {
+        Check(ParseMacText(MacText(*mac)) == mac, "a MAC survives its own text");
+    }
+}
+
+}  // namespace
+}  // namespace lanvane::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    lanvane::fuzz::CheckSettings(text);
+    lanvane::fuzz::CheckAddresses(text);
+    return 0;
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "resources/StringTable.h"
+#include "ui/Dialog.h"
+
+namespace lanvane {
+
+// A message of the program's windows: the text of `messageId` under the program's caption,
+// OK only, no icon.
+void ShowMessage(Dialog& owner, const StringTable& strings, int messageId);
+
+// The one message with its own caption: "Warning", with the exclamation icon.
+void ShowWarning(Dialog& owner, const StringTable& strings, int messageId);
+
+}  // namespace lanvane
