@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -14,8 +13,6 @@ namespace lanvane::cli::test {
 namespace {
 
 using std::chrono::milliseconds;
-
-constexpr std::uint8_t kAttentionReply[] = {0x1F, 0x57, 0x4D, 0x7F, 0x1D, 0x1F, 0x03};
 
 PortTimings ShortWaits() {
     PortTimings timings;
@@ -45,36 +42,6 @@ protected:
     std::unique_ptr<CPrinterPort> port;
 };
 
-TEST_F(PortOnSimTest, TheWholeReadExchangeRunsOverThePort) {
-    Open();
-    ExchangeBuffers buffers;
-    const ConfigReadResult result = ReadPrinterConfig(*port, buffers, nullptr);
-    ASSERT_EQ(result.outcome, ReadOutcome::Ok);
-    EXPECT_EQ(result.config.version, 2);
-    EXPECT_EQ(result.config.printerName, "VT-Printer");
-    EXPECT_EQ(MacText(result.identification.mac), "00-1B-7A-3C-5D-9E");
-}
-
-TEST_F(PortOnSimTest, AReplyInTwoBurstsGivesOnlyTheFirstToOneRead) {
-    sim::FaultPlan faults;
-    faults.splitReply = true;
-    faults.splitGap = milliseconds(300);
-    rig.Printer().SetFaults(faults);
-    PortTimings timings = ShortWaits();
-    timings.attemptWait = milliseconds(1000);
-    Open(timings);
-    SendAttention();
-
-    std::uint8_t reply[64]{};
-    std::size_t count = 0;
-    ASSERT_TRUE(port->Read(reply, sizeof reply, count));
-    ASSERT_EQ(count, 3u);
-    EXPECT_TRUE(std::equal(reply, reply + 3, kAttentionReply));
-    ASSERT_TRUE(port->Read(reply, sizeof reply, count));
-    ASSERT_EQ(count, 4u);
-    EXPECT_TRUE(std::equal(reply, reply + 4, kAttentionReply + 3));
-}
-
 // A slow printer's late reply to an interrupted command waits on the line; the next open
 // drops it, so that it cannot pass for the answer to the next command.
 TEST_F(PortOnSimTest, ALateReplyWaitingAtTheOpenIsDropped) {
@@ -90,45 +57,6 @@ TEST_F(PortOnSimTest, ALateReplyWaitingAtTheOpenIsDropped) {
     ASSERT_TRUE(port->Open());
     ExchangeBuffers buffers;
     EXPECT_EQ(ReadPrinterConfig(*port, buffers, nullptr).outcome, ReadOutcome::Ok);
-}
-
-TEST_F(PortOnSimTest, ASilentPrinterEndsTheReadWithNothingAfterTheAttempts) {
-    sim::FaultPlan faults;
-    faults.noAnswer = true;
-    rig.Printer().SetFaults(faults);
-    Open();
-    SendAttention();
-
-    std::uint8_t reply[64]{};
-    std::size_t count = 99;
-    const auto started = std::chrono::steady_clock::now();
-    EXPECT_FALSE(port->Read(reply, sizeof reply, count));
-    const auto waited = std::chrono::steady_clock::now() - started;
-    EXPECT_EQ(count, 0u);
-    EXPECT_GE(waited, milliseconds(190));
-    EXPECT_LT(waited, milliseconds(1500));
-}
-
-TEST_F(PortOnSimTest, ALongIdentificationReplyFillsNoMoreThan32BytesAndLeavesNothingBehind) {
-    sim::PrinterState state = sim::DefaultPrinterState(2);
-    state.makerName = std::string(90, 'M');
-    rig.Printer().SetState(state);
-    Open();
-    ASSERT_EQ(port->Write(kIdentificationRequest, sizeof kIdentificationRequest), 3u);
-
-    std::uint8_t reply[kIdentificationBufferSize + 8];
-    std::fill(std::begin(reply), std::end(reply), std::uint8_t{0xA5});
-    std::size_t count = 0;
-    ASSERT_TRUE(port->Read(reply, kIdentificationBufferSize, count));
-    EXPECT_EQ(count, kIdentificationBufferSize);
-    EXPECT_TRUE(std::all_of(reply + kIdentificationBufferSize, std::end(reply),
-                            [](std::uint8_t byte) { return byte == 0xA5; }));
-
-    SendAttention();
-    std::uint8_t next[64]{};
-    ASSERT_TRUE(port->Read(next, sizeof next, count));
-    ASSERT_EQ(count, sizeof kAttentionReply);
-    EXPECT_TRUE(std::equal(next, next + count, kAttentionReply));
 }
 
 }  // namespace

@@ -1,13 +1,13 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <string>
 
 #include "sim/SimulatedPrinter.h"
 #include "sim/posix/BssTcpServer.h"
 #include "sim/posix/PtyPrinterServer.h"
+#include "tests/support/posix/TempDir.h"
 
 namespace lanvane::cli::test {
 
@@ -31,21 +31,6 @@ private:
     bool serving_ = false;
 };
 
-// A fresh directory under /tmp, removed with everything in it.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-    const std::filesystem::path& Path() const { return path_; }
-    // Writes `text` to the file `name` in the directory and returns its path.
-    std::string WriteFile(const std::string& name, const std::string& text) const;
-
-private:
-    std::filesystem::path path_;
-};
+using lanvane::test::TempDir;
 
 }  // namespace lanvane::cli::test

@@ -60,20 +60,6 @@ protected:
     std::vector<int> progress;
 };
 
-TEST_F(BssSurveyTest, TcpSendsTheRawRequestAndParsesTheReply) {
-    PrinterLine line;
-    SurveyPort port(line.printer);
-
-    ASSERT_EQ(RequestBssOverTcp(port, table, Recorder()), BssOutcome::Ok);
-
-    EXPECT_EQ(port.sent, std::vector<Bytes>{sim::SealTagFrame(Text("__[I_F]__[BSS_REQ]"))});
-    EXPECT_EQ(progress, (std::vector<int>{0, 12, 100}));
-    EXPECT_EQ(port.largestCapacity, StreamLink::kReceiveLimit);
-    const auto rows = FillBssList(table);
-    ASSERT_EQ(rows.size(), line.printer.State().networks.size());
-    EXPECT_EQ(rows[3], (BssRow{"4", "Lab Adhoc", "06-11-22-33-44-55", "Ad hoc", "-83", "WEP64"}));
-}
-
 TEST_F(BssSurveyTest, TcpFaultsGiveTheirOutcomes) {
     const std::vector<int> sevenAttempts = {0, 12, 24, 36, 48, 60, 72, 84, 96, 100};
     using enum BssOutcome;
@@ -103,20 +89,6 @@ TEST_F(BssSurveyTest, TcpFaultsGiveTheirOutcomes) {
     EXPECT_EQ(RequestBssOverTcp(refusing, table, Recorder()), BssOutcome::ConnectFailed);
     EXPECT_TRUE(refusing.sent.empty());
     EXPECT_TRUE(progress.empty());
-}
-
-TEST_F(BssSurveyTest, PortSendsAttentionAndLinkMessageAndParsesTheReply) {
-    PrinterLine line;
-
-    ASSERT_EQ(RequestBssOverPort(line.channel, *line.buffers, table, Recorder()),
-              BssOutcome::Ok);
-
-    const auto& writes = line.channel.Writes();
-    ASSERT_EQ(writes.size(), 2U);
-    EXPECT_EQ(writes[0], (Bytes{0x1F, 0x57, 0x43, 0x7F, 0x1D, 0x1F, 0x03}));
-    EXPECT_EQ(writes[1], Text("\x1F\x57\x43" "5f5f5b495f465d5f5f5b4253535f5245515d/000\x03"));
-    EXPECT_EQ(progress, (std::vector<int>{25, 100}));
-    EXPECT_EQ(FillBssList(table).size(), 4U);
 }
 
 TEST_F(BssSurveyTest, PortFaultsGiveTheirOutcomes) {

@@ -1,10 +1,10 @@
 #include "protocol/CertificateFile.h"
+#include "tests/support/posix/TempDir.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 
 namespace lanvane {
@@ -47,24 +47,12 @@ TEST(CheckCertificate, NeedsFewerThan3072BytesBeginningWithBeginAndEndBeforeTheF
 
 class LoadCertificateFileTest : public ::testing::Test {
 protected:
-    LoadCertificateFileTest() { fs::create_directories(directory); }
-    ~LoadCertificateFileTest() override { fs::remove_all(directory); }
+    fs::path File(const std::string& name, const std::string& contents) { return folder.WriteFile(name, contents); }
 
-    fs::path File(const std::string& name, const std::string& contents) {
-        std::ofstream(directory / name, std::ios::binary) << contents;
-        return directory / name;
-    }
-
-    fs::path directory =
-        fs::temp_directory_path() / ("lanvane-cert-" + std::to_string(std::random_device{}()));
+    test::TempDir folder;
+    const fs::path& directory = folder.Path();
     SecureBytes certData;
 };
-
-TEST_F(LoadCertificateFileTest, LoadsAValidFileExactly) {
-    const std::string text = "-----BEGIN CERTIFICATE-----\r\nQUJD\r\n-----END CERTIFICATE-----\r\n";
-    ASSERT_EQ(LoadCertificateFile(File("ca.pem", text), certData), CertificateOutcome::Ok);
-    EXPECT_EQ(std::string(certData.data(), certData.data() + certData.size()), text);
-}
 
 // Whatever was loaded before is wiped; what is not a small regular file is not read at all.
 TEST_F(LoadCertificateFileTest, RefusedFileLeavesNothingLoaded) {

@@ -3,12 +3,9 @@
 #include "lan/core/NetworkSettingRules.h"
 
 #include "sim/posix/LanPrinterFleet.h"
+#include "tests/support/posix/ChildProcess.h"
 
 #include <net/if.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -17,10 +14,7 @@
 #include <filesystem>
 #include <set>
 #include <string>
-#include <thread>
 #include <vector>
-
-extern char** environ;
 
 namespace lanvane {
 namespace {
@@ -39,38 +33,13 @@ const std::string kNetworkScript =
     "exec env LANVANE_INSIDE_PRIVATE_NETWORK=1 \"$0\" "
     "--gtest_filter=LimitedBroadcastTest.SearchAndSettingReachPrintersInAPrivateNetwork";
 
-// Runs a program and returns its exit status; -1 when it could not start or had to be
-// stopped after `limit`.
-int RunProgram(std::vector<std::string> arguments, std::chrono::milliseconds limit) {
-    std::vector<char*> argv;
-    for (std::string& argument : arguments) {
-        argv.push_back(argument.data());
-    }
-    argv.push_back(nullptr);
-    pid_t pid = -1;
-    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
-        return -1;
-    }
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    int status = 0;
-    while (waitpid(pid, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            kill(pid, SIGKILL);
-            waitpid(pid, &status, 0);
-            return -1;
-        }
-        std::this_thread::sleep_for(10ms);
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 // The unshare form this machine allows: a network namespace alone (as root), or one
 // inside a user namespace.
 std::vector<std::string> UnshareCommand() {
-    if (RunProgram({"unshare", "--net", "true"}, 5s) == 0) {
+    if (test::RunProgram({"unshare", "--net", "true"}, 5s).status == 0) {
         return {"unshare", "--net"};
     }
-    if (RunProgram({"unshare", "--user", "--map-root-user", "--net", "true"}, 5s) == 0) {
+    if (test::RunProgram({"unshare", "--user", "--map-root-user", "--net", "true"}, 5s).status == 0) {
         return {"unshare", "--user", "--map-root-user", "--net"};
     }
     return {};
@@ -128,11 +97,11 @@ TEST(LimitedBroadcastTest, SearchAndSettingReachPrintersInAPrivateNetwork) {
         GTEST_SKIP() << "network namespaces are not allowed here";
     }
     command.insert(command.end(), {"sh", "-c", kNetworkScript, std::filesystem::read_symlink("/proc/self/exe")});
-    const int status = RunProgram(command, 30s);
-    if (status == kSetupFailed) {
+    const test::ProgramRun run = test::RunProgram(command, 30s);
+    if (run.status == kSetupFailed) {
         GTEST_SKIP() << "the private network could not be set up";
     }
-    EXPECT_EQ(status, 0) << "the test inside the private network failed";
+    EXPECT_EQ(run.status, 0) << "the test inside the private network failed:\n" << run.out << run.err;
 }
 
 }  // namespace

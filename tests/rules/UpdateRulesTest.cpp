@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "rules/PageValuesFromConfig.h"
 #include "rules/UpdateRules.h"
 #include "resources/StringIds.h"
@@ -37,37 +39,36 @@ TEST(UpdateCheckTest, OnlyTheSelectedPageIsChecked) {
     EXPECT_TRUE(CheckUpdate(ConfigPage::certification, values).Passed());
 }
 
-TEST(UpdateCheckTest, Wep64WithA26CharacterKeyBecomesWep128) {
-    const UpdateCheck check = CheckUpdate(ConfigPage::authentication, WithWep(crypt_code::kWep64, 26));
-    EXPECT_TRUE(check.Passed());
-    EXPECT_EQ(check.wepCryptograph, crypt_code::kWep128);
-}
-
-TEST(UpdateCheckTest, WepKeyIsCheckedWhicheverPageIsSelected) {
-    const UpdateCheck check = CheckUpdate(ConfigPage::protocol, WithWep(crypt_code::kWep128, 12));
-    ASSERT_FALSE(check.Passed());
-    EXPECT_EQ(check.failure->messageId, sid::kWepKeyInvalid);
-    EXPECT_EQ(check.failure->field, ConfigField::wepKey);
-    EXPECT_FALSE(check.wepCryptograph.has_value());
-}
-
-TEST(UpdateCheckTest, WepCheckIgnoresTheAuthentication) {
-    ConfigPageValues values = WithWep(crypt_code::kWep128, 10);
-    values.auth.authentication = auth_code::kWpaPsk;
-    const UpdateCheck check = CheckUpdate(ConfigPage::network, values);
-    EXPECT_TRUE(check.Passed());
-    EXPECT_EQ(check.wepCryptograph, crypt_code::kWep64);
-
-    values.auth.wepKey = Chars(3);
-    EXPECT_EQ(CheckUpdate(ConfigPage::network, values).failure->messageId, sid::kWepKeyInvalid);
-}
-
-TEST(UpdateCheckTest, WepKeyIsIgnoredUnderOtherCryptographs) {
-    ConfigPageValues values = ValidValues();
-    values.auth.wepKey = Chars(3);
-    const UpdateCheck check = CheckUpdate(ConfigPage::authentication, values);
-    EXPECT_TRUE(check.Passed());
-    EXPECT_FALSE(check.wepCryptograph.has_value());
+// The WEP key field's length names the cryptograph written, whichever page is selected
+// and whatever the authentication; under other cryptographs the key is not judged.
+TEST(UpdateCheckTest, WepKeyFieldLengthDecidesTheCryptograph) {
+    struct Row {
+        ConfigPage page;
+        int authentication;
+        int cryptograph;
+        std::size_t length;
+        std::optional<int> written;  // none: refused
+    };
+    const Row rows[] = {
+        {ConfigPage::authentication, auth_code::kOpenSystem, crypt_code::kWep64, 26, crypt_code::kWep128},
+        {ConfigPage::network, auth_code::kWpaPsk, crypt_code::kWep128, 10, crypt_code::kWep64},
+        {ConfigPage::protocol, auth_code::kOpenSystem, crypt_code::kWep128, 12, std::nullopt},
+        {ConfigPage::network, auth_code::kWpaPsk, crypt_code::kWep128, 3, std::nullopt},
+    };
+    for (const Row& row : rows) {
+        ConfigPageValues values = WithWep(row.cryptograph, row.length);
+        values.auth.authentication = row.authentication;
+        const UpdateCheck check = CheckUpdate(row.page, values);
+        EXPECT_EQ(check.wepCryptograph, row.written) << row.length;
+        EXPECT_EQ(check.Passed(), row.written.has_value()) << row.length;
+        if (!check.Passed()) {
+            EXPECT_EQ(check.failure->messageId, sid::kWepKeyInvalid);
+            EXPECT_EQ(check.failure->field, ConfigField::wepKey);
+        }
+    }
+    ConfigPageValues other = ValidValues();
+    other.auth.wepKey = Chars(3);
+    EXPECT_TRUE(CheckUpdate(ConfigPage::authentication, other).Passed());
 }
 
 TEST(UpdateCheckTest, PinLengthIsCheckedWithTheExtendedRecordOnly) {

@@ -18,14 +18,5 @@ TEST(ValueNamesTest, NamesComeFromTheStringTableByCode) {
     EXPECT_EQ(ValueText(ValueTable::onOff, 1, translated), "Aktiviert");
 }
 
-TEST(ValueNamesTest, CodesPastATableHaveNoNameAndShowAsTheirNumber) {
-    const StringTable& strings = EnglishStringTable();
-    EXPECT_EQ(ValueName(ValueTable::networkMode, 2, strings), std::nullopt);
-    EXPECT_EQ(ValueName(ValueTable::onOff, 2, strings), std::nullopt);
-    EXPECT_EQ(ValueName(ValueTable::authentication, -1, strings), std::nullopt);
-    EXPECT_EQ(ValueText(ValueTable::cryptograph, 6, strings), "6");
-    EXPECT_EQ(ValueText(ValueTable::eapMode, 255, strings), "255");
-}
-
 }  // namespace
 }  // namespace lanvane::rules

@@ -4,8 +4,10 @@
 #include "ui/ComboBox.h"
 #include "ui/EditControl.h"
 #include "ui/IpAddressControl.h"
+#include "ui/ListView.h"
 #include "ui/ProgressBar.h"
 #include "ui/RadioButton.h"
+#include "ui/TabControl.h"
 
 namespace lanvane::test {
 namespace {
@@ -15,145 +17,8 @@ using ::testing::IsEmpty;
 
 using ControlModelTest = UiTest;
 
-TEST_F(ControlModelTest, UserClickOnRadioClearsOnlyItsOwnGroup) {
-    TestDialog dialog(ui, kForm);
-    Within(dialog, [](TestDialog& d) {
-        d.CheckRadioButton(kRadioA, kRadioC, kRadioA);
-        d.CheckDlgButton(kRadioD, true);
-        d.CheckDlgButton(kCheck, true);
-        EXPECT_THAT(d.log, IsEmpty()) << "program calls stay silent";
-
-        EXPECT_TRUE(d.Item<RadioButton>(kRadioC).UserClick());
-        EXPECT_EQ(d.GetCheckedRadioButton(kRadioA, kRadioC), kRadioC);
-        EXPECT_FALSE(d.IsDlgButtonChecked(kRadioA));
-        EXPECT_TRUE(d.IsDlgButtonChecked(kRadioD)) << "radio D starts another group";
-        EXPECT_TRUE(d.IsDlgButtonChecked(kCheck));
-
-        EXPECT_TRUE(d.Item<RadioButton>(kRadioC).UserClick());
-        EXPECT_THAT(d.log, ElementsAre("12 Clicked", "12 Clicked")) << "a marked radio still reports the click";
-        EXPECT_TRUE(d.GetDlgItem(kRadioC).HasFocus());
-    });
-}
-
-TEST_F(ControlModelTest, CheckBoxTogglesItselfAndProgramChecksDoNotTouchOthers) {
-    TestDialog dialog(ui, kForm);
-    Within(dialog, [](TestDialog& d) {
-        auto& check = d.Item<CheckBox>(kCheck);
-        check.UserClick();
-        EXPECT_TRUE(check.IsChecked());
-        check.UserClick();
-        EXPECT_FALSE(check.IsChecked());
-
-        d.CheckDlgButton(kRadioA, true);
-        d.CheckDlgButton(kRadioB, true);
-        EXPECT_TRUE(d.IsDlgButtonChecked(kRadioA)) << "a plain SetCheck does not clear the group";
-        EXPECT_EQ(d.GetCheckedRadioButton(kRadioA, kRadioC), kRadioA);
-        EXPECT_EQ(d.GetCheckedRadioButton(kRadioD, kRadioE), 0);
-        EXPECT_THAT(d.log, ElementsAre("13 Clicked", "13 Clicked"));
-    });
-}
-
-TEST_F(ControlModelTest, TypingRaisesTextChangedPerCharacterWithinLimitAndDigits) {
-    TestDialog dialog(ui, kForm);
-    Within(dialog, [](TestDialog& d) {
-        auto& digits = d.Item<EditControl>(kDigits);
-        EXPECT_EQ(digits.UserType("1a2b345"), 4);
-        EXPECT_EQ(digits.Text(), "1234");
-        EXPECT_THAT(d.log, ElementsAre("20 FocusGained", "20 TextChanged", "20 TextChanged", "20 TextChanged",
-                                       "20 TextChanged"));
-        d.log.clear();
-
-        EXPECT_TRUE(digits.UserErase());
-        EXPECT_FALSE(digits.UserErase()) << "nothing left to erase";
-        EXPECT_THAT(d.log, ElementsAre("20 TextChanged"));
-    });
-}
-
-TEST_F(ControlModelTest, SetTextIsSilentAndIgnoresTheTypingRules) {
-    TestDialog dialog(ui, kForm);
-    Within(dialog, [](TestDialog& d) {
-        d.SetDlgItemText(kDigits, "port 40000");
-        EXPECT_EQ(d.GetDlgItemText(kDigits), "port 40000");
-        EXPECT_EQ(d.GetDlgItemInt(kDigits), std::nullopt);
-        d.SetDlgItemInt(kPlain, -42);
-        EXPECT_EQ(d.GetDlgItemInt(kPlain), -42);
-        d.SetDlgItemText(kPlain, "");
-        EXPECT_EQ(d.GetDlgItemInt(kPlain), std::nullopt);
-        d.SetDlgItemText(kPlain, "99999999999");
-        EXPECT_EQ(d.GetDlgItemInt(kPlain), std::nullopt) << "out of int range";
-        EXPECT_THAT(d.log, IsEmpty());
-    });
-}
-
-TEST_F(ControlModelTest, ReadOnlyRefusesTypingAndMaskedShowsStars) {
-    TestDialog dialog(ui, kForm);
-    Within(dialog, [](TestDialog& d) {
-        auto& fixed = d.Item<EditControl>(kReadOnly);
-        EXPECT_EQ(fixed.UserType("x"), 0);
-        EXPECT_FALSE(fixed.UserErase());
-        EXPECT_EQ(fixed.Text(), "fixed");
-
-        auto& secret = d.Item<EditControl>(kSecret);
-        secret.UserType("pass word!");
-        EXPECT_EQ(secret.Text(), "pass wor");
-        EXPECT_EQ(secret.DisplayText(), "********");
-    });
-}
-
-TEST_F(ControlModelTest, ReplacingTheWholeTextFiltersAndNotifiesOnce) {
-    TestDialog dialog(ui, kForm);
-    Within(dialog, [](TestDialog& d) {
-        auto& digits = d.Item<EditControl>(kDigits);
-        d.SetFocus(kDigits);
-        d.log.clear();
-        EXPECT_TRUE(digits.UserReplaceText("9x10077"));
-        EXPECT_EQ(digits.Text(), "9100");
-        EXPECT_FALSE(digits.UserReplaceText("9100"));
-        EXPECT_THAT(d.log, ElementsAre("20 TextChanged"));
-    });
-}
-
-TEST_F(ControlModelTest, ChoosingAnEntryNotifiesButSetCurSelDoesNot) {
-    TestDialog dialog(ui, kForm);
-    Within(dialog, [](TestDialog& d) {
-        auto& list = d.Item<ComboBox>(kList);
-        for (const char* text : {"1200", "2400", "4800"}) {
-            list.AddString(text);
-        }
-        EXPECT_EQ(list.SetCurSel(1), 1);
-        EXPECT_EQ(list.Text(), "2400");
-        EXPECT_EQ(list.SetCurSel(9), ComboBox::kNone);
-        EXPECT_EQ(list.Text(), "");
-        EXPECT_THAT(d.log, IsEmpty());
-
-        EXPECT_TRUE(list.UserChoose(2));
-        EXPECT_FALSE(list.UserChoose(3));
-        EXPECT_EQ(list.GetCurSel(), 2);
-        EXPECT_THAT(d.log, ElementsAre("30 FocusGained", "30 SelectionChanged", "30 SelectionConfirmed"));
-        EXPECT_EQ(list.UserType("1"), 0) << "a drop-down list has no edit field";
-    });
-}
-
-TEST_F(ControlModelTest, ComboEditTypingClearsTheSelection) {
-    TestDialog dialog(ui, kForm);
-    Within(dialog, [](TestDialog& d) {
-        auto& combo = d.Item<ComboBox>(kCombo);
-        combo.AddString("9600");
-        combo.AddString("19200");
-        combo.SetCurSel(0);
-        d.SetFocus(kCombo);
-        d.log.clear();
-        EXPECT_EQ(combo.UserType("12"), 2);
-        EXPECT_EQ(combo.Text(), "960012");
-        EXPECT_EQ(combo.GetCurSel(), ComboBox::kNone);
-        EXPECT_THAT(d.log, ElementsAre("31 TextChanged", "31 TextChanged"));
-        combo.SetText("abc");
-        EXPECT_EQ(combo.Text(), "abc");
-    });
-}
-
 TEST_F(ControlModelTest, ComboListKeepsSelectionInStepWithInsertAndDelete) {
-    TestDialog dialog(ui, kForm);
+    RecordingDialog dialog(ui, kForm);
     auto& list = dialog.Item<ComboBox>(kList);
     list.AddString("b");
     list.AddString("c");
@@ -173,23 +38,8 @@ TEST_F(ControlModelTest, ComboListKeepsSelectionInStepWithInsertAndDelete) {
     EXPECT_EQ(list.GetCurSel(), ComboBox::kNone);
 }
 
-TEST_F(ControlModelTest, ProgressPositionStaysInRange) {
-    TestDialog dialog(ui, kForm);
-    auto& bar = dialog.Item<ProgressBar>(kBar);
-    bar.SetRange(0, 1000);
-    EXPECT_EQ(bar.SetPos(300), 0);
-    EXPECT_EQ(bar.GetPos(), 300);
-    bar.SetPos(1200);
-    EXPECT_EQ(bar.GetPos(), 1000);
-    bar.SetPos(-5);
-    EXPECT_EQ(bar.GetPos(), 0);
-    bar.SetPos(800);
-    bar.SetRange(0, 100);
-    EXPECT_EQ(bar.GetPos(), 100) << "a narrower range pulls the position in";
-}
-
 TEST_F(ControlModelTest, IpAddressHoldsFirstOctetHighAndKnowsBlankFields) {
-    TestDialog dialog(ui, kForm);
+    RecordingDialog dialog(ui, kForm);
     auto& address = dialog.Item<IpAddressControl>(kAddress);
     EXPECT_TRUE(address.IsBlank());
     std::uint32_t value = 1;
@@ -214,19 +64,30 @@ TEST_F(ControlModelTest, IpAddressHoldsFirstOctetHighAndKnowsBlankFields) {
     EXPECT_THAT(dialog.log, IsEmpty());
 }
 
-TEST_F(ControlModelTest, UserFieldEditsRaiseOneNotificationPerChangedField) {
-    TestDialog dialog(ui, kForm);
-    Within(dialog, [](TestDialog& d) {
-        auto& address = d.Item<IpAddressControl>(kAddress);
-        address.SetAddress(0x0A000001u);
-        EXPECT_TRUE(address.UserSetField(0, "172"));
-        EXPECT_FALSE(address.UserSetField(0, "172")) << "same value";
-        EXPECT_TRUE(address.UserSetField(3, "999"));
-        EXPECT_TRUE(address.UserSetField(1, ""));
-        EXPECT_FALSE(address.UserSetField(2, "1x"));
-        EXPECT_FALSE(address.UserSetField(4, "1"));
-        EXPECT_EQ(address.Text(), "172..0.255");
-        EXPECT_THAT(d.log, ElementsAre("70 FieldChanged 0=172", "70 FieldChanged 3=255", "70 FieldChanged 1=-1"));
+void FillRows(ListView& list, int count) {
+    list.InsertColumn(0, "No", 30, ColumnAlign::Center);
+    list.InsertColumn(1, "IP Address", 130, ColumnAlign::Center);
+    for (int row = 0; row < count; ++row) {
+        list.InsertItem(row, std::to_string(row + 1));
+        list.SetItemText(row, 1, "10.0.0." + std::to_string(row + 1));
+        list.SetItemData(row, 25 + row);
+    }
+}
+
+TEST_F(ControlModelTest, HandlerThatEmptiesTheListDuringANotificationIsSafe) {
+    RecordingDialog dialog(ui, kForm);
+    dialog.onNotify = [](RecordingDialog& d, int, const NotifyMessage& message) {
+        if (message.newState == item_state::kNone) {
+            d.Item<ListView>(kRows).DeleteAllItems();
+        }
+        return false;
+    };
+    Within(dialog, [](RecordingDialog& d) {
+        auto& list = d.Item<ListView>(kRows);
+        FillRows(list, 2);
+        list.UserClickRow(0);
+        EXPECT_TRUE(list.UserClickRow(1));
+        EXPECT_EQ(list.GetItemCount(), 0);
     });
 }
 

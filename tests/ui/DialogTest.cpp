@@ -13,66 +13,9 @@ using ::testing::SizeIs;
 
 using DialogTest = UiTest;
 
-TEST_F(DialogTest, NestedModalLoopsEndInsideOutWithTheirResults) {
-    TestDialog outer(ui, kForm);
-    TestDialog inner(ui, kSmall, &outer);
-    std::vector<std::string> order;
-    outer.onCommand = [&](TestDialog&, int id, Notification) {
-        if (id == kApply) {
-            order.push_back("inner returned " + std::to_string(inner.DoModal()));
-        }
-    };
-    inner.onCancel = [&](TestDialog& d) {
-        const int answer = d.MessageBox("Sure?", "Lanvane", MessageBoxIcon::Exclamation);
-        order.push_back("box returned " + std::to_string(answer));
-        d.EndDialog(answer + 5);
-    };
-    driver.Then(Step::Click(kApply))
-        .Inspect([&](const HeadlessBackend& backend) {
-            EXPECT_EQ(backend.ActiveDialog(), &inner);
-            EXPECT_EQ(backend.ModalDepth(), 2);
-            EXPECT_FALSE(outer.Item<PushButton>(kApply).UserClick()) << "the outer dialog takes no input";
-        })
-        .Then(Step::PressCancel())
-        .Inspect([&](const HeadlessBackend& backend) {
-            ASSERT_NE(backend.PendingMessageBox(), nullptr);
-            EXPECT_EQ(backend.PendingMessageBox()->request.text, "Sure?");
-            EXPECT_EQ(backend.ActiveDialog(), nullptr);
-            EXPECT_EQ(backend.ModalDepth(), 3);
-            EXPECT_FALSE(inner.AcceptsInput());
-        })
-        .Then(Step::AnswerMessageBox(kIdOk))
-        .Then(Step::Click(kIdOk));
-
-    EXPECT_EQ(outer.DoModal(), kIdOk);
-    EXPECT_THAT(order, ElementsAre("box returned 1", "inner returned 6"));
-    ASSERT_THAT(ui.MessageBoxes(), SizeIs(1));
-    EXPECT_EQ(ui.MessageBoxes()[0].request.caption, "Lanvane");
-    EXPECT_EQ(ui.MessageBoxes()[0].request.icon, MessageBoxIcon::Exclamation);
-    EXPECT_TRUE(driver.Finished());
-}
-
-TEST_F(DialogTest, EnterClicksTheDefaultButtonAndCancelIdGoesToOnCancel) {
-    TestDialog first(ui, kForm);
-    driver.Then(Step::PressOk());
-    EXPECT_EQ(first.DoModal(), kIdOk);
-
-    TestDialog second(ui, kForm);
-    driver.Then(Step::Click(kIdCancel));
-    EXPECT_EQ(second.DoModal(), kIdCancel);
-    EXPECT_THAT(second.log, ElementsAre("cancel"));
-}
-
-TEST_F(DialogTest, EndingDuringInitialisationSkipsTheLoop) {
-    TestDialog dialog(ui, kForm);
-    dialog.onInit = [](TestDialog& d) { d.EndDialog(kIdCancel); };
-    EXPECT_EQ(dialog.DoModal(), kIdCancel);
-    EXPECT_EQ(ui.StepsTaken(), 0);
-}
-
 TEST_F(DialogTest, DisabledHiddenAndMissingControlsRefuseTheUser) {
     expectRejections = true;
-    TestDialog dialog(ui, kForm);
+    RecordingDialog dialog(ui, kForm);
     driver.Then(Step::Click(kDisabledButton))
         .Then(Step::Click(kHiddenButton))
         .Then(Step::Click(999))
@@ -87,122 +30,25 @@ TEST_F(DialogTest, DisabledHiddenAndMissingControlsRefuseTheUser) {
     EXPECT_THAT(driver.Rejections()[4], HasSubstr("no such window"));
 }
 
-TEST_F(DialogTest, FocusStartsOnFirstTabStopAndNotifiesEditsWhenItMoves) {
-    TestDialog dialog(ui, kForm);
-    Within(dialog, [](TestDialog& d) {
-        EXPECT_EQ(d.GetFocus(), &d.GetDlgItem(kRadioA));
-        d.Item<EditControl>(kPlain).UserType("a");
-        d.Item<PushButton>(kApply).UserClick();
-        d.SetFocus(kDisabledButton);
-        EXPECT_EQ(d.GetFocus(), &d.GetDlgItem(kDisabledButton)) << "the program may focus a disabled control";
-        d.SetFocus(kDigits);
-        d.SetFocus(kDigits);
-        EXPECT_THAT(d.log, ElementsAre("21 FocusGained", "21 TextChanged", "21 FocusLost", "83 Clicked",
-                                       "20 FocusGained"));
-    });
-}
-
-TEST_F(DialogTest, NoInitialFocusWhenInitialisationSetsItsOwn) {
-    TestDialog dialog(ui, kForm);
-    dialog.focusFirstTabStop = false;
-    Within(dialog, [](TestDialog& d) { EXPECT_EQ(d.GetFocus(), nullptr); });
-}
-
-TEST_F(DialogTest, PagesStartHiddenAndOnlyTheShownEnabledPageTakesInput) {
-    expectRejections = true;
-    TestDialog window(ui, kForm);
-    TestDialog first(ui, kFirstPage, &window);
-    TestDialog second(ui, kSecondPage, &window);
-    window.onInit = [&](TestDialog&) {
-        EXPECT_TRUE(first.Create());
-        EXPECT_TRUE(second.Create());
-        EXPECT_FALSE(first.Create());
-    };
-    driver.Then(Step::Click(kPageButton))
-        .Inspect([&](const HeadlessBackend&) { second.ShowWindow(true); })
-        .Then(Step::Click(kPageButton))
-        .Then(Step::Type(kPageEdit, "abc", first.Template().id))
-        .Then(Step::Type(kPageEdit, "xy", second.Template().id))
-        .Inspect([&](const HeadlessBackend&) { second.EnableWindow(false); })
-        .Then(Step::Click(kPageButton))
-        .Then(Step::Click(kIdOk));
-
-    EXPECT_EQ(window.DoModal(), kIdOk);
-    EXPECT_THAT(second.log, ElementsAre("101 Clicked", "100 FocusGained", "100 TextChanged", "100 TextChanged",
-                                        "100 FocusLost"));
-    EXPECT_THAT(first.log, IsEmpty());
-    EXPECT_EQ(first.GetDlgItemText(kPageEdit), "");
-    EXPECT_THAT(driver.Rejections(), SizeIs(3));
-    EXPECT_FALSE(first.IsCreated()) << "pages go with their window";
-    EXPECT_EQ(window.GetFocus(), nullptr);
-}
-
-TEST_F(DialogTest, ReplaceStepTypesOverTheWholeTextAtOnce) {
-    TestDialog dialog(ui, kForm);
-    dialog.onInit = [](TestDialog& d) { d.SetDlgItemText(kDigits, "12"); };
-    driver.Then(Step::Replace(kDigits, "34x56"))
-        .Then(Step::Replace(kCombo, "typed"))
-        .Then(Step::Replace(kList, "x"))
-        .Then(Step::Click(kIdOk));
-    expectRejections = true;
-    dialog.DoModal();
-    EXPECT_EQ(dialog.GetDlgItemText(kDigits), "3456") << "the digits-only rule holds as for typing";
-    EXPECT_EQ(dialog.GetDlgItemText(kCombo), "typed");
-    EXPECT_THAT(dialog.log, ElementsAre("20 FocusGained", "20 TextChanged", "20 FocusLost", "31 FocusGained",
-                                        "31 TextChanged", "31 FocusLost"));
-    EXPECT_THAT(driver.Rejections(), ElementsAre(HasSubstr("not an edit field")));
-}
-
 TEST_F(DialogTest, PageTimersStopWhenTheWindowCloses) {
-    TestDialog window(ui, kForm);
-    TestDialog page(ui, kFirstPage, &window);
-    window.onInit = [&](TestDialog&) {
+    RecordingDialog window(ui, kForm);
+    RecordingDialog page(ui, kPage, &window);
+    window.onInit = [&](RecordingDialog&) {
         page.Create();
         page.SetTimer(5, 100);
     };
     driver.Then(Step::Advance(250)).Then(Step::Click(kIdOk));
     window.DoModal();
-    TestDialog later(ui, kSmall);
+    RecordingDialog later(ui, kSmall);
     driver.Then(Step::Advance(1000)).Then(Step::Click(kIdOk));
     later.DoModal();
     EXPECT_THAT(page.log, ElementsAre("timer 5 at 100", "timer 5 at 200"));
 }
 
-class RecordingObserver : public DialogObserver {
-public:
-    std::vector<std::string> seen;
-    void OnControlChanged(const Control& control, ModelChange what, int index) override {
-        seen.push_back(std::to_string(control.Id()) + ":" + std::to_string(static_cast<int>(what)) + ":" +
-                       std::to_string(index));
-    }
-    void OnDialogChanged(const Dialog&, DialogChange what) override {
-        seen.push_back("dialog:" + std::to_string(static_cast<int>(what)));
-    }
-};
-
-TEST_F(DialogTest, ObserverSeesProgramAndUserChanges) {
-    TestDialog dialog(ui, kForm);
-    RecordingObserver observer;
-    dialog.SetObserver(&observer);
-    dialog.focusFirstTabStop = false;
-    Within(dialog, [&](TestDialog& d) {
-        d.SetDlgItemText(kPlain, "x");
-        d.EnableDlgItem(kApply, false);
-        d.Item<EditControl>(kPlain).UserType("y");
-        d.SetWindowText("Ethernet Configuration");
-    });
-    const auto text = std::to_string(static_cast<int>(ModelChange::Text));
-    const auto enabled = std::to_string(static_cast<int>(ModelChange::Enabled));
-    const auto focus = std::to_string(static_cast<int>(DialogChange::Focus));
-    const auto title = std::to_string(static_cast<int>(DialogChange::Title));
-    EXPECT_THAT(observer.seen, ElementsAre("21:" + text + ":-1", "83:" + enabled + ":-1", "dialog:" + focus,
-                                           "21:" + text + ":-1", "dialog:" + title));
-}
-
 TEST(DialogDeathTest, AskingForAMissingControlStopsWithItsId) {
     ScriptedDriver driver;
     HeadlessBackend ui(driver);
-    TestDialog dialog(ui, kForm);
+    RecordingDialog dialog(ui, kForm);
     EXPECT_DEATH(dialog.GetDlgItem(999), "no control 999");
     EXPECT_DEATH(dialog.Item<EditControl>(kApply), "no control 83");
 }

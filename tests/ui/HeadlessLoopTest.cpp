@@ -19,73 +19,10 @@ using ::testing::SizeIs;
 
 using HeadlessLoopTest = UiTest;
 
-TEST_F(HeadlessLoopTest, TimersFireInOrderOnTheVirtualClock) {
-    TestDialog dialog(ui, kForm);
-    dialog.onInit = [](TestDialog& d) {
-        d.SetTimer(1, 100);
-        d.SetTimer(2, 250);
-    };
-    dialog.onTimer = [](TestDialog& d, int id) {
-        if (id == 1 && d.Ui().NowMs() == 300) {
-            d.KillTimer(1);
-        }
-    };
-    driver.Then(Step::Advance(1000)).Then(Step::Click(kIdOk));
-    dialog.DoModal();
-    EXPECT_THAT(dialog.log, ElementsAre("timer 1 at 100", "timer 1 at 200", "timer 2 at 250", "timer 1 at 300",
-                                        "timer 2 at 500", "timer 2 at 750", "timer 2 at 1000"));
-}
-
-TEST_F(HeadlessLoopTest, LongTimeOutCostsNoRealTime) {
-    TestDialog dialog(ui, kForm);
-    dialog.onInit = [](TestDialog& d) { d.SetTimer(100, 10000); };
-    dialog.onTimer = [](TestDialog& d, int id) {
-        d.KillTimer(id);
-        d.EndDialog(kIdOk);
-    };
-    driver.Then(Step::Advance(60000));
-    const auto start = std::chrono::steady_clock::now();
-    EXPECT_EQ(dialog.DoModal(), kIdOk);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
-    EXPECT_THAT(dialog.log, ElementsAre("timer 100 at 10000"));
-    EXPECT_EQ(ui.NowMs(), 10000) << "the rest of the advance ends with the last loop";
-}
-
-TEST_F(HeadlessLoopTest, SettingARunningTimerAgainRestartsIt) {
-    TestDialog dialog(ui, kForm);
-    dialog.onInit = [](TestDialog& d) { d.SetTimer(4, 100); };
-    dialog.onCommand = [](TestDialog& d, int id, Notification) {
-        if (id == kApply) {
-            d.SetTimer(4, 1000);
-        }
-    };
-    driver.Then(Step::Advance(150)).Then(Step::Click(kApply)).Then(Step::Advance(1500)).Then(Step::Click(kIdOk));
-    dialog.DoModal();
-    EXPECT_THAT(dialog.log, ElementsAre("timer 4 at 100", "83 Clicked", "timer 4 at 1150"));
-}
-
-TEST_F(HeadlessLoopTest, OuterTimersKeepFiringWhileAMessageBoxIsOpen) {
-    TestDialog dialog(ui, kForm);
-    dialog.onInit = [](TestDialog& d) { d.SetTimer(7, 100); };
-    dialog.onCommand = [](TestDialog& d, int id, Notification) {
-        if (id == kApply) {
-            d.MessageBox("Please select a device in the list.", "Lanvane");
-            d.log.push_back("box closed");
-        }
-    };
-    driver.Then(Step::Click(kApply))
-        .Then(Step::Advance(200))
-        .Then(Step::AnswerMessageBox())
-        .Then(Step::Click(kIdOk));
-    dialog.DoModal();
-    EXPECT_THAT(dialog.log, ElementsAre("83 Clicked", "timer 7 at 100", "timer 7 at 200", "box closed"));
-    EXPECT_EQ(ui.MessageBoxes()[0].answer, kIdOk);
-}
-
 TEST_F(HeadlessLoopTest, SleepBlocksAndOverdueTicksComeAsOne) {
-    TestDialog dialog(ui, kForm);
-    dialog.onInit = [](TestDialog& d) { d.SetTimer(3, 100); };
-    dialog.onCommand = [](TestDialog& d, int id, Notification) {
+    RecordingDialog dialog(ui, kForm);
+    dialog.onInit = [](RecordingDialog& d) { d.SetTimer(3, 100); };
+    dialog.onCommand = [](RecordingDialog& d, int id, Notification) {
         if (id == kApply) {
             d.Ui().Sleep(1000);
             d.log.push_back("woke at " + std::to_string(d.Ui().NowMs()));
@@ -120,9 +57,9 @@ std::string ReceiveFrom(int fd) {
 
 TEST_F(HeadlessLoopTest, ReadableSocketReachesItsDialogOneDatagramAtATime) {
     SocketPair pair;
-    TestDialog dialog(ui, kForm);
-    dialog.onInit = [&pair](TestDialog& d) { d.WatchSocket(pair.Reader(), 1000); };
-    dialog.onSocket = [&pair](TestDialog& d, int) {
+    RecordingDialog dialog(ui, kForm);
+    dialog.onInit = [&pair](RecordingDialog& d) { d.WatchSocket(pair.Reader(), 1000); };
+    dialog.onSocket = [&pair](RecordingDialog& d, int) {
         const std::string datagram = ReceiveFrom(pair.Reader());
         d.log.push_back(datagram);
         if (datagram == "SETC") {
@@ -140,94 +77,32 @@ TEST_F(HeadlessLoopTest, ReadableSocketReachesItsDialogOneDatagramAtATime) {
     EXPECT_THAT(dialog.log, ElementsAre("socket 1000", "IMIN", "socket 1000", "SETC"));
 }
 
-TEST_F(HeadlessLoopTest, WaitReturnsAsSoonAsDataArrives) {
-    SocketPair pair;
-    TestDialog dialog(ui, kForm);
-    dialog.onInit = [&pair](TestDialog& d) { d.WatchSocket(pair.Reader(), 1); };
-    dialog.onSocket = [&pair](TestDialog& d, int) { d.log.push_back(ReceiveFrom(pair.Reader())); };
-    std::thread sender;
-    driver.Inspect([&](const HeadlessBackend&) {
-              sender = std::thread([&pair] {
-                  std::this_thread::sleep_for(std::chrono::milliseconds(30));
-                  pair.Send("REG_RSP");
-              });
-          })
-        .Then(Step::Wait(3000))
-        .Then(Step::Click(kIdOk));
-    const auto start = std::chrono::steady_clock::now();
-    dialog.DoModal();
-    sender.join();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2000));
-    EXPECT_THAT(dialog.log, ElementsAre("socket 1", "REG_RSP"));
-    EXPECT_EQ(ui.NowMs(), 0) << "real waiting leaves the virtual clock alone";
-}
-
 TEST(HeadlessLimitsTest, SocketThatStaysReadableCannotStarveTheDriver) {
     ScriptedDriver driver;
     HeadlessBackend ui(driver, HeadlessLimits{100, 5, 100});
     SocketPair pair;
     pair.Send("never read");
-    TestDialog dialog(ui, kForm);
-    dialog.onInit = [&pair](TestDialog& d) { d.WatchSocket(pair.Reader(), 9); };
+    RecordingDialog dialog(ui, kForm);
+    dialog.onInit = [&pair](RecordingDialog& d) { d.WatchSocket(pair.Reader(), 9); };
     driver.Then(Step::Click(kIdOk));
     EXPECT_EQ(dialog.DoModal(), kIdOk);
     EXPECT_THAT(dialog.log, SizeIs(5));
 }
 
-TEST_F(HeadlessLoopTest, ServicesAreRecordedForTheDriver) {
-    TestDialog dialog(ui, kForm);
-    std::vector<std::vector<std::string>> chosen;
-    dialog.onCommand = [&](TestDialog& d, int id, Notification) {
-        if (id != kApply) {
-            return;
-        }
-        WaitCursor outer(d.Ui());
-        {
-            WaitCursor inner(d.Ui());
-            d.log.push_back("depth " + std::to_string(ui.WaitCursorDepth()));
-        }
-        d.Ui().PumpPaint();
-        d.Ui().OpenUrl("https://10.0.0.5");
-        const FileDialogRequest request{"Open", "Original Certificate Format (*.*)|*|", true};
-        chosen.push_back(d.Ui().ShowOpenFileDialog(&d, request));
-        chosen.push_back(d.Ui().ShowOpenFileDialog(&d, FileDialogRequest{"Open", "*", false}));
-        chosen.push_back(d.Ui().ShowOpenFileDialog(&d, request));
-    };
-    driver.Then(Step::Click(kApply))
-        .Inspect([](const HeadlessBackend& backend) {
-            ASSERT_NE(backend.PendingFileDialog(), nullptr);
-            EXPECT_TRUE(backend.PendingFileDialog()->request.multiSelect);
-            EXPECT_EQ(backend.WaitCursorDepth(), 1);
-        })
-        .Then(Step::AnswerFileDialog({"/tmp/ca.pem", "/tmp/key.pem"}))
-        .Then(Step::AnswerFileDialog({"/tmp/one.pem", "/tmp/two.pem"}))
-        .Then(Step::AnswerFileDialog({}))
-        .Then(Step::Click(kIdOk));
-    dialog.DoModal();
-    EXPECT_THAT(dialog.log, ElementsAre("83 Clicked", "depth 2"));
-    EXPECT_EQ(ui.WaitCursorDepth(), 0);
-    EXPECT_EQ(ui.WaitCursorShown(), 2);
-    EXPECT_EQ(ui.PaintPumps(), 1);
-    EXPECT_THAT(ui.OpenedUrls(), ElementsAre("https://10.0.0.5"));
-    EXPECT_THAT(chosen, ElementsAre(ElementsAre("/tmp/ca.pem", "/tmp/key.pem"), ElementsAre("/tmp/one.pem"),
-                                    IsEmpty()));
-    EXPECT_THAT(ui.FileDialogs(), SizeIs(3));
-}
-
 TEST_F(HeadlessLoopTest, DriverThatRunsOutClosesEveryWindow) {
-    TestDialog outer(ui, kForm);
-    TestDialog stubborn(ui, kSmall, &outer);
-    TestDialog asking(ui, kSmall, &stubborn);
+    RecordingDialog outer(ui, kForm);
+    RecordingDialog stubborn(ui, kSmall, &outer);
+    RecordingDialog asking(ui, kSmall, &stubborn);
     int stubbornResult = -1;
     int askingResult = -1;
-    outer.onCommand = [&](TestDialog&, int id, Notification) {
+    outer.onCommand = [&](RecordingDialog&, int id, Notification) {
         if (id == kApply) {
             stubbornResult = stubborn.DoModal();
         }
     };
-    stubborn.onInit = [&](TestDialog&) { askingResult = asking.DoModal(); };
-    stubborn.onCancel = [](TestDialog&) {};  // refuses to close
-    asking.onCancel = [](TestDialog& d) {
+    stubborn.onInit = [&](RecordingDialog&) { askingResult = asking.DoModal(); };
+    stubborn.onCancel = [](RecordingDialog&) {};  // refuses to close
+    asking.onCancel = [](RecordingDialog& d) {
         d.MessageBox("Close anyway?", "Lanvane");
         d.EndDialog(kIdCancel);
     };
@@ -250,7 +125,7 @@ public:
 TEST(HeadlessLimitsTest, DriverThatNeverEndsIsStoppedAfterItsStepLimit) {
     EndlessDriver driver;
     HeadlessBackend ui(driver, HeadlessLimits{50, 10, 10});
-    TestDialog dialog(ui, kForm);
+    RecordingDialog dialog(ui, kForm);
     EXPECT_EQ(dialog.DoModal(), kIdCancel);
     EXPECT_EQ(ui.StepsTaken(), 50);
     EXPECT_THAT(driver.rejections, ElementsAre(HasSubstr("step limit")));

@@ -195,7 +195,7 @@ std::optional<CommandBody> ParseExpectation(TokenCursor& cursor, const std::file
         return Finished(cursor, command::ExpectClosed{});
     }
     if (*what == "dialog") {
-        const auto id = cursor.TakeInt("dialog id");
+        const auto id = cursor.TakeDialog();
         return id ? Finished(cursor, command::ExpectDialog{*id}) : std::nullopt;
     }
     if (*what == "url") {

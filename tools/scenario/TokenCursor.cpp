@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "tools/scenario/ResourceNames.h"
+
 namespace lanvane::scenario {
 
 std::optional<int> ParseInt(std::string_view text) {
@@ -11,6 +13,11 @@ std::optional<int> ParseInt(std::string_view text) {
         return std::nullopt;
     }
     return value;
+}
+
+std::optional<int> ParseIdOrName(std::string_view text, std::optional<int> (*named)(std::string_view)) {
+    const auto number = ParseInt(text);
+    return number ? number : named(text);
 }
 
 std::nullopt_t TokenCursor::Fail(std::string message) {
@@ -63,12 +70,26 @@ std::optional<ControlRef> TokenCursor::TakeControl() {
     const Token& token = Take();
     const std::string_view text = token.text;
     const auto at = text.find('@');
-    const auto control = ParseInt(text.substr(0, at));
-    const auto page = at == std::string_view::npos ? std::optional<int>(0) : ParseInt(text.substr(at + 1));
+    const auto control = ParseIdOrName(text.substr(0, at), ControlIdNamed);
+    const auto page =
+        at == std::string_view::npos ? std::optional<int>(0) : ParseIdOrName(text.substr(at + 1), DialogIdNamed);
     if (token.quoted || !control || !page || *control < 0 || *page < 0) {
-        return Fail("\"" + token.text + "\" is not a control id (write 1016, or 1041@149 for control 1041 of page 149)");
+        return Fail("\"" + token.text +
+                    "\" is not a control (write ConnectButton or 1016, PskKey@AuthPage or 1041@149 for a page's)");
     }
     return ControlRef{*control, *page};
+}
+
+std::optional<int> TokenCursor::TakeDialog() {
+    if (AtEnd()) {
+        return Fail("missing dialog id");
+    }
+    const Token& token = Take();
+    const auto id = token.quoted ? std::nullopt : ParseIdOrName(token.text, DialogIdNamed);
+    if (!id) {
+        return Fail("\"" + token.text + "\" is not a dialog (write InterfaceConfig or 141)");
+    }
+    return id;
 }
 
 std::optional<std::string> TokenCursor::TakePath(const std::filesystem::path& base) {

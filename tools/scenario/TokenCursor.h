@@ -30,6 +30,7 @@ public:
     std::optional<int> TakeInt(std::string_view what);
     std::optional<int> TakeCount(std::string_view what);  // 0 or more
     std::optional<ControlRef> TakeControl();
+    std::optional<int> TakeDialog();  // an id or a name: 141, InterfaceConfig
     // The next word as a file path, relative to base unless absolute.
     std::optional<std::string> TakePath(const std::filesystem::path& base);
     // Records an error when words are left over.
@@ -49,5 +50,7 @@ private:
 
 // A whole word as a decimal integer (optional '-').
 std::optional<int> ParseInt(std::string_view text);
+// A whole word as a decimal id, or a name that `named` knows.
+std::optional<int> ParseIdOrName(std::string_view text, std::optional<int> (*named)(std::string_view));
 
 }  // namespace lanvane::scenario

@@ -11,53 +11,57 @@ namespace {
 
 // Between two actions the loop takes a breath, so that what an action set off (window
 // changes, timers due now) happens before the next one is asked for.
-constexpr int kTurnGapMs = 2;
+constexpr std::chrono::milliseconds kTurnGap{2};
+constexpr std::chrono::milliseconds kLongestPause{20};
 constexpr int kLongestWaitMs = 5000;
 
 }  // namespace
 
 ScenarioPump::ScenarioPump(ScenarioPlayer& player, QtBackend& ui, int timeLimitMs)
-    : player_(player), ui_(ui), timeLimitMs_(timeLimitMs) {}
+    : player_(player), ui_(ui), timeLimit_(timeLimitMs) {}
 
 void ScenarioPump::Start() {
-    clock_.start();
-    Schedule(0);
+    started_ = Clock::now();
+    resumeAt_ = started_;
+    Schedule(std::chrono::milliseconds(0));
 }
 
-void ScenarioPump::Schedule(int delayMs) {
-    QTimer::singleShot(delayMs, &owner_, [this] { Turn(); });
+void ScenarioPump::Schedule(std::chrono::milliseconds delay) {
+    QTimer::singleShot(delay, Qt::PreciseTimer, &owner_, [this] { Turn(); });
 }
 
 void ScenarioPump::Turn() {
     if (ui_.ModalDepth() == 0) {
         return;
     }
-    if (!closingDown_ && clock_.elapsed() > timeLimitMs_) {
+    const Clock::time_point now = Clock::now();
+    if (!closingDown_ && now - started_ > timeLimit_) {
         timedOut_ = true;
         closingDown_ = true;
     }
     if (closingDown_) {
-        Schedule(kTurnGapMs);
+        Schedule(kTurnGap);
         CloseDown();
         return;
     }
-    const qint64 now = clock_.elapsed();
-    if (now < resumeAtMs_) {
-        Schedule(static_cast<int>(std::min<qint64>(resumeAtMs_ - now, kTurnGapMs * 10)));
+    if (now < resumeAt_) {
+        // Rounded up: the turn never comes before the deadline, so a window timer due at
+        // the same moment has ticked by then.
+        Schedule(std::min(std::chrono::ceil<std::chrono::milliseconds>(resumeAt_ - now), kLongestPause));
         return;
     }
     if (ui_.PaintingDuringExchange() || ui_.SocketDataWaiting()) {
-        Schedule(kTurnGapMs);
+        Schedule(kTurnGap);
         return;
     }
     const UserAction action = player_.Next(QtScreen(ui_));
-    Schedule(kTurnGapMs);
+    Schedule(kTurnGap);
     switch (action.kind) {
     case ActionKind::Advance:
-        resumeAtMs_ = clock_.elapsed() + std::max(action.number, 0);
+        resumeAt_ = Clock::now() + std::chrono::milliseconds(std::max(action.number, 0));
         return;
     case ActionKind::Wait:
-        resumeAtMs_ = clock_.elapsed() + std::clamp(action.number, 0, kLongestWaitMs);
+        resumeAt_ = Clock::now() + std::chrono::milliseconds(std::clamp(action.number, 0, kLongestWaitMs));
         return;
     case ActionKind::End:
         closingDown_ = true;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QTimer>
+#include <chrono>
 
 #include "tools/scenario/ScenarioPlayer.h"
 #include "ui/qt/QtBackend.h"
@@ -14,7 +14,8 @@ namespace lanvane::scenario {
 // innermost loop, so an action that opens a window is followed by one inside it. Virtual
 // time is real time here: "advance" lets the loop run that long. At End, or when the run
 // takes longer than its limit, every window is cancelled as the headless backend cancels
-// them.
+// them. Deadlines are kept in the steady clock's own resolution: rounded to whole
+// milliseconds, an "advance" could end just before a window timer of the same length.
 class ScenarioPump {
 public:
     ScenarioPump(ScenarioPlayer& player, QtBackend& ui, int timeLimitMs);
@@ -26,15 +27,17 @@ public:
 
 private:
     void Turn();
-    void Schedule(int delayMs);
+    using Clock = std::chrono::steady_clock;
+
+    void Schedule(std::chrono::milliseconds delay);
     void CloseDown();
 
     ScenarioPlayer& player_;
     QtBackend& ui_;
     QTimer owner_;  // the context of the scheduled turns: they go with the pump
-    QElapsedTimer clock_;
-    qint64 timeLimitMs_;
-    qint64 resumeAtMs_ = 0;
+    std::chrono::milliseconds timeLimit_;
+    Clock::time_point started_;
+    Clock::time_point resumeAt_;
     bool closingDown_ = false;
     bool timedOut_ = false;
 };
