@@ -3,6 +3,7 @@
 #include <thread>
 
 #include "cli/DeviceDiagnosis.h"
+#include "cli/VisibleText.h"
 #include "link/InterruptRelease.h"
 #include "link/SystemDeviceSource.h"
 #include "resources/StringIds.h"
@@ -51,7 +52,7 @@ ExitStatus PrinterSession::Identify(const DeviceOptions& options, Reporter& repo
     }
     if (makerName != kMakerName) {
         return reporter.Fail(ErrorKind::WrongMaker, "the printer on " + path_ + " is not one of ours (it says \"" +
-                                                        makerName + "\")");
+                                                        VisibleText(makerName) + "\")");
     }
     return ExitStatus::Done;
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "cli/VisibleText.h"
+
 namespace lanvane::cli {
 namespace {
 
@@ -32,7 +34,14 @@ std::string Line(const TextRow& row, const std::vector<std::size_t>& widths) {
 
 }  // namespace
 
-void WriteColumns(std::ostream& out, const std::vector<TextRow>& rows, const std::string& indent) {
+void WriteColumns(std::ostream& out, const std::vector<TextRow>& cells, const std::string& indent) {
+    std::vector<TextRow> rows;
+    for (const TextRow& row : cells) {
+        TextRow& visible = rows.emplace_back();
+        for (const std::string& cell : row) {
+            visible.push_back(VisibleText(cell));
+        }
+    }
     const std::vector<std::size_t> widths = ColumnWidths(rows);
     for (const TextRow& row : rows) {
         out << indent << Line(row, widths) << '\n';

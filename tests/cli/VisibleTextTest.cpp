@@ -1,0 +1,38 @@
+#include "cli/VisibleText.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/TextTable.h"
+
+namespace lanvane::cli {
+namespace {
+
+TEST(VisibleTextTest, ControlsFromPrintersCannotReachTheTerminal) {
+    const struct {
+        std::string raw;
+        std::string shown;
+    } cases[] = {
+        {"Front Desk", "Front Desk"},
+        {"\x1b[2J\x1b]0;owned\x07", "\\e[2J\\e]0;owned\\x07"},
+        {"Lab\rGuest\n", "Lab\\rGuest\\n"},
+        {"del\x7f", "del\\x7f"},
+        {"csi\xc2\x9b" "31m", "csi\\u009b31m"},
+        {"caf\xc3\xa9 \xe6\x97\xa5\xe6\x9c\xac", "caf\xc3\xa9 \xe6\x97\xa5\xe6\x9c\xac"},
+        {"raw\x9b" "bytes\xff", "raw\\x9bbytes\\xff"},
+        {"cut\xe6\x97", "cut\\xe6\\x97"},
+    };
+    for (const auto& [raw, shown] : cases) {
+        EXPECT_EQ(VisibleText(raw), shown) << shown;
+    }
+}
+
+TEST(VisibleTextTest, TablesShowCellsEscapedAndAlignedOnWhatIsShown) {
+    std::ostringstream out;
+    WriteColumns(out, {{"SSID", "RSSI"}, {"\x1b[2J", "-40"}});
+    EXPECT_EQ(out.str(), "SSID   RSSI\n\\e[2J  -40\n");
+}
+
+}  // namespace
+}  // namespace lanvane::cli
