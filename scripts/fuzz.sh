@@ -24,6 +24,8 @@ fi
 
 launcher=()
 if command -v ccache > /dev/null; then
+  # Paths relative to the project, so that any clone on this machine shares the cache.
+  export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
