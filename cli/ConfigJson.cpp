@@ -14,8 +14,8 @@ constexpr const char* kFormatMember = "format";
 using Refusal = std::optional<std::string>;
 
 // The value as the refusal names it: a secret by its length only, a long text cut short.
-std::string ShownValue(const FieldSpec& spec, const nlohmann::json& value) {
-    if (spec.IsSecret() && value.is_string()) {
+std::string ShownValue(const FieldSpec& fieldSpec, const nlohmann::json& value) {
+    if (fieldSpec.IsSecret() && value.is_string()) {
         return "a text of " + std::to_string(value.get_ref<const std::string&>().size()) + " characters";
     }
     std::string shown = value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
@@ -33,15 +33,15 @@ std::optional<std::uint32_t> WholeNumber(const nlohmann::json& value, std::uint3
     return number <= maximum ? std::optional(static_cast<std::uint32_t>(number)) : std::nullopt;
 }
 
-std::optional<std::string> TextOf(const FieldSpec& spec, const nlohmann::json& value) {
+std::optional<std::string> TextOf(const FieldSpec& fieldSpec, const nlohmann::json& value) {
     if (!value.is_string()) {
         return std::nullopt;
     }
     const auto& text = value.get_ref<const std::string&>();
-    if (text.size() > spec.record->width || text.find('\0') != std::string::npos) {
+    if (text.size() > fieldSpec.record->width || text.find('\0') != std::string::npos) {
         return std::nullopt;
     }
-    if (spec.type == FieldType::Channel && text != "1" && text != "6" && text != "11") {
+    if (fieldSpec.type == FieldType::Channel && text != "1" && text != "6" && text != "11") {
         return std::nullopt;
     }
     return text;
@@ -50,18 +50,18 @@ std::optional<std::string> TextOf(const FieldSpec& spec, const nlohmann::json& v
 // The field's value as a number the record holds, or the text of a text field.
 using Taken = std::variant<std::uint32_t, std::string>;
 
-std::optional<Taken> Take(const FieldSpec& spec, const nlohmann::json& value, int version) {
-    switch (spec.type) {
+std::optional<Taken> Take(const FieldSpec& fieldSpec, const nlohmann::json& value, int version) {
+    switch (fieldSpec.type) {
         case FieldType::Text:
         case FieldType::Secret:
         case FieldType::Channel: {
-            auto text = TextOf(spec, value);
+            auto text = TextOf(fieldSpec, value);
             return text ? std::optional<Taken>(std::move(*text)) : std::nullopt;
         }
         case FieldType::Switch:
             return value.is_boolean() ? std::optional<Taken>(value.get<bool>() ? 1u : 0u) : std::nullopt;
         case FieldType::Number: {
-            const auto number = WholeNumber(value, spec.maximum);
+            const auto number = WholeNumber(value, fieldSpec.maximum);
             return number ? std::optional<Taken>(*number) : std::nullopt;
         }
         case FieldType::Address: {
@@ -69,9 +69,9 @@ std::optional<Taken> Take(const FieldSpec& spec, const nlohmann::json& value, in
             return address ? std::optional<Taken>(*address) : std::nullopt;
         }
         case FieldType::Code: {
-            const auto code = value.is_string() ? spec.CodeOf(value.get_ref<const std::string&>()) : std::nullopt;
+            const auto code = value.is_string() ? fieldSpec.CodeOf(value.get_ref<const std::string&>()) : std::nullopt;
             // Wi-Fi Direct exists only in the version 2 record.
-            if (!code || (spec.Name() == "networkMode" && *code == 2 && version != 2)) {
+            if (!code || (fieldSpec.Name() == "networkMode" && *code == 2 && version != 2)) {
                 return std::nullopt;
             }
             return static_cast<std::uint32_t>(*code);
@@ -94,34 +94,34 @@ void Store(const RecordField& field, Taken taken, InterfaceConfig& config) {
         field.member);
 }
 
-nlohmann::ordered_json ValueToJson(const FieldSpec& spec, const InterfaceConfig& config, bool showSecrets) {
+nlohmann::ordered_json ValueToJson(const FieldSpec& fieldSpec, const InterfaceConfig& config, bool showSecrets) {
     return std::visit(
         [&](auto member) -> nlohmann::ordered_json {
             const auto& value = config.*member;
             if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::string>) {
-                return spec.IsSecret() && !showSecrets ? std::string(kMaskedSecret) : value;
+                return fieldSpec.IsSecret() && !showSecrets ? std::string(kMaskedSecret) : value;
             } else if constexpr (std::is_same_v<std::decay_t<decltype(value)>, std::uint32_t>) {
                 return AddressText(value);
             } else {
-                if (spec.type == FieldType::Switch && value <= 1) {
+                if (fieldSpec.type == FieldType::Switch && value <= 1) {
                     return value == 1;
                 }
-                if (const auto name = spec.CodeNameOf(value); spec.type == FieldType::Code && name) {
+                if (const auto name = fieldSpec.CodeNameOf(value); fieldSpec.type == FieldType::Code && name) {
                     return std::string(*name);
                 }
                 return value;
             }
         },
-        spec.record->member);
+        fieldSpec.record->member);
 }
 
 }  // namespace
 
 nlohmann::ordered_json ConfigToJson(const InterfaceConfig& config, bool showSecrets) {
     nlohmann::ordered_json fields = nlohmann::ordered_json::object();
-    for (const FieldSpec& spec : FieldSpecs()) {
-        if (spec.record->OffsetIn(config.version)) {
-            fields[std::string(spec.Name())] = ValueToJson(spec, config, showSecrets);
+    for (const FieldSpec& fieldSpec : FieldSpecs()) {
+        if (fieldSpec.record->OffsetIn(config.version)) {
+            fields[std::string(fieldSpec.Name())] = ValueToJson(fieldSpec, config, showSecrets);
         }
     }
     return fields;
@@ -147,22 +147,22 @@ std::optional<ConfigJsonError> ApplyConfigJson(const nlohmann::json& settings, I
         if (name == kFormatMember) {
             continue;
         }
-        const FieldSpec* spec = FindFieldSpec(name);
-        if (spec == nullptr) {
+        const FieldSpec* fieldSpec = FindFieldSpec(name);
+        if (fieldSpec == nullptr) {
             return ConfigJsonError{name, "no such field ('lanvane-cli fields' lists them)"};
         }
-        if (!spec->record->OffsetIn(config.version)) {
+        if (!fieldSpec->record->OffsetIn(config.version)) {
             return ConfigJsonError{name, "the printer's version " + std::to_string(config.version) +
                                              " record does not carry this field"};
         }
-        if (spec->IsSecret() && value == kMaskedSecret) {
+        if (fieldSpec->IsSecret() && value == kMaskedSecret) {
             continue;
         }
-        auto taken = Take(*spec, value, config.version);
+        auto taken = Take(*fieldSpec, value, config.version);
         if (!taken) {
-            return ConfigJsonError{name, ShownValue(*spec, value) + " is not allowed (" + spec->Allowed() + ")"};
+            return ConfigJsonError{name, ShownValue(*fieldSpec, value) + " is not allowed (" + fieldSpec->Allowed() + ")"};
         }
-        Store(*spec->record, std::move(*taken), changed);
+        Store(*fieldSpec->record, std::move(*taken), changed);
     }
     config = std::move(changed);
     return std::nullopt;

@@ -94,7 +94,7 @@ std::span<const FieldSpec> FieldSpecs() {
 
 const FieldSpec* FindFieldSpec(std::string_view name) {
     const auto specs = FieldSpecs();
-    const auto found = std::find_if(specs.begin(), specs.end(), [&](const FieldSpec& spec) { return spec.Name() == name; });
+    const auto found = std::find_if(specs.begin(), specs.end(), [&](const FieldSpec& fieldSpec) { return fieldSpec.Name() == name; });
     return found == specs.end() ? nullptr : &*found;
 }
 

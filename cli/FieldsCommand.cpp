@@ -22,20 +22,20 @@ std::string_view TypeName(FieldType type) {
     return "text";
 }
 
-std::string_view Layouts(const FieldSpec& spec) {
-    return spec.record->OffsetIn(1) ? "1, 2" : "2";
+std::string_view Layouts(const FieldSpec& fieldSpec) {
+    return fieldSpec.record->OffsetIn(1) ? "1, 2" : "2";
 }
 
-nlohmann::ordered_json FieldJson(const FieldSpec& spec) {
-    nlohmann::ordered_json field{{"name", spec.Name()}, {"type", TypeName(spec.type)}, {"allowed", spec.Allowed()}};
-    if (spec.type == FieldType::Code) {
+nlohmann::ordered_json FieldJson(const FieldSpec& fieldSpec) {
+    nlohmann::ordered_json field{{"name", fieldSpec.Name()}, {"type", TypeName(fieldSpec.type)}, {"allowed", fieldSpec.Allowed()}};
+    if (fieldSpec.type == FieldType::Code) {
         nlohmann::ordered_json codes = nlohmann::ordered_json::array();
-        for (const CodeName& code : spec.codes) {
+        for (const CodeName& code : fieldSpec.codes) {
             codes.push_back(code.name);
         }
         field["codes"] = codes;
     }
-    field["layouts"] = spec.record->OffsetIn(1) ? nlohmann::ordered_json{1, 2} : nlohmann::ordered_json{2};
+    field["layouts"] = fieldSpec.record->OffsetIn(1) ? nlohmann::ordered_json{1, 2} : nlohmann::ordered_json{2};
     return field;
 }
 
@@ -43,16 +43,16 @@ void RunFields(CliContext& context) {
     Reporter reporter(context);
     if (reporter.Json()) {
         nlohmann::ordered_json fields = nlohmann::ordered_json::array();
-        for (const FieldSpec& spec : FieldSpecs()) {
-            fields.push_back(FieldJson(spec));
+        for (const FieldSpec& fieldSpec : FieldSpecs()) {
+            fields.push_back(FieldJson(fieldSpec));
         }
         reporter.Document({{"fields", fields}});
         return;
     }
     std::vector<TextRow> rows{{"Field", "Type", "Layouts", "Allowed"}};
-    for (const FieldSpec& spec : FieldSpecs()) {
-        rows.push_back({std::string(spec.Name()), std::string(TypeName(spec.type)), std::string(Layouts(spec)),
-                        spec.Allowed()});
+    for (const FieldSpec& fieldSpec : FieldSpecs()) {
+        rows.push_back({std::string(fieldSpec.Name()), std::string(TypeName(fieldSpec.type)), std::string(Layouts(fieldSpec)),
+                        fieldSpec.Allowed()});
     }
     WriteColumns(reporter.Out(), rows);
 }

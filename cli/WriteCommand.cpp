@@ -72,9 +72,9 @@ std::vector<rules::ConfigSummaryRow> SummaryRows(const InterfaceConfig& config, 
     }
     // Each secret set to a marker no record holds shows which rows carry a secret.
     InterfaceConfig masked = config;
-    for (const FieldSpec& spec : FieldSpecs()) {
-        if (const auto* member = std::get_if<std::string InterfaceConfig::*>(&spec.record->member);
-            member != nullptr && spec.IsSecret()) {
+    for (const FieldSpec& fieldSpec : FieldSpecs()) {
+        if (const auto* member = std::get_if<std::string InterfaceConfig::*>(&fieldSpec.record->member);
+            member != nullptr && fieldSpec.IsSecret()) {
             masked.*(*member) = "\x01";
         }
     }
