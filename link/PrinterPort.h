@@ -1,9 +1,7 @@
 #pragma once
 
 #include "link/LinkError.h"
-#include "link/ModemLines.h"
 #include "link/NativeHandle.h"
-#include "link/PortTimings.h"
 #include "link/PrinterPortLike.h"
 
 #include <cstddef>
@@ -14,6 +12,37 @@
 #include <utility>
 
 namespace lanvane {
+
+// The waits of the printer port. The defaults are the line's own; tests shorten them.
+struct PortTimings {
+    // A read gives up after this many attempts without a byte.
+    int attempts = 20;
+    // How long one attempt waits for the first byte of a reply.
+    std::chrono::milliseconds attemptWait{3000};
+    // A burst of reply bytes ends when the line stays quiet this long.
+    std::chrono::milliseconds burstGap{100};
+    // A write of n bytes to a COM port gives up after n * writePerByte + writeConstant.
+    std::chrono::milliseconds writePerByte{500};
+    std::chrono::milliseconds writeConstant{5};
+    // A USB printer takes data only as fast as it can handle it, and a busy one may hold
+    // a write for seconds; a write to a USB device gives up only after this long.
+    std::chrono::milliseconds usbWriteLimit{30000};
+};
+
+// The modem control lines of a serial port. The printer signals presence and readiness
+// on CTS and DSR; DTR is kept off. Kept behind an interface because lines that have no
+// modem control (pseudo-terminals) must still be testable as serial ports.
+class ModemLines {
+public:
+    virtual ~ModemLines() = default;
+
+    // False when the line states cannot be read.
+    virtual bool ReadCtsDsr(NativeHandle handle, bool& cts, bool& dsr) = 0;
+    virtual bool ClearDtr(NativeHandle handle) = 0;
+};
+
+// The modem lines of the real device, through the operating system.
+std::unique_ptr<ModemLines> MakeSystemModemLines();
 
 // The byte channel to a printer: a serial (COM) port or a USB printer device, opened
 // by name for exclusive use. The configuration window chooses the kind and the name,

@@ -2,9 +2,9 @@
 
 #include "link/posix/ExclusiveDevice.h"
 #include "link/posix/PollWait.h"
-#include "link/posix/SerialLine.h"
 #include "link/posix/SystemError.h"
 
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -12,12 +12,68 @@
 #include <array>
 #include <cerrno>
 #include <chrono>
+#include <utility>
 
 namespace lanvane {
 
 using posix::WaitResult;
 
 namespace {
+
+bool SpeedFor(std::uint32_t baudRate, speed_t& speed) {
+    static constexpr std::array<std::pair<std::uint32_t, speed_t>, 6> kSpeeds{{
+        {9600, B9600}, {19200, B19200}, {38400, B38400},
+        {57600, B57600}, {115200, B115200}, {230400, B230400},
+    }};
+    for (const auto& [rate, code] : kSpeeds) {
+        if (rate == baudRate) {
+            speed = code;
+            return true;
+        }
+    }
+    return false;
+}
+
+// Sets the printer's line: the given speed, 8 data bits, no parity, one stop bit,
+// RTS/CTS handshake, no XON/XOFF, raw bytes.
+bool ConfigureSerialLine(int fd, std::uint32_t baudRate) {
+    speed_t speed = B0;
+    termios line{};
+    if (!SpeedFor(baudRate, speed) || tcgetattr(fd, &line) != 0) {
+        return false;
+    }
+    cfmakeraw(&line);
+    line.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB);
+    line.c_cflag |= CS8 | CREAD | CLOCAL | CRTSCTS;
+    line.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
+    line.c_cc[VMIN] = 0;
+    line.c_cc[VTIME] = 0;
+    return cfsetispeed(&line, speed) == 0 && cfsetospeed(&line, speed) == 0 &&
+           tcsetattr(fd, TCSANOW, &line) == 0;
+}
+
+// Drops whatever waits in the input and output queues.
+bool PurgeSerialLine(int fd) {
+    return tcflush(fd, TCIOFLUSH) == 0;
+}
+
+class SystemModemLines final : public ModemLines {
+public:
+    bool ReadCtsDsr(NativeHandle handle, bool& cts, bool& dsr) override {
+        int status = 0;
+        if (ioctl(handle, TIOCMGET, &status) != 0) {
+            return false;
+        }
+        cts = (status & TIOCM_CTS) != 0;
+        dsr = (status & TIOCM_DSR) != 0;
+        return true;
+    }
+
+    bool ClearDtr(NativeHandle handle) override {
+        int dtr = TIOCM_DTR;
+        return ioctl(handle, TIOCMBIC, &dtr) == 0;
+    }
+};
 
 enum class BurstOutcome { Bytes, Nothing, Failed };
 
@@ -78,13 +134,13 @@ bool CPrinterPort::OpenComPort() {
     }
     bool cts = false;
     bool dsr = false;
-    if (!posix::ConfigureSerialLine(fd, baudRate_)) {
+    if (!ConfigureSerialLine(fd, baudRate_)) {
         lastError_ = posix::SystemError("open", portName_, errno);
     } else if (!modemLines_->ClearDtr(fd) || !modemLines_->ReadCtsDsr(fd, cts, dsr)) {
         Fail(LinkFailure::NotADevice, "open", "it has no modem lines, so it is no serial port");
     } else if (!cts || !dsr) {
         Fail(LinkFailure::LineNotReady, "open", LineStateText(cts, dsr));
-    } else if (!posix::PurgeSerialLine(fd)) {
+    } else if (!PurgeSerialLine(fd)) {
         lastError_ = posix::SystemError("open", portName_, errno);
     } else {
         handle_ = fd;
@@ -110,7 +166,7 @@ void CPrinterPort::Close() {
     open_ = false;
     if (!usbDevice_) {
         modemLines_->ClearDtr(handle_);
-        posix::PurgeSerialLine(handle_);
+        PurgeSerialLine(handle_);
     }
     ReleaseDevice();
 }
@@ -182,6 +238,10 @@ std::size_t CPrinterPort::Write(const std::uint8_t* buffer, std::size_t length) 
         }
     }
     return written;
+}
+
+std::unique_ptr<ModemLines> MakeSystemModemLines() {
+    return std::make_unique<SystemModemLines>();
 }
 
 }  // namespace lanvane

@@ -1,5 +1,5 @@
 #include "lan/core/LanNetworkOptions.h"
-#include "link/PortTimings.h"
+#include "link/PrinterPort.h"
 #include "link/TcpLink.h"
 #include "link/TcpTimings.h"
 
