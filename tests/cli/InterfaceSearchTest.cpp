@@ -1,7 +1,4 @@
 #include <net/if.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -9,12 +6,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <set>
-#include <thread>
 
 #include "CliRunner.h"
 #include "sim/posix/LanPrinterFleet.h"
-
-extern char** environ;
+#include "tests/support/posix/ChildProcess.h"
 
 namespace lanvane::cli::test {
 namespace {
@@ -22,7 +17,6 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr const char* kInsideMark = "LANVANE_INSIDE_PRIVATE_NETWORK";
-constexpr int kSetupFailed = 77;
 
 // A private network of two veth ends with broadcast addresses and a default route; then the
 // inner test.
@@ -31,29 +25,6 @@ const std::string kNetworkScript =
     "ip addr add 10.99.0.1/24 brd + dev v0 && ip addr add 10.98.0.1/24 brd + dev v1 && "
     "ip route add default dev v0 || exit 77; "
     "exec env LANVANE_INSIDE_PRIVATE_NETWORK=1 \"$0\" --gtest_filter=InterfaceSearchTest.*";
-
-int RunProgram(std::vector<std::string> arguments, std::chrono::milliseconds limit) {
-    std::vector<char*> argv;
-    for (std::string& argument : arguments) {
-        argv.push_back(argument.data());
-    }
-    argv.push_back(nullptr);
-    pid_t pid = -1;
-    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
-        return -1;
-    }
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    int status = 0;
-    while (waitpid(pid, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            kill(pid, SIGKILL);
-            waitpid(pid, &status, 0);
-            return -1;
-        }
-        std::this_thread::sleep_for(10ms);
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 std::set<std::string> InterfaceNames() {
     std::set<std::string> names;
@@ -109,18 +80,18 @@ TEST(InterfaceSearchTest, DiscoverSearchesEveryInterfaceOfAPrivateNetwork) {
         return;
     }
     std::vector<std::string> command = {"unshare", "--net"};
-    if (RunProgram({"unshare", "--net", "true"}, 5s) != 0) {
+    if (lanvane::test::RunProgram({"unshare", "--net", "true"}, 5s).status != 0) {
         command = {"unshare", "--user", "--map-root-user", "--net"};
-        if (RunProgram({"unshare", "--user", "--map-root-user", "--net", "true"}, 5s) != 0) {
+        if (lanvane::test::RunProgram({"unshare", "--user", "--map-root-user", "--net", "true"}, 5s).status != 0) {
             GTEST_SKIP() << "network namespaces are not allowed here";
         }
     }
     command.insert(command.end(), {"sh", "-c", kNetworkScript, std::filesystem::read_symlink("/proc/self/exe")});
-    const int status = RunProgram(command, 30s);
-    if (status == kSetupFailed) {
+    const lanvane::test::ProgramRun run = lanvane::test::RunProgram(command, 30s);
+    if (run.status == 77) {
         GTEST_SKIP() << "the private network could not be set up";
     }
-    EXPECT_EQ(status, 0) << "the test inside the private network failed";
+    EXPECT_EQ(run.status, 0) << "the test inside the private network failed:\n" << run.out << run.err;
 }
 
 }  // namespace
