@@ -38,21 +38,19 @@ std::set<std::string> InterfaceNames() {
 }
 
 // Inside the private network: without --broadcast the search goes to the limited broadcast
-// and to every interface's directed broadcast, and each printer is listed once.
+// and to every interface's directed broadcast, at the printers' own ports, and each printer
+// is listed once; a setting reaches its printer the same way.
 void SearchEveryInterface() {
     // Never broadcast on a network that is not the private one.
     ASSERT_EQ(InterfaceNames(), (std::set<std::string>{"lo", "v0", "v1"}));
-    sim::LanPrinterFleet fleet(2, 0, {}, {});
+    sim::LanPrinterFleet fleet(2, 1, {}, sim::LanFleetPorts{48781, 3337, 0});
     ASSERT_TRUE(fleet.Start());
-    const std::vector<std::string> lan = {"--printer-port", std::to_string(fleet.EthernetPort()), "--local-port",
-                                          "0", "--timeout", "500", "--json"};
-    auto discover = [&](std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(), {"discover", "--mode", "ethernet"});
-        arguments.insert(arguments.end(), lan.begin(), lan.end());
+    auto run = [](const char* command, const char* mode, std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), {command, "--mode", mode, "--timeout", "500", "--json"});
         return RunCli(arguments);
     };
 
-    const CliRun everywhere = discover({});
+    const CliRun everywhere = run("discover", "ethernet", {});
     ASSERT_EQ(everywhere.status, 0) << everywhere.err;
     const nlohmann::json all = nlohmann::json::parse(everywhere.out);
     std::set<std::string> searched;
@@ -65,12 +63,15 @@ void SearchEveryInterface() {
     ASSERT_EQ(all["devices"].size(), 2u) << everywhere.out;
     EXPECT_EQ(all["devices"][0]["macAddress"], "00:1a:2b:e0:00:01");
 
-    const CliRun oneInterface = discover({"--interface", "v1"});
+    const CliRun oneInterface = run("discover", "ethernet", {"--interface", "v1"});
     ASSERT_EQ(oneInterface.status, 0) << oneInterface.err;
     EXPECT_EQ(nlohmann::json::parse(oneInterface.out)["searched"],
               nlohmann::json::parse(R"([{"address": "10.98.0.255", "interface": "v1"}])"));
+    EXPECT_EQ(run("discover", "ethernet", {"--interface", "v9"}).status, 2);
 
-    EXPECT_EQ(discover({"--interface", "v9"}).status, 2);
+    const CliRun set = run("set-ip", "wlan", {"--mac", "00:1a:2b:b0:00:01", "--ip", "10.99.0.50"});
+    EXPECT_EQ(set.status, 0) << set.err;
+    EXPECT_EQ(fleet.Printers().back()->Settings().ip, 0x0A630032u);
 }
 
 // Runs itself again inside a private network namespace, where it does the real work.
