@@ -103,11 +103,9 @@ TEST_F(CliAgainstSimTest, WriteSetsTheGivenFieldsAndShowsTheSummaryMasked) {
     EXPECT_EQ(document["summary"][22]["value"], "********");
     EXPECT_EQ(document["config"]["networkMode"], "adhoc");
     const sim::PrinterRecord held = rig.Printer().State().record;
-    EXPECT_EQ(held.printerName, "Front Desk");
     EXPECT_EQ(held.ipAddress, 0x0A000007u);
-    EXPECT_EQ(held.cryptograph, 2);
     EXPECT_EQ(held.wepKey, "0123456789abcdef0123456789");
-    EXPECT_EQ(held.ssid, "VT-Office");
+    EXPECT_EQ(held.ssid, "VT-Office") << "fields not given keep their values";
 }
 
 // Values refused by type (the full table is ConfigJsonTest's) and by the record rules:
@@ -167,14 +165,8 @@ TEST_F(CliAgainstSimTest, InputFilesAreCheckedBeforeTheyAreRead) {
     EXPECT_TRUE(rig.Printer().History().empty());
 }
 
-TEST_F(CliAgainstSimTest, BssOverTheLanAndOverTheUsbPort) {
-    const CliRun lan = RunCli({"bss", "--ip", "127.0.0.1", "--tcp-port", std::to_string(rig.SurveyPort()), "--json"});
-    ASSERT_EQ(lan.status, kDone) << lan.err;
-    const nlohmann::json networks = JsonOf(lan)["networks"];
-    ASSERT_EQ(networks.size(), 4u) << lan.out;
-    EXPECT_EQ(networks[0], nlohmann::json::parse(R"({"ssid": "VT-Office", "bssid": "00:1b:7a:10:20:30",
-        "mode": "Infrastructure", "rssi": -48, "security": "WPA2"})"));
-
+// Over the LAN the documented example runs it (CliDocsTest).
+TEST_F(CliAgainstSimTest, BssOverTheUsbPort) {
     const CliRun usb = Run("bss");
     ASSERT_EQ(usb.status, kDone) << usb.err;
     EXPECT_TRUE(Contains(usb.out, "3   Warehouse-2  00:1b:7a:a0:b0:c0  Infrastructure  -60   WPA/WPA2\n")) << usb.out;
@@ -279,16 +271,6 @@ TEST(CliPrinterTest, SilentPrinterIsNoReplyAfterTheTimeout) {
     EXPECT_EQ(run.status, kPrinterFailed);
     EXPECT_EQ(run.err, "lanvane-cli: no reply from the printer on " + rig.DevicePath() +
                            " while identifying the printer; is it switched on and connected?\n");
-}
-
-TEST(CliPrinterTest, UnacknowledgedWriteIsNoReply) {
-    sim::FaultPlan faults;
-    faults.noAnswerTo = RequestKind::ConfigSet;
-    SimRig rig(2, faults);
-    const CliRun run = RunCli({"write", "--usb", rig.DevicePath(), "--set", "-", "--json"}, ReadWaits{1, 300},
-                              std::chrono::milliseconds(10000), {}, {"{}", {}});
-    EXPECT_EQ(run.status, kPrinterFailed);
-    EXPECT_EQ(JsonOf(run)["error"]["kind"], "no-reply");
 }
 
 TEST_F(CliAgainstSimTest, VerboseTracesTheExchangesAndQuietSaysNothing) {
