@@ -1,18 +1,15 @@
 #pragma once
 
 #include <chrono>
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "tests/support/posix/ChildProcess.h"
+
 namespace lanvane::cli::test {
 
-// What one run of lanvane-cli gave.
-struct CliRun {
-    int status = -1;  // exit status; -1 when it had to be stopped
-    std::string out;
-    std::string err;
-};
+using CliRun = lanvane::test::ProgramRun;
+using lanvane::test::Interruption;
 
 // The waits a run of lanvane-cli gets for each read: long enough for a printer that
 // answers, short enough that a silent one ends the run in good time.
@@ -20,12 +17,6 @@ struct ReadWaits {
     int attempts = 2;
     int attemptWaitMs = 1000;
     int burstGapMs = 30;  // the simulator writes each burst at once
-};
-
-// A signal for the run, sent once `when` turns true.
-struct Interruption {
-    int signal = 0;
-    std::function<bool()> when;
 };
 
 // What a run gets besides its arguments: its standard input, and a command that starts

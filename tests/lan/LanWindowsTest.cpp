@@ -1,33 +1,42 @@
 #include "lan/windows/NetworkSettingDlg.h"
 #include "lan/windows/SearchDlg.h"
 
+#include "link/UdpSocket.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
+#include "resources/StringTable.h"
 #include "tests/lan/LanBytes.h"
-#include "tests/lan/LanDialogSupport.h"
+#include "tools/driver/ScriptedDriver.h"
 #include "ui/ComboBox.h"
-#include "ui/IpAddressControl.h"
+#include "ui/headless/HeadlessBackend.h"
+
+#include <gtest/gtest.h>
 
 namespace lanvane {
 namespace {
 
 using test::Datagram;
 using test::Padded;
-using test::PrinterPeer;
-using test::TextOf;
-using namespace std::chrono_literals;
 
 std::vector<std::uint8_t> RecordBytes() {
     const auto values = test::SampleRecordBytes();
     return {values.begin(), values.end()};
 }
 
+std::string TextOf(int messageId) {
+    return std::string(EnglishStringTable().Text(messageId));
+}
+
 // The LAN windows' faults that a scenario cannot stage: exact datagrams, replies at odd
-// moments, local ports held by another program.
-class LanWindowsTest : public test::LanDialogTest {
+// moments, local ports held by another program. The printer is a socket of the test's at
+// a free port on the loopback broadcast.
+class LanWindowsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        UsePrinterPort(printer.Port());
+        ASSERT_EQ(printer.Bind(), UdpResult::Ok);
+        context.network.broadcastAddress = "127.255.255.255";
+        context.network.ethernet = {printer.BoundPort(), 0};
+        context.network.wlan = {printer.BoundPort(), 0};
         lists.Ethernet().Append(DecodeDeviceRecord(RecordBytes()));
         auto wlan = RecordBytes();
         wlan.push_back(25);
@@ -35,22 +44,44 @@ protected:
         lists.Wlan().Append(DecodeWlanDeviceRecord(wlan));
     }
 
-    // The printer takes the set datagram and answers with `replies`.
+    void TearDown() override {
+        EXPECT_TRUE(driver.Rejections().empty()) << driver.Rejections().front();
+        for (const MessageBoxRecord& record : ui.MessageBoxes()) {
+            EXPECT_EQ(record.request.caption, "Lanvane");
+            EXPECT_EQ(record.request.icon, MessageBoxIcon::None);
+        }
+    }
+
+    // The printer takes the set datagram and answers its sender with `replies`.
     void PrinterAnswers(std::vector<std::vector<std::uint8_t>> replies) {
         driver.Inspect([this, replies](const HeadlessBackend&) {
-            sent = printer.TakeRequest();
+            UdpDatagram datagram;
+            ASSERT_TRUE(printer.WaitReadable(std::chrono::milliseconds(1000)));
+            ASSERT_EQ(printer.GetData(datagram), UdpResult::Ok);
+            sent.assign(datagram.View().begin(), datagram.View().end());
+            printer.SetRemoteHost(datagram.senderAddress);
+            printer.SetRemotePort(datagram.senderPort);
             for (const auto& reply : replies) {
-                printer.Reply(reply);
+                ASSERT_EQ(printer.SendData(reply), UdpResult::Ok);
             }
         });
         driver.Then(Step::Wait(500));
     }
 
-    void TypeInto(int controlId, const std::string& text) {
-        driver.Then(Step::Erase(controlId)).Then(Step::Type(controlId, text));
+    // The texts of the message boxes shown so far, in order.
+    std::vector<std::string> Messages() const {
+        std::vector<std::string> texts;
+        for (const MessageBoxRecord& record : ui.MessageBoxes()) {
+            texts.push_back(record.request.text);
+        }
+        return texts;
     }
 
-    PrinterPeer printer;
+    ScriptedDriver driver;
+    HeadlessBackend ui{driver};
+    LanDeviceLists lists;
+    LanContext context{ui, EnglishStringTable(), lists, {}, {}, {}, 0};
+    CUdpSocket printer;
     std::vector<std::uint8_t> sent;
 };
 
@@ -99,8 +130,9 @@ TEST_F(LanWindowsTest, ConfirmationDuringTheTimeOutMessageIsIgnored) {
 }
 
 TEST_F(LanWindowsTest, LocalPortInUseIsReportedAndTheDialogStaysOpen) {
-    const test::HeldPort held;
-    context.network.ethernet.localPort = held.Port();
+    CUdpSocket held;
+    ASSERT_EQ(held.Bind(), UdpResult::Ok);
+    context.network.ethernet.localPort = held.BoundPort();
     CNetworkSettingDlg setting(context, LanMode::Ethernet, 1);
     driver.Then(Step::PressOk()).Then(Step::AnswerMessageBox()).Inspect([&](const HeadlessBackend& backend) {
         EXPECT_EQ(backend.ActiveDialog(), &setting);
@@ -111,14 +143,15 @@ TEST_F(LanWindowsTest, LocalPortInUseIsReportedAndTheDialogStaysOpen) {
 }
 
 TEST_F(LanWindowsTest, SearchPortInUseIsReportedInsteadOfAnEmptyList) {
-    const test::HeldPort held;
-    context.network.ethernet.localPort = held.Port();
+    CUdpSocket held;
+    ASSERT_EQ(held.Bind(), UdpResult::Ok);
+    context.network.ethernet.localPort = held.BoundPort();
     lists.Ethernet().Append(DeviceRecord{});
 
     CSearchDlg search(context, LanMode::Ethernet);
     driver.Then(Step::AnswerMessageBox());
     EXPECT_EQ(search.DoModal(), kIdCancel);
-    EXPECT_EQ(Messages(), std::vector<std::string>{test::TextOf(sid::kNetworkUnusable)});
+    EXPECT_EQ(Messages(), std::vector<std::string>{TextOf(sid::kNetworkUnusable)});
     EXPECT_EQ(lists.Count(LanMode::Ethernet), 0);
     EXPECT_EQ(ui.NowMs(), 0);
 }
@@ -128,7 +161,7 @@ TEST_F(LanWindowsTest, SearchBroadcastThatCannotBeSentIsReported) {
     CSearchDlg search(context, LanMode::Wlan);
     driver.Then(Step::AnswerMessageBox());
     EXPECT_EQ(search.DoModal(), kIdCancel);
-    EXPECT_EQ(Messages(), std::vector<std::string>{test::TextOf(sid::kNetworkUnusable)});
+    EXPECT_EQ(Messages(), std::vector<std::string>{TextOf(sid::kNetworkUnusable)});
 }
 
 }  // namespace
