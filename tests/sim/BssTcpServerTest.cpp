@@ -52,20 +52,6 @@ TEST(BssTcpServer, AnswersTheSurveyRequestWithARawFrame) {
     }
 }
 
-TEST(BssTcpServer, SendsASplitReplyInTwoPieces) {
-    FaultPlan faults;
-    faults.splitStreamReply = true;
-    faults.splitGap = milliseconds(150);
-    SimulatedPrinter printer(HomeOnly(), faults);
-    BssTcpServer server(printer, "127.0.0.1", 0);
-    ASSERT_TRUE(server.Start());
-    const int link = ConnectTo(server.Port());
-    ASSERT_TRUE(WriteWhole(link, kBssReqFrame));
-    EXPECT_EQ(ReadFor(link, kHomeReply.size(), milliseconds(100)).size(), kHomeReply.size() / 2);
-    EXPECT_EQ(ReadFor(link, kHomeReply.size() / 2, kReplyLimit).size(), kHomeReply.size() / 2);
-    close(link);
-}
-
 TEST(BssTcpServer, HangsUpWithoutAnswerWhenPlanned) {
     FaultPlan faults;
     faults.closeStreamWithoutAnswer = true;
