@@ -1,7 +1,5 @@
 #include "LayoutRules.h"
 
-#include <algorithm>
-#include <cmath>
 #include <set>
 #include <string_view>
 
@@ -46,27 +44,6 @@ bool MayOverlap(const ControlTemplate& a, const ControlTemplate& b) {
     return SameRect(a.rect, b.rect) && HasStyle(a, style::kHidden) != HasStyle(b, style::kHidden);
 }
 
-// Room that a kind of control needs beside its text: the button frame, the box or circle
-// of a choice, the gap in a group box frame.
-double TextPadding(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::PushButton:
-        case ControlKind::DefaultPushButton:
-            return 6;
-        case ControlKind::RadioButton:
-        case ControlKind::CheckBox:
-            return 12;
-        case ControlKind::GroupBox:
-            return 10;
-        default:
-            return 0;
-    }
-}
-
-bool ShowsItsText(ControlKind kind) {
-    return TextPadding(kind) > 0 || kind == ControlKind::StaticText;
-}
-
 }  // namespace
 
 std::vector<std::string> DuplicateControlIds(const DialogTemplate& dialog) {
@@ -75,17 +52,6 @@ std::vector<std::string> DuplicateControlIds(const DialogTemplate& dialog) {
     for (const auto& control : dialog.controls) {
         if (control.id != -1 && !seen.insert(control.id).second) {
             problems.push_back(Describe(control) + " repeats its id");
-        }
-    }
-    return problems;
-}
-
-std::vector<std::string> ControlsOutsideDialog(const DialogTemplate& dialog) {
-    const DialogRect frame{0, 0, dialog.width, dialog.height};
-    std::vector<std::string> problems;
-    for (const auto& control : dialog.controls) {
-        if (control.rect.width <= 0 || control.rect.height <= 0 || !Contains(frame, control.rect)) {
-            problems.push_back(Describe(control) + " is not inside the dialog");
         }
     }
     return problems;
@@ -100,28 +66,6 @@ std::vector<std::string> OverlappingControls(const DialogTemplate& dialog) {
                 !MayOverlap(controls[i], controls[j])) {
                 problems.push_back(Describe(controls[i]) + " overlaps " + Describe(controls[j]));
             }
-        }
-    }
-    return problems;
-}
-
-std::vector<std::string> TextsThatDoNotFit(const DialogTemplate& dialog) {
-    const double scale = dialog.fontPointSize / 8.0;
-    const double charWidth = 4.0 * scale;
-    const double lineHeight = 8.0 * scale;
-    std::vector<std::string> problems;
-    for (const auto& control : dialog.controls) {
-        if (!ShowsItsText(control.kind) || control.text.empty()) continue;
-        const double lines = HasStyle(control, style::kMultiLine)
-                                 ? std::max(1.0, std::floor(control.rect.height / lineHeight))
-                                 : 1.0;
-        const double room = (control.rect.width - TextPadding(control.kind)) * lines;
-        const double needed = static_cast<double>(control.text.size()) * charWidth;
-        if (needed > room) {
-            problems.push_back(Describe(control) + " is too narrow for its text");
-        }
-        if (control.kind == ControlKind::StaticText && control.rect.height < lineHeight) {
-            problems.push_back(Describe(control) + " is lower than one line of text");
         }
     }
     return problems;
@@ -142,21 +86,6 @@ std::vector<std::string> UnmarkedRadioGroups(const DialogTemplate& dialog) {
         }
     }
     return problems;
-}
-
-std::vector<std::vector<int>> RadioGroups(const DialogTemplate& dialog) {
-    std::vector<std::vector<int>> groups;
-    bool inGroup = false;
-    for (const auto& control : dialog.controls) {
-        if (control.kind != ControlKind::RadioButton) {
-            inGroup = false;
-            continue;
-        }
-        if (!inGroup || HasStyle(control, style::kGroup)) groups.emplace_back();
-        groups.back().push_back(control.id);
-        inGroup = true;
-    }
-    return groups;
 }
 
 }  // namespace lanvane::test

@@ -10,19 +10,12 @@
 namespace lanvane::test {
 
 std::vector<std::string> DuplicateControlIds(const DialogTemplate& dialog);
-std::vector<std::string> ControlsOutsideDialog(const DialogTemplate& dialog);
 
 // Group boxes and tab controls may hold other controls; two controls may also take turns in
 // one place when exactly one of them starts hidden.
 std::vector<std::string> OverlappingControls(const DialogTemplate& dialog);
 
-// Estimates 4 dialog units per average character at 8 pt and scales with the font.
-std::vector<std::string> TextsThatDoNotFit(const DialogTemplate& dialog);
-
 // Radio buttons that do not start their group, and controls after a group that do not end it.
 std::vector<std::string> UnmarkedRadioGroups(const DialogTemplate& dialog);
-
-// The ids of each radio group, in template order.
-std::vector<std::vector<int>> RadioGroups(const DialogTemplate& dialog);
 
 }  // namespace lanvane::test

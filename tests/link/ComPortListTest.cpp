@@ -42,10 +42,5 @@ TEST(ComPortListTest, ListsSerialHardwareInNaturalOrder) {
     EXPECT_EQ(ListComPorts(tree.Root()), expected);
 }
 
-TEST(ComPortListTest, MissingTtyClassGivesAnEmptyList) {
-    FakeTree tree;
-    EXPECT_TRUE(ListComPorts(tree.Root()).empty());
-}
-
 }  // namespace
 }  // namespace lanvane

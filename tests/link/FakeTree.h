@@ -1,11 +1,10 @@
 #pragma once
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
 #include <string>
+
+#include "tests/support/posix/TempDir.h"
 
 namespace lanvane::test {
 
@@ -13,37 +12,20 @@ namespace lanvane::test {
 // root; missing parent directories are made.
 class FakeTree {
 public:
-    FakeTree() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "lanvane-tree-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("no temporary directory");
-        }
-        root_ = pattern;
-    }
-    ~FakeTree() {
-        std::error_code ignored;
-        std::filesystem::remove_all(root_, ignored);
-    }
-    FakeTree(const FakeTree&) = delete;
-    FakeTree& operator=(const FakeTree&) = delete;
+    const std::filesystem::path& Root() const { return dir_.Path(); }
 
-    const std::filesystem::path& Root() const { return root_; }
-
-    void MakeDirectory(const std::string& path) const {
-        std::filesystem::create_directories(root_ / path);
-    }
+    void MakeDirectory(const std::string& path) const { std::filesystem::create_directories(Root() / path); }
     void WriteFile(const std::string& path, const std::string& text) const {
-        std::filesystem::create_directories((root_ / path).parent_path());
-        std::ofstream(root_ / path) << text;
+        MakeDirectory(std::filesystem::path(path).parent_path());
+        std::ofstream(Root() / path) << text;
     }
     void MakeLink(const std::string& path, const std::filesystem::path& target) const {
-        std::filesystem::create_directories((root_ / path).parent_path());
-        std::filesystem::create_symlink(target, root_ / path);
+        MakeDirectory(std::filesystem::path(path).parent_path());
+        std::filesystem::create_symlink(target, Root() / path);
     }
 
 private:
-    std::filesystem::path root_;
+    TempDir dir_;
 };
 
 }  // namespace lanvane::test

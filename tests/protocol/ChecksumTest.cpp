@@ -26,11 +26,6 @@ TEST(Checksum16, IntactFrameChecksToZeroAndEverySingleBitFlipIsDetected) {
     }
 }
 
-TEST(BuildTagFrame, RequestWithoutPayloadIsTagAndChecksum) {
-    EXPECT_EQ(TagFrame(tag::kSysReq), Bytes("__[I_F]__[SYS_REQ]\xDE\xFA"));
-    EXPECT_EQ(TagFrame(tag::kIfGet), Bytes("__[I_F]__[IF__GET]\xE5\x0D"));
-}
-
 TEST(BuildTagFrame, OddLengthIsPaddedWithOneZeroByteBeforeTheChecksum) {
     const std::vector<std::uint8_t> record(621 - kTagLength, 0xA5);
     const std::vector<std::uint8_t> frame = TagFrame(tag::kIfSet, record);

@@ -28,11 +28,6 @@ TEST(LinkMessage, RequestsWithoutPayloadArePrefixFortyCharactersAndTerminator) {
     EXPECT_EQ(LinkMessage(TagFrame(tag::kBssReq)).size(), 44u);
 }
 
-TEST(LinkMessage, RecordWritesHaveTheSizesThatDecideTheVersion) {
-    EXPECT_EQ(LinkMessage(TagFrame(tag::kIfSet, std::vector<std::uint8_t>(603))).size(), 1252u);
-    EXPECT_EQ(LinkMessage(TagFrame(tag::kIfSet, std::vector<std::uint8_t>(616))).size(), 1276u);
-}
-
 TEST(LinkMessage, FrameThatDoesNotFitTheMessageBufferIsRefused) {
     static std::uint8_t message[kMessageBufferSize];
     const std::vector<std::uint8_t> largest(4094, 0x5A);

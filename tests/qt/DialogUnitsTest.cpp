@@ -30,33 +30,6 @@ TEST(DialogUnitsTest, ConvertsWithTheFontsBaseUnitsAndKeepsNeighboursTouching) {
     EXPECT_EQ(first, QRect(11, 11, 75, 23));
 }
 
-TEST(DialogUnitsTest, ScalesClassicPixelWidthsWithTheFont) {
-    EXPECT_EQ(DialogUnits(6, 13).ClassicPixels(700), 700);
-    EXPECT_EQ(DialogUnits(7, 15).ClassicPixels(600), 700);
-}
-
-TEST(DialogUnitsTest, BaseUnitsFollowTheAverageLetterWidthAndLineHeight) {
-    const QFont font = TemplateFont(*FindDialogTemplate(dlg::kSearch));
-    const QFontMetrics metrics(font);
-    const DialogUnits units(font);
-    EXPECT_EQ(units.BaseY(), metrics.height());
-    const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-    EXPECT_NEAR(units.BaseX(), letters / 52.0, 0.5);
-}
-
-TEST(TemplateFontTest, MissingFamiliesFallBackToAnInstalledSansSerif) {
-    for (const int id : {dlg::kMainMenu, dlg::kSearch}) {
-        const DialogTemplate& source = *FindDialogTemplate(id);
-        const QFont font = TemplateFont(source);
-        EXPECT_EQ(font.pointSize(), source.fontPointSize);
-        EXPECT_TRUE(QFontDatabase::hasFamily(font.family()) || font.family().isEmpty())
-            << font.family().toStdString() << " is not installed";
-    }
-    if (!QFontDatabase::hasFamily(QStringLiteral("Verdana")) && QFontDatabase::hasFamily(QStringLiteral("DejaVu Sans"))) {
-        EXPECT_EQ(TemplateFont(*FindDialogTemplate(dlg::kMainMenu)).family(), QStringLiteral("DejaVu Sans"));
-    }
-}
-
 TEST(TemplateFontTest, CjkDialogFontsDrawInTheirScriptsFamilyAndEveryFontFallsBackToCjk) {
     if (!QFontDatabase::hasFamily(QStringLiteral("Noto Sans CJK JP"))) {
         GTEST_SKIP() << "fonts-noto-cjk is not installed";

@@ -18,14 +18,6 @@ TEST(EnglishStringsTest, IdsAreUniqueAscendingAndTextsNotEmpty) {
     EXPECT_EQ(EnglishStringTable().Size(), EnglishStrings().size());
 }
 
-TEST(StringTableTest, UnknownIdGivesAnEmptyText) {
-    EXPECT_TRUE(EnglishStringTable().Text(0).empty());
-    EXPECT_TRUE(EnglishStringTable().Text(-1).empty());
-    EXPECT_TRUE(EnglishStringTable().Text(99999).empty());
-    EXPECT_FALSE(EnglishStringTable().Contains(99999));
-    EXPECT_TRUE(StringTable().Text(sid::kAppCaption).empty());
-}
-
 TEST(StringTableTest, KeepsItsOwnCopyAndTheLaterOfTwoEqualIds) {
     std::string caption = "Lanvane (de)";
     std::string first = "Erste";

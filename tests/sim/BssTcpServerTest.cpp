@@ -16,8 +16,6 @@ namespace {
 using namespace test;
 using std::chrono::milliseconds;
 
-constexpr milliseconds kReplyLimit{1000};
-const Bytes kHomeReply = Hex("5f5f5b495f465d5f5f5b4253535f5253505d 0004486f6d65 0106001122334455 00ffc40c 0e6f");
 
 int ConnectTo(std::uint16_t port) {
     const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -36,34 +34,6 @@ PrinterState HomeOnly() {
     PrinterState state = DefaultPrinterState();
     state.networks = {{"Home", {0x00, 0x11, 0x22, 0x33, 0x44, 0x55}, 0, -60, 0x0C}};
     return state;
-}
-
-TEST(BssTcpServer, AnswersTheSurveyRequestWithARawFrame) {
-    SimulatedPrinter printer(HomeOnly());
-    BssTcpServer server(printer, "127.0.0.1", 0);
-    ASSERT_TRUE(server.Start());
-    ASSERT_NE(server.Port(), 0);
-    for (int survey = 0; survey < 2; ++survey) {
-        const int link = ConnectTo(server.Port());
-        ASSERT_GE(link, 0);
-        ASSERT_TRUE(WriteWhole(link, kBssReqFrame));
-        EXPECT_EQ(ReadFor(link, kHomeReply.size(), kReplyLimit), kHomeReply);
-        close(link);
-    }
-}
-
-TEST(BssTcpServer, SendsASplitReplyInTwoPieces) {
-    FaultPlan faults;
-    faults.splitStreamReply = true;
-    faults.splitGap = milliseconds(150);
-    SimulatedPrinter printer(HomeOnly(), faults);
-    BssTcpServer server(printer, "127.0.0.1", 0);
-    ASSERT_TRUE(server.Start());
-    const int link = ConnectTo(server.Port());
-    ASSERT_TRUE(WriteWhole(link, kBssReqFrame));
-    EXPECT_EQ(ReadFor(link, kHomeReply.size(), milliseconds(100)).size(), kHomeReply.size() / 2);
-    EXPECT_EQ(ReadFor(link, kHomeReply.size() / 2, kReplyLimit).size(), kHomeReply.size() / 2);
-    close(link);
 }
 
 TEST(BssTcpServer, HangsUpWithoutAnswerWhenPlanned) {

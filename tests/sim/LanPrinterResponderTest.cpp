@@ -40,47 +40,6 @@ LanPrinterSettings WlanPrinter() {
     return settings;
 }
 
-TEST(LanPrinterResponderTest, EthernetPrinterAnswersFindWithItsRecord) {
-    LanPrinterResponder printer(EthernetPrinter());
-    const auto replies = printer.Answer(Text("FIND"));
-    ASSERT_EQ(replies.size(), 1u);
-    EXPECT_EQ(replies[0].bytes, Text("IMIN", {0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E, 192, 168, 0, 50, 255, 255, 255, 0,
-                                              192, 168, 0, 1, 0x23, 0x8C, 0xF4, 1, 7, 0, 0x01, 0x2C, 1}));
-    EXPECT_TRUE(printer.Answer(Text("__[I_F]__[PRT_REG]")).empty()) << "the other kind's request";
-    EXPECT_TRUE(printer.Answer(Text("FIN")).empty());
-    EXPECT_EQ(printer.SearchesAnswered(), 1);
-}
-
-TEST(LanPrinterResponderTest, WlanPrinterAnswersWithTheLongerRecord) {
-    LanPrinterResponder printer(WlanPrinter());
-    const auto replies = printer.Answer(Text("__[I_F]__[PRT_REG]"));
-    ASSERT_EQ(replies.size(), 1u);
-    EXPECT_EQ(replies[0].bytes,
-              Text("__[I_F]__[REG_RSP]", {0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E, 192, 168, 0, 50, 255, 255, 255, 0, 192,
-                                          168, 0, 1, 0x23, 0x8C, 0xF4, 1, 7, 0, 0x01, 0x2C, 1, 25, 0x5A}));
-    EXPECT_TRUE(printer.Answer(Text("FIND")).empty());
-}
-
-TEST(LanPrinterResponderTest, SetDatagramForItsMacChangesWhatTheNextSearchShows) {
-    LanPrinterResponder printer(EthernetPrinter());
-    const Bytes set = Text("SETT", {0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E, 10, 0, 0, 9, 255, 0, 0, 0, 10, 0, 0, 1,
-                                    0x01, 0x2C, 0xFF, 9, 9, 1, 0x0E, 0x10});
-    const auto confirmation = printer.Answer(set);
-    ASSERT_EQ(confirmation.size(), 1u);
-    EXPECT_EQ(confirmation[0].bytes, Text("SETC", {0}));
-
-    const LanPrinterSettings now = printer.Settings();
-    EXPECT_EQ(now.ip, 0x0A000009u);
-    EXPECT_EQ(now.subnet, 0xFF000000u);
-    EXPECT_EQ(now.port, 300);
-    EXPECT_EQ(now.baudCode, 0xFF);
-    EXPECT_TRUE(now.dhcp);
-    EXPECT_EQ(now.inactivity, 3600);
-    EXPECT_EQ(now.fwMinor, 7) << "the firmware is the printer's own";
-    EXPECT_TRUE(now.https) << "not carried by the Ethernet set datagram";
-    EXPECT_EQ(printer.Answer(Text("FIND"))[0].bytes[4 + 6], 10);
-}
-
 TEST(LanPrinterResponderTest, SetDatagramsForOthersOrCutShortAreIgnored) {
     LanPrinterResponder printer(EthernetPrinter());
     Bytes otherMac = Text("SETT", {0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5F});

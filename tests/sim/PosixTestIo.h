@@ -1,30 +1,13 @@
 #pragma once
 
 #include <poll.h>
-#include <stdlib.h>
 #include <unistd.h>
 
 #include <chrono>
-#include <filesystem>
-#include <string>
 
 #include "sim/Bytes.h"
 
 namespace lanvane::sim::test {
-
-// A fresh directory under /tmp, removed with everything in it.
-class TempDir {
-public:
-    TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "lanvane-sim-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TempDir() { std::filesystem::remove_all(path_); }
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
 
 // Reads until `wanted` bytes came, the peer hung up or `limit` passed.
 inline Bytes ReadFor(int fd, std::size_t wanted, std::chrono::milliseconds limit) {

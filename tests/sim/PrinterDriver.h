@@ -17,10 +17,6 @@ public:
     // Writes the request and returns the first reply burst (empty when none came).
     Bytes Exchange(const Bytes& request) {
         channel_.Write(request.data(), request.size());
-        return NextBurst();
-    }
-
-    Bytes NextBurst() {
         std::array<std::uint8_t, 8192> buffer{};
         std::size_t count = 0;
         if (!channel_.Read(buffer.data(), buffer.size(), count)) {
@@ -29,19 +25,9 @@ public:
         return Bytes(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(count));
     }
 
-    SimulatedPrinterChannel& Channel() { return channel_; }
-
 private:
     SimulatedPrinterChannel channel_;
 };
-
-// The tag frame of a reply link message (prefix and terminator stripped).
-inline Bytes ReplyFrame(const Bytes& reply) {
-    if (reply.size() < 4) {
-        return {};
-    }
-    return DecodeHex(reply.data() + 3, reply.size() - 4);
-}
 
 // A link message to the printer carrying `tagAndPayload`, written as the program writes it.
 inline Bytes LinkRequestFor(const Bytes& tagAndPayload) {

@@ -9,114 +9,117 @@
 
 #include <nlohmann/json.hpp>
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <set>
-#include <sstream>
 #include <string>
-#include <thread>
-#include <vector>
 
-#include "ChildProcess.h"
 #include "PosixTestIo.h"
 #include "PrinterDriver.h"
 #include "ProgramSide.h"
 #include "WireText.h"
 #include "sim/SimRecordLayout.h"
+#include "tests/support/posix/ChildProcess.h"
+#include "tests/support/posix/TempDir.h"
 
 namespace lanvane::sim {
 namespace {
 
 using namespace test;
+using lanvane::test::ProgramRun;
+using lanvane::test::TempDir;
 using std::chrono::milliseconds;
 
-std::string LineValue(const std::string& text, const std::string& key) {
-    const std::size_t at = text.find(key);
-    if (at == std::string::npos) {
-        return {};
-    }
-    const std::size_t start = at + key.size();
-    return text.substr(start, text.find('\n', start) - start);
+// Runs the simulator until `done` holds, then stops it with SIGTERM.
+ProgramRun RunSimUntil(std::vector<std::string> arguments, std::function<bool()> done) {
+    arguments.insert(arguments.begin(), LANVANE_PRINTER_SIM);
+    return lanvane::test::RunProgram(arguments, milliseconds(20000), {SIGTERM, std::move(done)});
 }
 
-std::string FileText(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
+nlohmann::json Dump(const TempDir& dir) {
+    return nlohmann::json::parse(std::ifstream(dir / "state.json"), nullptr, false);
+}
+
+// A port of the given kind that was free a moment ago.
+std::uint16_t FreePort(int type) {
+    const int fd = socket(AF_INET, type | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    socklen_t size = sizeof address;
+    bind(fd, reinterpret_cast<const sockaddr*>(&address), size);
+    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
+    close(fd);
+    return ntohs(address.sin_port);
+}
+
+bool SurveyAnswers(const std::string& address, std::uint16_t port) {
+    sockaddr_in peer{};
+    peer.sin_family = AF_INET;
+    peer.sin_port = htons(port);
+    inet_pton(AF_INET, address.c_str(), &peer.sin_addr);
+    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const bool answered = connect(fd, reinterpret_cast<const sockaddr*>(&peer), sizeof(peer)) == 0 &&
+                          WriteWhole(fd, kBssReqFrame) && !ReadFor(fd, 1, milliseconds(1000)).empty();
+    close(fd);
+    return answered;
 }
 
 // The dump holds keys and passwords: owner only, also over a file that was readable by all.
 TEST(PrinterSimProgram, ServesTheChannelAndDumpsWhatItHoldsOnExitForTheOwnerOnly) {
     TempDir dir;
-    const int earlier = open((dir / "state.json").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-    ASSERT_EQ(write(earlier, "an earlier dump, longer than the new one would ever be", 20), 20);
-    fchmod(earlier, 0644);
-    close(earlier);
-    ChildProcess sim(LANVANE_PRINTER_SIM, {"--layout", "2", "--link", dir / "printer", "--bss-port", "0", "--dump-on-exit",
-                    dir / "state.json"});
-    ASSERT_TRUE(sim.Running());
-    const std::string output = sim.OutputUntil("bss: ");
-    EXPECT_EQ(LineValue(output, "channel: ").rfind("/dev/pts/", 0), 0u) << output;
-    EXPECT_EQ(LineValue(output, "bss: ").rfind("127.0.0.1:", 0), 0u) << output;
-
-    const int port = open((dir / "printer").c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-    ASSERT_GE(port, 0);
-    PrinterRecord record = DefaultPrinterState(2).record;
-    record.printerName = "Front Desk";
-    ASSERT_TRUE(WriteWhole(port, LinkRequestFor(Joined({Text("__[I_F]__[IF__SET]"), SimRecordLayout::Encode(record)}))));
-    EXPECT_EQ(ReadFor(port, kIfSucReply.size(), milliseconds(1000)), kIfSucReply);
-    close(port);
-
-    EXPECT_EQ(sim.StopWith(SIGTERM), 0);
-    const std::string dump = FileText(dir / "state.json");
-    EXPECT_NE(dump.find("\"printerName\": \"Front Desk\""), std::string::npos) << dump;
-    EXPECT_NE(dump.find("\"layout\": 2"), std::string::npos) << dump;
-    EXPECT_NE(dump.find("\"ipAddress\": \"192.168.0.100\""), std::string::npos) << dump;
-    EXPECT_NE(dump.find("\"if-set\""), std::string::npos) << dump;
-    EXPECT_EQ(dump.rfind("{", 0), 0u) << dump;
-    struct stat status {};
-    ASSERT_EQ(stat((dir / "state.json").c_str(), &status), 0);
-    EXPECT_EQ(status.st_mode & 0777, 0600);
+    dir.WriteFile("state.json", "an earlier dump, longer than the new one would ever be");
+    std::filesystem::permissions(dir / "state.json", std::filesystem::perms(0644));
+    Bytes reply;
+    const ProgramRun run = RunSimUntil(
+        {"--layout", "2", "--link", dir / "printer", "--bss-port", "0", "--dump-on-exit", dir / "state.json"}, [&] {
+            const int port = open((dir / "printer").c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+            if (port < 0) {
+                return false;
+            }
+            PrinterRecord record = DefaultPrinterState(2).record;
+            record.printerName = "Front Desk";
+            WriteWhole(port, LinkRequestFor(Joined({Text("__[I_F]__[IF__SET]"), SimRecordLayout::Encode(record)})));
+            reply = ReadFor(port, kIfSucReply.size(), milliseconds(1000));
+            close(port);
+            return true;
+        });
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("channel: /dev/pts/"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("bss: 127.0.0.1:"), std::string::npos) << run.out;
+    EXPECT_EQ(reply, kIfSucReply);
+    const nlohmann::json dump = Dump(dir);
+    EXPECT_EQ(dump["record"]["printerName"], "Front Desk") << dump;
+    EXPECT_EQ(dump["record"]["layout"], 2) << dump;
+    EXPECT_EQ(dump["record"]["ipAddress"], "192.168.0.100") << dump;
+    EXPECT_NE(dump.dump().find("\"if-set\""), std::string::npos) << dump;
+    EXPECT_EQ(std::filesystem::status(dir / "state.json").permissions(), std::filesystem::perms(0600));
 }
 
 TEST(PrinterSimProgram, AnswersLanSearchesAsSeveralPrintersAndDumpsTheirSettings) {
     TempDir dir;
-    ChildProcess sim(LANVANE_PRINTER_SIM, {"--no-bss", "--lan-ethernet", "2", "--lan-wlan", "1", "--lan-ethernet-port", "0",
-                    "--lan-wlan-port", "0", "--lan-repeat", "2", "--dump-on-exit", dir / "state.json"});
-    const std::string output = sim.OutputUntil("lan-wlan: ");
-    const int ethernetPort = std::atoi(LineValue(output, "lan-ethernet: ").c_str());
-    ASSERT_GT(ethernetPort, 0) << output;
+    const std::uint16_t port = FreePort(SOCK_DGRAM);
     ProgramSide program;
-    program.Broadcast("FIND", static_cast<std::uint16_t>(ethernetPort));
-    EXPECT_EQ(program.Replies(milliseconds(300)).size(), 4u) << "two printers, each reply sent twice";
-
-    EXPECT_EQ(sim.StopWith(SIGTERM), 0);
-    const std::string dump = FileText(dir / "state.json");
-    EXPECT_NE(dump.find("\"mac\": \"00:1a:2b:e0:00:02\""), std::string::npos) << dump;
-    EXPECT_NE(dump.find("\"ip\": \"127.0.20.1\""), std::string::npos) << dump;
-    EXPECT_NE(dump.find("\"searchesAnswered\": 1"), std::string::npos) << dump;
-}
-
-int ConnectTo(const std::string& addressAndPort) {
-    const std::size_t colon = addressAndPort.find(':');
-    sockaddr_in peer{};
-    peer.sin_family = AF_INET;
-    peer.sin_port = htons(static_cast<std::uint16_t>(std::atoi(addressAndPort.c_str() + colon + 1)));
-    inet_pton(AF_INET, addressAndPort.substr(0, colon).c_str(), &peer.sin_addr);
-    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (connect(fd, reinterpret_cast<const sockaddr*>(&peer), sizeof(peer)) != 0) {
-        close(fd);
-        return -1;
-    }
-    return fd;
+    const ProgramRun run = RunSimUntil({"--no-bss", "--lan-ethernet", "2", "--lan-wlan", "1", "--lan-ethernet-port",
+                                        std::to_string(port), "--lan-wlan-port", "0", "--lan-repeat", "2",
+                                        "--dump-on-exit", dir / "state.json"},
+                                       [&] {
+                                           program.Broadcast("FIND", port);
+                                           return program.Replies(milliseconds(300)).size() == 4u;
+                                       });
+    EXPECT_EQ(run.status, 0) << "two printers, each reply sent twice; " << run.err;
+    const std::string dump = Dump(dir).dump();
+    EXPECT_NE(dump.find("\"mac\":\"00:1a:2b:e0:00:02\""), std::string::npos) << dump;
+    EXPECT_NE(dump.find("\"ip\":\"127.0.20.1\""), std::string::npos) << dump;
 }
 
 // The MACs lanvane-cli listed in one search of `mode`.
-std::set<std::string> ListedByTheProgram(const std::string& mode, const std::string& port) {
-    ChildProcess cli(LANVANE_CLI, {"discover", "--mode", mode, "--broadcast", "127.255.255.255", "--printer-port",
-                                   port, "--local-port", "0", "--timeout", "1500", "--json"});
-    const auto listed = nlohmann::json::parse(cli.OutputUntilEnd(milliseconds(5000)), nullptr, false);
+std::set<std::string> ListedByTheProgram(const std::string& mode, std::uint16_t port) {
+    const ProgramRun cli = lanvane::test::RunProgram(
+        {LANVANE_CLI, "discover", "--mode", mode, "--broadcast", "127.255.255.255", "--printer-port",
+         std::to_string(port), "--local-port", "0", "--timeout", "1500", "--json"},
+        milliseconds(5000));
+    const auto listed = nlohmann::json::parse(cli.out, nullptr, false);
     std::set<std::string> macs;
     for (const auto& device : listed.is_object() ? listed["devices"] : nlohmann::json::array()) {
         macs.insert(device.value("macAddress", ""));
@@ -130,23 +133,24 @@ std::set<std::string> ListedByTheProgram(const std::string& mode, const std::str
 // program listed.
 TEST(PrinterSimProgram, AThousandPrintersOfEachKindAnswerOneSearchEach) {
     TempDir dir;
-    ChildProcess sim(LANVANE_PRINTER_SIM, {"--bss-port", "0", "--lan-ethernet", "1000", "--lan-wlan", "1000",
-                                           "--lan-ethernet-port", "0", "--lan-wlan-port", "0", "--dump-on-exit",
-                                           dir / "state.json"});
-    const std::string output = sim.OutputUntil("lan-bss: 127.3.20.232:");
-    const int survey = ConnectTo("127.3.20.232" + LineValue(output, "lan-bss: 127.3.20.232"));
-    ASSERT_GE(survey, 0) << output;
-    ASSERT_TRUE(WriteWhole(survey, kBssReqFrame));
-    EXPECT_FALSE(ReadFor(survey, 1, milliseconds(1000)).empty());
-    close(survey);
-
-    const auto ethernet = ListedByTheProgram("ethernet", LineValue(output, "lan-ethernet: "));
-    const auto wlan = ListedByTheProgram("wlan", LineValue(output, "lan-wlan: "));
-    std::cout << "lanvane-cli listed " << ethernet.size() << " of 1000 Ethernet and " << wlan.size()
-              << " of 1000 WLAN printers\n";
-
-    ASSERT_EQ(sim.StopWith(SIGTERM), 0);
-    const auto printers = nlohmann::json::parse(FileText(dir / "state.json"))["lanPrinters"];
+    const std::uint16_t ethernetPort = FreePort(SOCK_DGRAM);
+    const std::uint16_t wlanPort = FreePort(SOCK_DGRAM);
+    const std::uint16_t surveyPort = FreePort(SOCK_STREAM);
+    const ProgramRun run = RunSimUntil(
+        {"--bss-port", std::to_string(surveyPort), "--lan-ethernet", "1000", "--lan-wlan", "1000",
+         "--lan-ethernet-port", std::to_string(ethernetPort), "--lan-wlan-port", std::to_string(wlanPort),
+         "--dump-on-exit", dir / "state.json"},
+        [&] {
+            if (!SurveyAnswers("127.3.20.232", surveyPort)) {
+                return false;
+            }
+            std::cout << "lanvane-cli listed " << ListedByTheProgram("ethernet", ethernetPort).size()
+                      << " of 1000 Ethernet and " << ListedByTheProgram("wlan", wlanPort).size()
+                      << " of 1000 WLAN printers\n";
+            return true;
+        });
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto printers = Dump(dir)["lanPrinters"];
     ASSERT_EQ(printers.size(), 2000u);
     std::set<std::string> macs;
     std::set<std::string> addresses;
@@ -160,12 +164,10 @@ TEST(PrinterSimProgram, AThousandPrintersOfEachKindAnswerOneSearchEach) {
 }
 
 TEST(PrinterSimProgram, RefusesAnUnknownLayoutOrFault) {
-    ChildProcess layout(LANVANE_PRINTER_SIM, {"--layout", "3", "--no-bss"});
-    EXPECT_NE(layout.Wait(), 0);
-    ChildProcess fault(LANVANE_PRINTER_SIM, {"--fault", "melt", "--no-bss"});
-    EXPECT_NE(fault.Wait(), 0);
-    ChildProcess lanFault(LANVANE_PRINTER_SIM, {"--lan-fault", "melt", "--no-bss"});
-    EXPECT_NE(lanFault.Wait(), 0);
+    for (const auto& [option, value] : {std::pair{"--layout", "3"}, {"--fault", "melt"}, {"--lan-fault", "melt"}}) {
+        EXPECT_NE(lanvane::test::RunProgram({LANVANE_PRINTER_SIM, option, value, "--no-bss"}, milliseconds(5000)).status, 0)
+            << option;
+    }
 }
 
 }  // namespace

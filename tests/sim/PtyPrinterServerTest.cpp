@@ -12,11 +12,13 @@
 
 #include "PosixTestIo.h"
 #include "WireText.h"
+#include "tests/support/posix/TempDir.h"
 
 namespace lanvane::sim {
 namespace {
 
 using namespace test;
+using lanvane::test::TempDir;
 using std::chrono::milliseconds;
 using Clock = std::chrono::steady_clock;
 

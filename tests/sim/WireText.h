@@ -50,16 +50,13 @@ inline Bytes LinkRequest(std::string_view hexText) {
     return Joined({Hex("1F 57 43"), Text(hexText), Hex("03")});
 }
 
-inline Bytes LinkReply(std::string_view hexText) {
-    return Joined({Hex("1F 57 4D"), Text(hexText), Hex("03")});
-}
+inline Bytes LinkReply(std::string_view hexText) { return Joined({Hex("1F 57 4D"), Text(hexText), Hex("03")}); }
 
 inline const Bytes kIdentify = Hex("1D 49 42");
 inline const Bytes kAttention = Hex("1F 57 43 7F 1D 1F 03");
 inline const Bytes kAttentionReply = Hex("1F 57 4D 7F 1D 1F 03");
 inline const Bytes kSysReq = LinkRequest("5f5f5b495f465d5f5f5b5359535f5245515d-e/a");
 inline const Bytes kIfGet = LinkRequest("5f5f5b495f465d5f5f5b49465f5f4745545d.50d");
-inline const Bytes kBssReq = LinkRequest("5f5f5b495f465d5f5f5b4253535f5245515d/000");
 inline const Bytes kBssReqFrame = Hex("5f5f5b495f465d5f5f5b4253535f5245515df000");
 inline const Bytes kIfSucReply = LinkReply("5f5f5b495f465d5f5f5b49465f5f5355435de9fd");
 inline const Bytes kIfErrReply = LinkReply("5f5f5b495f465d5f5f5b49465f5f4552525de900");
