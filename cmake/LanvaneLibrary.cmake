@@ -74,13 +74,18 @@ function(lanvane_check_module_includes)
   endforeach()
 endfunction()
 
-# lanvane_test(NAME SOURCES... LIBS ...) adds one GoogleTest executable to CTest.
+# lanvane_test(NAME SOURCES... LIBS ... [LOCK resource]) adds one GoogleTest executable to
+# CTest; tests that hold the same LOCK never run at the same time.
 function(lanvane_test name)
-  cmake_parse_arguments(arg "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(arg "" "LOCK" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gtest_main GTest::gmock lanvane_warnings)
   target_compile_definitions(${name} PRIVATE LANVANE_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES TIMEOUT 120)
+  set(properties TIMEOUT 120)
+  if(arg_LOCK)
+    list(APPEND properties RESOURCE_LOCK ${arg_LOCK})
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES ${properties})
 endfunction()
 
 # Programs and language libraries share one folder of the build tree, so that a program
