@@ -29,7 +29,7 @@ void CheckSettings(const std::string& text) {
         Check(checked, "what a record takes passes the check without one");
         InterfaceConfig again;
         again.version = version;
-        Check(!cli::ApplyConfigJson(cli::ConfigToJson(config), again).has_value() && again == config,
+        Check(!cli::ApplyConfigJson(cli::ConfigToJson(config, true), again).has_value() && again == config,
               "a record's own JSON gives the record back");
     }
 }
