@@ -155,7 +155,10 @@ std::optional<ConfigJsonError> ApplyConfigJson(const nlohmann::json& settings, I
             return ConfigJsonError{name, "the printer's version " + std::to_string(config.version) +
                                              " record does not carry this field"};
         }
-        if (fieldSpec->IsSecret() && value == kMaskedSecret) {
+        // A masked secret, or the printer's own value, goes back as the printer holds it:
+        // a read record is written back unchanged even where it holds what a user may not set.
+        if ((fieldSpec->IsSecret() && value == kMaskedSecret) ||
+            nlohmann::json(ValueToJson(*fieldSpec, config, true)) == value) {
             continue;
         }
         auto taken = Take(*fieldSpec, value, config.version);

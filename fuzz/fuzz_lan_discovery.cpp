@@ -3,6 +3,8 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
+#include <array>
+#include <set>
 
 #include "fuzz/FuzzCheck.h"
 #include "lan/core/DiscoveryCollector.h"
@@ -30,6 +32,10 @@ void CheckLatest(LanMode mode, const LanDeviceLists& lists, std::span<const std:
     }
 }
 
+MacAddress MacOf(LanMode mode, std::span<const std::uint8_t> body) {
+    return mode == LanMode::Ethernet ? DecodeDeviceRecord(body).mac : DecodeWlanDeviceRecord(body).mac;
+}
+
 }  // namespace
 }  // namespace lanvane::fuzz
 
@@ -42,11 +48,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DiscoveryCollector collector(mode, lists);
     collector.Begin();
     int devices = 0;
+    std::set<MacAddress> macs;
     while (input.remaining_bytes() > 0) {
         const std::vector<std::uint8_t> datagram =
             input.ConsumeBytes<std::uint8_t>(input.ConsumeIntegralInRange<std::size_t>(0, 512));
+        const DiscoveryVerdict classified = ClassifyDiscoveryReply(mode, datagram);
         const DiscoveryVerdict verdict = collector.Take(datagram);
-        Check(verdict == ClassifyDiscoveryReply(mode, datagram), "the collector follows the classification");
+        if (classified == DiscoveryVerdict::Device) {
+            const bool fresh = macs.insert(fuzz::MacOf(mode, DiscoveryReplyBody(mode, datagram))).second;
+            Check(verdict == (fresh ? DiscoveryVerdict::Device : DiscoveryVerdict::Ignored),
+                  "a printer is listed once, by its MAC");
+        } else {
+            Check(verdict == classified, "the collector follows the classification");
+        }
         if (verdict == DiscoveryVerdict::Device) {
             ++devices;
             fuzz::CheckLatest(mode, lists, DiscoveryReplyBody(mode, datagram));

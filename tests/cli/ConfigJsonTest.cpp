@@ -53,6 +53,14 @@ TEST(ConfigJsonTest, WhatItWritesAppliesBackUnchanged) {
             EXPECT_EQ(target, original);
         }
     }
+    // What a printer may report but a user may not set goes back as it was.
+    InterfaceConfig reported = SampleConfig(2);
+    reported.networkMode = 7;
+    reported.p2pChannel.clear();
+    InterfaceConfig target = reported;
+    target.printerName = "changed";
+    EXPECT_EQ(ApplyConfigJson(nlohmann::json::parse(ConfigToJson(reported, true).dump()), target), std::nullopt);
+    EXPECT_EQ(target, reported);
 }
 
 TEST(ConfigJsonTest, RefusalsNameTheFieldAndChangeNothing) {
