@@ -10,18 +10,6 @@ namespace lanvane {
 
 namespace {
 
-Dialog* FindPage(Dialog& dialog, int pageId) {
-    for (Dialog* page : dialog.Children()) {
-        if (page->Template().id == pageId) {
-            return page;
-        }
-        if (Dialog* inner = FindPage(*page, pageId)) {
-            return inner;
-        }
-    }
-    return nullptr;
-}
-
 Control* FindOnShownPages(Dialog& dialog, int controlId) {
     for (Dialog* page : dialog.Children()) {
         if (!page->IsCreated() || !page->IsWindowVisible()) {
@@ -117,6 +105,18 @@ std::string Apply(Control& control, const Step& step) {
 }
 
 }  // namespace
+
+Dialog* FindPage(Dialog& dialog, int pageId) {
+    for (Dialog* page : dialog.Children()) {
+        if (page->Template().id == pageId) {
+            return page;
+        }
+        if (Dialog* inner = FindPage(*page, pageId)) {
+            return inner;
+        }
+    }
+    return nullptr;
+}
 
 Control* FindTarget(Dialog& modal, const Target& target) {
     if (target.pageId != 0) {

@@ -7,6 +7,9 @@
 
 namespace lanvane {
 
+// The page (a child dialog, at any depth) of `dialog` built from template `pageId`.
+Dialog* FindPage(Dialog& dialog, int pageId);
+
 // The control a step aims at in the innermost modal dialog, or nullptr.
 Control* FindTarget(Dialog& modal, const Target& target);
 

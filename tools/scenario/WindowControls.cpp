@@ -1,19 +1,9 @@
 #include "tools/scenario/WindowControls.h"
 
+#include "ui/ControlSteps.h"
+
 namespace lanvane::scenario {
 namespace {
-
-Dialog* FindPage(Dialog& dialog, int pageId) {
-    for (Dialog* page : dialog.Children()) {
-        if (page->Template().id == pageId) {
-            return page;
-        }
-        if (Dialog* inner = FindPage(*page, pageId)) {
-            return inner;
-        }
-    }
-    return nullptr;
-}
 
 FoundControl FindOnPages(Dialog& dialog, int controlId, bool shownOnly) {
     for (Dialog* page : dialog.Children()) {
