@@ -113,9 +113,11 @@ function(lanvane_language_library name table)
   add_library(${name} SHARED ${PROJECT_SOURCE_DIR}/resources/languages/LanguageLibrary.cpp)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR} ${generated})
   target_link_libraries(${name} PRIVATE lanvane_warnings)
-  # A library of data alone would otherwise name no C library, which Debian requires of
-  # every shared library.
-  target_link_options(${name} PRIVATE LINKER:--no-as-needed LINKER:-lc)
+  if(NOT WIN32)
+    # A library of data alone would otherwise name no C library, which Debian requires of
+    # every shared library.
+    target_link_options(${name} PRIVATE LINKER:--no-as-needed LINKER:-lc)
+  endif()
   set_target_properties(${name} PROPERTIES
     OUTPUT_NAME ${name} PREFIX "" SUFFIX ".dll" NO_SONAME ON
     LIBRARY_OUTPUT_DIRECTORY ${LANVANE_PROGRAM_DIR}

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <fstream>
 #include <regex>
 #include <set>
@@ -48,7 +49,7 @@ std::multiset<std::string> Numbers(std::string_view text) {
     return found;
 }
 
-long LineBreaks(std::string_view text) {
+std::ptrdiff_t LineBreaks(std::string_view text) {
     return std::ranges::count(text, '\n');
 }
 
