@@ -1,6 +1,7 @@
 #include "app/desktop/DesktopOptions.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <cstddef>
 
 #include "protocol/AddressText.h"
@@ -31,6 +32,16 @@ struct DesktopParser {
             if (!ParseAddressText(options.broadcastAddress)) {
                 return "--broadcast takes a dotted IPv4 address, not \"" + options.broadcastAddress + "\"";
             }
+        }
+        return FolderProblem(parser.value(screenshots));
+    }
+
+    // Pictures go into a folder, made if missing; a file of that name would fail every
+    // picture only after the whole tour.
+    static std::optional<std::string> FolderProblem(const QString& folder) {
+        const QFileInfo found(folder);
+        if (!folder.isEmpty() && found.exists() && !found.isDir()) {
+            return "--screenshots takes a folder, and \"" + folder.toStdString() + "\" is no folder";
         }
         return std::nullopt;
     }

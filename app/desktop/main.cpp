@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
+#include <exception>
 #include <optional>
 #include <string>
 #include <vector>
@@ -72,9 +73,7 @@ int ReportTour(const ScreenshotTour& tour) {
     return tour.Succeeded() ? 0 : 1;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int RunDesktop(int argc, char** argv) {
     if (const std::optional<int> status = AnswerWithoutScreen(argc, argv)) {
         return *status;
     }
@@ -130,4 +129,18 @@ int main(int argc, char** argv) {
     }
     app.Run(context);
     return tour ? ReportTour(*tour) : 0;
+}
+
+}  // namespace
+
+// Whatever fails unforeseen ends the program with its reason and status 1, never an abort.
+int main(int argc, char** argv) {
+    try {
+        return RunDesktop(argc, argv);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "lanvane: %s\n", error.what());
+    } catch (...) {
+        std::fputs("lanvane: an unknown failure\n", stderr);
+    }
+    return 1;
 }

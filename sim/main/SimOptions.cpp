@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "LanvaneVersion.h"
+#include "sim/posix/PrivateFile.h"
 
 namespace lanvane::sim {
 namespace {
@@ -74,7 +75,11 @@ std::optional<int> ParseSimOptions(int argc, char** argv, SimOptions& options) {
         ->check(CLI::NonNegativeNumber);
     app.add_option("--disconnect-after", disconnectAfter, "hang up the channel after this many messages")
         ->check(CLI::PositiveNumber);
-    app.add_option("--dump-on-exit", options.dumpPath, "write the printer's state as JSON here on exit");
+    app.add_option("--dump-on-exit", options.dumpPath, "write the printer's state as JSON here on exit")
+        ->check([](const std::string& path) {
+            const std::optional<std::string> refusal = PrivateFileRefusal(path);
+            return refusal ? "cannot write " + path + ": " + *refusal : std::string();
+        });
     LanOptionParser lan;
     lan.AddTo(app, options.lan);
 

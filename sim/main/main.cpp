@@ -19,9 +19,7 @@ sigset_t StopSignals() {
     return signals;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int RunSimulator(int argc, char** argv) {
     using namespace lanvane::sim;
     SimOptions options;
     if (const auto exitCode = ParseSimOptions(argc, argv, options)) {
@@ -76,4 +74,18 @@ int main(int argc, char** argv) {
         return 1;
     }
     return 0;
+}
+
+}  // namespace
+
+// Whatever fails unforeseen ends the program with its reason and status 1, never an abort.
+int main(int argc, char** argv) {
+    try {
+        return RunSimulator(argc, argv);
+    } catch (const std::exception& error) {
+        std::cerr << "lanvane-printer-sim: " << error.what() << '\n';
+    } catch (...) {
+        std::cerr << "lanvane-printer-sim: an unknown failure\n";
+    }
+    return 1;
 }

@@ -1,48 +1,30 @@
-#include <net/if.h>
-
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <cstdlib>
-#include <filesystem>
+#include <optional>
 #include <set>
 
 #include "CliRunner.h"
 #include "sim/posix/LanPrinterFleet.h"
-#include "tests/support/posix/ChildProcess.h"
+#include "tests/support/posix/PrivateNetwork.h"
 
 namespace lanvane::cli::test {
 namespace {
 
 using namespace std::chrono_literals;
 
-constexpr const char* kInsideMark = "LANVANE_INSIDE_PRIVATE_NETWORK";
-
-// A private network of two veth ends with broadcast addresses and a default route; then the
-// inner test.
-const std::string kNetworkScript =
+// A private network of two veth ends with broadcast addresses and a default route.
+constexpr const char* kNetworkSetup =
     "ip link set lo up && ip link add v0 type veth peer name v1 && ip link set v0 up && ip link set v1 up && "
     "ip addr add 10.99.0.1/24 brd + dev v0 && ip addr add 10.98.0.1/24 brd + dev v1 && "
-    "ip route add default dev v0 || exit 77; "
-    "exec env LANVANE_INSIDE_PRIVATE_NETWORK=1 \"$0\" --gtest_filter=InterfaceSearchTest.*";
-
-std::set<std::string> InterfaceNames() {
-    std::set<std::string> names;
-    if (struct if_nameindex* interfaces = if_nameindex()) {
-        for (const struct if_nameindex* entry = interfaces; entry->if_index != 0; ++entry) {
-            names.insert(entry->if_name);
-        }
-        if_freenameindex(interfaces);
-    }
-    return names;
-}
+    "ip route add default dev v0";
 
 // Inside the private network: without --broadcast the search goes to the limited broadcast
 // and to every interface's directed broadcast, at the printers' own ports, and each printer
 // is listed once; a setting reaches its printer the same way.
 void SearchEveryInterface() {
     // Never broadcast on a network that is not the private one.
-    ASSERT_EQ(InterfaceNames(), (std::set<std::string>{"lo", "v0", "v1"}));
+    ASSERT_EQ(lanvane::test::InterfaceNames(), (std::set<std::string>{"lo", "v0", "v1"}));
     sim::LanPrinterFleet fleet(2, 1, {}, sim::LanFleetPorts{48781, 3337, 0});
     ASSERT_TRUE(fleet.Start());
     auto run = [](const char* command, const char* mode, std::vector<std::string> arguments) {
@@ -76,23 +58,16 @@ void SearchEveryInterface() {
 
 // Runs itself again inside a private network namespace, where it does the real work.
 TEST(InterfaceSearchTest, DiscoverSearchesEveryInterfaceOfAPrivateNetwork) {
-    if (std::getenv(kInsideMark) != nullptr) {
+    if (lanvane::test::InsidePrivateNetwork()) {
         SearchEveryInterface();
         return;
     }
-    std::vector<std::string> command = {"unshare", "--net"};
-    if (lanvane::test::RunProgram({"unshare", "--net", "true"}, 5s).status != 0) {
-        command = {"unshare", "--user", "--map-root-user", "--net"};
-        if (lanvane::test::RunProgram({"unshare", "--user", "--map-root-user", "--net", "true"}, 5s).status != 0) {
-            GTEST_SKIP() << "network namespaces are not allowed here";
-        }
+    const std::optional<lanvane::test::ProgramRun> run =
+        lanvane::test::RerunInPrivateNetwork(kNetworkSetup, "InterfaceSearchTest.*", 30s);
+    if (!run) {
+        GTEST_SKIP() << "no private network namespace can be made here";
     }
-    command.insert(command.end(), {"sh", "-c", kNetworkScript, std::filesystem::read_symlink("/proc/self/exe")});
-    const lanvane::test::ProgramRun run = lanvane::test::RunProgram(command, 30s);
-    if (run.status == 77) {
-        GTEST_SKIP() << "the private network could not be set up";
-    }
-    EXPECT_EQ(run.status, 0) << "the test inside the private network failed:\n" << run.out << run.err;
+    EXPECT_EQ(run->status, 0) << "the test inside the private network failed:\n" << run->out << run->err;
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "app/desktop/DesktopOptions.h"
+#include "tests/support/posix/TempDir.h"
 
 namespace lanvane {
 namespace {
@@ -34,9 +37,15 @@ TEST(DesktopOptionsTest, OnlyDottedAddressesAreTakenForTheBroadcast) {
     EXPECT_FALSE(Parse({"--broadcast", "10.99.0.255"}).error);
 }
 
-TEST(DesktopOptionsTest, MissingValuesAndUnknownArgumentsAreErrors) {
-    for (const QStringList& arguments : {QStringList{"--broadcast"}, QStringList{"--screenshots"},
-                                         QStringList{"--demo", "--fast"}, QStringList{"demo"}}) {
+// A file or FIFO where the pictures' folder should be is refused before the tour starts.
+TEST(DesktopOptionsTest, MissingValuesUnknownArgumentsAndFoldersThatAreNoneAreErrors) {
+    const test::TempDir dir;
+    const QString file = QString::fromStdString(dir.WriteFile("shots", ""));
+    const QString fifo = QString::fromStdString(dir / "fifo");
+    ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    for (const QStringList& arguments :
+         {QStringList{"--broadcast"}, QStringList{"--screenshots"}, QStringList{"--demo", "--fast"}, QStringList{"demo"},
+          QStringList{"--screenshots", file}, QStringList{"--screenshots", fifo}}) {
         EXPECT_TRUE(Parse(arguments).error) << arguments.join(' ').toStdString();
     }
 }

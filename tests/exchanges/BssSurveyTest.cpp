@@ -5,6 +5,7 @@
 #include <deque>
 
 #include "PrinterLine.h"
+#include "protocol/BssTable.h"
 
 namespace lanvane::test {
 namespace {
@@ -29,7 +30,7 @@ public:
     long Receive(std::uint8_t* buffer, std::size_t capacity) override {
         ++receives;
         largestCapacity = std::max(largestCapacity, capacity);
-        if (pieces.empty()) {
+        if (pieces.empty() || receives <= receivesBeforeTheReply) {
             return -1;
         }
         const std::size_t count = std::min(pieces.front().size(), capacity);
@@ -40,6 +41,8 @@ public:
     void Close() override {}
 
     bool accepts = true;
+    // Receives that time out before the answer is there, as from a slow printer.
+    int receivesBeforeTheReply = 0;
     std::deque<Bytes> pieces;
     std::vector<Bytes> sent;
     int receives = 0;
@@ -89,6 +92,17 @@ TEST_F(BssSurveyTest, TcpFaultsGiveTheirOutcomes) {
     EXPECT_EQ(RequestBssOverTcp(refusing, table, Recorder()), BssOutcome::ConnectFailed);
     EXPECT_TRUE(refusing.sent.empty());
     EXPECT_TRUE(progress.empty());
+}
+
+// The answer is taken on whichever of the seven receives it arrives, the last one included.
+TEST_F(BssSurveyTest, TcpReplyOnTheLastReceiveIsTaken) {
+    PrinterLine line;
+    SurveyPort slow(line.printer);
+    slow.receivesBeforeTheReply = 6;
+    ASSERT_EQ(RequestBssOverTcp(slow, table, Recorder()), BssOutcome::Ok);
+    EXPECT_EQ(slow.receives, 7);
+    EXPECT_EQ(progress, (std::vector<int>{0, 12, 24, 36, 48, 60, 72, 84, 100}));
+    EXPECT_FALSE(FillBssList(table).empty());
 }
 
 TEST_F(BssSurveyTest, PortFaultsGiveTheirOutcomes) {

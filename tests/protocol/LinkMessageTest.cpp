@@ -43,6 +43,21 @@ TEST(HexCodec, HighBytesGetASignedHighDigitFromParenthesisToSlash) {
     EXPECT_EQ(HexTextOf(LinkMessage({0x00, 0x09, 0x0A, 0x7F})), "00090a7f");
 }
 
+// Printers send lower-case digits; an upper-case low digit keeps the stray high bits of the
+// same subtraction, as the printers' other programs decode it.
+TEST(DecodeLinkMessage, SignedHighDigitsAndUpperCaseLowDigits) {
+    const struct {
+        const char* text;
+        std::uint8_t value;
+    } cases[] = {{"0c", 0x0C}, {"0C", 0xEC}, {"7F", 0xFF}, {"(0", 0x80}, {"/a", 0xFA}, {"-e", 0xDE}};
+    for (const auto& c : cases) {
+        const std::vector<std::uint8_t> message = Link(c.text);
+        std::uint8_t frame[1] = {};
+        ASSERT_EQ(DecodeLinkMessage(message.data(), message.size(), frame, 1), 1u) << c.text;
+        EXPECT_EQ(frame[0], c.value) << c.text;
+    }
+}
+
 TEST(DecodeLinkMessage, StopsAtTheFrameCapacity) {
     const std::vector<std::uint8_t> message = Link("0102030405060708");
     std::uint8_t frame[6] = {0, 0, 0, 0, 0xEE, 0xEE};

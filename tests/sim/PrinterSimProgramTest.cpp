@@ -163,10 +163,42 @@ TEST(PrinterSimProgram, AThousandPrintersOfEachKindAnswerOneSearchEach) {
     EXPECT_EQ(addresses.size(), 2000u);
 }
 
-TEST(PrinterSimProgram, RefusesAnUnknownLayoutOrFault) {
-    for (const auto& [option, value] : {std::pair{"--layout", "3"}, {"--fault", "melt"}, {"--lan-fault", "melt"}}) {
-        EXPECT_NE(lanvane::test::RunProgram({LANVANE_PRINTER_SIM, option, value, "--no-bss"}, milliseconds(5000)).status, 0)
-            << option;
+// Refused at once, before a port is opened: a dump path found bad only at the end would lose
+// the whole run's state, and a FIFO there would block the exit. The file that cannot be
+// written is tried by an unprivileged user, as root writes any file.
+TEST(PrinterSimProgram, RefusesBadOptionsAndPathsBeforeItStarts) {
+    TempDir dir;
+    std::filesystem::permissions(dir.Path(), std::filesystem::perms(0755));
+    const std::string fifo = dir / "fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string locked = dir.WriteFile("locked.json", "");
+    std::filesystem::permissions(locked, std::filesystem::perms(0444));
+    const std::string file = dir.WriteFile("file", "");
+    const std::vector<std::string> unprivileged =
+        geteuid() == 0 ? std::vector<std::string>{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"}
+                       : std::vector<std::string>{};
+    const struct {
+        std::vector<std::string> options;
+        std::string error;
+    } cases[] = {
+        {{"--layout", "3"}, "--layout: 3 not in {1,2}"},
+        {{"--fault", "melt"}, "--fault: melt not in"},
+        {{"--lan-fault", "melt"}, "--lan-fault: melt not in"},
+        {{"--dump-on-exit", dir.Path()}, "cannot write " + dir.Path().string() + ": it is a directory"},
+        {{"--dump-on-exit", fifo}, "cannot write " + fifo + ": not a regular file (a FIFO or device is not written)"},
+        {{"--dump-on-exit", dir / "none/state.json"}, "its folder " + (dir / "none") + " does not exist"},
+        {{"--dump-on-exit", locked}, "cannot write " + locked + ": it cannot be written (Permission denied)"},
+        {{"--link", dir.Path()}, "cannot open a pseudo-terminal or place the link " + dir.Path().string()},
+        {{"--link", file}, "place the link " + file},
+    };
+    for (const auto& bad : cases) {
+        std::vector<std::string> arguments = unprivileged;
+        arguments.push_back(LANVANE_PRINTER_SIM);
+        arguments.insert(arguments.end(), bad.options.begin(), bad.options.end());
+        arguments.push_back("--no-bss");
+        const ProgramRun run = lanvane::test::RunProgram(arguments, milliseconds(5000));
+        EXPECT_GT(run.status, 0) << bad.options[1];
+        EXPECT_NE(run.err.find(bad.error), std::string::npos) << run.err;
     }
 }
 
