@@ -6,8 +6,8 @@
 
 #include "lan/core/LanNetworkOptions.h"
 #include "sim/SimulatedPrinter.h"
-#include "sim/posix/BssTcpServer.h"
-#include "sim/posix/LanPrinterFleet.h"
+#include "sim/BssTcpServer.h"
+#include "sim/LanPrinterFleet.h"
 
 namespace lanvane {
 

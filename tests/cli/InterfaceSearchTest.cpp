@@ -8,7 +8,7 @@
 #include <set>
 
 #include "CliRunner.h"
-#include "sim/posix/LanPrinterFleet.h"
+#include "sim/LanPrinterFleet.h"
 #include "tests/support/posix/ChildProcess.h"
 
 namespace lanvane::cli::test {

@@ -1,4 +1,4 @@
-#include "sim/posix/LanPrinterFleet.h"
+#include "sim/LanPrinterFleet.h"
 
 #include "sim/DottedAddress.h"
 

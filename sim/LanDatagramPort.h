@@ -1,13 +1,13 @@
 #pragma once
 
-#include <netinet/in.h>
-
 #include <cstdint>
 #include <span>
 #include <vector>
 
+#include "link/NativeHandle.h"
 #include "sim/LanPrinterResponder.h"
-#include "sim/posix/EventLoop.h"
+#include "sim/EventLoop.h"
+#include "sim/SocketCalls.h"
 
 namespace lanvane::sim {
 
@@ -32,16 +32,15 @@ public:
     std::uint16_t Port() const { return port_; }
 
 private:
-    bool Bind();
     void Drain();
-    void Answer(std::span<const std::uint8_t> datagram, sockaddr_in sender);
-    void Send(LanPrinterResponder& printer, const Bytes& bytes, const sockaddr_in& target, int attemptsLeft);
+    void Answer(std::span<const std::uint8_t> datagram, Endpoint sender);
+    void Send(LanPrinterResponder& printer, const Bytes& bytes, const Endpoint& target, int attemptsLeft);
 
     EventLoop& loop_;
     std::vector<LanPrinterResponder*> printers_;
     std::uint16_t port_;
     std::uint16_t replyPort_;
-    int socket_ = -1;
+    NativeSocket socket_ = kNoSocket;
 };
 
 }  // namespace lanvane::sim

@@ -4,8 +4,9 @@
 #include <map>
 #include <string>
 
+#include "link/NativeHandle.h"
 #include "sim/SimulatedPrinter.h"
-#include "sim/posix/EventLoop.h"
+#include "sim/EventLoop.h"
 
 namespace lanvane::sim {
 
@@ -33,7 +34,7 @@ public:
 private:
     using Clock = EventLoop::Clock;
     struct Connection {
-        int fd = -1;
+        NativeSocket socket = kNoSocket;
         Bytes input;
         Bytes output;
         Clock::time_point lastHeard;
@@ -41,9 +42,8 @@ private:
         bool hangingUp = false;
     };
 
-    bool Listen();
     void Accept();
-    void OnEvents(std::uint64_t id, short events);
+    void OnEvents(std::uint64_t id, unsigned events);
     bool Read(Connection& connection);
     void Answer(std::uint64_t id, Connection& connection, const Bytes& request);
     void Queue(std::uint64_t id, const Bytes& bytes);
@@ -56,9 +56,9 @@ private:
     SimulatedPrinter& printer_;
     std::string address_;
     std::uint16_t port_;
-    int listener_ = -1;
-    // Keyed by a serial number, not the descriptor: a task planned for a connection that
-    // is gone must not reach a later one that got the same descriptor.
+    NativeSocket listener_ = kNoSocket;
+    // Keyed by a serial number, not the socket: a task planned for a connection that is
+    // gone must not reach a later one that got the same socket handle.
     std::map<std::uint64_t, Connection> connections_;
     std::uint64_t nextId_ = 1;
 };

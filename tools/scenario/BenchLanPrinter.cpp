@@ -1,4 +1,4 @@
-#include "tools/scenario/posix/BenchLanPrinter.h"
+#include "tools/scenario/BenchLanPrinter.h"
 
 #include "tools/scenario/FieldTexts.h"
 

@@ -9,9 +9,9 @@
 #include "sim/LanPrinterResponder.h"
 #include "sim/LanPrinterSettings.h"
 #include "sim/SimulatedPrinter.h"
-#include "sim/posix/EventLoop.h"
-#include "sim/posix/LanDatagramPort.h"
-#include "sim/posix/SurveyPort.h"
+#include "sim/EventLoop.h"
+#include "sim/LanDatagramPort.h"
+#include "sim/SurveyPort.h"
 
 namespace lanvane::sim {
 

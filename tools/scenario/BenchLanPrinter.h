@@ -7,8 +7,8 @@
 #include "sim/LanPrinterResponder.h"
 #include "sim/LanPrinterSettings.h"
 #include "sim/SimulatedPrinter.h"
-#include "sim/posix/BssTcpServer.h"
-#include "sim/posix/LanDatagramServer.h"
+#include "sim/BssTcpServer.h"
+#include "sim/LanDatagramServer.h"
 
 namespace lanvane::scenario {
 

@@ -1,4 +1,4 @@
-#include "sim/posix/BssTcpServer.h"
+#include "sim/BssTcpServer.h"
 
 namespace lanvane::sim {
 

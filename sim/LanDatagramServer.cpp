@@ -1,4 +1,4 @@
-#include "sim/posix/LanDatagramServer.h"
+#include "sim/LanDatagramServer.h"
 
 namespace lanvane::sim {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 #include "sim/LanPrinterResponder.h"
-#include "sim/posix/EventLoop.h"
-#include "sim/posix/LanDatagramPort.h"
+#include "sim/EventLoop.h"
+#include "sim/LanDatagramPort.h"
 
 namespace lanvane::sim {
 

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "sim/SimulatedPrinter.h"
-#include "sim/posix/EventLoop.h"
-#include "sim/posix/SurveyPort.h"
+#include "sim/EventLoop.h"
+#include "sim/SurveyPort.h"
 
 namespace lanvane::sim {
 

@@ -1,13 +1,8 @@
-#include "sim/posix/SurveyPort.h"
-
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <unistd.h>
+#include "sim/SurveyPort.h"
 
 #include <array>
-#include <cerrno>
+
+#include "sim/SocketCalls.h"
 
 namespace lanvane::sim {
 namespace {
@@ -15,7 +10,6 @@ namespace {
 // The survey request is a tag frame without payload: 18 tag bytes and the checksum.
 constexpr std::size_t kRequestSize = 20;
 constexpr std::size_t kReadChunk = 4096;
-constexpr int kBacklog = 16;
 
 }  // namespace
 
@@ -25,10 +19,14 @@ SurveyPort::SurveyPort(EventLoop& loop, SimulatedPrinter& printer, std::string a
 SurveyPort::~SurveyPort() { Close(); }
 
 bool SurveyPort::Open() {
-    if (listener_ >= 0 || !Listen()) {
+    if (listener_ != kNoSocket) {
         return false;
     }
-    loop_.Watch(listener_, POLLIN, [this](short) { Accept(); });
+    listener_ = OpenListeningSocket(address_, port_, port_);
+    if (listener_ == kNoSocket) {
+        return false;
+    }
+    loop_.Watch(listener_, kReadable, [this](unsigned) { Accept(); });
     return true;
 }
 
@@ -36,57 +34,33 @@ void SurveyPort::Close() {
     while (!connections_.empty()) {
         Drop(connections_.begin()->first);
     }
-    if (listener_ >= 0) {
+    if (listener_ != kNoSocket) {
         loop_.Forget(listener_);
-        close(listener_);
-        listener_ = -1;
+        CloseSocket(listener_);
+        listener_ = kNoSocket;
     }
-}
-
-bool SurveyPort::Listen() {
-    sockaddr_in local{};
-    local.sin_family = AF_INET;
-    local.sin_port = htons(port_);
-    if (inet_pton(AF_INET, address_.c_str(), &local.sin_addr) != 1) {
-        return false;
-    }
-    listener_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    const int reuse = 1;
-    socklen_t length = sizeof(local);
-    if (listener_ < 0 || setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &reuse, sizeof(reuse)) != 0 ||
-        bind(listener_, reinterpret_cast<const sockaddr*>(&local), sizeof(local)) != 0 ||
-        listen(listener_, kBacklog) != 0 ||
-        getsockname(listener_, reinterpret_cast<sockaddr*>(&local), &length) != 0) {
-        if (listener_ >= 0) {
-            close(listener_);
-            listener_ = -1;
-        }
-        return false;
-    }
-    port_ = ntohs(local.sin_port);
-    return true;
 }
 
 void SurveyPort::Accept() {
     for (;;) {
-        const int fd = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
-        if (fd < 0) {
+        const NativeSocket socket = AcceptConnection(listener_);
+        if (socket == kNoSocket) {
             return;
         }
         const std::uint64_t id = nextId_++;
-        connections_[id] = Connection{fd, {}, {}, Clock::now(), Clock::now(), false};
-        loop_.Watch(fd, POLLIN, [this, id](short events) { OnEvents(id, events); });
+        connections_[id] = Connection{socket, {}, {}, Clock::now(), Clock::now(), false};
+        loop_.Watch(socket, kReadable, [this, id](unsigned events) { OnEvents(id, events); });
         loop_.After(kIdleLimit, [this, id] { CheckIdle(id); });
     }
 }
 
-void SurveyPort::OnEvents(std::uint64_t id, short events) {
+void SurveyPort::OnEvents(std::uint64_t id, unsigned events) {
     const auto found = connections_.find(id);
     if (found == connections_.end()) {
         return;
     }
     Connection& connection = found->second;
-    if ((events & POLLOUT) != 0) {
+    if ((events & kWritable) != 0) {
         Flush(id);
         return;
     }
@@ -105,13 +79,13 @@ void SurveyPort::OnEvents(std::uint64_t id, short events) {
 bool SurveyPort::Read(Connection& connection) {
     std::array<std::uint8_t, kReadChunk> buffer{};
     for (;;) {
-        const ssize_t received = recv(connection.fd, buffer.data(), buffer.size(), 0);
-        if (received > 0) {
-            connection.input.insert(connection.input.end(), buffer.begin(), buffer.begin() + received);
-            connection.lastHeard = Clock::now();
-            continue;
+        std::size_t count = 0;
+        const Transfer received = ReceiveStream(connection.socket, buffer, count);
+        if (received != Transfer::Done) {
+            return received == Transfer::WouldBlock;
         }
-        return received < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR);
+        connection.input.insert(connection.input.end(), buffer.begin(), buffer.begin() + static_cast<long>(count));
+        connection.lastHeard = Clock::now();
     }
 }
 
@@ -153,26 +127,23 @@ void SurveyPort::Flush(std::uint64_t id) {
     }
     Connection& connection = found->second;
     while (!connection.output.empty()) {
-        // MSG_NOSIGNAL: a client that hung up must not kill the process with SIGPIPE.
-        const ssize_t sent = send(connection.fd, connection.output.data(), connection.output.size(), MSG_NOSIGNAL);
-        if (sent < 0 && errno == EINTR) {
-            continue;
-        }
-        if (sent < 0 && errno != EAGAIN && errno != EWOULDBLOCK) {
+        std::size_t count = 0;
+        const Transfer sent = SendStream(connection.socket, connection.output, count);
+        if (sent == Transfer::Failed) {
             Drop(id);
             return;
         }
-        if (sent < 0) {
+        if (sent == Transfer::WouldBlock) {
             break;
         }
-        connection.output.erase(connection.output.begin(), connection.output.begin() + sent);
+        connection.output.erase(connection.output.begin(), connection.output.begin() + static_cast<long>(count));
     }
     if (connection.output.empty() && connection.hangingUp && connection.sendFrom <= Clock::now()) {
         Drop(id);
         return;
     }
-    const short events = connection.output.empty() ? POLLIN : POLLIN | POLLOUT;
-    loop_.Watch(connection.fd, events, [this, id](short fired) { OnEvents(id, fired); });
+    const unsigned events = connection.output.empty() ? kReadable : kReadable | kWritable;
+    loop_.Watch(connection.socket, events, [this, id](unsigned fired) { OnEvents(id, fired); });
 }
 
 void SurveyPort::CheckIdle(std::uint64_t id) {
@@ -193,8 +164,8 @@ void SurveyPort::Drop(std::uint64_t id) {
     if (found == connections_.end()) {
         return;
     }
-    loop_.Forget(found->second.fd);
-    close(found->second.fd);
+    loop_.Forget(found->second.socket);
+    CloseSocket(found->second.socket);
     connections_.erase(found);
 }
 

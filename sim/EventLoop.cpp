@@ -1,19 +1,18 @@
-#include "sim/posix/EventLoop.h"
+#include "sim/EventLoop.h"
 
-#include <poll.h>
-
-#include <cerrno>
 #include <vector>
+
+#include "sim/SocketCalls.h"
 
 namespace lanvane::sim {
 
 EventLoop::~EventLoop() { Stop(); }
 
-void EventLoop::Watch(int fd, short events, Handler handler) {
-    watched_[fd] = Watched{events, std::move(handler)};
+void EventLoop::Watch(NativeSocket socket, unsigned events, Handler handler) {
+    watched_[socket] = Watched{events, std::move(handler)};
 }
 
-void EventLoop::Forget(int fd) { watched_.erase(fd); }
+void EventLoop::Forget(NativeSocket socket) { watched_.erase(socket); }
 
 void EventLoop::At(Clock::time_point due, std::function<void()> task) { tasks_.emplace(due, std::move(task)); }
 
@@ -33,28 +32,24 @@ void EventLoop::Stop() {
 }
 
 void EventLoop::Run() {
-    std::vector<pollfd> waited;
+    std::vector<SocketWait> waits;
     for (;;) {
-        waited.assign(1, pollfd{stop_.Fd(), POLLIN, 0});
-        for (const auto& [fd, watch] : watched_) {
-            waited.push_back(pollfd{fd, watch.events, 0});
+        waits.assign(1, SocketWait{stop_.Fd(), kReadable, 0});
+        for (const auto& [socket, watch] : watched_) {
+            waits.push_back(SocketWait{socket, watch.events, 0});
         }
-        const int ready = poll(waited.data(), waited.size(), MillisecondsToNextTask());
-        if (ready < 0 && errno != EINTR) {
-            return;
-        }
-        if ((waited[0].revents & POLLIN) != 0) {
+        if (!WaitForSockets(waits, MillisecondsToNextTask()) || waits[0].fired != 0) {
             return;
         }
         RunDueTasks();
-        for (std::size_t index = 1; ready > 0 && index < waited.size(); ++index) {
-            const auto found = watched_.find(waited[index].fd);
-            if (waited[index].revents == 0 || found == watched_.end()) {
+        for (std::size_t index = 1; index < waits.size(); ++index) {
+            const auto found = watched_.find(waits[index].socket);
+            if (waits[index].fired == 0 || found == watched_.end()) {
                 continue;
             }
-            // A copy: the handler may forget its own descriptor.
+            // A copy: the handler may forget its own socket.
             const Handler handler = found->second.handler;
-            handler(waited[index].revents);
+            handler(waits[index].fired);
         }
     }
 }
