@@ -13,7 +13,7 @@
 #include "app/LanRoad.h"
 #include "app/SetupApp.h"
 #include "app/SystemLanguage.h"
-#include "app/desktop/DemoPrinters.h"
+#include "app/demo/DemoPrinters.h"
 #include "app/desktop/DesktopOptions.h"
 #include "app/desktop/ScreenshotTour.h"
 #include "app/desktop/ToolkitMessageFilter.h"
@@ -98,7 +98,8 @@ int main(int argc, char** argv) {
     CSetupApp app(SystemDefaultLanguageId(), loader);
     app.InitInstance();
 
-    CPrinterPort port;
+    CPrinterPort systemPort;
+    PrinterPortLike* port = &systemPort;
     SystemDeviceSource systemDevices;
     PrinterDeviceSource* devices = &systemDevices;
     LanRoad lan;
@@ -116,11 +117,12 @@ int main(int argc, char** argv) {
         for (const std::string& warning : warnings) {
             std::fprintf(stderr, "lanvane: %s\n", warning.c_str());
         }
+        port = &demo.usb.Port(systemPort);
         devices = &demo.usb.Devices();
         lan.network = demo.lan.Network(options.broadcastAddress);
     }
     AppWindows windows;
-    AppContext context{ui, app.Resources(), windows, port, *devices, lan};
+    AppContext context{ui, app.Resources(), windows, *port, *devices, lan};
 
     std::optional<ScreenshotTour> tour;
     if (!options.screenshotFolder.empty()) {

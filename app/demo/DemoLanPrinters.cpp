@@ -1,4 +1,4 @@
-#include "app/desktop/DemoLanPrinters.h"
+#include "app/demo/DemoLanPrinters.h"
 
 #include <cstdint>
 

@@ -4,15 +4,15 @@
 #include <string>
 #include <vector>
 
+#include "app/demo/DemoUsbServing.h"
 #include "link/ListedDeviceSource.h"
+#include "link/PrinterPortLike.h"
 #include "sim/SimulatedPrinter.h"
-#include "sim/posix/PtyPrinterServer.h"
 
 namespace lanvane {
 
-// The demo's printers on the USB road: simulated printers served on pseudo-terminals, which
-// the program's own printer port opens as USB printer devices. USB001 holds a record of
-// layout 2 (with the Wi-Fi Direct fields), USB002 one of layout 1.
+// The demo's printers on the USB road. USB001 holds a record of layout 2 (with the Wi-Fi
+// Direct fields), USB002 one of layout 1.
 class DemoUsbPrinters {
 public:
     DemoUsbPrinters();
@@ -26,14 +26,13 @@ public:
 
     // The devices the Port list offers: the printers as USB001, USB002 (product id 002B).
     PrinterDeviceSource& Devices() { return devices_; }
+    // The printer port that opens them: `systemPort` where they are served on devices the
+    // system's own port opens, else a port inside the program.
+    PrinterPortLike& Port(PrinterPortLike& systemPort) { return serving_.Port(systemPort); }
 
 private:
-    struct Served {
-        std::unique_ptr<sim::SimulatedPrinter> printer;
-        std::unique_ptr<sim::PtyPrinterServer> server;
-    };
-
-    std::vector<Served> served_;
+    std::vector<std::unique_ptr<sim::SimulatedPrinter>> printers_;
+    DemoUsbServing serving_;
     ListedDeviceSource devices_;
 };
 

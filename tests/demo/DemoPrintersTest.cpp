@@ -3,8 +3,8 @@
 
 #include <set>
 
-#include "app/desktop/DemoLanPrinters.h"
-#include "app/desktop/DemoUsbPrinters.h"
+#include "app/demo/DemoLanPrinters.h"
+#include "app/demo/DemoUsbPrinters.h"
 #include "lan/core/LanSearch.h"
 #include "link/PrinterPort.h"
 #include "protocol/ExchangeBuffers.h"
@@ -15,8 +15,9 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// The demo's USB printers answer the program's own printer port, opened as USB devices.
-TEST(DemoPrintersTest, UsbPrintersAreListedAndReadThroughTheRealPort) {
+// The demo's USB printers answer the port the program is given for them (its own printer
+// port where they are served on devices), opened as USB devices.
+TEST(DemoPrintersTest, UsbPrintersAreListedAndReadThroughTheDemoPort) {
     DemoUsbPrinters printers;
     std::string problem;
     ASSERT_TRUE(printers.Start(problem)) << problem;
@@ -25,9 +26,10 @@ TEST(DemoPrintersTest, UsbPrintersAreListedAndReadThroughTheRealPort) {
     EXPECT_EQ(devices[0].displayName, "USB001");
     EXPECT_EQ(devices[1].displayName, "USB002");
     std::set<int> versions;
+    CPrinterPort systemPort;
+    PrinterPortLike& port = printers.Port(systemPort);
     for (const UsbDeviceEntry& device : devices) {
         EXPECT_EQ(device.productId, "002B");
-        CPrinterPort port;
         port.SetUsbDevice(true);
         port.SetPortName(device.devicePath);
         ASSERT_TRUE(port.Open()) << device.devicePath;

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "app/desktop/DemoLanPrinters.h"
-#include "app/desktop/DemoUsbPrinters.h"
+#include "app/demo/DemoLanPrinters.h"
+#include "app/demo/DemoUsbPrinters.h"
 
 namespace lanvane {
 

@@ -1,4 +1,4 @@
-#include "app/desktop/DemoUsbPrinters.h"
+#include "app/demo/DemoUsbPrinters.h"
 
 #include <cstdio>
 
@@ -44,29 +44,25 @@ DemoUsbPrinters::~DemoUsbPrinters() {
 bool DemoUsbPrinters::Start(std::string& problem) {
     std::vector<UsbDeviceEntry> entries;
     for (sim::PrinterState state : {sim::DefaultPrinterState(2), LabelPrinter()}) {
-        Served served;
-        served.printer = std::make_unique<sim::SimulatedPrinter>(std::move(state));
-        served.server = std::make_unique<sim::PtyPrinterServer>(*served.printer);
-        if (!served.server->Start()) {
-            problem = "cannot open a pseudo-terminal for a simulated USB printer";
+        printers_.push_back(std::make_unique<sim::SimulatedPrinter>(std::move(state)));
+        const int number = static_cast<int>(entries.size()) + 1;
+        const std::optional<std::string> path = serving_.Serve(*printers_.back(), number);
+        if (!path) {
+            problem = "cannot serve a simulated USB printer";
             Stop();
             return false;
         }
-        const int number = static_cast<int>(entries.size()) + 1;
         char name[16];
         std::snprintf(name, sizeof name, "USB%03d", number);
-        entries.push_back(UsbDeviceEntry{number, served.server->DevicePath(), name, std::string(kPrinterProductId), kVendorId});
-        served_.push_back(std::move(served));
+        entries.push_back(UsbDeviceEntry{number, *path, name, std::string(kPrinterProductId), kVendorId});
     }
     devices_.SetUsbDevices(std::move(entries));
     return true;
 }
 
 void DemoUsbPrinters::Stop() {
-    for (Served& served : served_) {
-        served.server->Stop();
-    }
-    served_.clear();
+    serving_.Stop();
+    printers_.clear();
     devices_.SetUsbDevices({});
 }
 
