@@ -64,7 +64,9 @@ public:
         return true;
     }
 
-    bool ClearDtr(NativeHandle handle) override { return EscapeCommFunction(handle, CLRDTR) != 0; }
+    // The line settings hold DTR off (DTR_CONTROL_DISABLE) from the open on; the driver
+    // lowers it when they are set.
+    bool ClearDtr(NativeHandle) override { return true; }
 };
 
 // Set to 1 only by tests that serve a printer on a line without modem control (a
