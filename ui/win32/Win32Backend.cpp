@@ -1,6 +1,7 @@
 #include "ui/win32/Win32Backend.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <algorithm>
@@ -47,7 +48,12 @@ void InitCommonControlsOnce() {
 }
 
 void OpenWithShell(const std::string& url) {
+    // The shell may hand the page to an extension that needs COM.
+    const HRESULT initialized = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     ShellExecuteW(nullptr, L"open", ToWide(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (SUCCEEDED(initialized)) {
+        CoUninitialize();
+    }
 }
 
 // A visible system dialog (message box, open-file dialog) of this thread.
