@@ -1,6 +1,6 @@
 // lanvane.exe: the desktop program on Windows. The main menu and its windows as native
 // dialogs, against the system's printers, or with --demo against simulated printers.
-#include <windows.h>
+#include "ui/win32/WindowsHeader.h"
 #include <shellapi.h>
 
 #include <memory>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <windows.h>
+#include "ui/win32/WindowsHeader.h"
 
 #include <vector>
 

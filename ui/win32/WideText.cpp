@@ -1,6 +1,6 @@
 #include "ui/win32/WideText.h"
 
-#include <windows.h>
+#include "ui/win32/WindowsHeader.h"
 
 namespace lanvane {
 
