@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "app/SystemLanguage.h"
-#include "app/win32/DllLanguageLoader.h"
+#include "app/win32/LoadLibraryLanguageLoader.h"
 #include "tools/scenario/ScenarioParser.h"
 #include "tools/scenario/win32/Win32ScenarioRunner.h"
 
@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
         std::fputs("usage: lanvane-scenario-win32 FILE...\n", stderr);
         return 2;
     }
-    DllLanguageLoader loader;
+    LoadLibraryLanguageLoader loader;
     const ScenarioLanguage language{SystemDefaultLanguageId(), loader};
     bool allPassed = true;
     for (int index = 1; index < argc; ++index) {
