@@ -236,6 +236,16 @@ std::string AnswerMessageBox(Win32Backend& ui) {
     return kDone;
 }
 
+// Scenario files name their data files by host paths; under Wine the host's root is drive Z.
+std::string DialogPath(const std::string& path) {
+    if (path.empty() || path.front() != '/') {
+        return path;
+    }
+    std::string windowsPath = "Z:" + path;
+    std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
+    return windowsPath;
+}
+
 std::string AnswerFileDialog(Win32Backend& ui, const std::vector<std::string>& paths) {
     HWND chooser = ui.PendingFileDialog() != nullptr ? ui.SystemDialogWindow() : nullptr;
     if (chooser == nullptr) {
@@ -249,7 +259,7 @@ std::string AnswerFileDialog(Win32Backend& ui, const std::vector<std::string>& p
     }
     std::string names;
     for (const std::string& path : paths) {
-        names += paths.size() == 1 ? path : (names.empty() ? "" : " ") + ('"' + path + '"');
+        names += paths.size() == 1 ? DialogPath(path) : (names.empty() ? "" : " ") + ('"' + DialogPath(path) + '"');
     }
     SetWindowTextW(name, ToWide(names).c_str());
     PostMessageW(chooser, WM_COMMAND, IDOK, 0);
