@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdlib>
 
 #include "app/LanguageLibraryTable.h"
 #include "app/LocaleLanguageTable.h"
@@ -105,10 +104,6 @@ std::optional<LanguageId> SystemDefaultLanguageId(const EnvironmentLookup& envir
         return std::nullopt;
     }
     return LanguageIdForLocale(locale);
-}
-
-std::optional<LanguageId> SystemDefaultLanguageId() {
-    return SystemDefaultLanguageId([](const char* name) { return std::getenv(name); });
 }
 
 }  // namespace lanvane

@@ -27,7 +27,8 @@ std::string MessagesLocale(const EnvironmentLookup& environment);
 // "POSIX" or names none of those; then the messages locale decides.
 std::optional<LanguageId> SystemDefaultLanguageId(const EnvironmentLookup& environment);
 
-// The same, from the process environment.
+// The system's: from the process environment as above on POSIX systems, the user's
+// interface language (GetUserDefaultUILanguage) on Windows.
 std::optional<LanguageId> SystemDefaultLanguageId();
 
 }  // namespace lanvane

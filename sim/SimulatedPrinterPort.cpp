@@ -1,29 +1,21 @@
 #include "sim/SimulatedPrinterPort.h"
 
-#include <utility>
+#include <algorithm>
 
 namespace lanvane::sim {
 
-SimulatedPrinterPort::SimulatedPrinterPort(SimulatedPrinter& printer, std::string devicePath)
-    : printer_(printer), devicePath_(std::move(devicePath)) {}
-
+// The printers are USB devices: opened as a serial line, they stay silent as a real one does.
 bool SimulatedPrinterPort::Open() {
-    ++openCalls_;
     if (IsOpen()) {
         return true;
     }
-    if (refuseOpen_ || portName_ != devicePath_) {
+    const auto found = std::find_if(plugged_.begin(), plugged_.end(),
+                                    [this](const auto& plugged) { return plugged.first == portName_; });
+    if (!usbDevice_ || found == plugged_.end()) {
         return false;
     }
-    channel_ = std::make_unique<SimulatedPrinterChannel>(printer_);
+    channel_ = std::make_unique<SimulatedPrinterChannel>(*found->second);
     return true;
-}
-
-void SimulatedPrinterPort::Close() {
-    if (IsOpen()) {
-        channel_.reset();
-        ++closes_;
-    }
 }
 
 bool SimulatedPrinterPort::Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) {

@@ -264,8 +264,8 @@ void Dialog::KillTimer(int timerId) {
     ui_.KillTimer(*this, timerId);
 }
 
-void Dialog::WatchSocket(int fd, int token) {
-    ui_.WatchSocket(*this, fd, token);
+void Dialog::WatchSocket(SocketHandle socket, int token) {
+    ui_.WatchSocket(*this, socket, token);
 }
 
 void Dialog::UnwatchSocket(int token) {

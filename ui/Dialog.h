@@ -91,7 +91,7 @@ public:
 
     void SetTimer(int timerId, int periodMs);
     void KillTimer(int timerId);
-    void WatchSocket(int fd, int token);
+    void WatchSocket(SocketHandle socket, int token);
     void UnwatchSocket(int token);
     int MessageBox(std::string_view text, std::string_view caption,
                    MessageBoxIcon icon = MessageBoxIcon::None);

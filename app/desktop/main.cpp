@@ -14,7 +14,7 @@
 #include "app/LanRoad.h"
 #include "app/SetupApp.h"
 #include "app/SystemLanguage.h"
-#include "app/desktop/DemoPrinters.h"
+#include "app/demo/DemoPrinters.h"
 #include "app/desktop/DesktopOptions.h"
 #include "app/desktop/ScreenshotTour.h"
 #include "app/desktop/ToolkitMessageFilter.h"
@@ -97,7 +97,8 @@ int RunDesktop(int argc, char** argv) {
     CSetupApp app(SystemDefaultLanguageId(), loader);
     app.InitInstance();
 
-    CPrinterPort port;
+    CPrinterPort systemPort;
+    PrinterPortLike* port = &systemPort;
     SystemDeviceSource systemDevices;
     PrinterDeviceSource* devices = &systemDevices;
     LanRoad lan;
@@ -115,11 +116,12 @@ int RunDesktop(int argc, char** argv) {
         for (const std::string& warning : warnings) {
             std::fprintf(stderr, "lanvane: %s\n", warning.c_str());
         }
+        port = &demo.usb.Port(systemPort);
         devices = &demo.usb.Devices();
         lan.network = demo.lan.Network(options.broadcastAddress);
     }
     AppWindows windows;
-    AppContext context{ui, app.Resources(), windows, port, *devices, lan};
+    AppContext context{ui, app.Resources(), windows, *port, *devices, lan};
 
     std::optional<ScreenshotTour> tour;
     if (!options.screenshotFolder.empty()) {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/LanguageLibraryLoader.h"
-#include "app/posix/ProgramDirectory.h"
+#include "app/ProgramDirectory.h"
 
 namespace lanvane {
 

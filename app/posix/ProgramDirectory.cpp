@@ -1,4 +1,4 @@
-#include "app/posix/ProgramDirectory.h"
+#include "app/ProgramDirectory.h"
 
 #include <system_error>
 

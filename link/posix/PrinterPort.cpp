@@ -1,5 +1,7 @@
 #include "link/PrinterPort.h"
 
+#include "link/LineReadiness.h"
+
 #include "link/posix/ExclusiveDevice.h"
 #include "link/posix/PollWait.h"
 #include "link/posix/SystemError.h"
@@ -118,13 +120,6 @@ void DiscardWaitingInput(int fd) {
     }
 }
 
-std::string LineStateText(bool cts, bool dsr) {
-    if (!cts && !dsr) {
-        return "CTS and DSR are off";
-    }
-    return !cts ? "CTS is off" : "DSR is off";
-}
-
 }  // namespace
 
 bool CPrinterPort::OpenComPort() {
@@ -132,19 +127,16 @@ bool CPrinterPort::OpenComPort() {
     if (fd < 0) {
         return false;
     }
-    bool cts = false;
-    bool dsr = false;
     if (!ConfigureSerialLine(fd, baudRate_)) {
         lastError_ = posix::SystemError("open", portName_, errno);
-    } else if (!modemLines_->ClearDtr(fd) || !modemLines_->ReadCtsDsr(fd, cts, dsr)) {
+    } else if (!modemLines_->ClearDtr(fd)) {
         Fail(LinkFailure::NotADevice, "open", "it has no modem lines, so it is no serial port");
-    } else if (!cts || !dsr) {
-        Fail(LinkFailure::LineNotReady, "open", LineStateText(cts, dsr));
-    } else if (!PurgeSerialLine(fd)) {
+    } else if (lastError_ = CheckLineReady(*modemLines_, fd, portName_); !lastError_.Failed()) {
+        if (PurgeSerialLine(fd)) {
+            handle_ = fd;
+            return true;
+        }
         lastError_ = posix::SystemError("open", portName_, errno);
-    } else {
-        handle_ = fd;
-        return true;
     }
     posix::CloseExclusive(fd);
     return false;

@@ -6,7 +6,7 @@
 
 #include "sim/SimulatedPrinter.h"
 #include "sim/main/SimOptions.h"
-#include "sim/posix/LanPrinterFleet.h"
+#include "sim/LanPrinterFleet.h"
 
 namespace lanvane::sim {
 

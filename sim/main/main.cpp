@@ -5,7 +5,7 @@
 #include "sim/main/LanSide.h"
 #include "sim/main/SimOptions.h"
 #include "sim/main/StateDump.h"
-#include "sim/posix/BssTcpServer.h"
+#include "sim/BssTcpServer.h"
 #include "sim/posix/DescriptorLimit.h"
 #include "sim/posix/PtyPrinterServer.h"
 

@@ -4,7 +4,7 @@
 
 #include "sim/Bytes.h"
 #include "sim/ReplyBurst.h"
-#include "sim/posix/StopSignal.h"
+#include "sim/StopSignal.h"
 
 namespace lanvane::sim {
 

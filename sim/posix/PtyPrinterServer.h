@@ -5,7 +5,7 @@
 #include <thread>
 
 #include "sim/SimulatedPrinter.h"
-#include "sim/posix/StopSignal.h"
+#include "sim/StopSignal.h"
 
 namespace lanvane::sim {
 

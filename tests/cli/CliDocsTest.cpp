@@ -8,7 +8,7 @@
 
 #include "CliRunner.h"
 #include "SimRig.h"
-#include "sim/posix/LanPrinterFleet.h"
+#include "sim/LanPrinterFleet.h"
 
 namespace lanvane::cli::test {
 namespace {

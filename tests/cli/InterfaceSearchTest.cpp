@@ -5,7 +5,7 @@
 #include <set>
 
 #include "CliRunner.h"
-#include "sim/posix/LanPrinterFleet.h"
+#include "sim/LanPrinterFleet.h"
 #include "tests/support/posix/PrivateNetwork.h"
 
 namespace lanvane::cli::test {

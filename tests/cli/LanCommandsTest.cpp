@@ -6,7 +6,7 @@
 
 #include "link/UdpSocket.h"
 #include "resources/StringIds.h"
-#include "sim/posix/LanPrinterFleet.h"
+#include "sim/LanPrinterFleet.h"
 
 #include <nlohmann/json.hpp>
 

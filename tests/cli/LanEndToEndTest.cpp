@@ -5,7 +5,7 @@
 #include <sstream>
 
 #include "CliRunner.h"
-#include "sim/posix/LanPrinterFleet.h"
+#include "sim/LanPrinterFleet.h"
 
 namespace lanvane::cli::test {
 namespace {

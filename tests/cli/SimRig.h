@@ -5,7 +5,7 @@
 #include <string>
 
 #include "sim/SimulatedPrinter.h"
-#include "sim/posix/BssTcpServer.h"
+#include "sim/BssTcpServer.h"
 #include "sim/posix/PtyPrinterServer.h"
 #include "tests/support/posix/TempDir.h"
 

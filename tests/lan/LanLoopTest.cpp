@@ -1,6 +1,6 @@
 #include "lan/core/LanSearch.h"
 
-#include "sim/posix/LanPrinterFleet.h"
+#include "sim/LanPrinterFleet.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "sim/posix/BssTcpServer.h"
+#include "sim/BssTcpServer.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>

@@ -1,17 +1,29 @@
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
+#include "sim/LanPrinterFleet.h"
 
 #include <gtest/gtest.h>
 
-#include "ProgramSide.h"
-#include "sim/posix/LanPrinterFleet.h"
+#include <string_view>
+
+#include "sim/SocketCalls.h"
 
 namespace lanvane::sim {
 namespace {
 
 using std::chrono::milliseconds;
-using test::ProgramSide;
+
+constexpr std::uint32_t kLoopback = 0x7F000001;
+
+// The datagrams that reach `socket` until none has come for `quiet`.
+int CountReplies(NativeSocket socket, milliseconds quiet) {
+    int replies = 0;
+    std::vector<SocketWait> waits{{socket, kReadable, 0}};
+    while (WaitForSockets(waits, static_cast<int>(quiet.count())) && waits[0].fired != 0) {
+        std::uint8_t buffer[512];
+        Endpoint sender;
+        replies += ReceiveDatagram(socket, buffer, sender) >= 0 ? 1 : 0;
+    }
+    return replies;
+}
 
 // One thread serves every printer: a printer that waits long holds up no other, and Stop
 // does not wait for it.
@@ -20,27 +32,21 @@ TEST(LanPrinterFleetTest, ASlowPrinterHoldsUpNoOtherAndStopEndsTheWaitAtOnce) {
     ASSERT_TRUE(fleet.Start());
     fleet.Printers()[0]->SetFaults(LanFaultPlan{.replyDelay = milliseconds(5000)});
     fleet.Printers()[1]->SetFaults(LanFaultPlan{.replyDelay = milliseconds(100), .repeat = 2});
-    ProgramSide program;
-    program.Broadcast("FIND", fleet.EthernetPort());
-    EXPECT_EQ(program.Replies(milliseconds(300)).size(), 2u);
+    std::uint16_t programPort = 0;
+    const NativeSocket program = OpenDatagramSocket(0, programPort);
+    ASSERT_NE(program, kNoSocket);
+    constexpr std::string_view kFind = "FIND";
+    ASSERT_EQ(SendDatagram(program, {reinterpret_cast<const std::uint8_t*>(kFind.data()), kFind.size()},
+                           Endpoint{kLoopback, fleet.EthernetPort()}),
+              Transfer::Done);
+    EXPECT_EQ(CountReplies(program, milliseconds(300)), 2);
     EXPECT_EQ(fleet.Printers()[1]->RepliesSent(), 2);
 
     const auto start = std::chrono::steady_clock::now();
     fleet.Stop();
     EXPECT_LT(std::chrono::steady_clock::now() - start, milliseconds(1000));
     EXPECT_EQ(fleet.Printers()[0]->RepliesSent(), 0);
-}
-
-TEST(LanPrinterFleetTest, PortHeldByAnotherProgramFailsTheStart) {
-    const int holder = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    socklen_t size = sizeof address;
-    ASSERT_EQ(bind(holder, reinterpret_cast<const sockaddr*>(&address), size), 0);
-    getsockname(holder, reinterpret_cast<sockaddr*>(&address), &size);
-    LanPrinterFleet fleet(1, 0, LanFaultPlan{}, LanFleetPorts{.ethernet = ntohs(address.sin_port)});
-    EXPECT_FALSE(fleet.Start());
-    close(holder);
+    CloseSocket(program);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/LanRoad.h"
-#include "tools/scenario/posix/BenchLanPrinter.h"
+#include "tools/scenario/BenchLanPrinter.h"
 #include "tools/scenario/PrinterSetup.h"
 #include "sim/SimulatedPrinter.h"
 

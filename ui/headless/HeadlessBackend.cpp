@@ -76,8 +76,8 @@ void HeadlessBackend::KillTimer(Dialog& dialog, int timerId) {
     timers_.Kill(dialog, timerId);
 }
 
-void HeadlessBackend::WatchSocket(Dialog& dialog, int fd, int token) {
-    sockets_.Watch(dialog, fd, token);
+void HeadlessBackend::WatchSocket(Dialog& dialog, SocketHandle socket, int token) {
+    sockets_.Watch(dialog, socket, token);
 }
 
 void HeadlessBackend::UnwatchSocket(Dialog& dialog, int token) {

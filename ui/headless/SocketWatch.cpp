@@ -1,14 +1,14 @@
 #include "ui/headless/SocketWatch.h"
 
-#include <poll.h>
-
 #include <algorithm>
+
+#include "ui/headless/SocketReadiness.h"
 
 namespace lanvane {
 
-void SocketWatch::Watch(Dialog& dialog, int fd, int token) {
+void SocketWatch::Watch(Dialog& dialog, SocketHandle socket, int token) {
     Unwatch(dialog, token);
-    entries_.push_back(Entry{&dialog, fd, token});
+    entries_.push_back(Entry{&dialog, socket, token});
 }
 
 void SocketWatch::Unwatch(Dialog& dialog, int token) {
@@ -23,18 +23,15 @@ std::optional<SocketWatch::Entry> SocketWatch::PollReadable(int timeoutMs) {
     if (entries_.empty()) {
         return std::nullopt;
     }
-    std::vector<pollfd> polled;
-    polled.reserve(entries_.size());
+    std::vector<SocketHandle> sockets;
+    sockets.reserve(entries_.size());
     for (const Entry& entry : entries_) {
-        polled.push_back(pollfd{entry.fd, POLLIN, 0});
+        sockets.push_back(entry.socket);
     }
-    if (poll(polled.data(), polled.size(), std::max(timeoutMs, 0)) <= 0) {
-        return std::nullopt;
-    }
-    constexpr short kReadable = POLLIN | POLLHUP | POLLERR;
-    for (std::size_t step = 0; step < polled.size(); ++step) {
-        const std::size_t index = (nextTurn_ + step) % polled.size();
-        if ((polled[index].revents & kReadable) != 0) {
+    const std::vector<bool> readable = ReadableSockets(sockets, timeoutMs);
+    for (std::size_t step = 0; step < readable.size(); ++step) {
+        const std::size_t index = (nextTurn_ + step) % readable.size();
+        if (readable[index]) {
             nextTurn_ = index + 1;
             return entries_[index];
         }

@@ -4,20 +4,22 @@
 #include <optional>
 #include <vector>
 
+#include "ui/SocketHandle.h"
+
 namespace lanvane {
 
 class Dialog;
 
-// The sockets dialogs watch for data to read, checked with poll().
+// The sockets dialogs watch for data to read, checked with the system's poll.
 class SocketWatch {
 public:
     struct Entry {
         Dialog* dialog;
-        int fd;
+        SocketHandle socket;
         int token;
     };
 
-    void Watch(Dialog& dialog, int fd, int token);
+    void Watch(Dialog& dialog, SocketHandle socket, int token);
     void Unwatch(Dialog& dialog, int token);
     void Forget(const Dialog& dialog);
     bool Empty() const { return entries_.empty(); }

@@ -258,8 +258,8 @@ void QtBackend::KillTimer(Dialog& dialog, int timerId) {
     timers_.Kill(dialog, timerId);
 }
 
-void QtBackend::WatchSocket(Dialog& dialog, int fd, int token) {
-    sockets_.Watch(dialog, fd, token);
+void QtBackend::WatchSocket(Dialog& dialog, SocketHandle socket, int token) {
+    sockets_.Watch(dialog, socket, token);
 }
 
 void QtBackend::UnwatchSocket(Dialog& dialog, int token) {

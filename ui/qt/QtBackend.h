@@ -45,7 +45,7 @@ public:
     void OpenUrl(const std::string& url) override;
     void SetTimer(Dialog& dialog, int timerId, int periodMs) override;
     void KillTimer(Dialog& dialog, int timerId) override;
-    void WatchSocket(Dialog& dialog, int fd, int token) override;
+    void WatchSocket(Dialog& dialog, SocketHandle socket, int token) override;
     void UnwatchSocket(Dialog& dialog, int token) override;
     void BeginWaitCursor() override;
     void EndWaitCursor() override;

@@ -8,11 +8,11 @@ namespace lanvane {
 
 QtSocketWatch::QtSocketWatch(Readable readable) : readable_(std::move(readable)) {}
 
-void QtSocketWatch::Watch(Dialog& dialog, int fd, int token) {
+void QtSocketWatch::Watch(Dialog& dialog, SocketHandle socket, int token) {
     Unwatch(dialog, token);
     const Key key{&dialog, token};
     Watched& watched = watched_[key];
-    watched.notifier.reset(new QSocketNotifier(fd, QSocketNotifier::Read));
+    watched.notifier.reset(new QSocketNotifier(static_cast<qintptr>(socket.As<int>()), QSocketNotifier::Read));
     const QSocketNotifier* notifier = watched.notifier.get();
     QObject::connect(watched.notifier.get(), &QSocketNotifier::activated,
                      [this, key, notifier] { Activated(key, notifier); });

@@ -5,6 +5,7 @@
 #include <map>
 #include <utility>
 
+#include "ui/SocketHandle.h"
 #include "ui/qt/LaterDelete.h"
 
 namespace lanvane {
@@ -20,7 +21,7 @@ public:
 
     explicit QtSocketWatch(Readable readable);
 
-    void Watch(Dialog& dialog, int fd, int token);
+    void Watch(Dialog& dialog, SocketHandle socket, int token);
     void Unwatch(Dialog& dialog, int token);
     void Forget(const Dialog& dialog);
     void Hold(bool hold);

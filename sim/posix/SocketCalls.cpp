@@ -1,0 +1,142 @@
+#include "sim/SocketCalls.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace lanvane::sim {
+namespace {
+
+constexpr int kBacklog = 16;
+
+bool Share(int socket) {
+    const int on = 1;
+    return setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on) == 0;
+}
+
+short PollEvents(unsigned wanted) {
+    return static_cast<short>(((wanted & kReadable) != 0 ? POLLIN : 0) | ((wanted & kWritable) != 0 ? POLLOUT : 0));
+}
+
+unsigned Fired(short revents) {
+    return ((revents & (POLLIN | POLLERR)) != 0 ? kReadable : 0u) | ((revents & POLLOUT) != 0 ? kWritable : 0u) |
+           ((revents & POLLHUP) != 0 ? kHungUp : 0u);
+}
+
+sockaddr_in Address(std::uint32_t address, std::uint16_t port) {
+    sockaddr_in result{};
+    result.sin_family = AF_INET;
+    result.sin_addr.s_addr = htonl(address);
+    result.sin_port = htons(port);
+    return result;
+}
+
+// Binds and tells the port; closes the socket on failure. A free port is taken alone (so
+// it cannot land on a port someone shares already) and shared afterwards.
+NativeSocket Bound(int fd, sockaddr_in local, bool share, std::uint16_t& bound) {
+    socklen_t size = sizeof local;
+    const bool named = local.sin_port != 0;
+    const bool ok = fd >= 0 && (!share || !named || Share(fd)) &&
+                    bind(fd, reinterpret_cast<const sockaddr*>(&local), sizeof local) == 0 &&
+                    (!share || named || Share(fd)) &&
+                    getsockname(fd, reinterpret_cast<sockaddr*>(&local), &size) == 0;
+    if (!ok) {
+        CloseSocket(fd);
+        return kNoSocket;
+    }
+    bound = ntohs(local.sin_port);
+    return fd;
+}
+
+bool WouldBlock() { return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR; }
+
+}  // namespace
+
+bool WaitForSockets(std::vector<SocketWait>& waits, int timeoutMs) {
+    std::vector<pollfd> polled;
+    for (const SocketWait& wait : waits) {
+        polled.push_back(pollfd{wait.socket, PollEvents(wait.wanted), 0});
+    }
+    const int ready = poll(polled.data(), polled.size(), timeoutMs);
+    for (std::size_t index = 0; index < waits.size(); ++index) {
+        waits[index].fired = ready > 0 ? Fired(polled[index].revents) : 0;
+    }
+    return ready >= 0 || errno == EINTR;
+}
+
+NativeSocket OpenDatagramSocket(std::uint16_t port, std::uint16_t& bound) {
+    const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    return Bound(fd, Address(INADDR_ANY, port), true, bound);
+}
+
+long ReceiveDatagram(NativeSocket socket, std::span<std::uint8_t> buffer, Endpoint& sender) {
+    sockaddr_in from{};
+    socklen_t size = sizeof from;
+    const ssize_t received = recvfrom(socket, buffer.data(), buffer.size(), 0, reinterpret_cast<sockaddr*>(&from), &size);
+    if (received < 0) {
+        return -1;
+    }
+    sender = Endpoint{ntohl(from.sin_addr.s_addr), ntohs(from.sin_port)};
+    return static_cast<long>(received);
+}
+
+Transfer SendDatagram(NativeSocket socket, std::span<const std::uint8_t> bytes, const Endpoint& target) {
+    const sockaddr_in to = Address(target.address, target.port);
+    const ssize_t sent = sendto(socket, bytes.data(), bytes.size(), 0, reinterpret_cast<const sockaddr*>(&to), sizeof to);
+    if (sent == static_cast<ssize_t>(bytes.size())) {
+        return Transfer::Done;
+    }
+    return sent < 0 && (errno == EAGAIN || errno == ENOBUFS) ? Transfer::WouldBlock : Transfer::Failed;
+}
+
+NativeSocket OpenListeningSocket(const std::string& address, std::uint16_t port, std::uint16_t& bound) {
+    sockaddr_in local = Address(0, port);
+    if (inet_pton(AF_INET, address.c_str(), &local.sin_addr) != 1) {
+        return kNoSocket;
+    }
+    const int fd = Bound(socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0), local, true, bound);
+    if (fd != kNoSocket && listen(fd, kBacklog) != 0) {
+        CloseSocket(fd);
+        return kNoSocket;
+    }
+    return fd;
+}
+
+NativeSocket AcceptConnection(NativeSocket listener) {
+    const int fd = accept4(listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+    return fd < 0 ? kNoSocket : fd;
+}
+
+Transfer ReceiveStream(NativeSocket socket, std::span<std::uint8_t> buffer, std::size_t& count) {
+    const ssize_t received = recv(socket, buffer.data(), buffer.size(), 0);
+    count = received > 0 ? static_cast<std::size_t>(received) : 0;
+    if (received > 0) {
+        return Transfer::Done;
+    }
+    if (received == 0) {
+        return Transfer::Closed;
+    }
+    return WouldBlock() ? Transfer::WouldBlock : Transfer::Failed;
+}
+
+Transfer SendStream(NativeSocket socket, std::span<const std::uint8_t> bytes, std::size_t& count) {
+    // MSG_NOSIGNAL: a client that hung up must not kill the process with SIGPIPE.
+    const ssize_t sent = send(socket, bytes.data(), bytes.size(), MSG_NOSIGNAL);
+    count = sent > 0 ? static_cast<std::size_t>(sent) : 0;
+    if (sent >= 0) {
+        return Transfer::Done;
+    }
+    return WouldBlock() ? Transfer::WouldBlock : Transfer::Failed;
+}
+
+void CloseSocket(NativeSocket socket) {
+    if (socket != kNoSocket) {
+        close(socket);
+    }
+}
+
+}  // namespace lanvane::sim

@@ -1,0 +1,242 @@
+// The Win32 backend at real windows: what the user does to a control window reaches the
+// model through its user entry points and raises the same notifications as headless;
+// what the program does reaches the window and stays silent.
+// Winsock's header goes before the system's general one, and both before the dialog layer's.
+#include <winsock2.h>
+
+#include "ui/win32/WindowsHeader.h"
+
+#include <commctrl.h>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tests/support/RecordingDialog.h"
+#include "ui/CheckBox.h"
+#include "ui/ComboBox.h"
+#include "ui/EditControl.h"
+#include "ui/IpAddressControl.h"
+#include "ui/ListView.h"
+#include "ui/RadioButton.h"
+#include "ui/TabControl.h"
+#include "ui/win32/Win32Backend.h"
+#include "ui/win32/Win32Script.h"
+
+namespace lanvane {
+namespace {
+
+using test::RecordingDialog;
+using ::testing::ElementsAre;
+
+enum Id : int { kCheck = 10, kRadioA, kRadioB, kEdit, kList, kRows, kTabs, kAddress, kLabel };
+
+constexpr ControlTemplate kControls[] = {
+    {kCheck, ControlKind::CheckBox, "Check", style::kTabStop, {8, 8, 60, 10}},
+    {kRadioA, ControlKind::RadioButton, "A", style::kGroup | style::kTabStop, {8, 20, 40, 10}},
+    {kRadioB, ControlKind::RadioButton, "B", style::kNone, {50, 20, 40, 10}},
+    {kEdit, ControlKind::Edit, "", style::kTabStop | style::kNumber, {8, 34, 60, 12}, 4},
+    {kList, ControlKind::DropDownList, "", style::kTabStop, {8, 50, 60, 12}},
+    {kRows, ControlKind::ListView, "", style::kSingleSelection | style::kTabStop, {8, 66, 120, 50}},
+    {kTabs, ControlKind::TabControl, "", style::kNone, {140, 8, 100, 40}},
+    {kAddress, ControlKind::IpAddress, "", style::kTabStop, {140, 56, 100, 12}},
+    {kLabel, ControlKind::StaticText, "Label", style::kNone, {140, 74, 100, 10}},
+    {kIdOk, ControlKind::DefaultPushButton, "OK", style::kTabStop, {140, 120, 50, 14}},
+    {kIdCancel, ControlKind::PushButton, "Cancel", style::kTabStop, {194, 120, 50, 14}},
+};
+constexpr DialogTemplate kForm{300, "Form", "MS Shell Dlg", 8, 250, 140, kControls};
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+std::wstring TextOf(HWND window) {
+    wchar_t text[256] = {};
+    GetWindowTextW(window, text, 256);
+    return text;
+}
+
+void Fill(RecordingDialog& dialog) {
+    dialog.Item<ComboBox>(kList).AddString("one");
+    dialog.Item<ComboBox>(kList).AddString("two");
+    auto& rows = dialog.Item<ListView>(kRows);
+    rows.InsertColumn(0, "Name", 80);
+    rows.InsertItem(0, "first");
+    rows.InsertItem(1, "second");
+    dialog.Item<TabControl>(kTabs).InsertItem(0, "General");
+    dialog.Item<TabControl>(kTabs).InsertItem(1, "More");
+}
+
+// A loopback UDP pair: the dialog watches the receiver.
+struct DatagramPair {
+    DatagramPair() {
+        WSADATA data{};
+        WSAStartup(MAKEWORD(2, 2), &data);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        receiver = socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+        bind(receiver, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        int size = sizeof bound;
+        getsockname(receiver, reinterpret_cast<sockaddr*>(&bound), &size);
+        sender = socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+    }
+    ~DatagramPair() {
+        closesocket(receiver);
+        closesocket(sender);
+        WSACleanup();
+    }
+    void Send() const { sendto(sender, "x", 1, 0, reinterpret_cast<const sockaddr*>(&bound), sizeof bound); }
+    bool Take() const {
+        char byte = 0;
+        return recv(receiver, &byte, 1, 0) == 1;
+    }
+
+    SOCKET receiver = INVALID_SOCKET;
+    SOCKET sender = INVALID_SOCKET;
+    sockaddr_in bound{};
+};
+
+class Win32BackendTest : public ::testing::Test {
+protected:
+    HWND Window(int id) const { return ui.ControlWindow(dialog.GetDlgItem(id)); }
+    HWND Frame() const { return ui.WindowOf(dialog)->Handle(); }
+    void Command(int id, int code) const {
+        SendMessageW(Frame(), WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(Window(id)));
+    }
+    // Runs the dialog, taking each step on its own turn of the loop; false when cut short.
+    bool Run(const std::vector<std::function<void()>>& steps) {
+        for (const auto& step : steps) {
+            script.Then(step);
+        }
+        return Play();
+    }
+    bool Play() {
+        script.Start();
+        result = dialog.DoModal();
+        return script.Finished();
+    }
+
+    Win32Backend ui;
+    RecordingDialog dialog{ui, kForm};
+    Win32Script script{ui, 20000, [this] {
+                           ui.CloseInnermost();
+                           return ui.ModalDepth() == 0;
+                       }};
+    int result = 0;
+
+    void SetUp() override {
+        script.WaitUntil([this] { return ui.ActiveDialog() == &dialog; });
+    }
+};
+
+TEST_F(Win32BackendTest, EveryControlKindIsARealControlShowingItsModel) {
+    const struct {
+        int id;
+        const wchar_t* className;
+    } kinds[] = {
+        {kCheck, L"Button"},  {kRadioA, L"Button"},          {kEdit, L"Edit"},
+        {kList, L"ComboBox"}, {kRows, WC_LISTVIEWW},         {kTabs, WC_TABCONTROLW},
+        {kAddress, WC_IPADDRESSW}, {kLabel, L"Static"},     {kIdOk, L"Button"},
+    };
+    dialog.onInit = Fill;
+    ASSERT_TRUE(Run({[&] {
+                         for (const auto& kind : kinds) {
+                             EXPECT_EQ(ClassOf(Window(kind.id)), kind.className) << kind.id;
+                         }
+                         EXPECT_EQ(TextOf(Frame()), L"Form");
+                         EXPECT_EQ(TextOf(Window(kLabel)), L"Label");
+                         EXPECT_EQ(SendMessageW(Window(kRows), LVM_GETITEMCOUNT, 0, 0), 2);
+                         EXPECT_EQ(SendMessageW(Window(kTabs), TCM_GETITEMCOUNT, 0, 0), 2);
+                         EXPECT_EQ(SendMessageW(Window(kList), CB_GETCOUNT, 0, 0), 2);
+                     },
+                     [&] { SendMessageW(Window(kIdOk), BM_CLICK, 0, 0); }}));
+    EXPECT_EQ(result, kIdOk);
+}
+
+TEST_F(Win32BackendTest, UserInputRaisesNotificationsAndProgramChangesStaySilent) {
+    dialog.onInit = Fill;
+    ASSERT_TRUE(Run({
+        [&] { SendMessageW(Window(kCheck), BM_CLICK, 0, 0); },
+        [&] { SendMessageW(Window(kRadioB), BM_CLICK, 0, 0); },
+        [&] { SetWindowTextW(Window(kEdit), L"12"); },
+        [&] { dialog.SetDlgItemText(kEdit, "777"); },
+        [&] {
+            SendMessageW(Window(kList), CB_SETCURSEL, 1, 0);
+            Command(kList, CBN_SELCHANGE);
+        },
+        [&] {
+            RECT row{LVIR_BOUNDS, 0, 0, 0};
+            SendMessageW(Window(kRows), LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+            SendMessageW(Window(kRows), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(row.left + 4, row.top + 2));
+        },
+        [&] {
+            SendMessageW(Window(kTabs), TCM_SETCURSEL, 1, 0);
+            NMHDR header{Window(kTabs), static_cast<UINT_PTR>(kTabs), static_cast<UINT>(TCN_SELCHANGE)};
+            SendMessageW(Frame(), WM_NOTIFY, kTabs, reinterpret_cast<LPARAM>(&header));
+        },
+        [&] { SendMessageW(Window(kIdCancel), BM_CLICK, 0, 0); },
+    }));
+    EXPECT_EQ(result, kIdCancel);
+    EXPECT_TRUE(dialog.Item<CheckBox>(kCheck).IsChecked());
+    EXPECT_TRUE(dialog.Item<RadioButton>(kRadioB).IsChecked());
+    EXPECT_FALSE(dialog.Item<RadioButton>(kRadioA).IsChecked());
+    EXPECT_EQ(dialog.GetDlgItemText(kEdit), "777");
+    EXPECT_EQ(dialog.Item<ComboBox>(kList).GetCurSel(), 1);
+    EXPECT_EQ(dialog.Item<ListView>(kRows).GetNextItem(-1, item_state::kSelected), 1);
+    EXPECT_EQ(dialog.Item<TabControl>(kTabs).GetCurSel(), 1);
+    std::vector<std::string> userLog;
+    for (const std::string& entry : dialog.log) {
+        if (entry.find("Focus") == std::string::npos) {
+            userLog.push_back(entry);
+        }
+    }
+    EXPECT_THAT(userLog, ElementsAre("10 Clicked", "12 Clicked", "13 TextChanged", "14 SelectionChanged",
+                                     "14 SelectionConfirmed", "15 ItemChanged 1 0>3", "16 SelChanging",
+                                     "16 SelChange", "cancel"));
+}
+
+TEST_F(Win32BackendTest, TheEditRefusesWhatTheModelRefuses) {
+    ASSERT_TRUE(Run({
+        [&] { SetWindowTextW(Window(kEdit), L"12a"); },
+        [&] {
+            EXPECT_EQ(TextOf(Window(kEdit)), L"12");
+            SendMessageW(Window(kIdOk), BM_CLICK, 0, 0);
+        },
+    }));
+    EXPECT_EQ(dialog.GetDlgItemText(kEdit), "12");
+}
+
+TEST_F(Win32BackendTest, TimersSocketsAndANestedMessageBoxComeThroughTheLoops) {
+    const DatagramPair pair;
+    dialog.onInit = [&pair](RecordingDialog& self) {
+        self.SetTimer(5, 10);
+        self.WatchSocket(pair.receiver, 9);
+    };
+    dialog.onSocket = [&pair](RecordingDialog&, int) { pair.Take(); };
+    script.Then([&] { dialog.MessageBox("Text", "Caption", MessageBoxIcon::Information); })
+        .Then([&] {
+            ASSERT_NE(ui.PendingMessageBox(), nullptr);
+            EXPECT_NE(ui.SystemDialogWindow(), nullptr);
+            EXPECT_FALSE(dialog.AcceptsInput());
+            pair.Send();
+        })
+        .WaitUntil([&] { return !dialog.Entries("socket").empty() && !dialog.Entries("timer 5").empty(); })
+        .Then([&] {
+            EXPECT_NE(ui.PendingMessageBox(), nullptr);
+            ui.CloseInnermost();
+        })
+        .WaitUntil([&] { return ui.ActiveDialog() == &dialog; })
+        .Then([&] { dialog.EndDialog(kIdOk); });
+    ASSERT_TRUE(Play());
+    EXPECT_EQ(result, kIdOk);
+    ASSERT_EQ(ui.MessageBoxes().size(), 1U);
+    EXPECT_EQ(ui.MessageBoxes()[0].caption, "Caption");
+}
+
+}  // namespace
+}  // namespace lanvane

@@ -1,0 +1,45 @@
+// lanvane-scenario-win32 FILE...: plays each scenario file at the program on its real Win32
+// windows (under Wine: the null display driver or an X server).
+#include <cstdio>
+
+#include "app/SystemLanguage.h"
+#include "app/win32/LoadLibraryLanguageLoader.h"
+#include "tools/scenario/ScenarioParser.h"
+#include "tools/scenario/win32/Win32ScenarioRunner.h"
+
+namespace {
+
+using namespace lanvane;
+using namespace lanvane::scenario;
+
+bool PlayFile(const char* file, const ScenarioLanguage& language) {
+    const Scenario scenario = LoadScenarioFile(file);
+    for (const ParseError& error : scenario.errors) {
+        std::fprintf(stderr, "%s:%d: %s\n", scenario.name.c_str(), error.line, error.message.c_str());
+    }
+    if (!scenario.errors.empty()) {
+        return false;
+    }
+    if (const auto failure = PlayScenarioOnWin32(scenario, language)) {
+        std::fputs(FormatFailure(scenario.name, *failure).c_str(), stderr);
+        return false;
+    }
+    std::printf("PASS %s (Win32)\n", scenario.name.c_str());
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fputs("usage: lanvane-scenario-win32 FILE...\n", stderr);
+        return 2;
+    }
+    LoadLibraryLanguageLoader loader;
+    const ScenarioLanguage language{SystemDefaultLanguageId(), loader};
+    bool allPassed = true;
+    for (int index = 1; index < argc; ++index) {
+        allPassed = PlayFile(argv[index], language) && allPassed;
+    }
+    return allPassed ? 0 : 1;
+}

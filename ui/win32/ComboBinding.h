@@ -1,0 +1,28 @@
+#pragma once
+
+#include <vector>
+
+#include "ui/ComboBox.h"
+#include "ui/win32/ControlBinding.h"
+
+namespace lanvane {
+
+// A drop-down list or combo box: the user's pick goes to UserChoose, typing into a combo's
+// edit field to UserReplaceText.
+class ComboBinding final : public ControlBinding {
+public:
+    ComboBinding(ComboBox& combo, HWND window, WindowHost& host);
+
+    std::vector<HWND> FocusWindows() const override { return Watched(); }
+    void OnCommand(int code) override;
+
+private:
+    void SyncContent() override;
+    void ApplyContent(ModelChange what, int index) override;
+    void SyncItems();
+    void SyncSelection();
+
+    ComboBox& combo_;
+};
+
+}  // namespace lanvane
