@@ -79,7 +79,7 @@ std::optional<std::string> Collision(const std::vector<Accepted>& accepted, cons
             continue;
         }
         Holder holder{inPlan ? "line " + std::to_string(outcomes[at->second->outcome].row.line)
-                             : "the printer " + LanMacText(record.mac) + " (not in the plan)",
+                             : "the printer " + LanMacText(record.mac) + ", which keeps its address",
                       inPlan};
         const auto [held, added] = holders.emplace(record.ip, holder);
         if (!added && (inPlan || held->second.planned)) {

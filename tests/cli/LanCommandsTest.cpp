@@ -199,7 +199,7 @@ TEST_F(LanCommandsTest, PlansThatLeaveTwoPrintersOnOneAddressAreRefused) {
          "the plan is refused, nothing was sent: 10.0.0.5 would be the address of both line 1 and line 2"},
         {"00:1a:2b:e0:00:01,127.0.10.2", ExitStatus::BadUsage,
          "the plan is refused, nothing was sent: 127.0.10.2 would be the address of both line 1 and the printer "
-         "00:1a:2b:e0:00:02 (not in the plan)"},
+         "00:1a:2b:e0:00:02, which keeps its address"},
         {"00:1a:2b:e0:00:01,127.0.10.3\n00:1a:2b:e0:00:03,127.0.10.1", ExitStatus::Done, "2 would send"},
         {"00:1a:2b:e0:00:01,127.0.10.2,,,on", ExitStatus::Done, "1 would send"},
     };
