@@ -142,8 +142,13 @@ LanCommandResult RunSetIpPlan(const PlanOptions& options, CliContext& context) {
     }
     const LanMode mode = options.lan.mode;
     LanDeviceLists lists;
-    if (auto refusal = SearchPrinters(options.lan, lists, nullptr)) {
+    std::string dropped;
+    if (auto refusal = SearchPrinters(options.lan, lists, &dropped)) {
         return *refusal;
+    }
+    if (!dropped.empty() && !context.quiet) {
+        // A printer reported as not found may be among the replies the system dropped.
+        context.err << "lanvane-cli: " << dropped << '\n';
     }
     std::vector<PlanOutcome> outcomes;
     outcomes.reserve(plan.rows.size());

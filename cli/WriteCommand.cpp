@@ -193,9 +193,11 @@ ExitStatus WriteEveryUsbPrinter(const nlohmann::json& settings, bool dryRun, Cli
         worst = worst == ExitStatus::Done ? status : worst;
         if (reporter.Json()) {
             nlohmann::ordered_json report = nlohmann::ordered_json::parse(output.str(), nullptr, false);
-            report.erase("format");
             reports.push_back(nlohmann::ordered_json{{"name", printer.displayName}, {"status", static_cast<int>(status)}});
-            reports.back().update(report);
+            if (report.is_object()) {
+                report.erase("format");
+                reports.back().update(report);
+            }
         } else {
             reporter.Out() << "== " << printer.displayName << " (" << printer.devicePath << "): "
                            << (status == ExitStatus::Done ? "done" : "failed") << '\n'
