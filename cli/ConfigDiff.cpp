@@ -16,8 +16,8 @@ nlohmann::ordered_json ValueOf(const nlohmann::ordered_json& fields, const std::
 }
 
 nlohmann::ordered_json Shown(const std::string& field, const nlohmann::ordered_json& value, bool showSecrets) {
-    const FieldSpec* spec = FindFieldSpec(field);
-    if (!showSecrets && spec != nullptr && spec->IsSecret() && value.is_string()) {
+    const FieldSpec* fieldSpec = FindFieldSpec(field);
+    if (!showSecrets && fieldSpec != nullptr && fieldSpec->IsSecret() && value.is_string()) {
         return std::string(kMaskedSecret);
     }
     return value;
