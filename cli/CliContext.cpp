@@ -83,6 +83,21 @@ int Parse(CLI::App& app, int argc, const char* const* argv, CliContext& context)
 
 }  // namespace
 
+CliContext CliContext::WithOutput(std::ostream& output) const {
+    CliContext redirected(in, output, err);
+    redirected.json = json;
+    redirected.quiet = quiet;
+    redirected.verbose = verbose;
+    redirected.showSecrets = showSecrets;
+    redirected.timeout = timeout;
+    redirected.portTimings = portTimings;
+    redirected.surveyPort = surveyPort;
+    redirected.systemRoot = systemRoot;
+    redirected.deviceRoot = deviceRoot;
+    redirected.openUrl = openUrl;
+    return redirected;
+}
+
 PortTimings CliContext::ReadTimings() const {
     PortTimings timings = portTimings;
     if (timeout) {

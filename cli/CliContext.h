@@ -43,6 +43,9 @@ struct CliContext {
     UrlOpener openUrl = OpenInBrowser;
     ExitStatus exitStatus = ExitStatus::Done;
 
+    // The same context with its results going to `output`.
+    CliContext WithOutput(std::ostream& output) const;
+
     // The port's waits with --timeout laid over them: each read waits at most that long.
     PortTimings ReadTimings() const;
 };

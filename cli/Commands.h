@@ -16,6 +16,8 @@ void AddReadCommand(CLI::App& app, CliContext& context);
 void AddWriteCommand(CLI::App& app, CliContext& context);
 void AddBssCommand(CLI::App& app, CliContext& context);
 void AddCertCommand(CLI::App& app, CliContext& context);
+// diff: the fields two saved configurations differ in.
+void AddDiffCommand(CLI::App& app, CliContext& context);
 // discover, set-ip and web.
 void AddLanCommands(CLI::App& app, CliContext& context);
 

@@ -131,11 +131,18 @@ std::string ConfigJsonError::Text() const {
     return field.empty() ? reason : field + ": " + reason;
 }
 
-const nlohmann::json& ConfigObjectOf(const nlohmann::json& document) {
+template <typename Json>
+const Json& ConfigObjectIn(const Json& document) {
     if (document.is_object() && document.contains("config") && document["config"].is_object()) {
         return document["config"];
     }
     return document;
+}
+
+const nlohmann::json& ConfigObjectOf(const nlohmann::json& document) { return ConfigObjectIn(document); }
+
+const nlohmann::ordered_json& ConfigObjectOf(const nlohmann::ordered_json& document) {
+    return ConfigObjectIn(document);
 }
 
 std::optional<ConfigJsonError> ApplyConfigJson(const nlohmann::json& settings, InterfaceConfig& config) {

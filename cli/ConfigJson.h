@@ -28,6 +28,7 @@ struct ConfigJsonError {
 // The object of record fields in a settings document: the "config" object of a whole
 // 'read --json' document, or the document itself.
 const nlohmann::json& ConfigObjectOf(const nlohmann::json& document);
+const nlohmann::ordered_json& ConfigObjectOf(const nlohmann::ordered_json& document);
 
 // Sets the fields that `settings` names on `config`, all or none. A "format" member is
 // ignored; a secret given as the mask keeps its value. Refused: settings that are not an

@@ -20,7 +20,7 @@ std::optional<std::string> UsbDevicePath(const std::string& displayName, Printer
 
 }  // namespace
 
-void AddDeviceOptions(CLI::App& command, DeviceOptions& options, bool withAddress) {
+void AddDeviceOptions(CLI::App& command, DeviceOptions& options, bool withAddress, CLI::Option* instead) {
     CLI::Option_group* device = command.add_option_group("device", "the printer to talk to");
     device->add_option("--usb", options.usb,
                        "USB printer: a display name that 'ports' lists (USB001) or a device path")
@@ -31,6 +31,9 @@ void AddDeviceOptions(CLI::App& command, DeviceOptions& options, bool withAddres
         device->add_option("--ip", options.ip, "the printer's IPv4 address on the LAN")
             ->check(CLI::ValidIPV4.description(""))
             ->type_name("ADDRESS");
+    }
+    if (instead != nullptr) {
+        device->add_option(instead);
     }
     device->require_option(1);
 }

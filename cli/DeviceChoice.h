@@ -7,6 +7,7 @@
 
 namespace CLI {
 class App;
+class Option;
 }
 
 namespace lanvane::cli {
@@ -19,7 +20,9 @@ struct DeviceOptions {
 };
 
 // Adds --usb and --serial, exactly one of them required; with `withAddress` also --ip.
-void AddDeviceOptions(CLI::App& command, DeviceOptions& options, bool withAddress);
+// Given `instead`, an option that names the devices otherwise, exactly one of it, --usb
+// and --serial.
+void AddDeviceOptions(CLI::App& command, DeviceOptions& options, bool withAddress, CLI::Option* instead = nullptr);
 
 // A device to open: its path, and whether it is opened as a USB printer (no line settings)
 // or as a serial port.

@@ -2,6 +2,7 @@
 
 #include "cli/CliContext.h"
 #include "cli/DiscoverCommand.h"
+#include "cli/PlanCommand.h"
 #include "cli/Reporter.h"
 #include "cli/SetIpCommand.h"
 #include "cli/WebCommand.h"
@@ -68,31 +69,54 @@ void AddDiscover(CLI::App& app, CliContext& context) {
 
 void AddSetIp(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<SetIpOptions>();
+    auto plan = std::make_shared<PlanOptions>();
     CLI::App* command = app.add_subcommand(
-        "set-ip", "Search, then change the network settings of the printer with this MAC address.");
+        "set-ip", "Search, then change the network settings of the printer with this MAC address, or of every "
+                  "printer a plan lists.");
     AddLanCommonOptions(*command, options->lan);
-    command->add_option("--mac", options->mac, "MAC address of the printer")->required()->type_name("00:1b:7e:3c:4d:5e");
-    command->add_option("--ip", options->ip, "IP address")->type_name("ADDRESS");
-    command->add_option("--mask", options->mask, "subnet mask")->type_name("ADDRESS");
-    command->add_option("--gateway", options->gateway, "default gateway")->type_name("ADDRESS");
-    command->add_option("--dhcp", options->dhcp, "take the address from DHCP")
+    CLI::Option* planOption =
+        command->add_option("--plan", plan->path,
+                            "CSV file, one printer a line: mac,ip,mask,gateway,dhcp,port,inactivity,baud (an empty "
+                            "cell keeps the printer's value); - reads the standard input")
+            ->type_name("FILE|-");
+    command->add_flag("--dry-run", plan->dryRun, "show what the plan would send to whom; send nothing")
+        ->needs(planOption);
+    command->add_option("--mac", options->mac, "MAC address of the printer")
+        ->excludes(planOption)
+        ->type_name("00:1b:7e:3c:4d:5e");
+    const auto single = [&](CLI::Option* option) { return option->excludes(planOption); };
+    single(command->add_option("--ip", options->ip, "IP address"))->type_name("ADDRESS");
+    single(command->add_option("--mask", options->mask, "subnet mask"))->type_name("ADDRESS");
+    single(command->add_option("--gateway", options->gateway, "default gateway"))->type_name("ADDRESS");
+    single(command->add_option("--dhcp", options->dhcp, "take the address from DHCP"))
         ->transform(CLI::CheckedTransformer(std::map<std::string, bool>{{"on", true}, {"off", false}}).description(""))
         ->type_name("on|off");
-    command->add_option("--port", options->port, "printing port (0 ~ 32767, not 21, 23, 25, 80, 443 or 3318)")
+    single(command->add_option("--port", options->port, "printing port (0 ~ 32767, not 21, 23, 25, 80, 443 or 3318)"))
         ->check(CLI::Range(0, 32767).description(""))
         ->type_name("PORT");
-    command->add_option("--inactivity", options->inactivity, "inactivity time in seconds (0 ~ 3600)")
+    single(command->add_option("--inactivity", options->inactivity, "inactivity time in seconds (0 ~ 3600)"))
         ->check(CLI::Range(0, 3600).description(""))
         ->type_name("SECONDS");
-    command->add_option("--baud", options->baud, "serial rate of the printer")
+    single(command->add_option("--baud", options->baud, "serial rate of the printer"))
         ->check(CLI::IsMember(BaudRates()).description(""))
         ->type_name("RATE");
     command->footer("Examples:\n"
                     "  lanvane-cli set-ip --mode ethernet --mac 00:1b:7e:3c:4d:5e --ip 192.168.1.50 "
                     "--mask 255.255.255.0 --dhcp off\n"
-                    "  lanvane-cli set-ip --mode wlan --mac 00:1b:7e:3c:4d:5e --dhcp on --json");
-    command->callback([options, &context] {
-        Run(options->lan, context, [&] { return RunSetIp(*options, context.strings); });
+                    "  lanvane-cli set-ip --mode wlan --mac 00:1b:7e:3c:4d:5e --dhcp on --json\n"
+                    "  lanvane-cli set-ip --mode ethernet --plan site.csv --dry-run\n"
+                    "Exit 1 when a printer of a plan was not set; the report says why.");
+    command->callback([options, plan, &context] {
+        Run(options->lan, context, [&] {
+            if (!plan->path.empty()) {
+                plan->lan = options->lan;
+                return RunSetIpPlan(*plan, context);
+            }
+            if (options->mac.empty()) {
+                return LanCommandResult::Failure(ErrorKind::Usage, "set-ip needs --mac or --plan; see --help");
+            }
+            return RunSetIp(*options, context.strings);
+        });
     });
 }
 

@@ -3,6 +3,7 @@
 #include "cli/LanDeviceJson.h"
 #include "cli/LanPrinterLookup.h"
 #include "cli/Reporter.h"
+#include "cli/SettingChanges.h"
 #include "protocol/AddressText.h"
 #include "lan/core/BaudTable.h"
 #include "lan/core/LanSetting.h"
@@ -20,36 +21,34 @@ LanCommandResult BadUsage(std::string message) {
 
 // Takes an address option into `address`; a refusal when it is not "a.b.c.d".
 std::optional<LanCommandResult> TakeAddress(const std::optional<std::string>& text, const char* name,
-                                            std::uint32_t& address) {
+                                            std::optional<std::uint32_t>& address) {
     if (!text) {
         return std::nullopt;
     }
-    const auto parsed = ParseAddressText(*text);
-    if (!parsed) {
+    address = ParseAddressText(*text);
+    if (!address) {
         return BadUsage(std::string("--") + name + " is not an address a.b.c.d: " + *text);
     }
-    address = *parsed;
     return std::nullopt;
 }
 
-// The printer's values with the options laid over them.
-std::optional<LanCommandResult> ApplyOptions(const SetIpOptions& options, NetworkSettingValues& values) {
-    for (const auto& [text, name, address] : {std::tuple{&options.ip, "ip", &values.ip},
-                                              std::tuple{&options.mask, "mask", &values.subnet},
-                                              std::tuple{&options.gateway, "gateway", &values.gateway}}) {
+// The options as changes; a refusal for an address or rate that is not one.
+std::optional<LanCommandResult> TakeOptions(const SetIpOptions& options, SettingChanges& changes) {
+    for (const auto& [text, name, address] : {std::tuple{&options.ip, "ip", &changes.ip},
+                                              std::tuple{&options.mask, "mask", &changes.mask},
+                                              std::tuple{&options.gateway, "gateway", &changes.gateway}}) {
         if (auto refusal = TakeAddress(*text, name, *address)) {
             return refusal;
         }
     }
-    values.dhcp = options.dhcp.value_or(values.dhcp);
-    values.localPort = options.port.value_or(values.localPort);
-    values.inactivity = options.inactivity.value_or(values.inactivity);
+    changes.dhcp = options.dhcp;
+    changes.port = options.port;
+    changes.inactivity = options.inactivity;
     if (options.baud) {
-        const auto index = BaudIndexOfRate(*options.baud);
-        if (!index) {
+        changes.baudIndex = BaudIndexOfRate(*options.baud);
+        if (!changes.baudIndex) {
             return BadUsage("--baud is not a rate the printer offers: " + std::to_string(*options.baud));
         }
-        values.baudIndex = *index;
     }
     return std::nullopt;
 }
@@ -69,17 +68,18 @@ LanCommandResult Report(const SetIpOptions& options, const LanDeviceLists& lists
 }  // namespace
 
 LanCommandResult RunSetIp(const SetIpOptions& options, const StringTable& strings) {
+    SettingChanges changes;
+    if (auto refusal = TakeOptions(options, changes)) {
+        return *refusal;
+    }
     LanDeviceLists lists;
     const PrinterLookup lookup = FindPrinter(options.lan, options.mac, lists);
     if (lookup.refusal) {
         return *lookup.refusal;
     }
     DeviceRecord& record = *lists.Nth(options.lan.mode, lookup.number);
-    NetworkSettingValues values = SettingValuesOf(record);
-    if (auto refusal = ApplyOptions(options, values)) {
-        return *refusal;
-    }
-    if (const SaveOutcome outcome = ApplySettingValues(values, record); outcome != SaveOutcome::Send) {
+    if (const SaveOutcome outcome = ApplySettingValues(LayOver(changes, SettingValuesOf(record)), record);
+        outcome != SaveOutcome::Send) {
         return LanCommandResult::Failure(ErrorKind::InvalidValue, ShellWords(strings.Text(SaveOutcomeMessage(outcome))));
     }
     LanSetting setting(options.lan.mode, options.lan.Network());

@@ -42,6 +42,7 @@ int Run(int argc, char** argv) {
     AddWriteCommand(app, context);
     AddBssCommand(app, context);
     AddCertCommand(app, context);
+    AddDiffCommand(app, context);
     AddLanCommands(app, context);
     for (CLI::App* command : app.get_subcommands([](const CLI::App*) { return true; })) {
         command->footer(command->get_footer() + "\n" + kCommonOptions);

@@ -17,12 +17,12 @@
 #include "app/demo/DemoPrinters.h"
 #include "app/desktop/DesktopOptions.h"
 #include "app/desktop/ScreenshotTour.h"
+#include "app/desktop/ShownSignal.h"
 #include "app/desktop/ToolkitMessageFilter.h"
 #include "app/posix/DlopenLanguageLoader.h"
 #include "link/InterruptRelease.h"
 #include "link/PrinterPort.h"
 #include "link/SystemDeviceSource.h"
-#include "ui/qt/AppIcon.h"
 #include "ui/qt/QtBackend.h"
 
 namespace {
@@ -89,10 +89,12 @@ int RunDesktop(int argc, char** argv) {
     ReleaseDevicesOnInterrupt("lanvane");
     QApplication::setApplicationName(QStringLiteral("Lanvane"));
     QApplication::setDesktopFileName(QStringLiteral("org.lanvane.Lanvane"));
-    QApplication::setWindowIcon(AppIcon());
     QApplication::setQuitOnLastWindowClosed(false);
+    ExitWhenMainMenuShownIfAsked();
 
     QtBackend ui;
+    // The backend draws the icon once for its windows; the application takes the same.
+    QApplication::setWindowIcon(ui.Icon());
     DlopenLanguageLoader loader;
     CSetupApp app(SystemDefaultLanguageId(), loader);
     app.InitInstance();

@@ -14,7 +14,7 @@ _lanvane_cli() {
     local cur prev words cword
     _init_completion || return
 
-    local commands="ports read write bss cert fields discover set-ip web"
+    local commands="ports read write bss cert fields diff discover set-ip web"
     local common="--help --json --show-secrets --verbose --quiet --timeout"
     local command="" word
     for word in "${words[@]:1:cword-1}"; do
@@ -39,7 +39,7 @@ _lanvane_cli() {
         --baud)
             COMPREPLY=($(compgen -W "1200 2400 4800 9600 19200 38400 57600 115200 230400" -- "$cur"))
             return ;;
-        --set | --file) _filedir; return ;;
+        --set | --file | --plan) _filedir; return ;;
         --interface)
             COMPREPLY=($(compgen -W "$(ls /sys/class/net 2>/dev/null)" -- "$cur"))
             return ;;
@@ -57,11 +57,12 @@ _lanvane_cli() {
             return ;;
         ports | fields) options="$common" ;;
         read) options="$common --usb --serial" ;;
-        write) options="$common --usb --serial --set" ;;
+        write) options="$common --usb --serial --all-usb --set --dry-run" ;;
+        diff) _filedir; return ;;
         bss) options="$common --usb --serial --ip" ;;
         cert) options="$common --usb --serial --kind --file" ;;
         discover) options="$common --mode --broadcast --interface" ;;
-        set-ip) options="$common --mode --broadcast --interface --mac --ip --mask --gateway --dhcp --port --inactivity --baud" ;;
+        set-ip) options="$common --mode --broadcast --interface --mac --ip --mask --gateway --dhcp --port --inactivity --baud --plan --dry-run" ;;
         web) options="$common --mode --broadcast --interface --mac --open" ;;
     esac
     COMPREPLY=($(compgen -W "$options" -- "$cur"))

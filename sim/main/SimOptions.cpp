@@ -75,6 +75,9 @@ std::optional<int> ParseSimOptions(int argc, char** argv, SimOptions& options) {
         ->check(CLI::NonNegativeNumber);
     app.add_option("--disconnect-after", disconnectAfter, "hang up the channel after this many messages")
         ->check(CLI::PositiveNumber);
+    app.add_option("--pace-baud", options.paceBaud,
+                   "take and send the channel's bytes no faster than a serial line at this rate (10 bits a byte)")
+        ->check(CLI::Range(1200, 921600));
     app.add_option("--dump-on-exit", options.dumpPath, "write the printer's state as JSON here on exit")
         ->check([](const std::string& path) {
             const std::optional<std::string> refusal = PrivateFileRefusal(path);

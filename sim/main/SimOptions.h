@@ -19,6 +19,7 @@ struct SimOptions {
     std::uint16_t bssPort = 3318;
     FaultPlan faults;
     std::string dumpPath;
+    int paceBaud = 0;  // 0: the channel goes as fast as it can
     LanSimOptions lan;
 };
 

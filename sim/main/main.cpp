@@ -37,6 +37,7 @@ int RunSimulator(int argc, char** argv) {
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
     PtyPrinterServer channel(printer);
+    channel.PaceAt(options.paceBaud);
     if (!channel.Start(options.linkPath)) {
         std::cerr << "lanvane-printer-sim: cannot open a pseudo-terminal"
                   << (options.linkPath.empty() ? "" : " or place the link " + options.linkPath) << '\n';

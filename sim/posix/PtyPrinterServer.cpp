@@ -141,9 +141,24 @@ bool PtyPrinterServer::TakeInput() {
     if (received <= 0) {
         return received < 0 && (errno == EAGAIN || errno == EINTR);
     }
-    const auto bursts = printer_.Receive(buffer.data(), static_cast<std::size_t>(received));
+    if (stop_.WaitFor(WireTime(static_cast<std::size_t>(received)))) {
+        return false;
+    }
+    auto bursts = printer_.Receive(buffer.data(), static_cast<std::size_t>(received));
+    for (ReplyBurst& burst : bursts) {
+        burst.delay += WireTime(burst.bytes.size());
+    }
     const DescriptorWriter writer(master_, DescriptorWriter::Kind::Terminal, stop_);
     return writer.SendBursts(bursts) && !printer_.Disconnected();
+}
+
+std::chrono::milliseconds PtyPrinterServer::WireTime(std::size_t bytes) const {
+    if (baud_ <= 0) {
+        return std::chrono::milliseconds{0};
+    }
+    constexpr std::size_t kBitsPerByte = 10;
+    const double seconds = static_cast<double>(bytes * kBitsPerByte) / baud_;
+    return std::chrono::round<std::chrono::milliseconds>(std::chrono::duration<double>(seconds));
 }
 
 void PtyPrinterServer::CloseTerminal() {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
+#include <cstddef>
 #include <string>
 #include <thread>
 
@@ -20,6 +22,11 @@ public:
     ~PtyPrinterServer();
     PtyPrinterServer(const PtyPrinterServer&) = delete;
     PtyPrinterServer& operator=(const PtyPrinterServer&) = delete;
+
+    // Before Start(): takes and sends the channel's bytes no faster than a serial line at
+    // `baud` (ten bits a byte): a request is handled once its bytes would have arrived, and
+    // each reply burst goes out once its bytes would have left. 0: as fast as it goes.
+    void PaceAt(int baud) { baud_ = baud; }
 
     // Opens the pseudo-terminal and starts serving. With a `linkPath`, a symbolic link to
     // the slave device is placed there (an existing symbolic link is replaced, any other
@@ -41,7 +48,10 @@ private:
     void AwaitLastReplyTaken();
     void CloseTerminal();
 
+    std::chrono::milliseconds WireTime(std::size_t bytes) const;
+
     SimulatedPrinter& printer_;
+    int baud_ = 0;
     int master_ = -1;
     int slave_ = -1;
     std::string devicePath_;

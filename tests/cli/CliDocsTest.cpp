@@ -60,6 +60,8 @@ TEST(CliDocsTest, TheDocumentedExamplesAreWhatTheProgramPrints) {
     const std::map<std::string, std::string> placeholders = {
         {"PRINTER", rig.DevicePath()},
         {"SETTINGS", dir.WriteFile("set.json", R"({"ssid": "Office"})")},
+        {"SAVED", dir.WriteFile("saved.json", R"({"ssid": "Lab"})")},
+        {"PLAN", dir.WriteFile("plan.csv", "00:1a:2b:e0:00:02,,,,off\n")},
         {"CERTIFICATE", dir.WriteFile("ca.pem", "-----BEGIN CERTIFICATE-----\nMIIB\n-----END CERTIFICATE-----\n")}};
     const std::vector<DocumentedRun> runs = DocumentedRuns();
     ASSERT_GE(runs.size(), 10u);

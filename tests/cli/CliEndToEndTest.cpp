@@ -103,8 +103,8 @@ TEST_F(CliAgainstSimTest, WriteSetsTheGivenFieldsAndShowsTheSummaryMasked) {
 }
 
 // Values refused by type (the full table is ConfigJsonTest's) and by the record rules:
-// status 2 before anything is written.
-TEST_F(CliAgainstSimTest, RefusedValuesLeaveThePrinterRecordByteForByte) {
+// status 2 before anything is written. A dry run shows what would change and writes nothing.
+TEST_F(CliAgainstSimTest, RefusedValuesAndDryRunsLeaveThePrinterRecordByteForByte) {
     const struct {
         const char* settings;
         const char* error;
@@ -121,6 +121,13 @@ TEST_F(CliAgainstSimTest, RefusedValuesLeaveThePrinterRecordByteForByte) {
         EXPECT_EQ(run.err, "lanvane-cli: " + std::string(bad.error) + "\n");
         EXPECT_EQ(run.out, "");
     }
+    const CliRun dryRun = Run("write", {"--set", "-", "--dry-run"}, R"({"ssid": "Office", "dhcp": true,
+        "pskKey": "another-secret", "printerName": "VT-Printer"})");
+    EXPECT_EQ(dryRun.status, kDone) << dryRun.err;
+    EXPECT_EQ(dryRun.out, "FIELD   PRINTER    TO WRITE\n"
+                          "dhcp    false      true\n"
+                          "ssid    VT-Office  Office\n"
+                          "pskKey  ********   ********\n");
     EXPECT_EQ(HeldRecord(), before);
     EXPECT_FALSE(rig.Took(RequestKind::ConfigSet));
 }
@@ -277,6 +284,25 @@ TEST_F(CliAgainstSimTest, VerboseTracesTheExchangesAndQuietSaysNothing) {
     EXPECT_EQ(quiet.err, "");
 }
 
+TEST(CliDiffTest, DiffListsTheFieldsThatDifferWithSecretsMasked) {
+    const TempDir dir;
+    const std::string before = dir.WriteFile("a.json", R"({"format": 1, "layout": 2, "config": {"ssid": "A",
+        "dhcp": false, "pskKey": "one", "printerPort": 9100}})");
+    const std::string after = dir.WriteFile("b.json", R"({"ssid": "B", "pskKey": "two", "printerPort": 9100,
+        "p2pChannel": "6"})");
+    const CliRun text = RunCli({"diff", before, after});
+    EXPECT_EQ(text.status, kDone) << text.err;
+    EXPECT_EQ(text.out, "FIELD       " + before + "  " + after + "\n" +
+                            "ssid        A" + std::string(before.size() - 1, ' ') + "  B\n" +
+                            "dhcp        false" + std::string(before.size() - 5, ' ') + "  -\n" +
+                            "pskKey      ********" + std::string(before.size() - 8, ' ') + "  ********\n" +
+                            "p2pChannel  -" + std::string(before.size() - 1, ' ') + "  6\n");
+    const CliRun json = RunCli({"diff", before, after, "--json", "--show-secrets"});
+    EXPECT_EQ(JsonOf(json)["differences"][2], nlohmann::json::parse(R"({"field": "pskKey", "before": "one",
+        "after": "two"})"));
+    EXPECT_EQ(RunCli({"diff", before, dir.WriteFile("c.json", "[]")}).status, kBadUsage);
+}
+
 // A USB tree in which lp0 is the simulated printer and lp1 another product.
 class CliUsbListTest : public CliAgainstSimTest {
 protected:
@@ -306,6 +332,26 @@ protected:
 
     lanvane::test::PseudoTerminal otherPrinter;
 };
+
+// lp0 takes the settings, lp2 (a version 1 printer) refuses a Wi-Fi Direct field: each
+// is reported on its own under the name 'ports' gives it; lp1 of another product is left alone.
+TEST_F(CliUsbListTest, WriteToEveryUsbPrinterReportsEachPrinter) {
+    SimRig older{1};
+    ASSERT_TRUE(older.Serving());
+    AddUsbPrinter(2, "002b", older.DevicePath());
+    const CliRun run = RunWithTree({"write", "--all-usb", "--set",
+                                    dir.WriteFile("set.json", R"({"ssid": "Bench", "p2pChannel": "11"})"), "--json"});
+    EXPECT_EQ(run.status, kBadUsage) << run.err;
+    const nlohmann::json printers = JsonOf(run)["printers"];
+    ASSERT_EQ(printers.size(), 2u) << run.out;
+    EXPECT_EQ(printers[0]["name"], "USB001");
+    EXPECT_EQ(printers[0]["status"], kDone);
+    EXPECT_EQ(printers[0]["config"]["ssid"], "Bench");
+    EXPECT_EQ(printers[1]["name"], "USB003");
+    EXPECT_EQ(printers[1]["error"]["field"], "p2pChannel");
+    EXPECT_EQ(rig.Printer().State().record.ssid, "Bench");
+    EXPECT_FALSE(older.Took(RequestKind::ConfigSet));
+}
 
 TEST_F(CliUsbListTest, PortsListsTheUsbPrintersAndOnlyOurProductOpensByName) {
     const CliRun list = RunWithTree({"ports", "--json"});

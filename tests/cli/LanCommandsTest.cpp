@@ -1,5 +1,6 @@
 #include "cli/DiscoverCommand.h"
 #include "cli/LanCommonOptions.h"
+#include "cli/PlanCommand.h"
 #include "cli/Reporter.h"
 #include "cli/SetIpCommand.h"
 #include "cli/WebCommand.h"
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 
 namespace lanvane::cli {
 namespace {
@@ -41,6 +43,24 @@ protected:
     }
 
     SetIpOptions SetIp(LanMode mode, std::string mac) const { return {Options(mode, true), std::move(mac)}; }
+
+    // set-ip --plan - with the plan on the standard input; the progress lines go to `progress`.
+    LanCommandResult RunPlan(const std::string& plan, bool dryRun = false) {
+        std::istringstream in(plan);
+        std::ostringstream out;
+        CliContext context(in, out, progress);
+        return RunSetIpPlan({Options(LanMode::Ethernet, true), "-", dryRun}, context);
+    }
+
+    std::vector<int> SettingsTaken() const {
+        std::vector<int> taken;
+        for (const sim::LanPrinterResponder* printer : fleet->Printers()) {
+            taken.push_back(printer->SettingsTaken());
+        }
+        return taken;
+    }
+
+    std::ostringstream progress;
 
     std::unique_ptr<sim::LanPrinterFleet> fleet;
 };
@@ -127,6 +147,68 @@ TEST_F(LanCommandsTest, SetIpWithoutConfirmationFails) {
     EXPECT_EQ(result.message, TextOf(sid::kLanSettingNotConfirmed));
     EXPECT_FALSE(nlohmann::json::parse(result.output)["confirmed"]);
     EXPECT_EQ(fleet->Printers()[0]->Settings().inactivity, 60);
+}
+
+// A missing printer, a silent one and a refused value do not stop the others; a dry run
+// judges the same and sends nothing.
+TEST_F(LanCommandsTest, PlanReportsWhatBecameOfEachPrinter) {
+    Start(4, 0);
+    fleet->Printers()[2]->SetFaults({.silentToSetting = true});
+    const std::string plan = "mac,ip,port\n"
+                             "00:1a:2b:e0:00:01,127.0.11.1\n"
+                             "00:1a:2b:e0:00:09,127.0.11.9\n"
+                             "00:1a:2b:e0:00:03,127.0.11.3\n"
+                             "00:1a:2b:e0:00:04,,80\n";
+    const auto outcomesOf = [](const LanCommandResult& result) {
+        std::vector<std::string> outcomes;
+        const nlohmann::json report = nlohmann::json::parse(result.output);
+        for (const auto& printer : report["printers"]) {
+            outcomes.push_back(printer["outcome"]);
+        }
+        return outcomes;
+    };
+    const LanCommandResult dryRun = RunPlan(plan, true);
+    EXPECT_EQ(dryRun.status, ExitStatus::PrinterFailed);
+    EXPECT_EQ(outcomesOf(dryRun),
+              (std::vector<std::string>{"would-send", "not-found", "would-send", "refused"}));
+    EXPECT_EQ(SettingsTaken(), (std::vector<int>{0, 0, 0, 0}));
+
+    progress.str("");
+    const LanCommandResult run = RunPlan(plan);
+    EXPECT_EQ(run.status, ExitStatus::PrinterFailed);
+    EXPECT_EQ(outcomesOf(run), (std::vector<std::string>{"set", "not-found", "not-confirmed", "refused"}));
+    EXPECT_EQ(run.message, "1 set, 1 not found, 1 not confirmed, 1 refused");
+    EXPECT_EQ(progress.str(), "[1/4] 00:1a:2b:e0:00:01 set\n"
+                              "[2/4] 00:1a:2b:e0:00:09 not-found: no printer with this MAC address answered the search\n"
+                              "[3/4] 00:1a:2b:e0:00:03 not-confirmed: the printer did not confirm the setting in time\n"
+                              "[4/4] 00:1a:2b:e0:00:04 refused: " + TextOf(sid::kPortNotAvailable) + "\n");
+    EXPECT_EQ(SettingsTaken(), (std::vector<int>{1, 0, 1, 0}));
+    EXPECT_EQ(fleet->Printers()[0]->Settings().ip, 0x7F000B01u);
+}
+
+// Two printers on one address after the plan: refused before anything is sent. Addresses
+// that change hands within the plan are no clash.
+TEST_F(LanCommandsTest, PlansThatLeaveTwoPrintersOnOneAddressAreRefused) {
+    Start(3, 0);
+    const struct {
+        std::string plan;
+        ExitStatus status;
+        std::string message;
+    } cases[] = {
+        {"00:1a:2b:e0:00:01,10.0.0.5\n00:1a:2b:e0:00:03,10.0.0.5", ExitStatus::BadUsage,
+         "the plan is refused, nothing was sent: 10.0.0.5 would be the address of both line 1 and line 2"},
+        {"00:1a:2b:e0:00:01,127.0.10.2", ExitStatus::BadUsage,
+         "the plan is refused, nothing was sent: 127.0.10.2 would be the address of both line 1 and the printer "
+         "00:1a:2b:e0:00:02, which keeps its address"},
+        {"00:1a:2b:e0:00:01,127.0.10.3\n00:1a:2b:e0:00:03,127.0.10.1", ExitStatus::Done, "2 would send"},
+        {"00:1a:2b:e0:00:01,127.0.10.2,,,on", ExitStatus::Done, "1 would send"},
+    };
+    for (const auto& test : cases) {
+        const LanCommandResult result = RunPlan(test.plan, true);
+        EXPECT_EQ(result.status, test.status) << test.plan;
+        EXPECT_EQ(result.message, test.message);
+    }
+    EXPECT_EQ(SettingsTaken(), (std::vector<int>{0, 0, 0}));
 }
 
 TEST_F(LanCommandsTest, WebPrintsThePageAndOpensItOnRequest) {

@@ -138,7 +138,8 @@ void ConnectToAPrinterThatNeverAnswers() {
     EXPECT_FALSE(link.Connect());
     const auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(link.LastError().kind, LinkFailure::TimedOut) << Describe(link.LastError());
-    EXPECT_GE(elapsed, 3000ms);
+    // The system's wait may end a fraction of a millisecond before its time-out.
+    EXPECT_GE(elapsed, 2990ms);
     EXPECT_LT(elapsed, 4000ms);
 }
 

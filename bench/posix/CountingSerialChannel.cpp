@@ -1,0 +1,58 @@
+#include "bench/posix/CountingSerialChannel.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace lanvane::bench {
+
+CountingSerialChannel::CountingSerialChannel(const std::string& path)
+    : fd_(open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC)) {
+    termios settings{};
+    if (fd_ >= 0 && tcgetattr(fd_, &settings) == 0) {
+        cfmakeraw(&settings);
+        tcsetattr(fd_, TCSANOW, &settings);
+    }
+}
+
+CountingSerialChannel::~CountingSerialChannel() {
+    if (fd_ >= 0) {
+        close(fd_);
+    }
+}
+
+bool CountingSerialChannel::Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) {
+    count = 0;
+    auto wait = kFirstByteWait;
+    for (;;) {
+        pollfd waited{fd_, POLLIN, 0};
+        if (poll(&waited, 1, static_cast<int>(wait.count())) <= 0 || count == capacity) {
+            break;
+        }
+        const ssize_t got = read(fd_, buffer + count, capacity - count);
+        if (got <= 0) {
+            break;
+        }
+        count += static_cast<std::size_t>(got);
+        wait = kReplyEnd;
+    }
+    bytes_ += count;
+    replies_ += count > 0 ? 1 : 0;
+    return count > 0;
+}
+
+std::size_t CountingSerialChannel::Write(const std::uint8_t* buffer, std::size_t length) {
+    std::size_t done = 0;
+    while (done < length) {
+        const ssize_t written = write(fd_, buffer + done, length - done);
+        if (written <= 0) {
+            return 0;
+        }
+        done += static_cast<std::size_t>(written);
+    }
+    bytes_ += length;
+    return length;
+}
+
+}  // namespace lanvane::bench
