@@ -48,6 +48,12 @@ constexpr ControlTemplate kControls[] = {
 };
 constexpr DialogTemplate kForm{300, "Form", "MS Shell Dlg", 8, 250, 140, kControls};
 
+constexpr int kPageEdit = 100;
+constexpr ControlTemplate kPageControls[] = {
+    {kPageEdit, ControlKind::Edit, "", style::kTabStop, {4, 4, 60, 12}},
+};
+constexpr DialogTemplate kPage{301, "", "MS Shell Dlg", 8, 90, 24, kPageControls, true};
+
 std::wstring ClassOf(HWND window) {
     wchar_t name[64] = {};
     GetClassNameW(window, name, 64);
@@ -236,6 +242,38 @@ TEST_F(Win32BackendTest, TimersSocketsAndANestedMessageBoxComeThroughTheLoops) {
     EXPECT_EQ(result, kIdOk);
     ASSERT_EQ(ui.MessageBoxes().size(), 1U);
     EXPECT_EQ(ui.MessageBoxes()[0].caption, "Caption");
+}
+
+TEST_F(Win32BackendTest, APageIsAChildWindowAtItsPlacementWithItsOwnNotifications) {
+    RecordingDialog page(ui, kPage, &dialog);
+    dialog.onInit = [&page](RecordingDialog&) {
+        page.Create();
+        page.MoveWindow(DialogRect{144, 20, 90, 24});
+        page.ShowWindow(true);
+    };
+    ASSERT_TRUE(Run({
+        [&] {
+            HWND pageWindow = ui.WindowOf(page)->Handle();
+            EXPECT_EQ(GetParent(pageWindow), Frame());
+            EXPECT_TRUE(IsWindowVisible(pageWindow));
+            RECT expected{144, 20, 144 + 90, 20 + 24};
+            MapDialogRect(Frame(), &expected);
+            RECT shown{};
+            GetWindowRect(pageWindow, &shown);
+            MapWindowPoints(nullptr, Frame(), reinterpret_cast<POINT*>(&shown), 2);
+            EXPECT_EQ(shown.left, expected.left);
+            EXPECT_EQ(shown.bottom, expected.bottom);
+            SetWindowTextW(ui.ControlWindow(page.GetDlgItem(kPageEdit)), L"9");
+        },
+        [&] { page.ShowWindow(false); },
+        [&] {
+            EXPECT_FALSE(IsWindowVisible(ui.WindowOf(page)->Handle()));
+            dialog.EndDialog(kIdOk);
+        },
+    }));
+    EXPECT_EQ(page.GetDlgItemText(kPageEdit), "9");
+    EXPECT_FALSE(page.Entries("100 TextChanged").empty());
+    EXPECT_TRUE(dialog.Entries("100").empty());
 }
 
 }  // namespace
