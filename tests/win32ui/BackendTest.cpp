@@ -244,6 +244,58 @@ TEST_F(Win32BackendTest, TimersSocketsAndANestedMessageBoxComeThroughTheLoops) {
     EXPECT_EQ(ui.MessageBoxes()[0].caption, "Caption");
 }
 
+// Enter goes through the dialog manager wherever the focus is: on a push button it clicks
+// that button, elsewhere the template's default button, as the model's UserOk does.
+TEST_F(Win32BackendTest, EnterClicksTheFocusedOrTheDefaultButton) {
+    const struct {
+        int focus;
+        int result;
+    } cases[] = {{kCheck, kIdOk}, {kEdit, kIdOk}, {kIdCancel, kIdCancel}};
+    for (const auto& each : cases) {
+        RecordingDialog form(ui, kForm);
+        Win32Script keys(ui, 20000, [this] {
+            ui.CloseInnermost();
+            return ui.ModalDepth() == 0;
+        });
+        keys.WaitUntil([&] { return ui.ActiveDialog() == &form; })
+            .Then([&] {
+                SetFocus(ui.ControlWindow(form.GetDlgItem(kIdCancel)));
+                SetFocus(ui.ControlWindow(form.GetDlgItem(each.focus)));
+            })
+            .Then([&] {
+                PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+                PostMessageW(GetFocus(), WM_KEYUP, VK_RETURN, 1);
+            });
+        keys.Start();
+        EXPECT_EQ(form.DoModal(), each.result) << each.focus;
+        EXPECT_TRUE(keys.Finished());
+    }
+}
+
+// An IP address control's fields are child windows with ids of their own; disabling the
+// control must not take Enter away from the dialog's default button.
+TEST_F(Win32BackendTest, EnterReachesTheDefaultButtonBesideADisabledAddress) {
+    dialog.onCommand = [](RecordingDialog& self, int id, Notification code) {
+        if (id == kCheck && code == Notification::Clicked) {
+            self.EnableDlgItem(kAddress, false);
+        }
+    };
+    ASSERT_TRUE(Run({
+        [&] {
+            HWND field = GetWindow(Window(kAddress), GW_CHILD);
+            SetFocus(field);
+            PostMessageW(field, WM_CHAR, L'7', 1);
+        },
+        [&] { SendMessageW(Window(kCheck), BM_CLICK, 0, 0); },
+        [&] {
+            PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+            PostMessageW(GetFocus(), WM_KEYUP, VK_RETURN, 1);
+        },
+    }));
+    EXPECT_EQ(result, kIdOk);
+    EXPECT_FALSE(dialog.Entries("17 FieldChanged 0=7").empty());
+}
+
 TEST_F(Win32BackendTest, APageIsAChildWindowAtItsPlacementWithItsOwnNotifications) {
     RecordingDialog page(ui, kPage, &dialog);
     dialog.onInit = [&page](RecordingDialog&) {

@@ -151,9 +151,24 @@ void Win32Backend::SyncModality() {
     }
 }
 
+bool Win32Backend::IsEnterForDialog(const MSG& message, HWND dialog) {
+    if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN) {
+        return false;
+    }
+    if (message.hwnd != dialog && IsChild(dialog, message.hwnd) == FALSE) {
+        return false;
+    }
+    const auto code = SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
+    return (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) == 0;
+}
+
 void Win32Backend::Dispatch(MSG& message) {
     Dialog* active = ActiveDialog();
     Win32DialogWindow* window = active == nullptr ? nullptr : WindowOf(*active);
+    if (window != nullptr && IsEnterForDialog(message, window->Handle())) {
+        window->TakeEnter(message.hwnd);
+        return;
+    }
     if (window != nullptr && IsDialogMessageW(window->Handle(), &message) != FALSE) {
         return;
     }

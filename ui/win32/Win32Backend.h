@@ -94,6 +94,8 @@ private:
     HWND OwnerWindow(Dialog* owner) const;
     Win32DialogWindow* NewestTopLevel() const;
     void Dispatch(MSG& message);
+    // Enter typed in the dialog, for it rather than for the control that has the focus.
+    static bool IsEnterForDialog(const MSG& message, HWND dialog);
 
     HICON icon_;
     std::int64_t started_;
