@@ -244,13 +244,19 @@ TEST_F(Win32BackendTest, TimersSocketsAndANestedMessageBoxComeThroughTheLoops) {
     EXPECT_EQ(ui.MessageBoxes()[0].caption, "Caption");
 }
 
-// Enter goes through the dialog manager wherever the focus is: on a push button it clicks
-// that button, elsewhere the template's default button, as the model's UserOk does.
-TEST_F(Win32BackendTest, EnterClicksTheFocusedOrTheDefaultButton) {
+// Enter on a push button clicks that button, elsewhere the template's default button, as
+// the model's UserOk does; Escape cancels even with the Cancel button disabled.
+TEST_F(Win32BackendTest, EnterAndEscapeActAsInTheModels) {
     const struct {
         int focus;
+        WPARAM key;
         int result;
-    } cases[] = {{kCheck, kIdOk}, {kEdit, kIdOk}, {kIdCancel, kIdCancel}};
+    } cases[] = {
+        {kCheck, VK_RETURN, kIdOk},
+        {kEdit, VK_RETURN, kIdOk},
+        {kIdCancel, VK_RETURN, kIdCancel},
+        {kEdit, VK_ESCAPE, kIdCancel},
+    };
     for (const auto& each : cases) {
         RecordingDialog form(ui, kForm);
         Win32Script keys(ui, 20000, [this] {
@@ -261,10 +267,11 @@ TEST_F(Win32BackendTest, EnterClicksTheFocusedOrTheDefaultButton) {
             .Then([&] {
                 SetFocus(ui.ControlWindow(form.GetDlgItem(kIdCancel)));
                 SetFocus(ui.ControlWindow(form.GetDlgItem(each.focus)));
+                form.EnableDlgItem(kIdCancel, each.key == VK_RETURN);
             })
             .Then([&] {
-                PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
-                PostMessageW(GetFocus(), WM_KEYUP, VK_RETURN, 1);
+                PostMessageW(GetFocus(), WM_KEYDOWN, each.key, 1);
+                PostMessageW(GetFocus(), WM_KEYUP, each.key, 1);
             });
         keys.Start();
         EXPECT_EQ(form.DoModal(), each.result) << each.focus;

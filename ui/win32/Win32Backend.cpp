@@ -151,8 +151,8 @@ void Win32Backend::SyncModality() {
     }
 }
 
-bool Win32Backend::IsEnterForDialog(const MSG& message, HWND dialog) {
-    if (message.message != WM_KEYDOWN || message.wParam != VK_RETURN) {
+bool Win32Backend::IsDialogKey(const MSG& message, HWND dialog) {
+    if (message.message != WM_KEYDOWN || (message.wParam != VK_RETURN && message.wParam != VK_ESCAPE)) {
         return false;
     }
     if (message.hwnd != dialog && IsChild(dialog, message.hwnd) == FALSE) {
@@ -165,8 +165,12 @@ bool Win32Backend::IsEnterForDialog(const MSG& message, HWND dialog) {
 void Win32Backend::Dispatch(MSG& message) {
     Dialog* active = ActiveDialog();
     Win32DialogWindow* window = active == nullptr ? nullptr : WindowOf(*active);
-    if (window != nullptr && IsEnterForDialog(message, window->Handle())) {
-        window->TakeEnter(message.hwnd);
+    if (window != nullptr && IsDialogKey(message, window->Handle())) {
+        if (message.wParam == VK_RETURN) {
+            window->TakeEnter(message.hwnd);
+        } else {
+            active->UserCancel();
+        }
         return;
     }
     if (window != nullptr && IsDialogMessageW(window->Handle(), &message) != FALSE) {

@@ -94,8 +94,9 @@ private:
     HWND OwnerWindow(Dialog* owner) const;
     Win32DialogWindow* NewestTopLevel() const;
     void Dispatch(MSG& message);
-    // Enter typed in the dialog, for it rather than for the control that has the focus.
-    static bool IsEnterForDialog(const MSG& message, HWND dialog);
+    // Enter or Escape typed in the dialog, for it rather than for the focused control.
+    // Escape is the dialog's, whatever state its Cancel button is in, as in the models.
+    static bool IsDialogKey(const MSG& message, HWND dialog);
 
     HICON icon_;
     std::int64_t started_;
