@@ -86,7 +86,6 @@ private:
     };
 
     bool& Mirroring() override { return mirroring_; }
-    bool Pumping() const override { return pumping_; }
     bool IsInnermost(const Dialog& topLevel) const override;
     bool WaitCursorShown() const override { return waitCursorDepth_ > 0; }
     // Enables the top-level windows the user may reach now and disables the others.
