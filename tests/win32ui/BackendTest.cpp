@@ -303,6 +303,28 @@ TEST_F(Win32BackendTest, EnterReachesTheDefaultButtonBesideADisabledAddress) {
     EXPECT_FALSE(dialog.Entries("17 FieldChanged 0=7").empty());
 }
 
+// A blocking exchange keeps the window painted, and nothing else happens meanwhile: the
+// user's keys and the ticks wait until the handler has returned.
+TEST_F(Win32BackendTest, PaintingDuringAnExchangeTakesNoInputAndNoTicks) {
+    bool painted = false;
+    std::size_t ticksDuring = 1;
+    script.Then([&] {
+        dialog.SetTimer(5, 1);
+        RedrawWindow(Frame(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+        PostMessageW(Window(kEdit), WM_KEYDOWN, VK_ESCAPE, 1);
+        const auto ticksBefore = dialog.Entries("timer").size();
+        Sleep(30);
+        ui.PumpPaint();
+        painted = GetUpdateRect(Frame(), nullptr, FALSE) == FALSE;
+        ticksDuring = dialog.Entries("timer").size() - ticksBefore;
+        EXPECT_FALSE(dialog.IsEnded());
+    });
+    ASSERT_TRUE(Play());
+    EXPECT_TRUE(painted);
+    EXPECT_EQ(ticksDuring, 0U);
+    EXPECT_EQ(result, kIdCancel);
+}
+
 TEST_F(Win32BackendTest, APageIsAChildWindowAtItsPlacementWithItsOwnNotifications) {
     RecordingDialog page(ui, kPage, &dialog);
     dialog.onInit = [&page](RecordingDialog&) {
