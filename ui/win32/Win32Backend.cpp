@@ -329,14 +329,20 @@ void Win32Backend::EndWaitCursor() {
     }
 }
 
-// Repaints while an exchange blocks: paint messages only; the user's input, timer ticks and
-// socket messages wait in the queue until the exchange is over.
+// Repaints while an exchange blocks: our windows at once, then whatever else waits to be
+// painted; the user's input, timer ticks and socket messages wait in the queue until the
+// exchange is over.
 void Win32Backend::PumpPaint() {
     ++paintPumps_;
     if (pumping_) {
         return;
     }
     SyncGuard guard(pumping_);
+    for (const Dialog* dialog : topLevels_) {
+        if (Win32DialogWindow* window = WindowOf(*dialog)) {
+            RedrawWindow(window->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        }
+    }
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT) != FALSE) {
         DispatchMessageW(&message);
