@@ -81,10 +81,12 @@ check "ports lists COM7" bash -c "timeout 120 '$wine_run' '$cli' ports | grep -q
 check "read --serial COM7" cli read "${serial[@]}" --json
 check "read shows the identification" grep -q '"firmwareVersion"' "$work/out"
 
-cat >"$work/settings.json" <<'JSON'
+# A file name beyond the ANSI code page must reach the program whole.
+settings="$work/réglages-設定.json"
+cat >"$settings" <<'JSON'
 {"printerName": "Wine Desk", "ipAddress": "192.168.0.77"}
 JSON
-check "write --serial COM7" cli write "${serial[@]}" --set "$work/settings.json"
+check "write --serial COM7 --set (a UTF-8 file name)" cli write "${serial[@]}" --set "$settings"
 
 check "bss --serial COM7" cli bss "${serial[@]}" --json
 check "bss --ip 127.0.0.1" cli bss --ip 127.0.0.1 --tcp-port "$survey_port" --json
