@@ -17,17 +17,22 @@ export WINEPREFIX="$PWD/$windows_build/wine-prefix-e2e"
 export WINEDEBUG=-all
 work="$(mktemp -d /tmp/lanvane-windows-e2e-XXXXXX)"
 sim_pid=""
+silent_pid=""
 failures=0
 
-stop_sim() {
-  if [ -n "$sim_pid" ] && kill -0 "$sim_pid" 2>/dev/null; then
-    kill -TERM "$sim_pid"
-    wait "$sim_pid" 2>/dev/null || true
+stop() {
+  if [ -n "$1" ] && kill -0 "$1" 2>/dev/null; then
+    kill -TERM "$1"
+    wait "$1" 2>/dev/null || true
   fi
+}
+stop_sim() {
+  stop "$sim_pid"
   sim_pid=""
 }
 cleanup() {
   stop_sim
+  stop "$silent_pid"
   timeout 30 wineserver -k 2>/dev/null || true
   rm -rf "$work"
 }
@@ -106,6 +111,27 @@ check "set-ip --mode ethernet" cli set-ip --mode ethernet --printer-port "$ether
   --mac 00:1a:2b:e0:00:01 --ip 10.1.2.3 --mask 255.255.0.0
 check "discover --mode ethernet" cli discover --mode ethernet --printer-port "$ethernet_port" "${lan[@]}"
 check "discover shows the new address" grep -q '00:1a:2b:e0:00:01 *10\.1\.2\.3' "$work/out"
+
+# Ctrl-C gives the device back and ends the command with 130: a printer that never answers
+# the configuration request holds the read until the interrupt.
+"$sim" --layout 2 --no-bss --no-answer-to if-get >"$work/silent.out" 2>&1 &
+silent_pid=$!
+for _ in $(seq 50); do
+  grep -q '^channel: ' "$work/silent.out" && break
+  sleep 0.1
+done
+timeout 120 "$wine_run" reg add 'HKLM\Software\Wine\Ports' /v COM8 /d "$(sed -n 's/^channel: //p' "$work/silent.out")" /f \
+  >/dev/null 2>&1
+timeout 30 wineserver -k 2>/dev/null || true
+wineserver -p30 >/dev/null 2>&1
+timeout 120 "$wine_run" "$cli" read --serial COM8 --timeout 20000 >"$work/out" 2>"$work/err" &
+reader=$!
+sleep 5
+kill -INT "$reader"
+status=0
+wait "$reader" || status=$?
+check "Ctrl-C ends the read with 130" test "$status" = 130
+check "Ctrl-C says what was interrupted" grep -q "interrupted by Ctrl-C while reading the printer's configuration" "$work/err"
 
 stop_sim
 check "the printer holds the written record" grep -q '"printerName": *"Wine Desk"' "$work/state.json"
