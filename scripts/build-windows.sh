@@ -31,11 +31,14 @@ export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 build_dir=build-windows
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/MinGW-w64.cmake \
       -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLANVANE_WERROR=ON -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
-# The programs that ship, with the language libraries they load (none for lanvane-cli; the
-# desktop program and lanvane_languages join here once they build for Windows), and the test
-# programs when they are to run.
+# The programs that ship: lanvane-cli, and the desktop program with its language libraries
+# where this source tree builds it for Windows; the test programs when they are to run.
 programs=(lanvane-cli)
 libraries=()
+if cmake --build "$build_dir" --target help | grep -q '^lanvane:'; then
+  programs+=(lanvane)
+  libraries+=(lanvane_languages)
+fi
 targets=("${programs[@]}" "${libraries[@]}")
 $run_tests && targets+=(test-programs)
 cmake --build "$build_dir" -j "$(nproc)" --target "${targets[@]}"
