@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "resources/LanguageResources.h"
@@ -14,5 +15,8 @@ public:
     // resources of this program. A library that loads stays loaded until the process ends.
     virtual const LanguageResources* Load(const std::string& fileName) = 0;
 };
+
+// The loader of the system the program runs on, looking first in the program's own folder.
+std::unique_ptr<LanguageLibraryLoader> MakeSystemLanguageLoader();
 
 }  // namespace lanvane

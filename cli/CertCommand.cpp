@@ -10,6 +10,7 @@
 #include "cli/PrinterSession.h"
 #include "cli/ProgressDisplay.h"
 #include "cli/Terminal.h"
+#include "cli/Utf8Path.h"
 #include "link/InterruptRelease.h"
 #include "protocol/CertificateFile.h"
 #include "protocol/CertificateUpload.h"
@@ -69,7 +70,7 @@ ExitStatus LoadCertificate(const std::string& path, CliContext& context, Reporte
         refusal = *failed;
         outcome = CertificateOutcome::ReadFailed;
     } else {
-        outcome = LoadCertificateFile(path, certificate);
+        outcome = LoadCertificateFile(Utf8Path(path), certificate);
     }
     if (outcome != CertificateOutcome::Ok) {
         const std::string message(reporter.Strings().Text(LoadMessageId(outcome)));

@@ -5,8 +5,9 @@
 namespace lanvane::cli {
 namespace {
 
+// Either separator: Windows paths (\\.\COM3) use the backslash.
 bool IsPath(const std::string& value) {
-    return value.find('/') != std::string::npos;
+    return value.find_first_of("/\\") != std::string::npos;
 }
 
 std::optional<std::string> UsbDevicePath(const std::string& displayName, PrinterDeviceSource& devices) {

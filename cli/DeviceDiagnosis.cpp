@@ -30,7 +30,7 @@ std::string Hint(ErrorKind kind, const std::string& path) {
         case ErrorKind::Busy: return "; another program holds it: close it (or the other lanvane) and try again";
         case ErrorKind::PermissionDenied: return PermissionHint(path);
         case ErrorKind::LineNotReady: return "; is the printer switched on and its cable connected?";
-        case ErrorKind::NotADevice: return "; name a printer device such as /dev/usb/lp0 or /dev/ttyS0";
+        case ErrorKind::NotADevice: return "; name a printer device such as " + std::string(ExampleDevices());
         default: return {};
     }
 }
@@ -59,17 +59,6 @@ DeviceDiagnosis DiagnoseExchange(const LinkError& error, const std::string& path
     const ErrorKind kind = KindOf(error.kind);
     return {kind, "the link to " + path + " failed while " + std::string(what) + ": " +
                       std::string(FailureText(error.kind)) + SystemText(error) + Hint(kind, path)};
-}
-
-std::string PermissionHint(const std::filesystem::path& device) {
-    const std::string group = OwningGroup(device);
-    const std::string udevRule = "install the udev rule that comes with the lanvane package";
-    // Joining root's group would hand out far more than one device.
-    if (group.empty() || group == "root") {
-        return "; " + udevRule + ", or ask the administrator for access";
-    }
-    return "; join the group '" + group + "' that owns it (sudo usermod -aG " + group +
-           " $USER, then log in again), or " + udevRule;
 }
 
 }  // namespace lanvane::cli

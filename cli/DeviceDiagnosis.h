@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -23,9 +22,5 @@ DeviceDiagnosis DiagnoseOpen(const LinkError& error, const std::string& path);
 // An exchange with an identified printer failed without a damaged answer: no reply, or
 // the link failed under it. `what` names the exchange ("reading the configuration").
 DeviceDiagnosis DiagnoseExchange(const LinkError& error, const std::string& path, std::string_view what);
-
-// What to do about a device the user may not open: join the group that owns it (lp,
-// dialout, ...) or install the udev rule of the package. Empty when the owner is unknown.
-std::string PermissionHint(const std::filesystem::path& device);
 
 }  // namespace lanvane::cli

@@ -1,5 +1,7 @@
 #include "cli/InputFile.h"
 
+#include "cli/Utf8Path.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -37,8 +39,9 @@ InputRefusal CheckInputFile(const std::string& path, std::uintmax_t maxBytes) {
     if (path == kStandardInput) {
         return std::nullopt;
     }
+    const fs::path file = Utf8Path(path);
     std::error_code error;
-    const fs::file_status status = fs::status(path, error);
+    const fs::file_status status = fs::status(file, error);
     if (!fs::exists(status)) {
         return "cannot read " + path + ": no such file";
     }
@@ -48,7 +51,7 @@ InputRefusal CheckInputFile(const std::string& path, std::uintmax_t maxBytes) {
     if (!fs::is_regular_file(status)) {
         return "cannot read " + path + ": not a regular file (a FIFO or device is not read)";
     }
-    if (fs::file_size(path, error) > maxBytes || error) {
+    if (fs::file_size(file, error) > maxBytes || error) {
         return TooLarge(path, maxBytes);
     }
     return std::nullopt;
@@ -62,7 +65,7 @@ InputRefusal ReadInputFile(const std::string& path, std::uintmax_t maxBytes, std
     if (InputRefusal refusal = CheckInputFile(path, maxBytes)) {
         return refusal;
     }
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(Utf8Path(path), std::ios::binary);
     if (!file) {
         return "cannot read " + path + ": permission denied or unreadable";
     }

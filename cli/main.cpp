@@ -2,9 +2,13 @@
 
 #include <exception>
 #include <iostream>
+#include <string>
+#include <vector>
 
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
+#include "cli/ProgramArguments.h"
+#include "cli/Terminal.h"
 #include "link/InterruptRelease.h"
 #include "LanvaneVersion.h"
 
@@ -48,7 +52,13 @@ int Run(int argc, char** argv) {
         command->footer(command->get_footer() + "\n" + kCommonOptions);
     }
 
-    return RunCli(app, argc, argv, context);
+    ShowUtf8Output();
+    const std::vector<std::string> arguments = ProgramArguments(argc, argv);
+    std::vector<const char*> argumentTexts;
+    for (const std::string& argument : arguments) {
+        argumentTexts.push_back(argument.c_str());
+    }
+    return RunCli(app, static_cast<int>(argumentTexts.size()), argumentTexts.data(), context);
 }
 
 }  // namespace

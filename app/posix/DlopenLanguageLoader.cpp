@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 
+#include <memory>
 
 namespace lanvane {
 namespace {
@@ -52,6 +53,10 @@ const LanguageResources* DlopenLanguageLoader::Load(const std::string& fileName)
         dlclose(handle);
     }
     return resources;
+}
+
+std::unique_ptr<LanguageLibraryLoader> MakeSystemLanguageLoader() {
+    return std::make_unique<DlopenLanguageLoader>();
 }
 
 }  // namespace lanvane

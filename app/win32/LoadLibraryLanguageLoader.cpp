@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <utility>
 
 namespace lanvane {
@@ -46,6 +47,10 @@ const LanguageResources* LoadLibraryLanguageLoader::Load(const std::string& file
         FreeLibrary(module);
     }
     return resources;
+}
+
+std::unique_ptr<LanguageLibraryLoader> MakeSystemLanguageLoader() {
+    return std::make_unique<LoadLibraryLanguageLoader>();
 }
 
 }  // namespace lanvane

@@ -79,6 +79,12 @@ bool StartDemo(Win32Demo* demo, const Win32DesktopOptions& options, LanRoad& lan
     return true;
 }
 
+bool MainMenuShown(const Win32Backend& ui) {
+    const Dialog* menu = ui.ActiveDialog();
+    const Win32DialogWindow* window = menu == nullptr ? nullptr : ui.WindowOf(*menu);
+    return window != nullptr && window->Handle() != nullptr && IsWindowVisible(window->Handle()) != FALSE;
+}
+
 // Closes the main menu a while after it shows, and whatever it opened: the program's
 // start and its windows can be checked without a user.
 std::unique_ptr<Win32Script> CloseAfter(Win32Backend& ui, int delayMs) {
@@ -86,7 +92,7 @@ std::unique_ptr<Win32Script> CloseAfter(Win32Backend& ui, int delayMs) {
         ui.CancelInnermost();
         return ui.ModalDepth() == 0;
     });
-    script->WaitUntil([&ui] { return ui.ActiveDialog() != nullptr; })
+    script->WaitUntil([&ui] { return MainMenuShown(ui); })
         .Pause(delayMs)
         .Then([&ui] {
             while (ui.ModalDepth() > 1) {

@@ -8,9 +8,12 @@ bool MayOpen(const std::filesystem::path&) {
     return true;
 }
 
-// Devices have no owning group on Windows.
-std::string OwningGroup(const std::filesystem::path&) {
-    return {};
+std::string PermissionHint(const std::filesystem::path&) {
+    return "; ask the administrator for access to it";
+}
+
+std::string_view ExampleDevices() {
+    return "USB001 or COM3";
 }
 
 }  // namespace lanvane::cli

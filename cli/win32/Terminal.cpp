@@ -10,4 +10,8 @@ bool MessagesGoToTerminal() {
     return GetConsoleMode(GetStdHandle(STD_ERROR_HANDLE), &mode) != 0;
 }
 
+void ShowUtf8Output() {
+    SetConsoleOutputCP(CP_UTF8);
+}
+
 }  // namespace lanvane::cli

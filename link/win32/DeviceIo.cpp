@@ -31,15 +31,34 @@ IoResult Completed(BOOL succeeded, DWORD bytes) {
     return {bytes, RanOutOfTime(error) ? 0 : error};
 }
 
-// With these read time-outs a read returns as soon as a byte is there, or after `wait`.
-IoResult SerialRead(HANDLE handle, std::uint8_t* buffer, std::size_t capacity, std::chrono::milliseconds wait) {
-    COMMTIMEOUTS timeouts{MAXDWORD, MAXDWORD, Milliseconds(wait), 0, 0};
+// A serial read ends when `gap` passes after a byte with no more, when `total` has passed,
+// or when the buffer is full: the driver times the burst itself.
+IoResult SerialRead(HANDLE handle, std::uint8_t* buffer, std::size_t capacity, std::chrono::milliseconds gap,
+                    std::chrono::milliseconds total) {
+    COMMTIMEOUTS timeouts{Milliseconds(gap), 0, Milliseconds(total), 0, 0};
     if (!SetCommTimeouts(handle, &timeouts)) {
         return {0, GetLastError()};
     }
     DWORD got = 0;
     const BOOL read = ReadFile(handle, buffer, TransferSize(capacity), &got, nullptr);
     return Completed(read, got);
+}
+
+// A read that ran until its total time-out may have cut a burst; the rest follows within the gap.
+IoResult SerialBurst(HANDLE handle, std::uint8_t* buffer, std::size_t capacity, std::chrono::milliseconds firstWait,
+                     std::chrono::milliseconds gap) {
+    auto deadline = Clock::now() + firstWait;
+    IoResult burst = SerialRead(handle, buffer, capacity, gap, firstWait);
+    while (burst.error == 0 && burst.bytes > 0 && burst.bytes < capacity && Clock::now() >= deadline) {
+        deadline = Clock::now() + gap;
+        const IoResult more = SerialRead(handle, buffer + burst.bytes, capacity - burst.bytes, gap, gap);
+        burst.bytes += more.bytes;
+        burst.error = more.error;
+        if (more.bytes == 0) {
+            break;
+        }
+    }
+    return burst;
 }
 
 IoResult SerialWrite(HANDLE handle, const std::uint8_t* data, std::size_t length, std::chrono::milliseconds limit) {
@@ -94,6 +113,18 @@ IoResult OverlappedRead(HANDLE handle, std::uint8_t* buffer, std::size_t capacit
     }
 }
 
+IoResult OverlappedBurst(HANDLE handle, std::uint8_t* buffer, std::size_t capacity,
+                         std::chrono::milliseconds firstWait, std::chrono::milliseconds gap) {
+    IoResult burst = OverlappedRead(handle, buffer, capacity, firstWait);
+    IoResult more = burst;
+    while (more.error == 0 && more.bytes > 0 && burst.bytes < capacity) {
+        more = OverlappedRead(handle, buffer + burst.bytes, capacity - burst.bytes, gap);
+        burst.bytes += more.bytes;
+        burst.error = more.error;
+    }
+    return burst;
+}
+
 IoResult OverlappedWrite(HANDLE handle, const std::uint8_t* data, std::size_t length,
                          std::chrono::milliseconds limit) {
     const auto deadline = Clock::now() + limit;
@@ -110,10 +141,14 @@ IoResult OverlappedWrite(HANDLE handle, const std::uint8_t* data, std::size_t le
 
 }  // namespace
 
-IoResult ReadWithin(NativeHandle handle, DeviceIo io, std::uint8_t* buffer, std::size_t capacity,
-                    std::chrono::milliseconds wait) {
-    return io == DeviceIo::Serial ? SerialRead(handle, buffer, capacity, wait)
-                                  : OverlappedRead(handle, buffer, capacity, wait);
+IoResult ReadBurst(NativeHandle handle, DeviceIo io, std::uint8_t* buffer, std::size_t capacity,
+                   std::chrono::milliseconds firstWait, std::chrono::milliseconds gap) {
+    return io == DeviceIo::Serial ? SerialBurst(handle, buffer, capacity, firstWait, gap)
+                                  : OverlappedBurst(handle, buffer, capacity, firstWait, gap);
+}
+
+IoResult ReadWaiting(NativeHandle handle, std::uint8_t* buffer, std::size_t capacity) {
+    return OverlappedRead(handle, buffer, capacity, std::chrono::milliseconds{0});
 }
 
 IoResult WriteWithin(NativeHandle handle, DeviceIo io, const std::uint8_t* data, std::size_t length,

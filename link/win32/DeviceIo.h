@@ -16,11 +16,13 @@ struct IoResult {
     unsigned long error = 0;
 };
 
-// Waits at most `wait` for input and returns as soon as some has come, with at most
-// `capacity` bytes of it. A serial port waits through its own read time-outs, other
-// devices through overlapped I/O that is cancelled when the wait runs out.
-IoResult ReadWithin(NativeHandle handle, DeviceIo io, std::uint8_t* buffer, std::size_t capacity,
-                    std::chrono::milliseconds wait);
+// Waits at most `firstWait` for input, then takes one burst of it: everything that arrives
+// until the line has been quiet for `gap`, up to `capacity` bytes.
+IoResult ReadBurst(NativeHandle handle, DeviceIo io, std::uint8_t* buffer, std::size_t capacity,
+                   std::chrono::milliseconds firstWait, std::chrono::milliseconds gap);
+
+// Takes whatever input waits now, up to `capacity` bytes, without waiting (overlapped I/O).
+IoResult ReadWaiting(NativeHandle handle, std::uint8_t* buffer, std::size_t capacity);
 
 // Writes until everything is taken or `limit` has passed.
 IoResult WriteWithin(NativeHandle handle, DeviceIo io, const std::uint8_t* data, std::size_t length,

@@ -105,7 +105,7 @@ constexpr int kDiscardReads = 16;
 void DiscardWaitingInput(HANDLE handle) {
     std::array<std::uint8_t, CPrinterPort::kReadLimit> scrap{};
     for (int reads = 0; reads < kDiscardReads; ++reads) {
-        if (win32::ReadWithin(handle, DeviceIo::Overlapped, scrap.data(), scrap.size(), {}).bytes == 0) {
+        if (win32::ReadWaiting(handle, scrap.data(), scrap.size()).bytes == 0) {
             return;
         }
     }
@@ -168,15 +168,10 @@ bool CPrinterPort::Read(std::uint8_t* buffer, std::size_t capacity, std::size_t&
     const DeviceIo io = usbDevice_ ? DeviceIo::Overlapped : DeviceIo::Serial;
     std::array<std::uint8_t, kReadLimit> burst{};
     for (int attempt = 0; attempt < timings_.attempts; ++attempt) {
-        IoResult got = win32::ReadWithin(handle_, io, burst.data(), burst.size(), timings_.attemptWait);
-        std::size_t taken = got.bytes;
-        // The burst goes on until the line has been quiet for the gap, or the buffer is full.
-        while (got.error == 0 && got.bytes > 0 && taken < burst.size()) {
-            got = win32::ReadWithin(handle_, io, burst.data() + taken, burst.size() - taken, timings_.burstGap);
-            taken += got.bytes;
-        }
-        if (taken > 0) {
-            count = std::min(taken, capacity);
+        const IoResult got =
+            win32::ReadBurst(handle_, io, burst.data(), burst.size(), timings_.attemptWait, timings_.burstGap);
+        if (got.bytes > 0) {
+            count = std::min(got.bytes, capacity);
             std::copy_n(burst.data(), count, buffer);
             return count > 0;
         }

@@ -48,6 +48,12 @@ constexpr ControlTemplate kControls[] = {
 };
 constexpr DialogTemplate kForm{300, "Form", "MS Shell Dlg", 8, 250, 140, kControls};
 
+constexpr int kPageEdit = 100;
+constexpr ControlTemplate kPageControls[] = {
+    {kPageEdit, ControlKind::Edit, "", style::kTabStop, {4, 4, 60, 12}},
+};
+constexpr DialogTemplate kPage{301, "", "MS Shell Dlg", 8, 90, 24, kPageControls, true};
+
 std::wstring ClassOf(HWND window) {
     wchar_t name[64] = {};
     GetClassNameW(window, name, 64);
@@ -236,6 +242,119 @@ TEST_F(Win32BackendTest, TimersSocketsAndANestedMessageBoxComeThroughTheLoops) {
     EXPECT_EQ(result, kIdOk);
     ASSERT_EQ(ui.MessageBoxes().size(), 1U);
     EXPECT_EQ(ui.MessageBoxes()[0].caption, "Caption");
+}
+
+// Enter on a push button clicks that button, elsewhere the template's default button, as
+// the model's UserOk does; Escape cancels even with the Cancel button disabled.
+TEST_F(Win32BackendTest, EnterAndEscapeActAsInTheModels) {
+    const struct {
+        int focus;
+        WPARAM key;
+        int result;
+    } cases[] = {
+        {kCheck, VK_RETURN, kIdOk},
+        {kEdit, VK_RETURN, kIdOk},
+        {kIdCancel, VK_RETURN, kIdCancel},
+        {kEdit, VK_ESCAPE, kIdCancel},
+    };
+    for (const auto& each : cases) {
+        RecordingDialog form(ui, kForm);
+        Win32Script keys(ui, 20000, [this] {
+            ui.CloseInnermost();
+            return ui.ModalDepth() == 0;
+        });
+        keys.WaitUntil([&] { return ui.ActiveDialog() == &form; })
+            .Then([&] {
+                SetFocus(ui.ControlWindow(form.GetDlgItem(kIdCancel)));
+                SetFocus(ui.ControlWindow(form.GetDlgItem(each.focus)));
+                form.EnableDlgItem(kIdCancel, each.key == VK_RETURN);
+            })
+            .Then([&] {
+                PostMessageW(GetFocus(), WM_KEYDOWN, each.key, 1);
+                PostMessageW(GetFocus(), WM_KEYUP, each.key, 1);
+            });
+        keys.Start();
+        EXPECT_EQ(form.DoModal(), each.result) << each.focus;
+        EXPECT_TRUE(keys.Finished());
+    }
+}
+
+// An IP address control's fields are child windows with ids of their own; disabling the
+// control must not take Enter away from the dialog's default button.
+TEST_F(Win32BackendTest, EnterReachesTheDefaultButtonBesideADisabledAddress) {
+    dialog.onCommand = [](RecordingDialog& self, int id, Notification code) {
+        if (id == kCheck && code == Notification::Clicked) {
+            self.EnableDlgItem(kAddress, false);
+        }
+    };
+    ASSERT_TRUE(Run({
+        [&] {
+            HWND field = GetWindow(Window(kAddress), GW_CHILD);
+            SetFocus(field);
+            PostMessageW(field, WM_CHAR, L'7', 1);
+        },
+        [&] { SendMessageW(Window(kCheck), BM_CLICK, 0, 0); },
+        [&] {
+            PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+            PostMessageW(GetFocus(), WM_KEYUP, VK_RETURN, 1);
+        },
+    }));
+    EXPECT_EQ(result, kIdOk);
+    EXPECT_FALSE(dialog.Entries("17 FieldChanged 0=7").empty());
+}
+
+// A blocking exchange keeps the window painted, and nothing else happens meanwhile: the
+// user's keys and the ticks wait until the handler has returned.
+TEST_F(Win32BackendTest, PaintingDuringAnExchangeTakesNoInputAndNoTicks) {
+    bool painted = false;
+    std::size_t ticksDuring = 1;
+    script.Then([&] {
+        dialog.SetTimer(5, 1);
+        RedrawWindow(Frame(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+        PostMessageW(Window(kEdit), WM_KEYDOWN, VK_ESCAPE, 1);
+        const auto ticksBefore = dialog.Entries("timer").size();
+        Sleep(30);
+        ui.PumpPaint();
+        painted = GetUpdateRect(Frame(), nullptr, FALSE) == FALSE;
+        ticksDuring = dialog.Entries("timer").size() - ticksBefore;
+        EXPECT_FALSE(dialog.IsEnded());
+    });
+    ASSERT_TRUE(Play());
+    EXPECT_TRUE(painted);
+    EXPECT_EQ(ticksDuring, 0U);
+    EXPECT_EQ(result, kIdCancel);
+}
+
+TEST_F(Win32BackendTest, APageIsAChildWindowAtItsPlacementWithItsOwnNotifications) {
+    RecordingDialog page(ui, kPage, &dialog);
+    dialog.onInit = [&page](RecordingDialog&) {
+        page.Create();
+        page.MoveWindow(DialogRect{144, 20, 90, 24});
+        page.ShowWindow(true);
+    };
+    ASSERT_TRUE(Run({
+        [&] {
+            HWND pageWindow = ui.WindowOf(page)->Handle();
+            EXPECT_EQ(GetParent(pageWindow), Frame());
+            EXPECT_TRUE(IsWindowVisible(pageWindow));
+            RECT expected{144, 20, 144 + 90, 20 + 24};
+            MapDialogRect(Frame(), &expected);
+            RECT shown{};
+            GetWindowRect(pageWindow, &shown);
+            MapWindowPoints(nullptr, Frame(), reinterpret_cast<POINT*>(&shown), 2);
+            EXPECT_EQ(shown.left, expected.left);
+            EXPECT_EQ(shown.bottom, expected.bottom);
+            SetWindowTextW(ui.ControlWindow(page.GetDlgItem(kPageEdit)), L"9");
+        },
+        [&] { page.ShowWindow(false); },
+        [&] {
+            EXPECT_FALSE(IsWindowVisible(ui.WindowOf(page)->Handle()));
+            dialog.EndDialog(kIdOk);
+        },
+    }));
+    EXPECT_EQ(page.GetDlgItemText(kPageEdit), "9");
+    EXPECT_FALSE(page.Entries("100 TextChanged").empty());
+    EXPECT_TRUE(dialog.Entries("100").empty());
 }
 
 }  // namespace

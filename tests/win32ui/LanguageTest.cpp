@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/LanguageLibraryTable.h"
 #include "app/SetupApp.h"
 #include "app/SystemLanguage.h"
 #include "app/win32/LoadLibraryLanguageLoader.h"
@@ -69,8 +70,9 @@ TEST(Win32LanguageTest, AGermanSystemGetsGermanWindows) {
     }
 }
 
-// Run with the language the Wine prefix is started in (LANVANE_EXPECTED_LANGUAGE, hex).
-TEST(Win32LanguageTest, TheSystemLanguageIsTheUsersInterfaceLanguage) {
+// Run in a Wine process of a given language (LANVANE_EXPECTED_LANGUAGE, hex): the program
+// takes the user's interface language and the language DLL the table names for it.
+TEST(Win32LanguageTest, TheUsersInterfaceLanguageChoosesTheLanguageDll) {
     const char* expected = std::getenv("LANVANE_EXPECTED_LANGUAGE");
     if (expected == nullptr) {
         GTEST_SKIP() << "no expected language given";
@@ -78,6 +80,10 @@ TEST(Win32LanguageTest, TheSystemLanguageIsTheUsersInterfaceLanguage) {
     const auto id = SystemDefaultLanguageId();
     ASSERT_TRUE(id.has_value());
     EXPECT_EQ(*id, std::stoi(expected, nullptr, 16));
+    LoadLibraryLanguageLoader loader{std::filesystem::path(LANVANE_PROGRAM_DIR)};
+    CSetupApp app(id, loader);
+    app.InitInstance();
+    EXPECT_EQ(app.LanguageLibrary(), LanguageLibraryFor(*id).value_or(""));
 }
 
 }  // namespace

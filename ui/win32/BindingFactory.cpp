@@ -54,6 +54,7 @@ DWORD EditStyle(const Control& control) {
     return style;
 }
 
+// Static texts show an ampersand as it is: they hold values and labels, never mnemonics.
 DWORD StaticStyle(const Control& control) {
     DWORD style = SS_LEFT;
     if (control.HasStyle(style::kCenter)) {
@@ -61,6 +62,7 @@ DWORD StaticStyle(const Control& control) {
     } else if (control.HasStyle(style::kRight)) {
         style = SS_RIGHT;
     }
+    style |= SS_NOPREFIX;
     return control.HasStyle(style::kBorder) ? style | SS_SUNKEN : style;
 }
 

@@ -42,11 +42,9 @@ protected:
         return false;
     }
 
-    bool Syncing() const { return syncing_; }
     // The control window and the windows it is made of (the fields of an IP address
     // control, the edit field of a combo), whose focus is watched.
     const std::vector<HWND>& Watched() const { return subclassed_; }
-    WindowHost& Host() const { return host_; }
     // Runs a user action against the model, then copies the model back: it may have
     // refused or corrected what the window shows.
     template <class Action>

@@ -20,6 +20,19 @@ std::wstring TabText(HWND tabs, int index) {
     return text;
 }
 
+// Tab labels come from the string table and mean an ampersand as one ("System &
+// Information"); the tab control would take it for a mnemonic mark.
+std::wstring LiteralLabel(const std::string& text) {
+    std::wstring label;
+    for (const wchar_t character : ToWide(text)) {
+        label += character;
+        if (character == L'&') {
+            label += L'&';
+        }
+    }
+    return label;
+}
+
 }  // namespace
 
 TabBinding::TabBinding(TabControl& tabs, HWND window, WindowHost& host)
@@ -47,7 +60,7 @@ void TabBinding::ApplyContent(ModelChange what, int /*index*/) {
 
 void TabBinding::SyncItems() {
     for (int index = 0; index < tabs_.GetItemCount(); ++index) {
-        std::wstring text = ToWide(tabs_.GetItemText(index));
+        std::wstring text = LiteralLabel(tabs_.GetItemText(index));
         TCITEMW item{};
         item.mask = TCIF_TEXT;
         item.pszText = text.data();

@@ -151,9 +151,28 @@ void Win32Backend::SyncModality() {
     }
 }
 
+bool Win32Backend::IsDialogKey(const MSG& message, HWND dialog) {
+    if (message.message != WM_KEYDOWN || (message.wParam != VK_RETURN && message.wParam != VK_ESCAPE)) {
+        return false;
+    }
+    if (message.hwnd != dialog && IsChild(dialog, message.hwnd) == FALSE) {
+        return false;
+    }
+    const auto code = SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message));
+    return (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) == 0;
+}
+
 void Win32Backend::Dispatch(MSG& message) {
     Dialog* active = ActiveDialog();
     Win32DialogWindow* window = active == nullptr ? nullptr : WindowOf(*active);
+    if (window != nullptr && IsDialogKey(message, window->Handle())) {
+        if (message.wParam == VK_RETURN) {
+            window->TakeEnter(message.hwnd);
+        } else {
+            active->UserCancel();
+        }
+        return;
+    }
     if (window != nullptr && IsDialogMessageW(window->Handle(), &message) != FALSE) {
         return;
     }
@@ -310,14 +329,20 @@ void Win32Backend::EndWaitCursor() {
     }
 }
 
-// Repaints while an exchange blocks: paint messages only; the user's input, timer ticks and
-// socket messages wait in the queue until the exchange is over.
+// Repaints while an exchange blocks: our windows at once, then whatever else waits to be
+// painted; the user's input, timer ticks and socket messages wait in the queue until the
+// exchange is over.
 void Win32Backend::PumpPaint() {
     ++paintPumps_;
     if (pumping_) {
         return;
     }
     SyncGuard guard(pumping_);
+    for (const Dialog* dialog : topLevels_) {
+        if (Win32DialogWindow* window = WindowOf(*dialog)) {
+            RedrawWindow(window->Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        }
+    }
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT) != FALSE) {
         DispatchMessageW(&message);

@@ -86,7 +86,6 @@ private:
     };
 
     bool& Mirroring() override { return mirroring_; }
-    bool Pumping() const override { return pumping_; }
     bool IsInnermost(const Dialog& topLevel) const override;
     bool WaitCursorShown() const override { return waitCursorDepth_ > 0; }
     // Enables the top-level windows the user may reach now and disables the others.
@@ -94,6 +93,9 @@ private:
     HWND OwnerWindow(Dialog* owner) const;
     Win32DialogWindow* NewestTopLevel() const;
     void Dispatch(MSG& message);
+    // Enter or Escape typed in the dialog, for it rather than for the focused control.
+    // Escape is the dialog's, whatever state its Cancel button is in, as in the models.
+    static bool IsDialogKey(const MSG& message, HWND dialog);
 
     HICON icon_;
     std::int64_t started_;

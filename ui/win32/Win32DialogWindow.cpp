@@ -154,6 +154,26 @@ void Win32DialogWindow::BuildControls() {
     }
 }
 
+// Enter on a push button clicks it; anywhere else it is the dialog's Enter (the default
+// button, or OnOk), as in the models and the Qt backend. The dialog manager would look the
+// default button up by its id among the controls' own child windows too, where an IP
+// address control's field may carry the same id.
+void Win32DialogWindow::TakeEnter(HWND focus) {
+    for (const Win32DialogWindow* window : WindowTree()) {
+        ControlBinding* binding = window->BindingOf(focus);
+        if (binding == nullptr) {
+            continue;
+        }
+        const ControlKind kind = binding->Model().Kind();
+        if (kind == ControlKind::PushButton || kind == ControlKind::DefaultPushButton) {
+            binding->OnCommand(BN_CLICKED);
+            return;
+        }
+        break;
+    }
+    dialog_.UserOk();
+}
+
 ControlBinding* Win32DialogWindow::BindingOf(const Control& control) const {
     const auto found = byControl_.find(&control);
     return found == byControl_.end() ? nullptr : found->second;

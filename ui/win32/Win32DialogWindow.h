@@ -36,6 +36,8 @@ public:
     void HideModal();
     // Enables the window when its model is enabled and the user may reach it.
     void SyncEnabled();
+    // Enter pressed with the focus in focus (a window of this top-level dialog).
+    void TakeEnter(HWND focus);
 
 private:
     static INT_PTR CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -12,8 +12,6 @@ public:
     virtual bool& Mirroring() = 0;
     // The application icon for icon controls and window frames.
     virtual HICON Icon() const = 0;
-    // True while a handler's blocking exchange repaints: the user cannot act then.
-    virtual bool Pumping() const = 0;
 
 protected:
     ~WindowHost() = default;

@@ -1,9 +1,10 @@
 // lanvane-scenario FILE...: plays each scenario file at the program, headless.
 #include <cstdio>
+#include <memory>
 #include <string>
 
+#include "app/LanguageLibraryLoader.h"
 #include "app/SystemLanguage.h"
-#include "app/posix/DlopenLanguageLoader.h"
 #include "tools/scenario/ScenarioParser.h"
 #include "tools/scenario/headless/HeadlessScenarioRunner.h"
 
@@ -39,8 +40,8 @@ int main(int argc, char** argv) {
         std::fputs("usage: lanvane-scenario FILE...\n", stderr);
         return 2;
     }
-    DlopenLanguageLoader loader;
-    const ScenarioLanguage language{SystemDefaultLanguageId(), loader};
+    const std::unique_ptr<LanguageLibraryLoader> loader = MakeSystemLanguageLoader();
+    const ScenarioLanguage language{SystemDefaultLanguageId(), *loader};
     bool allPassed = true;
     for (int index = 1; index < argc; ++index) {
         allPassed = PlayFile(argv[index], language) && allPassed;

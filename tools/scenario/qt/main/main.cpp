@@ -2,9 +2,10 @@
 // widgets (offscreen unless a platform is chosen).
 #include <QApplication>
 #include <cstdio>
+#include <memory>
 
+#include "app/LanguageLibraryLoader.h"
 #include "app/SystemLanguage.h"
-#include "app/posix/DlopenLanguageLoader.h"
 #include "tools/scenario/ScenarioParser.h"
 #include "tools/scenario/qt/QtScenarioRunner.h"
 
@@ -42,8 +43,8 @@ int main(int argc, char** argv) {
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
-    DlopenLanguageLoader loader;
-    const ScenarioLanguage language{SystemDefaultLanguageId(), loader};
+    const std::unique_ptr<LanguageLibraryLoader> loader = MakeSystemLanguageLoader();
+    const ScenarioLanguage language{SystemDefaultLanguageId(), *loader};
     bool allPassed = true;
     for (int index = 1; index < argc; ++index) {
         allPassed = PlayFile(argv[index], language) && allPassed;

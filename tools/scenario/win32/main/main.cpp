@@ -1,9 +1,10 @@
 // lanvane-scenario-win32 FILE...: plays each scenario file at the program on its real Win32
 // windows (under Wine: the null display driver or an X server).
 #include <cstdio>
+#include <memory>
 
+#include "app/LanguageLibraryLoader.h"
 #include "app/SystemLanguage.h"
-#include "app/win32/LoadLibraryLanguageLoader.h"
 #include "tools/scenario/ScenarioParser.h"
 #include "tools/scenario/win32/Win32ScenarioRunner.h"
 
@@ -35,8 +36,8 @@ int main(int argc, char** argv) {
         std::fputs("usage: lanvane-scenario-win32 FILE...\n", stderr);
         return 2;
     }
-    LoadLibraryLanguageLoader loader;
-    const ScenarioLanguage language{SystemDefaultLanguageId(), loader};
+    const std::unique_ptr<LanguageLibraryLoader> loader = MakeSystemLanguageLoader();
+    const ScenarioLanguage language{SystemDefaultLanguageId(), *loader};
     bool allPassed = true;
     for (int index = 1; index < argc; ++index) {
         allPassed = PlayFile(argv[index], language) && allPassed;

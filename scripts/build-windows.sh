@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# Cross-builds Lanvane for 64-bit Windows into build-windows/ and packs the programs (and
+# the language libraries) into build-windows/lanvane-windows-x64.zip. Installs what is
+# missing first.
+#   scripts/build-windows.sh          build and pack
+#   scripts/build-windows.sh --test   also run the unit tests under Wine, then lanvane-cli.exe
+#                                     end to end against the Linux simulator (built in build/)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+run_tests=false
+[ "${1:-}" = "--test" ] && run_tests=true
+
+# The cross compiler, Wine to run the tests, zip to pack, and the header-only libraries and
+# GoogleTest source that the Windows build takes from the Debian packages.
+packages=(cmake ninja-build ccache googletest libcli11-dev nlohmann-json3-dev
+          g++-mingw-w64-x86-64-posix wine wine64 zip)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+    || missing+=("$package")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  as_root=()
+  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
+  "${as_root[@]}" apt-get update
+  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+build_dir=build-windows
+cmake -S . -B "$build_dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/MinGW-w64.cmake \
+      -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLANVANE_WERROR=ON -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+# The programs that ship: lanvane-cli, and the desktop program with its language libraries
+# where this source tree builds it for Windows; the test programs when they are to run.
+programs=(lanvane-cli)
+libraries=()
+if cmake --build "$build_dir" --target help | grep -q '^lanvane:'; then
+  programs+=(lanvane)
+  libraries+=(lanvane_languages)
+fi
+targets=("${programs[@]}" "${libraries[@]}")
+$run_tests && targets+=(test-programs)
+cmake --build "$build_dir" -j "$(nproc)" --target "${targets[@]}"
+
+if $run_tests; then
+  ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLANVANE_WERROR=ON \
+        -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
+  cmake --build build -j "$(nproc)" --target lanvane-printer-sim
+  bash scripts/test-windows-e2e.sh build "$build_dir"
+  WINEPREFIX="$PWD/$build_dir/wine-prefix" timeout 30 wineserver -k 2>/dev/null || true
+fi
+
+# The zip holds the programs, stripped of their debugging data, and their language libraries
+# beside them; no tests and no tools.
+stage="$build_dir/lanvane-windows-x64"
+rm -rf "$stage" "$build_dir/lanvane-windows-x64.zip"
+mkdir -p "$stage"
+for program in "${programs[@]}"; do
+  x86_64-w64-mingw32-strip -o "$stage/$program.exe" "$build_dir/bin/$program.exe"
+done
+if [[ " ${libraries[*]} " == *" lanvane_languages "* ]]; then
+  cp "$build_dir"/bin/*.dll "$stage/"
+fi
+(cd "$build_dir" && zip -qr lanvane-windows-x64.zip lanvane-windows-x64)
+echo "$build_dir/lanvane-windows-x64.zip:"
+unzip -l "$build_dir/lanvane-windows-x64.zip"
