@@ -40,7 +40,12 @@ if cmake --build "$build_dir" --target help | grep -q '^lanvane:'; then
   libraries+=(lanvane_languages)
 fi
 targets=("${programs[@]}" "${libraries[@]}")
-$run_tests && targets+=(test-programs)
+if $run_tests; then
+  # The test programs, and the programs beside the shipped ones that tests run.
+  mapfile -t tested < <(ctest --test-dir "$build_dir" --show-only=json-v1 \
+                        | grep -o '/bin/[^"/]*\.exe"' | sed 's|^/bin/||; s|\.exe"$||' | sort -u)
+  targets+=(test-programs "${tested[@]}")
+fi
 cmake --build "$build_dir" -j "$(nproc)" --target "${targets[@]}"
 
 if $run_tests; then
