@@ -31,30 +31,20 @@ export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 build_dir=build-windows
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/MinGW-w64.cmake \
       -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLANVANE_WERROR=ON -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
-# The programs that ship: lanvane-cli, and the desktop program with its language libraries
-# where this source tree builds it for Windows; the test programs when they are to run.
-programs=(lanvane-cli)
-libraries=()
-if cmake --build "$build_dir" --target help | grep -q '^lanvane:'; then
-  programs+=(lanvane)
-  libraries+=(lanvane_languages)
-fi
-targets=("${programs[@]}" "${libraries[@]}")
-if $run_tests; then
-  # The test programs, and the programs beside the shipped ones that tests run.
-  mapfile -t tested < <(ctest --test-dir "$build_dir" --show-only=json-v1 \
-                        | grep -o '/bin/[^"/]*\.exe"' | sed 's|^/bin/||; s|\.exe"$||' | sort -u)
-  targets+=(test-programs "${tested[@]}")
-fi
-cmake --build "$build_dir" -j "$(nproc)" --target "${targets[@]}"
+# Everything: the programs, their language libraries, the test programs and runners.
+cmake --build "$build_dir" -j "$(nproc)"
 
 if $run_tests; then
-  ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)"
+  # Under full load Wine now and then fails to start a program at all; a test must fail twice.
+  ctest --test-dir "$build_dir" --output-on-failure -j "$(nproc)" --repeat until-pass:2
   cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLANVANE_WERROR=ON \
         -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
   cmake --build build -j "$(nproc)" --target lanvane-printer-sim
   bash scripts/test-windows-e2e.sh build "$build_dir"
-  WINEPREFIX="$PWD/$build_dir/wine-prefix" timeout 30 wineserver -k 2>/dev/null || true
+  # Leave no Wine server of the build's prefixes behind.
+  for prefix in "$build_dir/wine-prefix" "$build_dir/tests/scenarios-win32/wine-prefix-null"; do
+    [ -d "$prefix" ] && WINEPREFIX="$PWD/$prefix" timeout 30 wineserver -k 2>/dev/null || true
+  done
 fi
 
 # The zip holds the programs, stripped of their debugging data, and their language libraries
@@ -62,12 +52,10 @@ fi
 stage="$build_dir/lanvane-windows-x64"
 rm -rf "$stage" "$build_dir/lanvane-windows-x64.zip"
 mkdir -p "$stage"
-for program in "${programs[@]}"; do
+for program in lanvane lanvane-cli; do
   x86_64-w64-mingw32-strip -o "$stage/$program.exe" "$build_dir/bin/$program.exe"
 done
-if [[ " ${libraries[*]} " == *" lanvane_languages "* ]]; then
-  cp "$build_dir"/bin/*.dll "$stage/"
-fi
+cp "$build_dir"/bin/*.dll "$stage/"
 (cd "$build_dir" && zip -qr lanvane-windows-x64.zip lanvane-windows-x64)
 echo "$build_dir/lanvane-windows-x64.zip:"
 unzip -l "$build_dir/lanvane-windows-x64.zip"
