@@ -2,8 +2,11 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <filesystem>
 #include <iterator>
+#include <system_error>
 
+#include "link/win32/WideText.h"
 #include "protocol/AddressText.h"
 
 namespace lanvane {
@@ -25,10 +28,21 @@ struct Win32DesktopParser {
                        "Close the main menu MS milliseconds after it shows, and end.")
             ->option_text("MS")
             ->check(CLI::NonNegativeNumber);
+        app.add_option("--screenshots", options.screenshotFolder,
+                       "Save a picture of every window in FOLDER and end (runs the demo).")
+            ->option_text("FOLDER");
     }
 
     CLI::App app;
 };
+
+// Pictures go into a folder, made if missing; a file of that name would fail every picture
+// only after the whole tour.
+bool IsFileNotFolder(const std::string& folder) {
+    const std::filesystem::path path(win32::Utf8ToWide(folder));
+    std::error_code error;
+    return std::filesystem::exists(path, error) && !std::filesystem::is_directory(path, error);
+}
 
 }  // namespace
 
@@ -45,9 +59,12 @@ ParsedWin32Options ParseWin32DesktopOptions(const std::vector<std::string>& argu
         parsed.error = error.what();
         return parsed;
     }
-    const Win32DesktopOptions& options = parsed.options;
+    Win32DesktopOptions& options = parsed.options;
+    options.demo = options.demo || !options.screenshotFolder.empty();
     if (!options.broadcastAddress.empty() && !ParseAddressText(options.broadcastAddress)) {
         parsed.error = "--broadcast takes a dotted IPv4 address, not \"" + options.broadcastAddress + "\"";
+    } else if (!options.screenshotFolder.empty() && IsFileNotFolder(options.screenshotFolder)) {
+        parsed.error = "--screenshots takes a folder, and \"" + options.screenshotFolder + "\" is no folder";
     }
     return parsed;
 }

@@ -15,6 +15,8 @@ struct Win32DesktopOptions {
     // Close the main menu this many milliseconds after it shows (checks that the program
     // starts and shows its windows); nothing: wait for the user.
     std::optional<int> closeAfterMs;
+    // Save a picture of every window into this folder and end (with the demo); empty: none.
+    std::string screenshotFolder;
     bool help = false;
     bool version = false;
 };

@@ -3,8 +3,10 @@
 #include "ui/win32/WindowsHeader.h"
 #include <shellapi.h>
 
+#include <filesystem>
 #include <memory>
 #include <optional>
+#include <system_error>
 #include <string>
 #include <vector>
 
@@ -18,6 +20,7 @@
 #include "app/win32desktop/ConsoleText.h"
 #include "app/win32desktop/Win32Demo.h"
 #include "app/win32desktop/Win32DesktopOptions.h"
+#include "app/win32desktop/Win32ScreenshotTour.h"
 #include "link/InterruptRelease.h"
 #include "link/PrinterPort.h"
 #include "link/SystemDeviceSource.h"
@@ -104,6 +107,30 @@ std::unique_ptr<Win32Script> CloseAfter(Win32Backend& ui, int delayMs) {
     return script;
 }
 
+std::unique_ptr<Win32ScreenshotTour> StartTour(Win32Backend& ui, const std::string& folder) {
+    std::error_code ignored;  // a folder that cannot be made fails every picture, and says so
+    std::filesystem::create_directories(std::filesystem::path(win32::Utf8ToWide(folder)), ignored);
+    auto tour = std::make_unique<Win32ScreenshotTour>(ui, folder);
+    tour->Start();
+    return tour;
+}
+
+int ReportTour(const Win32ScreenshotTour& tour) {
+    std::string saved;
+    for (const std::string& path : tour.Saved()) {
+        saved += path + "\n";
+    }
+    ShowText(saved, false);
+    std::string problems;
+    for (const std::string& problem : tour.Problems()) {
+        problems += "lanvane: " + problem + "\n";
+    }
+    if (!problems.empty()) {
+        ShowText(problems, true);
+    }
+    return tour.Succeeded() ? 0 : 1;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int /*show*/) {
@@ -138,6 +165,10 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
     AppWindows windows;
     AppContext context{ui, app.Resources(), windows, *port, *devices, lan};
     const auto closing = options.closeAfterMs ? CloseAfter(ui, *options.closeAfterMs) : nullptr;
+    const auto tour = options.screenshotFolder.empty() ? nullptr : StartTour(ui, options.screenshotFolder);
     app.Run(context);
+    if (tour) {
+        return ReportTour(*tour);
+    }
     return closing && !closing->Finished() ? 1 : 0;
 }

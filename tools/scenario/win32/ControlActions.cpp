@@ -7,6 +7,7 @@
 
 #include "ui/ControlSteps.h"
 #include "ui/ListView.h"
+#include "ui/win32/UserClicks.h"
 #include "ui/win32/WideText.h"
 
 namespace lanvane::scenario {
@@ -116,12 +117,7 @@ std::string SelectTab(HWND window, int index) {
     if (!IsClass(window, WC_TABCONTROLW)) {
         return "not a tab control";
     }
-    RECT item{};
-    if (!SendMessageW(window, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item))) {
-        return "no such tab";
-    }
-    ClickAt(window, (item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    return kDone;
+    return ClickTab(window, index) ? kDone : "no such tab";
 }
 
 std::string ClickRow(HWND window, Control& control, int row) {
@@ -132,11 +128,7 @@ std::string ClickRow(HWND window, Control& control, int row) {
         return "no such row";
     }
     if (row >= 0) {
-        SendMessageW(window, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
-        RECT cell{};
-        cell.left = LVIR_LABEL;
-        SendMessageW(window, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&cell));
-        ClickAt(window, (cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+        ClickListRow(window, row);
         return kDone;
     }
     RECT inside{};
