@@ -125,15 +125,6 @@ InterfaceConfig ValidRecord(int version) {
     return config;
 }
 
-TEST(PageValuesFromConfigTest, VersionOneRecordGetsTheDefaultPin) {
-    const ConfigPageValues values = PageValuesFromConfig(ValidRecord(1));
-    EXPECT_FALSE(values.extendedRecord);
-    EXPECT_EQ(values.network.p2pPinCode, "3958");
-    EXPECT_EQ(values.system.confirmPassword, "secret");
-    EXPECT_EQ(values.network.ipAssignment, ip_assignment_code::kAutomatic);
-    EXPECT_TRUE(CheckWholeConfig(values).Passed());
-}
-
 TEST(PageValuesFromConfigTest, VersionTwoRecordKeepsItsPin) {
     InterfaceConfig config = ValidRecord(2);
     config.dhcp = 0;
