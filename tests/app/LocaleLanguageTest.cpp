@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "app/SystemLanguage.h"
 
@@ -11,25 +13,17 @@ namespace {
 
 using ::testing::Optional;
 
-TEST(LocaleLanguageTest, LanguageAloneOrUnlistedTerritoryTakesTheLanguagesFirstId) {
-    EXPECT_THAT(LanguageIdForLocale("de"), Optional(LanguageId{0x0407}));
-    EXPECT_THAT(LanguageIdForLocale("de_BE.UTF-8"), Optional(LanguageId{0x0407}));
-    EXPECT_THAT(LanguageIdForLocale("zh"), Optional(LanguageId{0x0804}));
-    EXPECT_THAT(LanguageIdForLocale("pt"), Optional(LanguageId{0x0416}));
-}
-
-TEST(LocaleLanguageTest, SpellingVariantsAreAccepted) {
-    EXPECT_THAT(LanguageIdForLocale("de-de"), Optional(LanguageId{0x0407}));
-    EXPECT_THAT(LanguageIdForLocale("ZH_hk"), Optional(LanguageId{0x0C04}));
-}
-
-TEST(LocaleLanguageTest, PortableLocaleIsEnglishAndUnknownLanguagesHaveNoId) {
-    EXPECT_THAT(LanguageIdForLocale("C"), Optional(LanguageId{0x0409}));
-    EXPECT_THAT(LanguageIdForLocale("C.UTF-8"), Optional(LanguageId{0x0409}));
-    EXPECT_THAT(LanguageIdForLocale("POSIX"), Optional(LanguageId{0x0409}));
-    EXPECT_EQ(LanguageIdForLocale("xx_YY"), std::nullopt);
-    EXPECT_EQ(LanguageIdForLocale(""), std::nullopt);
-    EXPECT_EQ(LanguageIdForLocale(".UTF-8"), std::nullopt);
+// A language alone or with an unlisted territory takes the language's first id; spelling
+// variants are accepted; the portable locale is English; unknown languages have no id.
+TEST(LocaleLanguageTest, LocaleNamesGiveTheirLanguageId) {
+    const std::pair<const char*, std::optional<LanguageId>> cases[] = {
+        {"de", 0x0407},    {"de_BE.UTF-8", 0x0407}, {"zh", 0x0804},      {"pt", 0x0416},
+        {"de-de", 0x0407}, {"ZH_hk", 0x0C04},       {"C", 0x0409},       {"C.UTF-8", 0x0409},
+        {"POSIX", 0x0409}, {"xx_YY", std::nullopt}, {"", std::nullopt}, {".UTF-8", std::nullopt},
+    };
+    for (const auto& [locale, id] : cases) {
+        EXPECT_EQ(LanguageIdForLocale(locale), id) << '"' << locale << '"';
+    }
 }
 
 EnvironmentLookup Environment(std::map<std::string, std::string> values) {

@@ -10,7 +10,7 @@ namespace {
 using namespace std::chrono_literals;
 
 // The search and set loops against simulated printers are also what lanvane-cli runs;
-// tests/cli_lan covers them there.
+// tests/cli covers them there.
 
 // The program's side over the loopback broadcast: the printers' ports from the fleet, a
 // free local port of the system's choice.

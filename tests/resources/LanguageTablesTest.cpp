@@ -27,26 +27,25 @@ std::string ReadTable(const std::string& language) {
     return text.str();
 }
 
-// Printf conversions and braced names: the parts of a text a program fills in.
-std::multiset<std::string> Placeholders(std::string_view text) {
-    static const std::regex kPlaceholder(R"(%[-+ #0]*[0-9]*[sdiuxXc]|\{[A-Za-z0-9_]*\})");
+std::multiset<std::string> Matches(std::string_view text, const std::regex& pattern) {
     std::multiset<std::string> found;
     const std::string copy(text);
-    for (auto it = std::sregex_iterator(copy.begin(), copy.end(), kPlaceholder); it != std::sregex_iterator(); ++it) {
+    for (auto it = std::sregex_iterator(copy.begin(), copy.end(), pattern); it != std::sregex_iterator(); ++it) {
         found.insert(it->str());
     }
     return found;
 }
 
+// Printf conversions and braced names: the parts of a text a program fills in.
+std::multiset<std::string> Placeholders(std::string_view text) {
+    static const std::regex kPlaceholder(R"(%[-+ #0]*[0-9]*[sdiuxXc]|\{[A-Za-z0-9_]*\})");
+    return Matches(text, kPlaceholder);
+}
+
 // The numbers of a text ("0~32767", "3KB"): ranges and limits the reader needs to see.
 std::multiset<std::string> Numbers(std::string_view text) {
     static const std::regex kNumber("[0-9]+");
-    std::multiset<std::string> found;
-    const std::string copy(text);
-    for (auto it = std::sregex_iterator(copy.begin(), copy.end(), kNumber); it != std::sregex_iterator(); ++it) {
-        found.insert(it->str());
-    }
-    return found;
+    return Matches(text, kNumber);
 }
 
 std::ptrdiff_t LineBreaks(std::string_view text) {

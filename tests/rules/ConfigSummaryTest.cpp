@@ -49,8 +49,12 @@ TEST_F(ConfigSummaryTest, CodesWithoutANameShowTheirNumber) {
     EXPECT_EQ(Value(25), "6");
     config.dhcp = 0;
     config.networkMode = 1;
+    config.cryptograph = 5;
+    config.eapMode = 0;
     EXPECT_EQ(Value(17), "Manual allocation");
     EXPECT_EQ(Value(13), "Adhoc");
+    EXPECT_EQ(Value(22), "AES + TKIP");
+    EXPECT_EQ(Value(25), "EAP-PEAP");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "rules/NetworkPageRules.h"
@@ -21,17 +23,6 @@ std::vector<int> MessageIds(const std::vector<RuleFailure>& failures) {
         ids.push_back(failure.messageId);
     }
     return ids;
-}
-
-TEST(NetworkPageLeaveTest, EmptySsidAndShortPinGiveBothMessagesEndingOnThePin) {
-    NetworkPageValues values = ValidNetwork();
-    values.ssid.clear();
-    values.p2pPinCode = Chars(6);
-    const auto failures = CheckNetworkPageLeave(values);
-    EXPECT_EQ(MessageIds(failures), (std::vector{sid::kSsidIncorrect, sid::kIncorrectPin}));
-    ASSERT_EQ(failures.size(), 2u);
-    EXPECT_EQ(failures[0].field, ConfigField::ssid);
-    EXPECT_EQ(failures[1].field, ConfigField::p2pPinCode);
 }
 
 TEST(NetworkPageLeaveTest, PinLengthRuleHoldsInEveryMode) {
@@ -81,33 +72,37 @@ TEST(NetworkPageLeaveTest, NumbersBeyondTheirRangeAreRefused) {
     EXPECT_TRUE(CheckNetworkPageLeave(values).empty());
 }
 
-TEST(NetworkPageUpdateTest, ExtendedRecordNeedsAPinForConnectionModesTwoAndThree) {
-    NetworkPageValues values = ValidNetwork();
-    values.ssid.clear();
-    values.p2pPinCode.clear();
-    for (const int connMode : {2, 3}) {
-        values.p2pConnMode = connMode;
-        EXPECT_EQ(test::RefusalOf(CheckNetworkPageUpdate(values, true)),
-                  (test::Refusal{sid::kIncorrectPin, ConfigField::p2pPinCode}));
-        EXPECT_EQ(CheckNetworkPageUpdate(values, false)->messageId, sid::kSsidIncorrect);
+// Update checks the page without the PIN length; the extended record needs a PIN in
+// connection modes 2 and 3, and in Adhoc mode the channel comes first.
+TEST(NetworkPageUpdateTest, RefusesWithTheFirstBrokenRule) {
+    const struct {
+        int networkMode;
+        int connMode;
+        std::string ssid;
+        std::string pin;
+        bool extended;
+        std::optional<int> message;
+    } cases[] = {
+        {mode_code::kInfra, 0, "office", Chars(6), true, std::nullopt},
+        {mode_code::kInfra, 2, "", "", true, sid::kIncorrectPin},
+        {mode_code::kInfra, 3, "", "", true, sid::kIncorrectPin},
+        {mode_code::kInfra, 3, "", "", false, sid::kSsidIncorrect},
+        {mode_code::kInfra, 0, "", "", true, sid::kSsidIncorrect},
+        {mode_code::kAdhoc, 2, "", "", true, sid::kAdhocChannelIncorrect},
+    };
+    for (const auto& c : cases) {
+        NetworkPageValues values = ValidNetwork();
+        values.networkMode = c.networkMode;
+        values.p2pConnMode = c.connMode;
+        values.ssid = c.ssid;
+        values.p2pPinCode = c.pin;
+        const RuleResult result = CheckNetworkPageUpdate(values, c.extended);
+        EXPECT_EQ(result ? std::optional(result->messageId) : std::nullopt, c.message)
+            << "mode " << c.networkMode << ", connection mode " << c.connMode << ", extended " << c.extended;
+        if (c.message == sid::kIncorrectPin) {
+            EXPECT_EQ(result->field, ConfigField::p2pPinCode);
+        }
     }
-    values.p2pConnMode = 0;
-    EXPECT_EQ(CheckNetworkPageUpdate(values, true)->messageId, sid::kSsidIncorrect);
-}
-
-TEST(NetworkPageUpdateTest, PinLengthIsNotPartOfThePageCheck) {
-    NetworkPageValues values = ValidNetwork();
-    values.p2pPinCode = Chars(6);
-    EXPECT_FALSE(CheckNetworkPageUpdate(values, true).has_value());
-}
-
-TEST(NetworkPageUpdateTest, AdhocChannelComesFirst) {
-    NetworkPageValues values = ValidNetwork();
-    values.networkMode = mode_code::kAdhoc;
-    values.p2pConnMode = 2;
-    values.p2pPinCode.clear();
-    values.ssid.clear();
-    EXPECT_EQ(CheckNetworkPageUpdate(values, true)->messageId, sid::kAdhocChannelIncorrect);
 }
 
 TEST(NetworkChoiceTest, AdhocIsRefusedUnderEveryWpaKind) {

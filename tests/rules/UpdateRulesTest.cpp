@@ -21,14 +21,6 @@ ConfigPageValues WithWep(int cryptograph, std::size_t keyLength) {
     return values;
 }
 
-TEST(UpdateCheckTest, ValidValuesPassOnEveryPage) {
-    for (int page = 0; page <= 5; ++page) {
-        const UpdateCheck check = CheckUpdate(static_cast<ConfigPage>(page), ValidValues());
-        EXPECT_TRUE(check.Passed()) << "page " << page;
-        EXPECT_FALSE(check.wepCryptograph.has_value());
-    }
-}
-
 TEST(UpdateCheckTest, OnlyTheSelectedPageIsChecked) {
     ConfigPageValues values = ValidValues();
     values.system.printerPort = 80;
@@ -131,15 +123,6 @@ InterfaceConfig ValidRecord(int version) {
     config.trapCommunity = "trap";
     config.p2pPinCode = "12345678";
     return config;
-}
-
-TEST(PageValuesFromConfigTest, VersionOneRecordGetsTheDefaultPin) {
-    const ConfigPageValues values = PageValuesFromConfig(ValidRecord(1));
-    EXPECT_FALSE(values.extendedRecord);
-    EXPECT_EQ(values.network.p2pPinCode, "3958");
-    EXPECT_EQ(values.system.confirmPassword, "secret");
-    EXPECT_EQ(values.network.ipAssignment, ip_assignment_code::kAutomatic);
-    EXPECT_TRUE(CheckWholeConfig(values).Passed());
 }
 
 TEST(PageValuesFromConfigTest, VersionTwoRecordKeepsItsPin) {

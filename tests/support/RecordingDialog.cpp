@@ -41,7 +41,7 @@ bool RecordingDialog::OnInitDialog() {
     if (onInit) {
         onInit(*this);
     }
-    return focusFirstTabStop;
+    return true;
 }
 
 void RecordingDialog::OnCommand(int controlId, Notification code) {
@@ -76,12 +76,6 @@ void RecordingDialog::OnCancel() {
         onCancel(*this);
     } else {
         Dialog::OnCancel();
-    }
-}
-
-void RecordingDialog::OnDestroy() {
-    if (onDestroy) {
-        onDestroy(*this);
     }
 }
 

@@ -18,14 +18,12 @@ public:
     std::vector<std::string> Entries(const std::string& prefix) const;
 
     std::vector<std::string> log;
-    bool focusFirstTabStop = true;
     std::function<void(RecordingDialog&)> onInit;
     std::function<void(RecordingDialog&, int, Notification)> onCommand;
     std::function<bool(RecordingDialog&, int, const NotifyMessage&)> onNotify;
     std::function<void(RecordingDialog&, int)> onTimer;
     std::function<void(RecordingDialog&, int)> onSocket;
     std::function<void(RecordingDialog&)> onCancel;  // none: the dialog's own Cancel
-    std::function<void(RecordingDialog&)> onDestroy;
 
 protected:
     bool OnInitDialog() override;
@@ -34,7 +32,6 @@ protected:
     void OnTimer(int timerId) override;
     void OnSocketReadable(int token) override;
     void OnCancel() override;
-    void OnDestroy() override;
 };
 
 std::string Describe(Notification code);

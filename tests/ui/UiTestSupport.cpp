@@ -10,10 +10,6 @@ int UiTest::Within(RecordingDialog& dialog, const std::function<void(RecordingDi
     return dialog.DoModal();
 }
 
-RecordingDialog& UiTest::Active() const {
-    return dynamic_cast<RecordingDialog&>(*ui.ActiveDialog());
-}
-
 void UiTest::TearDown() {
     if (!expectRejections) {
         EXPECT_THAT(driver.Rejections(), ::testing::IsEmpty());

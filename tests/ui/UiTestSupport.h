@@ -44,7 +44,6 @@ class UiTest : public ::testing::Test {
 protected:
     // Runs body while dialog is the innermost modal window, then ends it. Returns the result.
     int Within(RecordingDialog& dialog, const std::function<void(RecordingDialog&)>& body);
-    RecordingDialog& Active() const;
     void TearDown() override;
 
     ScriptedDriver driver;
