@@ -1,8 +1,48 @@
 #include "link/PrinterPort.h"
 
+#include "link/LineReadiness.h"
+#include "link/PortDevice.h"
+
+#include <algorithm>
+#include <array>
 #include <utility>
 
 namespace lanvane {
+
+using port::DeviceKind;
+
+namespace {
+
+// At most this many reads of kReadLimit bytes drop waiting input at an open, so that a
+// device that never runs dry cannot hold the open up.
+constexpr int kDiscardReads = 16;
+
+// Input that waited before the open belongs to an earlier command (a late reply to an
+// interrupted one); it must not pass for the answer to this one.
+void DiscardWaitingInput(NativeHandle handle) {
+    std::array<std::uint8_t, CPrinterPort::kReadLimit> scrap{};
+    for (int reads = 0; reads < kDiscardReads && port::ReadWaiting(handle, scrap.data(), scrap.size()) > 0;
+         ++reads) {
+    }
+}
+
+// Makes the open device the printer's line: its settings, DTR off, the printer present and
+// ready, nothing left over from before. Returns why it cannot be.
+LinkError PrepareSerialLine(NativeHandle handle, std::uint32_t baudRate, ModemLines& lines,
+                            const std::string& portName) {
+    if (LinkError unset = port::ConfigureSerialLine(handle, baudRate, portName); unset.Failed()) {
+        return unset;
+    }
+    if (!lines.ClearDtr(handle)) {
+        return {LinkFailure::NotADevice, "open", portName, "it has no modem lines, so it is no serial port"};
+    }
+    if (LinkError notReady = CheckLineReady(lines, handle, portName); notReady.Failed()) {
+        return notReady;
+    }
+    return port::PurgeSerialLine(handle, portName);
+}
+
+}  // namespace
 
 CPrinterPort::CPrinterPort() : CPrinterPort(PortTimings{}, MakeSystemModemLines()) {}
 
@@ -20,6 +60,88 @@ bool CPrinterPort::Open() {
     lastError_ = {};
     open_ = usbDevice_ ? OpenUsbDevice() : OpenComPort();
     return open_;
+}
+
+bool CPrinterPort::OpenComPort() {
+    const NativeHandle handle = port::OpenDevice(portName_, DeviceKind::Serial, lastError_);
+    if (handle == kNoHandle) {
+        return false;
+    }
+    lastError_ = PrepareSerialLine(handle, baudRate_, *modemLines_, portName_);
+    if (lastError_.Failed()) {
+        port::CloseDevice(handle);
+        return false;
+    }
+    handle_ = handle;
+    return true;
+}
+
+bool CPrinterPort::OpenUsbDevice() {
+    handle_ = port::OpenDevice(portName_, DeviceKind::Usb, lastError_);
+    if (handle_ == kNoHandle) {
+        return false;
+    }
+    DiscardWaitingInput(handle_);
+    return true;
+}
+
+void CPrinterPort::Close() {
+    if (!open_) {
+        return;
+    }
+    open_ = false;
+    if (!usbDevice_) {
+        modemLines_->ClearDtr(handle_);
+        port::PurgeSerialLine(handle_, portName_);
+    }
+    ReleaseDevice();
+}
+
+void CPrinterPort::ReleaseDevice() {
+    if (handle_ != kNoHandle) {
+        port::CloseDevice(handle_);
+        handle_ = kNoHandle;
+    }
+}
+
+bool CPrinterPort::Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) {
+    count = 0;
+    if (!open_) {
+        Fail(LinkFailure::IoError, "read", "the port is not open");
+        return false;
+    }
+    const DeviceKind kind = usbDevice_ ? DeviceKind::Usb : DeviceKind::Serial;
+    std::array<std::uint8_t, kReadLimit> burst{};
+    for (int attempt = 0; attempt < timings_.attempts; ++attempt) {
+        const port::Transfer got = port::ReadBurst(handle_, kind, burst.data(), burst.size(), timings_.attemptWait,
+                                                   timings_.burstGap, portName_);
+        if (got.bytes > 0) {
+            count = std::min(got.bytes, capacity);
+            std::copy_n(burst.data(), count, buffer);
+            return count > 0;
+        }
+        if (got.error.Failed()) {
+            lastError_ = got.error;
+            return false;
+        }
+    }
+    Fail(LinkFailure::TimedOut, "read", "no reply");
+    return false;
+}
+
+std::size_t CPrinterPort::Write(const std::uint8_t* buffer, std::size_t length) {
+    if (!open_) {
+        Fail(LinkFailure::IoError, "write", "the port is not open");
+        return 0;
+    }
+    const DeviceKind kind = usbDevice_ ? DeviceKind::Usb : DeviceKind::Serial;
+    const port::Transfer put = port::WriteWithin(handle_, kind, buffer, length, WriteLimit(length), portName_);
+    if (put.error.Failed()) {
+        lastError_ = put.error;
+    } else if (put.bytes < length) {
+        Fail(LinkFailure::TimedOut, "write", "the device did not take the data in time");
+    }
+    return put.bytes;
 }
 
 std::chrono::milliseconds CPrinterPort::WriteLimit(std::size_t length) const {

@@ -1,23 +1,13 @@
 #include "link/PrinterPort.h"
 
-#include "PseudoTerminal.h"
-#include "link/InterruptRelease.h"
-
-#include <fcntl.h>
-#include <sys/ioctl.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <termios.h>
-#include <unistd.h>
+#include "FakeUsbPrinter.h"
+#include "PortTestSupport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -26,68 +16,19 @@ namespace lanvane {
 namespace {
 
 using namespace std::chrono_literals;
-using test::PseudoTerminal;
-
-PortTimings FastTimings() {
-    PortTimings timings;
-    timings.attempts = 3;
-    timings.attemptWait = 150ms;
-    timings.burstGap = 100ms;
-    return timings;
-}
-
-struct LineState {
-    bool cts = true;
-    bool dsr = true;
-    int dtrClears = 0;
-    NativeHandle handle = kNoHandle;  // the port's device, as the lines were asked
-};
-
-// Plays the printer's modem lines, which a pseudo-terminal lacks.
-class FakeModemLines final : public ModemLines {
-public:
-    explicit FakeModemLines(LineState& state) : state_(state) {}
-
-    bool ReadCtsDsr(NativeHandle handle, bool& cts, bool& dsr) override {
-        state_.handle = handle;
-        cts = state_.cts;
-        dsr = state_.dsr;
-        return true;
-    }
-    bool ClearDtr(NativeHandle) override {
-        ++state_.dtrClears;
-        return true;
-    }
-
-private:
-    LineState& state_;
-};
-
-// A port on the pseudo-terminal, as a USB device or as a COM port with the given lines.
-std::unique_ptr<CPrinterPort> PortOn(const PseudoTerminal& printer, LineState& lines,
-                                     bool usbDevice, PortTimings timings = FastTimings()) {
-    auto port = std::make_unique<CPrinterPort>(timings, std::make_unique<FakeModemLines>(lines));
-    port->SetUsbDevice(usbDevice);
-    port->SetPortName(printer.SlavePath());
-    return port;
-}
-
-std::string ReadText(CPrinterPort& port) {
-    std::array<std::uint8_t, CPrinterPort::kReadLimit> buffer{};
-    std::size_t count = 0;
-    if (!port.Read(buffer.data(), buffer.size(), count)) {
-        return {};
-    }
-    return std::string(buffer.begin(), buffer.begin() + static_cast<long>(count));
-}
+using test::FakeUsbPrinter;
+using test::FastTimings;
+using test::LineState;
+using test::PortOn;
+using test::ReadText;
 
 class UsbPrinterPortTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(port->Open()); }
+    void SetUp() override { ASSERT_TRUE(port->Open()) << Describe(port->LastError()); }
 
-    PseudoTerminal printer;
+    FakeUsbPrinter printer;
     LineState lines;
-    std::unique_ptr<CPrinterPort> port = PortOn(printer, lines, true);
+    std::unique_ptr<CPrinterPort> port = PortOn(printer.Path(), lines, true);
 };
 
 // Bytes within the burst gap belong to one reply; the next burst waits for the next read.
@@ -110,6 +51,7 @@ TEST_F(UsbPrinterPortTest, SilentLineFailsAfterAllAttempts) {
     EXPECT_FALSE(port->Read(buffer.data(), buffer.size(), count));
     const auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(count, 0u);
+    EXPECT_EQ(port->LastError().kind, LinkFailure::TimedOut);
     EXPECT_GE(elapsed, 3 * 150ms - 20ms);
     EXPECT_LT(elapsed, 1500ms);
 }
@@ -131,177 +73,31 @@ TEST_F(UsbPrinterPortTest, SmallBufferGetsNoMoreThanItHoldsAndTheRestOfTheBurstI
     EXPECT_FALSE(port->Read(buffer.data(), 32, count));
 }
 
-// A COM port's write ends after n x 500 ms + 5 ms; a USB printer may take its time, so its
-// write has a bound of its own.
-TEST(PrinterPortWriteTest, PrinterHoldingTheLineEndsTheWriteAtTheBoundOfItsKind) {
+// A USB printer that takes nothing holds the write up to its own bound, no longer.
+TEST_F(UsbPrinterPortTest, PrinterHoldingTheLineEndsTheWriteAtItsBound) {
     PortTimings timings = FastTimings();
-    timings.writePerByte = 0ms;
-    timings.writeConstant = 100ms;
     timings.usbWriteLimit = 600ms;
-    for (const bool usbDevice : {false, true}) {
-        PseudoTerminal printer;
-        LineState lines;
-        const auto port = PortOn(printer, lines, usbDevice, timings);
-        ASSERT_TRUE(port->Open());
-
-        const std::vector<std::uint8_t> data(1 << 20, 0x55);
-        const auto start = std::chrono::steady_clock::now();
-        const std::size_t written = port->Write(data.data(), data.size());
-        const auto elapsed = std::chrono::steady_clock::now() - start;
-        EXPECT_GE(elapsed, usbDevice ? 580ms : 90ms) << usbDevice;
-        EXPECT_LT(elapsed, usbDevice ? 1500ms : 500ms) << usbDevice;
-        EXPECT_GT(written, 0u);
-        EXPECT_LT(written, data.size());
-        EXPECT_EQ(port->LastError().kind, LinkFailure::TimedOut);
-    }
-}
-
-TEST(PrinterPortClosedTest, ClosedOrMissingPortRefusesIoAndClosesHarmlessly) {
-    CPrinterPort port(FastTimings(), MakeSystemModemLines());
-    port.SetPortName("/dev/usb/lp-not-there");
-    EXPECT_FALSE(port.Open());
-    port.SetUsbDevice(true);
-    EXPECT_FALSE(port.Open());
-    EXPECT_EQ(port.LastError().kind, LinkFailure::NotFound);
-    EXPECT_EQ(Describe(port.LastError()),
-              "cannot open /dev/usb/lp-not-there: not found: No such file or directory");
-    port.Close();
-    std::array<std::uint8_t, 8> buffer{};
-    std::size_t count = 5;
-    EXPECT_FALSE(port.Read(buffer.data(), buffer.size(), count));
-    EXPECT_EQ(count, 0u);
-    EXPECT_EQ(port.Write(buffer.data(), buffer.size()), 0u);
-}
-
-// A printer that is not ready (CTS or DSR off) fails the open and leaves the line free.
-TEST(ComPortTest, OpensOnlyWhenCtsAndDsrAreOn) {
-    PseudoTerminal printer;
-    LineState notReady[] = {{false, true}, {true, false}};
-    std::vector<std::unique_ptr<CPrinterPort>> refused;
-    for (LineState& lines : notReady) {
-        refused.push_back(PortOn(printer, lines, false));
-        EXPECT_FALSE(refused.back()->Open());
-        EXPECT_EQ(refused.back()->LastError().kind, LinkFailure::LineNotReady);
-        EXPECT_EQ(refused.back()->LastError().reason, lines.cts ? "DSR is off" : "CTS is off");
-    }
-    LineState ready;
-    EXPECT_TRUE(PortOn(printer, ready, false)->Open()) << "a failed open must not keep the line";
-
-    CPrinterPort noModemControl(FastTimings(), MakeSystemModemLines());
-    noModemControl.SetPortName(printer.SlavePath());
-    EXPECT_FALSE(noModemControl.Open());
-}
-
-TEST(ComPortTest, ReadyPrinterOpensWithThePrintersLineSettingsAndGetsTheOldOnesBackAtClose) {
-    PseudoTerminal printer(false);
-    LineState lines;
-    const auto port = PortOn(printer, lines, false);
-    ASSERT_TRUE(port->Open());
-    EXPECT_EQ(lines.dtrClears, 1);
-
-    termios line{};
-    ASSERT_EQ(tcgetattr(lines.handle, &line), 0);
-    EXPECT_EQ(cfgetispeed(&line), B115200);
-    EXPECT_EQ(cfgetospeed(&line), B115200);
-    EXPECT_EQ(line.c_cflag & (CSIZE | PARENB | CSTOPB | CRTSCTS), static_cast<tcflag_t>(CS8 | CRTSCTS));
-    EXPECT_EQ(line.c_iflag & (IXON | IXOFF | IXANY), 0u);
-    EXPECT_EQ(line.c_lflag & ICANON, 0u);
-
-    // A cooked line would hold this back for want of a newline and turn CR into LF.
-    printer.Send(std::string("A\rB\x03", 4));
-    EXPECT_EQ(ReadText(*port), std::string("A\rB\x03", 4));
-
-    port->Close();
-    EXPECT_EQ(lines.dtrClears, 2);
-    EXPECT_NE(printer.LineSettings().c_lflag & ICANON, 0u) << "the cooked line is back";
+    FakeUsbPrinter slow;
+    const auto held = PortOn(slow.Path(), lines, true, timings);
+    ASSERT_TRUE(held->Open());
+    const std::vector<std::uint8_t> data(1 << 20, 0x55);
+    const auto start = std::chrono::steady_clock::now();
+    const std::size_t written = held->Write(data.data(), data.size());
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(elapsed, 580ms);
+    EXPECT_LT(elapsed, 1500ms);
+    EXPECT_LT(written, data.size());
+    EXPECT_EQ(held->LastError().kind, LinkFailure::TimedOut);
 }
 
 // Opening an open port keeps it; a second port on the same device finds it busy.
-TEST(PrinterPortOpenTest, AnOpenDeviceIsKeptByItsPortAndBusyForAnother) {
-    PseudoTerminal printer;
-    LineState lines;
-    const auto port = PortOn(printer, lines, true);
-    ASSERT_TRUE(port->Open());
+TEST_F(UsbPrinterPortTest, AnOpenDeviceIsKeptByItsPortAndBusyForAnother) {
     EXPECT_TRUE(port->Open());
-    const auto other = PortOn(printer, lines, true);
+    const auto other = PortOn(printer.Path(), lines, true);
     EXPECT_FALSE(other->Open());
     EXPECT_EQ(other->LastError().kind, LinkFailure::Busy);
-
     printer.Send("STILL");
     EXPECT_EQ(ReadText(*port), "STILL") << "the second open took nothing from the first";
-}
-
-// Only a character device is a printer: a file, a FIFO or a directory given as one is
-// refused for both kinds, and nothing is written to it.
-TEST(PrinterPortOpenTest, AnythingButACharacterDeviceIsRefusedUntouched) {
-    namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("lanvane-port-" + std::to_string(getpid()));
-    fs::create_directories(dir / "directory");
-    const fs::path file = dir / "file.txt";
-    std::ofstream(file) << "IMPORTANT DATA\n";
-    ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
-
-    for (const bool usbDevice : {true, false}) {
-        for (const fs::path& path : {file, dir / "fifo", dir / "directory"}) {
-            LineState lines;
-            CPrinterPort port(FastTimings(), std::make_unique<FakeModemLines>(lines));
-            port.SetUsbDevice(usbDevice);
-            port.SetPortName(path.string());
-            EXPECT_FALSE(port.Open()) << path;
-            EXPECT_EQ(port.LastError().kind, LinkFailure::NotADevice) << path;
-            const std::uint8_t request[] = {0x1D, 0x49, 0x42};
-            EXPECT_EQ(port.Write(request, sizeof request), 0u);
-        }
-    }
-    std::stringstream content;
-    content << std::ifstream(file).rdbuf();
-    EXPECT_EQ(content.str(), "IMPORTANT DATA\n");
-    fs::remove_all(dir);
-}
-
-// Whether the device is still held exclusively, as the next program to open it would find.
-bool HeldExclusively(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return errno == EBUSY;
-    }
-    int exclusive = 0;
-    ioctl(fd, TIOCGEXCL, &exclusive);
-    close(fd);
-    return exclusive != 0;
-}
-
-// An interrupted program gives the device back as it found it, tells what it was doing,
-// and ends with 128 + the signal.
-TEST(InterruptReleaseTest, TheSignalGivesTheDeviceBackAndEndsTheProgram) {
-    PseudoTerminal printer(false);
-    int messages[2] = {-1, -1};
-    ASSERT_EQ(pipe(messages), 0);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        dup2(messages[1], STDERR_FILENO);
-        ReleaseDevicesOnInterrupt("tester");
-        LineState lines;
-        const auto port = PortOn(printer, lines, false);
-        const InterruptNotice notice(interrupted::kWritingRecord);
-        if (port->Open() && HeldExclusively(printer.SlavePath())) {
-            raise(SIGTERM);
-        }
-        _exit(1);
-    }
-    close(messages[1]);
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    std::string said(512, '\0');
-    said.resize(static_cast<std::size_t>(std::max<ssize_t>(0, read(messages[0], said.data(), said.size()))));
-    close(messages[0]);
-
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 143);
-    EXPECT_EQ(said, std::string("tester: interrupted by SIGTERM while ") + interrupted::kWritingRecord + "\n");
-    EXPECT_FALSE(HeldExclusively(printer.SlavePath()));
-    EXPECT_NE(printer.LineSettings().c_lflag & ICANON, 0u) << "the line settings are back";
 }
 
 }  // namespace

@@ -9,15 +9,15 @@ namespace lanvane::test {
 
 // A printer on the far end of a named pipe: the nearest thing to a USB printer device a
 // test can open. It takes nothing from the pipe, so a long write fills it up.
-class PipePrinter {
+class FakeUsbPrinter {
 public:
-    PipePrinter() : path_(NextPath()) {
+    FakeUsbPrinter() : path_(NextPath()) {
         pipe_ = CreateNamedPipeA(path_.c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT,
                                  1, 4096, 4096, 0, nullptr);
     }
-    ~PipePrinter() { CloseHandle(pipe_); }
-    PipePrinter(const PipePrinter&) = delete;
-    PipePrinter& operator=(const PipePrinter&) = delete;
+    ~FakeUsbPrinter() { CloseHandle(pipe_); }
+    FakeUsbPrinter(const FakeUsbPrinter&) = delete;
+    FakeUsbPrinter& operator=(const FakeUsbPrinter&) = delete;
 
     const std::string& Path() const { return path_; }
 
