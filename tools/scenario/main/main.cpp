@@ -1,50 +1,8 @@
 // lanvane-scenario FILE...: plays each scenario file at the program, headless.
-#include <cstdio>
-#include <memory>
-#include <string>
-
-#include "app/LanguageLibraryLoader.h"
-#include "app/SystemLanguage.h"
-#include "tools/scenario/ScenarioParser.h"
+#include "tools/scenario/ScenarioFileRunner.h"
 #include "tools/scenario/headless/HeadlessScenarioRunner.h"
 
-namespace {
-
-using namespace lanvane;
-using namespace lanvane::scenario;
-
-bool ReportParseErrors(const Scenario& scenario) {
-    for (const ParseError& error : scenario.errors) {
-        std::fprintf(stderr, "%s:%d: %s\n", scenario.name.c_str(), error.line, error.message.c_str());
-    }
-    return !scenario.errors.empty();
-}
-
-bool PlayFile(const char* file, const ScenarioLanguage& language) {
-    const Scenario scenario = LoadScenarioFile(file);
-    if (ReportParseErrors(scenario)) {
-        return false;
-    }
-    if (const auto failure = PlayScenarioHeadless(scenario, language)) {
-        std::fputs(FormatFailure(scenario.name, *failure).c_str(), stderr);
-        return false;
-    }
-    std::printf("PASS %s\n", scenario.name.c_str());
-    return true;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fputs("usage: lanvane-scenario FILE...\n", stderr);
-        return 2;
-    }
-    const std::unique_ptr<LanguageLibraryLoader> loader = MakeSystemLanguageLoader();
-    const ScenarioLanguage language{SystemDefaultLanguageId(), *loader};
-    bool allPassed = true;
-    for (int index = 1; index < argc; ++index) {
-        allPassed = PlayFile(argv[index], language) && allPassed;
-    }
-    return allPassed ? 0 : 1;
+    using namespace lanvane::scenario;
+    return PlayScenarioFiles(argc, argv, "lanvane-scenario", "", PlayScenarioHeadless);
 }

@@ -1,46 +1,9 @@
 // lanvane-scenario-win32 FILE...: plays each scenario file at the program on its real Win32
 // windows (under Wine: the null display driver or an X server).
-#include <cstdio>
-#include <memory>
-
-#include "app/LanguageLibraryLoader.h"
-#include "app/SystemLanguage.h"
-#include "tools/scenario/ScenarioParser.h"
+#include "tools/scenario/ScenarioFileRunner.h"
 #include "tools/scenario/win32/Win32ScenarioRunner.h"
 
-namespace {
-
-using namespace lanvane;
-using namespace lanvane::scenario;
-
-bool PlayFile(const char* file, const ScenarioLanguage& language) {
-    const Scenario scenario = LoadScenarioFile(file);
-    for (const ParseError& error : scenario.errors) {
-        std::fprintf(stderr, "%s:%d: %s\n", scenario.name.c_str(), error.line, error.message.c_str());
-    }
-    if (!scenario.errors.empty()) {
-        return false;
-    }
-    if (const auto failure = PlayScenarioOnWin32(scenario, language)) {
-        std::fputs(FormatFailure(scenario.name, *failure).c_str(), stderr);
-        return false;
-    }
-    std::printf("PASS %s (Win32)\n", scenario.name.c_str());
-    return true;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        std::fputs("usage: lanvane-scenario-win32 FILE...\n", stderr);
-        return 2;
-    }
-    const std::unique_ptr<LanguageLibraryLoader> loader = MakeSystemLanguageLoader();
-    const ScenarioLanguage language{SystemDefaultLanguageId(), *loader};
-    bool allPassed = true;
-    for (int index = 1; index < argc; ++index) {
-        allPassed = PlayFile(argv[index], language) && allPassed;
-    }
-    return allPassed ? 0 : 1;
+    using namespace lanvane::scenario;
+    return PlayScenarioFiles(argc, argv, "lanvane-scenario-win32", " (Win32)", PlayScenarioOnWin32);
 }
