@@ -19,7 +19,7 @@ struct PrinterConnection {
     ConfigReadResult printer;  // what the read found; complete when Connected
 };
 
-// The connect of the configuration window and of lanvane-cli: open the chosen device as a USB
+// The connect of the configuration window: open the chosen device as a USB
 // printer or a serial port, then identify the printer and read its identification and record.
 // A choice that names no device (`devicePath` empty) opens nothing, so the port is never
 // opened under an old or a guessed name. `reading` is told when the read starts (true) and
