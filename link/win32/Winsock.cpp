@@ -2,20 +2,19 @@
 
 #include <winsock2.h>
 
-#include <mutex>
-
 namespace lanvane::win32 {
 
-void StartWinsock() {
-    static std::once_flag started;
+bool StartWinsock() {
     // Winsock stays up until the program ends; the system cleans it up then.
-    std::call_once(started, [] {
+    static const bool started = [] {
         WSADATA data{};
-        WSAStartup(MAKEWORD(2, 2), &data);
-    });
+        return WSAStartup(MAKEWORD(2, 2), &data) == 0;
+    }();
+    return started;
 }
 
 bool SetBlocking(NativeSocket socket, bool blocking) {
+    // The request code's sign bit is set; the call takes it as a long.
     u_long nonBlocking = blocking ? 0 : 1;
     return ioctlsocket(socket, static_cast<long>(FIONBIO), &nonBlocking) == 0;
 }

@@ -3,7 +3,7 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
-#include "sim/win32/Winsock.h"
+#include "link/win32/Winsock.h"
 
 namespace lanvane::sim {
 namespace {
@@ -39,7 +39,7 @@ sockaddr_in Address(std::uint32_t address, std::uint16_t port) {
 NativeSocket Bound(SOCKET socket, sockaddr_in local, bool share, std::uint16_t& bound) {
     int size = sizeof local;
     const bool named = local.sin_port != 0;
-    const bool ok = socket != INVALID_SOCKET && MakeNonBlocking(socket) && (!share || !named || Share(socket)) &&
+    const bool ok = socket != INVALID_SOCKET && win32::SetBlocking(socket, false) && (!share || !named || Share(socket)) &&
                     bind(socket, reinterpret_cast<const sockaddr*>(&local), sizeof local) == 0 &&
                     (!share || named || Share(socket)) &&
                     getsockname(socket, reinterpret_cast<sockaddr*>(&local), &size) == 0;
@@ -66,7 +66,7 @@ bool WaitForSockets(std::vector<SocketWait>& waits, int timeoutMs) {
 }
 
 NativeSocket OpenDatagramSocket(std::uint16_t port, std::uint16_t& bound) {
-    if (!StartWinsock()) {
+    if (!win32::StartWinsock()) {
         return kNoSocket;
     }
     return Bound(socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP), Address(INADDR_ANY, port), true, bound);
@@ -103,7 +103,7 @@ Transfer SendDatagram(NativeSocket socket, std::span<const std::uint8_t> bytes, 
 
 NativeSocket OpenListeningSocket(const std::string& address, std::uint16_t port, std::uint16_t& bound) {
     sockaddr_in local = Address(0, port);
-    if (!StartWinsock() || inet_pton(AF_INET, address.c_str(), &local.sin_addr) != 1) {
+    if (!win32::StartWinsock() || inet_pton(AF_INET, address.c_str(), &local.sin_addr) != 1) {
         return kNoSocket;
     }
     const NativeSocket socket = Bound(::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP), local, false, bound);

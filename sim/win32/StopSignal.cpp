@@ -2,7 +2,7 @@
 
 #include <winsock2.h>
 
-#include "sim/win32/Winsock.h"
+#include "link/win32/Winsock.h"
 
 namespace lanvane::sim {
 namespace {
@@ -13,7 +13,7 @@ SOCKET LoopbackDatagramSocket() {
     local.sin_family = AF_INET;
     local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     if (socket != INVALID_SOCKET &&
-        (!MakeNonBlocking(socket) ||
+        (!win32::SetBlocking(socket, false) ||
          bind(socket, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0)) {
         closesocket(socket);
         return INVALID_SOCKET;
@@ -26,7 +26,7 @@ SOCKET LoopbackDatagramSocket() {
 // The wait takes sockets only, so the signal is a datagram that the write side sends to the
 // read side's loopback port; nobody reads it, so it stays raised.
 StopSignal::StopSignal() {
-    if (!StartWinsock()) {
+    if (!win32::StartWinsock()) {
         return;
     }
     const SOCKET reader = LoopbackDatagramSocket();

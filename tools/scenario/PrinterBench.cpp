@@ -2,7 +2,6 @@
 
 #include "tools/scenario/LanSettingsFields.h"
 #include "tools/scenario/PrinterRecordFields.h"
-#include "tools/scenario/TokenCursor.h"
 
 namespace lanvane::scenario {
 namespace {
@@ -27,6 +26,7 @@ sim::PrinterState StateFor(const PrinterSetup& setup) {
 
 int PrinterBench::StartUsbPrinter(const PrinterSetup& setup) {
     printers_.push_back({std::make_unique<sim::SimulatedPrinter>(StateFor(setup), setup.faults), setup.productId, {}});
+    port_.Plug(*printers_.back().usb, UsbPath(Count()));
     return Count();
 }
 
@@ -86,13 +86,6 @@ std::vector<PrinterBench::UsbPrinter> PrinterBench::UsbPrinters() const {
 
 std::string PrinterBench::UsbPath(int number) {
     return std::string(kUsbPathPrefix) + std::to_string(number);
-}
-
-std::optional<int> PrinterBench::NumberOfUsbPath(const std::string& path) {
-    if (!path.starts_with(kUsbPathPrefix)) {
-        return std::nullopt;
-    }
-    return ParseInt(std::string_view(path).substr(kUsbPathPrefix.size()));
 }
 
 }  // namespace lanvane::scenario

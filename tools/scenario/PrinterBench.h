@@ -10,6 +10,7 @@
 #include "tools/scenario/BenchLanPrinter.h"
 #include "tools/scenario/PrinterSetup.h"
 #include "sim/SimulatedPrinter.h"
+#include "sim/SimulatedPrinterPort.h"
 
 namespace lanvane::scenario {
 
@@ -37,10 +38,11 @@ public:
     sim::SimulatedPrinter* Printer(std::optional<int> number = std::nullopt) const;
     BenchLanPrinter* LanPrinter(std::optional<int> number = std::nullopt) const;
     std::vector<UsbPrinter> UsbPrinters() const;
+    // The printer port that opens the USB printers by their device paths.
+    PrinterPortLike& Port() { return port_; }
 
-    // The device path that opens printer `number` on the USB road, and back.
+    // The device path that opens printer `number` on the USB road.
     static std::string UsbPath(int number);
-    static std::optional<int> NumberOfUsbPath(const std::string& path);
 
 private:
     struct Entry {
@@ -53,6 +55,7 @@ private:
 
     LanRoad& lan_;
     std::vector<Entry> printers_;
+    sim::SimulatedPrinterPort port_;
     int ethernetPrinters_ = 0;
     int wlanPrinters_ = 0;
 };

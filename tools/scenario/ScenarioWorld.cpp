@@ -24,7 +24,7 @@ ScenarioWorld::ScenarioWorld() {
 }
 
 AppContext ScenarioWorld::Context(UiBackend& ui, const ResourceSet& resources) {
-    return AppContext{ui, resources, windows_, port_, devices_, lan_};
+    return AppContext{ui, resources, windows_, bench_.Port(), devices_, lan_};
 }
 
 }  // namespace lanvane::scenario

@@ -4,7 +4,6 @@
 #include "app/AppWindows.h"
 #include "app/LanRoad.h"
 #include "tools/scenario/BenchDeviceSource.h"
-#include "tools/scenario/BenchPrinterPort.h"
 #include "tools/scenario/PrinterBench.h"
 
 namespace lanvane::scenario {
@@ -26,7 +25,6 @@ public:
 private:
     LanRoad lan_;
     PrinterBench bench_{lan_};
-    BenchPrinterPort port_{bench_};
     BenchDeviceSource devices_{bench_};
     AppWindows windows_;
 };

@@ -1,6 +1,6 @@
 #include "ui/qt/ControlBinding.h"
 
-#include "ui/qt/SyncGuard.h"
+#include "ui/SyncGuard.h"
 
 namespace lanvane {
 

@@ -14,7 +14,7 @@
 #include "ui/qt/AppIcon.h"
 #include "ui/qt/FileDialogFilter.h"
 #include "ui/qt/QtText.h"
-#include "ui/qt/SyncGuard.h"
+#include "ui/SyncGuard.h"
 
 namespace lanvane {
 

@@ -8,7 +8,7 @@
 
 #include "ui/qt/BindingFactory.h"
 #include "ui/qt/QtText.h"
-#include "ui/qt/SyncGuard.h"
+#include "ui/SyncGuard.h"
 #include "ui/qt/TemplateFont.h"
 
 namespace lanvane {

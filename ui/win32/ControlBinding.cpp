@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "ui/win32/SyncGuard.h"
+#include "ui/SyncGuard.h"
 
 namespace lanvane {
 

@@ -10,7 +10,7 @@
 #include "ui/Dialog.h"
 #include "ui/DialogResult.h"
 #include "ui/win32/OpenFileDialog.h"
-#include "ui/win32/SyncGuard.h"
+#include "ui/SyncGuard.h"
 #include "ui/win32/WebPageUrl.h"
 #include "ui/win32/WideText.h"
 

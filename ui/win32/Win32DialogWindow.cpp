@@ -6,7 +6,7 @@
 
 #include "ui/win32/BindingFactory.h"
 #include "ui/win32/DialogFrame.h"
-#include "ui/win32/SyncGuard.h"
+#include "ui/SyncGuard.h"
 #include "ui/win32/WideText.h"
 
 namespace lanvane {
