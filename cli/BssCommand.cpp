@@ -6,6 +6,7 @@
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "cli/PrinterSession.h"
+#include "cli/SurveyAddress.h"
 #include "cli/TextTable.h"
 #include "link/TcpLink.h"
 #include "protocol/BssSurvey.h"
@@ -16,14 +17,14 @@ namespace {
 
 
 // Over the LAN: the printer's survey port. `failure` tells what the link last failed at.
-BssOutcome SurveyOverTcp(const std::string& address, const CliContext& context, BssTable& table,
+BssOutcome SurveyOverTcp(const SurveyAddress& address, const CliContext& context, BssTable& table,
                          LinkError& failure) {
     TcpTimings timings;
     if (context.timeout) {
         timings.connectWait = *context.timeout;
         timings.receiveTimeout = *context.timeout;
     }
-    CTcpLink link(address, timings, context.surveyPort);
+    CTcpLink link(address.host, timings, address.port.value_or(context.surveyPort));
     const BssOutcome outcome = RequestBssOverTcp(link, table, nullptr);
     failure = link.LastError();
     link.Close();
@@ -38,16 +39,24 @@ std::string BssidText(std::string text) {
     return text;
 }
 
+std::string LowerCase(std::string text) {
+    for (char& character : text) {
+        character = static_cast<char>(std::tolower(static_cast<unsigned char>(character)));
+    }
+    return text;
+}
+
+// The mode and the security in the record's code names: "infra", "wpa/wpa2", "none".
 nlohmann::ordered_json BssDocument(const BssTable& table) {
     nlohmann::ordered_json networks = nlohmann::ordered_json::array();
-    const std::vector<BssRow> rows = FillBssList(table);
+    const std::vector<BssRow> rows = FillBssList(table, BssWords{"infra", "adhoc", "none"});
     for (std::size_t index = 0; index < rows.size(); ++index) {
         const BssRow& row = rows[index];
         networks.push_back({{"ssid", row[1]},
                             {"bssid", BssidText(row[2])},
                             {"mode", row[3]},
                             {"rssi", table[index].rssi},
-                            {"security", row[5]}});
+                            {"security", LowerCase(row[5])}});
     }
     return {{"networks", networks}};
 }
@@ -93,7 +102,7 @@ ExitStatus RunBss(const DeviceOptions& options, CliContext& context) {
     BssOutcome outcome = BssOutcome::NoReply;
     LinkError failure;
     if (!options.ip.empty()) {
-        outcome = SurveyOverTcp(options.ip, context, *table, failure);
+        outcome = SurveyOverTcp(*ParseSurveyAddress(options.ip), context, *table, failure);
     } else {
         PrinterSession session(context);
         if (const ExitStatus status = session.Connect(options, reporter); status != ExitStatus::Done) {
@@ -122,6 +131,7 @@ void AddBssCommand(CLI::App& app, CliContext& context) {
     AddDeviceOptions(*command, *options, true);
     command->footer("Examples:\n"
                     "  lanvane-cli bss --ip 192.168.0.100\n"
+                    "  lanvane-cli bss --ip 192.168.0.100:3318 --json\n"
                     "  lanvane-cli bss --usb USB001 --json");
     command->callback([options, &context] { context.exitStatus = RunBss(*options, context); });
 }

@@ -6,6 +6,7 @@
 
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
+#include "cli/DeviceAccess.h"
 #include "cli/InputFile.h"
 #include "cli/PrinterSession.h"
 #include "cli/ProgressDisplay.h"
@@ -141,7 +142,8 @@ void AddCertCommand(CLI::App& app, CliContext& context) {
         ->type_name("FILE|-");
     command->footer("Examples:\n"
                     "  lanvane-cli cert --usb USB001 --kind ca --file ca.pem\n"
-                    "  lanvane-cli cert --serial ttyS0 --kind client-key --file - < client.key");
+                    "  lanvane-cli cert --serial " + std::string(HelpExampleDevices().serialPort) +
+                    " --kind client-key --file - < client.key");
     command->callback([options, &context] { context.exitStatus = RunCert(*options, context); });
 }
 

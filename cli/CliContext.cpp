@@ -42,8 +42,9 @@ std::optional<std::string> UnknownCommand(const CLI::App& app, int argc, const c
         const std::string argument = argv[index];
         if (argument.starts_with("-")) {
             const CLI::Option* option = app.get_option_no_throw(argument);
-            const bool valueFollows =
-                option != nullptr && option->get_type_size_max() > 0 && argument.find('=') == std::string::npos;
+            // A flag takes no value: the word after it may be the command.
+            const bool valueFollows = option != nullptr && option->get_items_expected_max() > 0 &&
+                                      argument.find('=') == std::string::npos;
             if (valueFollows) {
                 ++index;
             }
@@ -100,11 +101,16 @@ CliContext CliContext::WithOutput(std::ostream& output) const {
 
 PortTimings CliContext::ReadTimings() const {
     PortTimings timings = portTimings;
-    if (timeout) {
-        timings.attemptWait = std::min(timings.attemptWait, *timeout);
-        const auto attempts = (*timeout + timings.attemptWait - std::chrono::milliseconds(1)) / timings.attemptWait;
-        timings.attempts = std::max(1, static_cast<int>(attempts));
+    const auto portWait = timings.attemptWait * timings.attempts;
+    const auto wait = timeout.value_or(std::min(kDefaultReplyWait, portWait));
+    if (wait == portWait) {
+        return timings;
     }
+    timings.attemptWait = std::min(timings.attemptWait, wait);
+    const auto attempts = (wait + timings.attemptWait - std::chrono::milliseconds(1)) / timings.attemptWait;
+    timings.attempts = std::max(1, static_cast<int>(attempts));
+    // Equal attempts that add up to the wait, not beyond it.
+    timings.attemptWait = wait / timings.attempts;
     return timings;
 }
 
@@ -116,7 +122,7 @@ void AddCommonOptions(CLI::App& app, CliContext& context) {
     app.add_flag("--show-secrets", context.showSecrets, "show keys, passwords and communities instead of ********");
     app.add_option_function<int>(
            "--timeout", [&context](const int& ms) { context.timeout = std::chrono::milliseconds(ms); },
-           "how long each wait lasts: a reply on the port (default 60000), a LAN search (1100), the survey port (3000), "
+           "how long each wait lasts: a reply on the port (default 10000), a LAN search (1100), the survey port (3000), "
            "a LAN setting's confirmation (10000 ethernet, 1000 wlan)")
         ->check(CLI::Range(1, 600000).description(""))
         ->type_name("MS");

@@ -46,9 +46,12 @@ struct CliContext {
     // The same context with its results going to `output`.
     CliContext WithOutput(std::ostream& output) const;
 
-    // The port's waits with --timeout laid over them: each read waits at most that long.
+    // The port's waits with --timeout laid over them: each read waits at most that long,
+    // and without it at most kDefaultReplyWait, so that a silent printer ends a job soon.
     PortTimings ReadTimings() const;
 };
+
+inline constexpr std::chrono::milliseconds kDefaultReplyWait{10000};
 
 // The options every command takes (--json, -q, -v, --show-secrets, --timeout); they may
 // follow the command name. Also options for tests, hidden from the help: shorter port waits

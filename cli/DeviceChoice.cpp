@@ -2,6 +2,9 @@
 
 #include <CLI/CLI.hpp>
 
+#include "cli/DeviceAccess.h"
+#include "cli/SurveyAddress.h"
+
 namespace lanvane::cli {
 namespace {
 
@@ -26,12 +29,17 @@ void AddDeviceOptions(CLI::App& command, DeviceOptions& options, bool withAddres
     device->add_option("--usb", options.usb,
                        "USB printer: a display name that 'ports' lists (USB001) or a device path")
         ->type_name("NAME|PATH");
-    device->add_option("--serial", options.serial, "serial port: a port name (ttyS0) or a device path")
+    device->add_option("--serial", options.serial,
+                       "serial port: a port name (" + std::string(HelpExampleDevices().serialPort) + ") or a device path")
         ->type_name("NAME|PATH");
     if (withAddress) {
-        device->add_option("--ip", options.ip, "the printer's IPv4 address on the LAN")
-            ->check(CLI::ValidIPV4.description(""))
-            ->type_name("ADDRESS");
+        device->add_option("--ip", options.ip, "the printer's IPv4 address on the LAN, and the survey port if not 3318")
+            ->check(CLI::Validator(
+                [](const std::string& value) {
+                    return ParseSurveyAddress(value) ? std::string() : "not an address a.b.c.d[:port]: " + value;
+                },
+                ""))
+            ->type_name("ADDRESS[:PORT]");
     }
     if (instead != nullptr) {
         device->add_option(instead);

@@ -7,6 +7,7 @@
 #include "cli/ConfigDiff.h"
 #include "cli/ConfigJson.h"
 #include "cli/InputFile.h"
+#include "cli/JsonInput.h"
 #include "cli/Reporter.h"
 
 namespace lanvane::cli {
@@ -18,6 +19,7 @@ constexpr std::uintmax_t kMaxConfigBytes = 1 << 20;
 struct DiffOptions {
     std::string before;
     std::string after;
+    bool exitCode = false;
 };
 
 // The object of record fields of a saved configuration: the output of 'read --json' or
@@ -28,11 +30,15 @@ std::optional<nlohmann::ordered_json> LoadConfig(const std::string& path, CliCon
         reporter.Fail(ErrorKind::InvalidFile, *refusal);
         return std::nullopt;
     }
-    const auto document = nlohmann::ordered_json::parse(text, nullptr, false);
+    const std::string name = path == "-" ? "the standard input" : path;
+    nlohmann::ordered_json document;
+    if (const auto error = ParseJsonInput(text, document)) {
+        reporter.Fail(ErrorKind::InvalidFile, name + " is not a valid JSON document: " + *error);
+        return std::nullopt;
+    }
     const nlohmann::ordered_json& fields = ConfigObjectOf(document);
-    if (document.is_discarded() || !fields.is_object()) {
-        reporter.Fail(ErrorKind::InvalidFile,
-                      (path == "-" ? "the standard input" : path) + " is not a JSON object of record fields");
+    if (!fields.is_object()) {
+        reporter.Fail(ErrorKind::InvalidFile, name + " is not a JSON object of record fields");
         return std::nullopt;
     }
     return fields;
@@ -54,9 +60,11 @@ ExitStatus RunDiff(const DiffOptions& options, CliContext& context) {
                            {"after", options.after},
                            {"differences", ChangesToJson(changes, context.showSecrets)}});
     } else {
-        reporter.Out() << ChangesText(changes, context.showSecrets, options.before, options.after);
+        if (!context.quiet) {
+            reporter.Out() << ChangesText(changes, context.showSecrets, options.before, options.after);
+        }
     }
-    return ExitStatus::Done;
+    return options.exitCode && !changes.empty() ? ExitStatus::Differ : ExitStatus::Done;
 }
 
 }  // namespace
@@ -65,13 +73,15 @@ void AddDiffCommand(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<DiffOptions>();
     CLI::App* command = app.add_subcommand(
         "diff", "Show the fields that differ between two saved configurations (outputs of 'read --json' or "
-                "settings files). Exit 0 whether or not they differ.");
+                "settings files). Exit 0 whether or not they differ, unless --exit-code.");
     command->add_option("BEFORE", options->before, "the first configuration; - reads the standard input")
         ->required()
         ->type_name("FILE|-");
     command->add_option("AFTER", options->after, "the second configuration")->required()->type_name("FILE|-");
+    command->add_flag("--exit-code", options->exitCode, "exit 1 when the two differ, 0 when they are the same");
     command->footer("Examples:\n"
                     "  lanvane-cli diff monday.json tuesday.json\n"
+                    "  lanvane-cli diff saved.json wanted.json --exit-code -q || echo 'they differ'\n"
                     "  lanvane-cli read --usb USB001 --json | lanvane-cli diff saved.json - --json");
     command->callback([options, &context] { context.exitStatus = RunDiff(*options, context); });
 }

@@ -79,8 +79,7 @@ void AddSetIp(CLI::App& app, CliContext& context) {
                             "CSV file, one printer a line: mac,ip,mask,gateway,dhcp,port,inactivity,baud (an empty "
                             "cell keeps the printer's value); - reads the standard input")
             ->type_name("FILE|-");
-    command->add_flag("--dry-run", plan->dryRun, "show what the plan would send to whom; send nothing")
-        ->needs(planOption);
+    command->add_flag("--dry-run", options->dryRun, "show what would be sent to whom; send nothing");
     command->add_option("--mac", options->mac, "MAC address of the printer")
         ->excludes(planOption)
         ->type_name("00:1b:7e:3c:4d:5e");
@@ -103,13 +102,15 @@ void AddSetIp(CLI::App& app, CliContext& context) {
     command->footer("Examples:\n"
                     "  lanvane-cli set-ip --mode ethernet --mac 00:1b:7e:3c:4d:5e --ip 192.168.1.50 "
                     "--mask 255.255.255.0 --dhcp off\n"
-                    "  lanvane-cli set-ip --mode wlan --mac 00:1b:7e:3c:4d:5e --dhcp on --json\n"
+                    "  lanvane-cli set-ip --mode wlan --mac 00:1b:7e:3c:4d:5e --dhcp on --json --dry-run\n"
                     "  lanvane-cli set-ip --mode ethernet --plan site.csv --dry-run\n"
-                    "Exit 1 when a printer of a plan was not set; the report says why.");
+                    "A printer that already holds the settings is reported unchanged and sent nothing.\n"
+                    "Exit 1 when a printer was not set; the report says why.");
     command->callback([options, plan, &context] {
         Run(options->lan, context, [&] {
             if (!plan->path.empty()) {
                 plan->lan = options->lan;
+                plan->dryRun = options->dryRun;
                 return RunSetIpPlan(*plan, context);
             }
             if (options->mac.empty()) {

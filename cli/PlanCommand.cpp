@@ -34,12 +34,13 @@ int NumberOf(const LanDeviceLists& lists, LanMode mode, const MacAddress& mac) {
     return 0;
 }
 
-// Finds each row's printer and runs the setting rules over its values.
+// Finds each row's printer and runs the setting rules over its values. A printer whose
+// search reply already shows the wanted settings is left alone.
 std::vector<Accepted> Judge(const std::vector<PlanRow>& rows, const LanDeviceLists& lists, LanMode mode,
                             const StringTable& strings, std::vector<PlanOutcome>& outcomes) {
     std::vector<Accepted> accepted;
     for (const PlanRow& row : rows) {
-        PlanOutcome& outcome = outcomes.emplace_back(PlanOutcome{row, PlanVerdict::NotFound, {}, nullptr});
+        PlanOutcome& outcome = outcomes.emplace_back(PlanOutcome{row, Outcome::NotFound, {}, nullptr});
         const int number = NumberOf(lists, mode, row.mac);
         if (number == 0) {
             outcome.message = "no printer with this MAC address answered the search";
@@ -48,8 +49,13 @@ std::vector<Accepted> Judge(const std::vector<PlanRow>& rows, const LanDeviceLis
         DeviceRecord record = *lists.Nth(mode, number);
         if (const SaveOutcome save = ApplySettingValues(LayOver(row.changes, SettingValuesOf(record)), record);
             save != SaveOutcome::Send) {
-            outcome.verdict = PlanVerdict::Refused;
+            outcome.verdict = Outcome::Refused;
             outcome.message = ShellWords(strings.Text(SaveOutcomeMessage(save)));
+            continue;
+        }
+        if (record == *lists.Nth(mode, number)) {
+            outcome.verdict = Outcome::Unchanged;
+            outcome.device = DeviceToJson(lists, mode, number);
             continue;
         }
         accepted.push_back({outcomes.size() - 1, number, record});
@@ -101,22 +107,22 @@ void Send(int number, const LanDeviceLists& lists, LanSetting& setting, const La
           PlanOutcome& outcome) {
     DropLateConfirmations(setting);
     if (setting.Send(SetDatagramOf(mode, lists, number)) != UdpResult::Ok) {
-        outcome.verdict = PlanVerdict::NotSent;
+        outcome.verdict = Outcome::Failed;
         outcome.message = "the setting could not be sent: " + Describe(setting.Socket().LastError());
         return;
     }
     if (AwaitConfirmation(setting, timings.ConfirmationWait(mode)) == Confirmation::None) {
-        outcome.verdict = PlanVerdict::NotConfirmed;
+        outcome.verdict = Outcome::NotConfirmed;
         outcome.message = "the printer did not confirm the setting in time";
         return;
     }
-    outcome.verdict = PlanVerdict::Set;
+    outcome.verdict = Outcome::Set;
 }
 
 void SayProgress(CliContext& context, std::size_t index, std::size_t total, const PlanOutcome& outcome) {
     if (!context.quiet) {
         context.err << '[' << index << '/' << total << "] " << LanMacText(outcome.row.mac) << ' '
-                    << PlanVerdictName(outcome.verdict) << (outcome.message.empty() ? "" : ": " + outcome.message)
+                    << OutcomeName(outcome.verdict) << (outcome.message.empty() ? "" : ": " + outcome.message)
                     << '\n';
     }
 }
@@ -169,20 +175,19 @@ LanCommandResult RunSetIpPlan(const PlanOptions& options, CliContext& context) {
             const Accepted& printer = accepted[next++];
             *lists.Nth(mode, printer.number) = printer.record;
             outcome.device = DeviceToJson(lists, mode, printer.number);
-            outcome.verdict = PlanVerdict::WouldSend;
+            outcome.verdict = Outcome::WouldSend;
             if (!options.dryRun) {
                 Send(printer.number, lists, setting, timings, mode, outcome);
             }
         }
         SayProgress(context, index + 1, outcomes.size(), outcome);
     }
-    const bool allDone = std::all_of(outcomes.begin(), outcomes.end(), [](const PlanOutcome& outcome) {
-        return outcome.verdict == PlanVerdict::Set || outcome.verdict == PlanVerdict::WouldSend;
-    });
+    const bool allDone = std::all_of(outcomes.begin(), outcomes.end(),
+                                     [](const PlanOutcome& outcome) { return Succeeded(outcome.verdict); });
     std::string output = options.lan.json
                              ? DocumentText(PlanReportJson(outcomes, mode == LanMode::Wlan ? "wlan" : "ethernet",
                                                            options.dryRun))
-                             : PlanReportText(outcomes);
+                             : (context.quiet ? "" : PlanReportText(outcomes));
     return {allDone ? ExitStatus::Done : ExitStatus::PrinterFailed, std::move(output), PlanCountsText(outcomes),
             ErrorKind::PrinterRefused};
 }

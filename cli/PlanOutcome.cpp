@@ -9,10 +9,10 @@
 namespace lanvane::cli {
 namespace {
 
-constexpr std::array kVerdicts = {PlanVerdict::Set,     PlanVerdict::NotFound, PlanVerdict::NotConfirmed,
-                                  PlanVerdict::Refused, PlanVerdict::NotSent,  PlanVerdict::WouldSend};
+constexpr std::array kOutcomes = {Outcome::Set,     Outcome::Unchanged, Outcome::NotFound, Outcome::NotConfirmed,
+                                  Outcome::Refused, Outcome::Failed,    Outcome::WouldSend};
 
-std::size_t CountOf(const std::vector<PlanOutcome>& outcomes, PlanVerdict verdict) {
+std::size_t CountOf(const std::vector<PlanOutcome>& outcomes, Outcome verdict) {
     std::size_t count = 0;
     for (const PlanOutcome& outcome : outcomes) {
         count += outcome.verdict == verdict ? 1 : 0;
@@ -28,30 +28,18 @@ std::string Spaced(std::string_view name) {
 
 }  // namespace
 
-std::string_view PlanVerdictName(PlanVerdict verdict) {
-    switch (verdict) {
-        case PlanVerdict::Set: return "set";
-        case PlanVerdict::NotFound: return "not-found";
-        case PlanVerdict::NotConfirmed: return "not-confirmed";
-        case PlanVerdict::Refused: return "refused";
-        case PlanVerdict::NotSent: return "not-sent";
-        case PlanVerdict::WouldSend: return "would-send";
-    }
-    return "";
-}
-
 nlohmann::ordered_json PlanReportJson(const std::vector<PlanOutcome>& outcomes, std::string_view mode, bool dryRun) {
     nlohmann::ordered_json printers = nlohmann::ordered_json::array();
     for (const PlanOutcome& outcome : outcomes) {
         printers.push_back({{"line", outcome.row.line},
                             {"macAddress", LanMacText(outcome.row.mac)},
-                            {"outcome", PlanVerdictName(outcome.verdict)},
+                            {"outcome", OutcomeName(outcome.verdict)},
                             {"message", outcome.message},
                             {"device", outcome.device}});
     }
     nlohmann::ordered_json counts = nlohmann::ordered_json::object();
-    for (const PlanVerdict verdict : kVerdicts) {
-        counts[std::string(PlanVerdictName(verdict))] = CountOf(outcomes, verdict);
+    for (const Outcome verdict : kOutcomes) {
+        counts[std::string(OutcomeName(verdict))] = CountOf(outcomes, verdict);
     }
     return {{"mode", mode}, {"dryRun", dryRun}, {"printers", printers}, {"counts", counts}};
 }
@@ -61,7 +49,7 @@ std::string PlanReportText(const std::vector<PlanOutcome>& outcomes) {
     for (const PlanOutcome& outcome : outcomes) {
         const std::string ip = outcome.device.is_object() ? outcome.device["ipAddress"].get<std::string>() : "-";
         rows.push_back({std::to_string(outcome.row.line), LanMacText(outcome.row.mac), ip,
-                        std::string(PlanVerdictName(outcome.verdict)), outcome.message});
+                        std::string(OutcomeName(outcome.verdict)), outcome.message});
     }
     std::ostringstream text;
     WriteColumns(text, rows);
@@ -70,9 +58,9 @@ std::string PlanReportText(const std::vector<PlanOutcome>& outcomes) {
 
 std::string PlanCountsText(const std::vector<PlanOutcome>& outcomes) {
     std::string text;
-    for (const PlanVerdict verdict : kVerdicts) {
+    for (const Outcome verdict : kOutcomes) {
         if (const std::size_t count = CountOf(outcomes, verdict); count > 0) {
-            text += (text.empty() ? "" : ", ") + std::to_string(count) + ' ' + Spaced(PlanVerdictName(verdict));
+            text += (text.empty() ? "" : ", ") + std::to_string(count) + ' ' + Spaced(OutcomeName(verdict));
         }
     }
     return text;

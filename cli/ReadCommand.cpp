@@ -6,8 +6,10 @@
 #include "cli/Commands.h"
 #include "cli/ConfigJson.h"
 #include "cli/ConfigText.h"
+#include "cli/DeviceAccess.h"
 #include "protocol/AddressText.h"
 #include "cli/PrinterSession.h"
+#include "cli/WriteReport.h"
 
 namespace lanvane::cli {
 namespace {
@@ -15,10 +17,7 @@ namespace {
 nlohmann::ordered_json ReadDocument(const ConfigReadResult& printer, const std::string& device, bool showSecrets) {
     return {{"device", device},
             {"makerName", printer.makerName},
-            {"identification",
-             {{"firmwareVersion", printer.identification.firmwareVersion},
-              {"updateDate", printer.identification.updateDate},
-              {"macAddress", LanMacText(printer.identification.mac)}}},
+            {"identification", IdentificationToJson(printer.identification)},
             {"layout", printer.config.version},
             {"config", ConfigToJson(printer.config, showSecrets)}};
 }
@@ -57,10 +56,11 @@ void AddReadCommand(CLI::App& app, CliContext& context) {
     CLI::App* command = app.add_subcommand(
         "read", "Read the printer's identification data and interface configuration.");
     AddDeviceOptions(*command, *options, false);
+    const HelpDevices devices = HelpExampleDevices();
     command->footer("Examples:\n"
                     "  lanvane-cli read --usb USB001\n"
-                    "  lanvane-cli read --serial ttyS0 --json > printer.json\n"
-                    "  lanvane-cli read --usb /dev/usb/lp0 --json --show-secrets");
+                    "  lanvane-cli read --serial " + std::string(devices.serialPort) + " --json > printer.json\n"
+                    "  lanvane-cli read --usb " + std::string(devices.usbPrinter) + " --json --show-secrets");
     command->callback([options, &context] { context.exitStatus = RunRead(*options, context); });
 }
 

@@ -1,7 +1,9 @@
 #include "cli/SetIpCommand.h"
 
+#include "cli/ConfigDiff.h"
 #include "cli/LanDeviceJson.h"
 #include "cli/LanPrinterLookup.h"
+#include "cli/Outcome.h"
 #include "cli/Reporter.h"
 #include "cli/SettingChanges.h"
 #include "protocol/AddressText.h"
@@ -53,16 +55,43 @@ std::optional<LanCommandResult> TakeOptions(const SetIpOptions& options, Setting
     return std::nullopt;
 }
 
-LanCommandResult Report(const SetIpOptions& options, const LanDeviceLists& lists, int number,
-                        Confirmation confirmation, const StringTable& strings) {
-    const bool confirmed = confirmation != Confirmation::None;
-    const int messageId = confirmed ? ConfirmationMessage(confirmation) : sid::kLanSettingNotConfirmed;
+// The printer other than `number` that holds the fixed address `record` is to take.
+std::optional<std::string> AddressHolder(const LanDeviceLists& lists, LanMode mode, int number,
+                                         const DeviceRecord& record) {
+    if (record.dhcp != 0 || record.ip == 0) {
+        return std::nullopt;
+    }
+    for (int other = 1; const DeviceRecord* found = lists.Nth(mode, other); ++other) {
+        if (other != number && found->dhcp == 0 && found->ip == record.ip) {
+            return LanMacText(found->mac);
+        }
+    }
+    return std::nullopt;
+}
+
+std::string_view OutcomeMessage(Outcome outcome, Confirmation confirmation, const StringTable& strings) {
+    switch (outcome) {
+        case Outcome::Unchanged: return "unchanged: the printer already holds these settings; nothing was sent";
+        case Outcome::WouldSend: return "would-send: a dry run, nothing was sent";
+        case Outcome::Set: return strings.Text(ConfirmationMessage(confirmation));
+        default: return strings.Text(sid::kLanSettingNotConfirmed);
+    }
+}
+
+LanCommandResult Report(const SetIpOptions& options, const nlohmann::ordered_json& before, const LanDeviceLists& lists,
+                        int number, Outcome outcome, Confirmation confirmation, const StringTable& strings) {
+    const nlohmann::ordered_json after = DeviceToJson(lists, options.lan.mode, number);
     std::string output;
     if (options.lan.json) {
-        output = DocumentText({{"confirmed", confirmed}, {"device", DeviceToJson(lists, options.lan.mode, number)}});
+        output = DocumentText({{"macAddress", after["macAddress"]},
+                               {"outcome", OutcomeName(outcome)},
+                               {"changed", outcome != Outcome::Unchanged},
+                               {"confirmed", outcome == Outcome::Set},
+                               {"differences", ChangesToJson(DiffConfigs(before, after), false)},
+                               {"device", after}});
     }
-    return {confirmed ? ExitStatus::Done : ExitStatus::PrinterFailed, output, ShellWords(strings.Text(messageId)),
-            ErrorKind::NoReply};
+    return {Succeeded(outcome) ? ExitStatus::Done : ExitStatus::PrinterFailed, output,
+            ShellWords(OutcomeMessage(outcome, confirmation, strings)), ErrorKind::NoReply};
 }
 
 }  // namespace
@@ -77,19 +106,33 @@ LanCommandResult RunSetIp(const SetIpOptions& options, const StringTable& string
     if (lookup.refusal) {
         return *lookup.refusal;
     }
-    DeviceRecord& record = *lists.Nth(options.lan.mode, lookup.number);
+    const LanMode mode = options.lan.mode;
+    const nlohmann::ordered_json before = DeviceToJson(lists, mode, lookup.number);
+    DeviceRecord& record = *lists.Nth(mode, lookup.number);
+    const DeviceRecord found = record;
     if (const SaveOutcome outcome = ApplySettingValues(LayOver(changes, SettingValuesOf(record)), record);
         outcome != SaveOutcome::Send) {
         return LanCommandResult::Failure(ErrorKind::InvalidValue, ShellWords(strings.Text(SaveOutcomeMessage(outcome))));
     }
-    LanSetting setting(options.lan.mode, options.lan.Network());
-    if (setting.Send(SetDatagramOf(options.lan.mode, lists, lookup.number)) != UdpResult::Ok) {
+    if (record == found) {
+        return Report(options, before, lists, lookup.number, Outcome::Unchanged, Confirmation::None, strings);
+    }
+    if (const auto holder = AddressHolder(lists, mode, lookup.number, record)) {
+        return LanCommandResult::Failure(ErrorKind::InvalidValue, AddressText(record.ip) +
+                                                                      " is already the address of the printer " +
+                                                                      *holder + "; nothing was sent");
+    }
+    if (options.dryRun) {
+        return Report(options, before, lists, lookup.number, Outcome::WouldSend, Confirmation::None, strings);
+    }
+    LanSetting setting(mode, options.lan.Network());
+    if (setting.Send(SetDatagramOf(mode, lists, lookup.number)) != UdpResult::Ok) {
         return LanCommandResult::Failure(ErrorKind::IoError,
                                          "the setting could not be sent: " + Describe(setting.Socket().LastError()));
     }
-    const Confirmation confirmation =
-        AwaitConfirmation(setting, options.lan.Timings().ConfirmationWait(options.lan.mode));
-    return Report(options, lists, lookup.number, confirmation, strings);
+    const Confirmation confirmation = AwaitConfirmation(setting, options.lan.Timings().ConfirmationWait(mode));
+    return Report(options, before, lists, lookup.number,
+                  confirmation != Confirmation::None ? Outcome::Set : Outcome::NotConfirmed, confirmation, strings);
 }
 
 }  // namespace lanvane::cli

@@ -21,10 +21,13 @@ struct SetIpOptions {
     std::optional<long> port{};
     std::optional<long> inactivity{};
     std::optional<int> baud{};
+    bool dryRun = false;
 };
 
 // Searches, edits the printer's record under the setting dialog's rules, sends it and
-// waits for the confirmation.
+// waits for the confirmation. Nothing is sent when the search reply already shows the
+// wanted settings, when another printer found holds the wanted fixed address, or for a
+// dry run.
 LanCommandResult RunSetIp(const SetIpOptions& options, const StringTable& strings);
 
 }  // namespace lanvane::cli

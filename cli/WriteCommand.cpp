@@ -9,10 +9,13 @@
 #include "cli/ConfigJson.h"
 #include "cli/FieldCatalogue.h"
 #include "cli/InputFile.h"
+#include "cli/JsonInput.h"
 #include "cli/PrinterSession.h"
 #include "cli/TextTable.h"
+#include "cli/WriteReport.h"
 #include "link/InterruptRelease.h"
 #include "link/SystemDeviceSource.h"
+#include "protocol/AddressText.h"
 #include "protocol/PrinterConfigWriter.h"
 #include "resources/StringIds.h"
 #include "rules/ConfigSummary.h"
@@ -39,9 +42,10 @@ std::optional<nlohmann::json> LoadSettings(const std::string& path, CliContext& 
         reporter.Fail(ErrorKind::InvalidFile, *refusal);
         return std::nullopt;
     }
-    nlohmann::json document = nlohmann::json::parse(text, nullptr, false);
-    if (document.is_discarded()) {
-        reporter.Fail(ErrorKind::InvalidFile, (path == "-" ? "the standard input" : path) + " is not a valid JSON document");
+    nlohmann::json document;
+    if (const auto error = ParseJsonInput(text, document)) {
+        reporter.Fail(ErrorKind::InvalidFile,
+                      (path == "-" ? "the standard input" : path) + " is not a valid JSON document: " + *error);
         return std::nullopt;
     }
     nlohmann::json settings = ConfigObjectOf(document);
@@ -92,16 +96,6 @@ std::vector<rules::ConfigSummaryRow> SummaryRows(const InterfaceConfig& config, 
     return rows;
 }
 
-nlohmann::ordered_json WriteDocument(const std::string& device, const InterfaceConfig& config,
-                                     const std::vector<rules::ConfigSummaryRow>& summary, bool showSecrets) {
-    nlohmann::ordered_json rows = nlohmann::ordered_json::array();
-    for (const rules::ConfigSummaryRow& row : summary) {
-        rows.push_back({{"name", row.name}, {"value", row.value}});
-    }
-    return {{"device", device}, {"layout", config.version}, {"config", ConfigToJson(config, showSecrets)},
-            {"summary", rows}};
-}
-
 void WriteSummaryText(std::ostream& out, const std::vector<rules::ConfigSummaryRow>& summary,
                       const StringTable& strings) {
     std::vector<TextRow> rows{{std::string(strings.Text(sid::kColumnNo)),
@@ -113,51 +107,82 @@ void WriteSummaryText(std::ostream& out, const std::vector<rules::ConfigSummaryR
     WriteColumns(out, rows);
 }
 
-// --dry-run: the fields that would change, and nothing written.
-ExitStatus ShowDifference(PrinterSession& session, const InterfaceConfig& config, CliContext& context,
-                          Reporter& reporter) {
-    const std::vector<FieldChange> changes =
-        DiffConfigs(ConfigToJson(session.Printer().config, true), ConfigToJson(config, true));
-    if (reporter.Json()) {
-        reporter.Document({{"device", session.DevicePath()},
-                           {"layout", config.version},
-                           {"dryRun", true},
-                           {"differences", ChangesToJson(changes, context.showSecrets)}});
-    } else {
-        reporter.Out() << ChangesText(changes, context.showSecrets, "PRINTER", "TO WRITE");
+nlohmann::ordered_json SummaryJson(const std::vector<rules::ConfigSummaryRow>& summary) {
+    nlohmann::ordered_json rows = nlohmann::ordered_json::array();
+    for (const rules::ConfigSummaryRow& row : summary) {
+        rows.push_back({{"name", row.name}, {"value", row.value}});
     }
-    return ExitStatus::Done;
+    return rows;
 }
 
-ExitStatus WriteOne(const DeviceOptions& device, const nlohmann::json& settings, bool dryRun, CliContext& context) {
+// One printer's report: what became of it, the fields that differ, and the record with its
+// summary (the text shows the summary of a record written only). Under --quiet the text
+// shows nothing.
+void ReportWrite(const PrinterSession& session, const InterfaceConfig& config, const WriteResult& result,
+                 CliContext& context, Reporter& reporter) {
+    const bool written = result.outcome == Outcome::Set;
+    if (reporter.Json()) {
+        nlohmann::ordered_json document{{"device", session.DevicePath()},
+                                        {"identification", IdentificationToJson(session.Printer().identification)},
+                                        {"layout", config.version}};
+        document.update(WriteResultJson(result, context.showSecrets));
+        document["config"] = ConfigToJson(config, context.showSecrets);
+        document["summary"] = SummaryJson(SummaryRows(config, context));
+        reporter.Document(document);
+    } else if (!context.quiet) {
+        reporter.Out() << WriteResultText(result, context.showSecrets);
+        if (written) {
+            reporter.Out() << '\n';
+            WriteSummaryText(reporter.Out(), SummaryRows(config, context), context.strings);
+        }
+    }
+}
+
+// What a write did to one printer, for the report of --all-usb.
+struct PrinterWrite {
+    ExitStatus status = ExitStatus::Done;
+    Outcome outcome = Outcome::Failed;
+    std::string macAddress;  // empty when the printer was not read
+};
+
+PrinterWrite Failure(ExitStatus status, const PrinterSession& session) {
+    const bool read = session.Printer().outcome == ReadOutcome::Ok;
+    return {status, status == ExitStatus::BadUsage ? Outcome::Refused : Outcome::Failed,
+            read ? LanMacText(session.Printer().identification.mac) : ""};
+}
+
+// Reads the printer and writes the record with the settings laid over it, unless it
+// already holds them or this is a dry run.
+PrinterWrite WriteOne(const DeviceOptions& device, const nlohmann::json& settings, bool dryRun, CliContext& context) {
     Reporter reporter(context);
     PrinterSession session(context);
     if (const ExitStatus status = session.Connect(device, reporter); status != ExitStatus::Done) {
-        return status;
+        return Failure(status, session);
     }
     InterfaceConfig config = session.Printer().config;
     if (const auto error = ApplyConfigJson(settings, config)) {
-        return reporter.Fail(ErrorKind::InvalidValue, error->reason, error->field);
+        return Failure(reporter.Fail(ErrorKind::InvalidValue, error->reason, error->field), session);
     }
     if (const ExitStatus status = ApplyRecordRules(config, reporter); status != ExitStatus::Done) {
-        return status;
+        return Failure(status, session);
     }
-    if (dryRun) {
-        return ShowDifference(session, config, context, reporter);
+    WriteResult result{Outcome::Unchanged,
+                       DiffConfigs(ConfigToJson(session.Printer().config, true), ConfigToJson(config, true)), dryRun};
+    if (!result.changes.empty()) {
+        result.outcome = dryRun ? Outcome::WouldSend : Outcome::Set;
     }
-    const InterruptNotice notice(interrupted::kWritingRecord);
-    if (const WriteOutcome outcome = WritePrinterConfig(session.Channel(), session.Buffers(), config);
-        outcome != WriteOutcome::Ok) {
-        return session.FailExchange(reporter, "writing the configuration", outcome == WriteOutcome::AcknowledgementRefused);
+    if (result.outcome == Outcome::Set) {
+        const InterruptNotice notice(interrupted::kWritingRecord);
+        if (const WriteOutcome outcome = WritePrinterConfig(session.Channel(), session.Buffers(), config);
+            outcome != WriteOutcome::Ok) {
+            return Failure(session.FailExchange(reporter, "writing the configuration",
+                                                outcome == WriteOutcome::AcknowledgementRefused),
+                           session);
+        }
+        reporter.Say("The configuration has been written. Restart the printer so that the new settings take effect.");
     }
-    reporter.Say(sid::kConfigWriteCompleted);
-    const auto summary = SummaryRows(config, context);
-    if (reporter.Json()) {
-        reporter.Document(WriteDocument(session.DevicePath(), config, summary, context.showSecrets));
-    } else {
-        WriteSummaryText(reporter.Out(), summary, context.strings);
-    }
-    return ExitStatus::Done;
+    ReportWrite(session, config, result, context, reporter);
+    return {ExitStatus::Done, result.outcome, LanMacText(session.Printer().identification.mac)};
 }
 
 // Every connected USB printer of our product, in the order 'ports' lists them.
@@ -189,18 +214,21 @@ ExitStatus WriteEveryUsbPrinter(const nlohmann::json& settings, bool dryRun, Cli
         if (!context.quiet) {
             context.err << printer.displayName << " (" << printer.devicePath << "):\n";
         }
-        const ExitStatus status = WriteOne(DeviceOptions{printer.devicePath, {}, {}}, settings, dryRun, one);
-        worst = worst == ExitStatus::Done ? status : worst;
+        const PrinterWrite write = WriteOne(DeviceOptions{printer.devicePath, {}, {}}, settings, dryRun, one);
+        worst = worst == ExitStatus::Done ? write.status : worst;
+        const nlohmann::ordered_json mac = write.macAddress.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(write.macAddress);
         if (reporter.Json()) {
             nlohmann::ordered_json report = nlohmann::ordered_json::parse(output.str(), nullptr, false);
-            reports.push_back(nlohmann::ordered_json{{"name", printer.displayName}, {"status", static_cast<int>(status)}});
+            reports.push_back(nlohmann::ordered_json{{"name", printer.displayName}, {"macAddress", mac}});
             if (report.is_object()) {
                 report.erase("format");
                 reports.back().update(report);
             }
-        } else {
-            reporter.Out() << "== " << printer.displayName << " (" << printer.devicePath << "): "
-                           << (status == ExitStatus::Done ? "done" : "failed") << '\n'
+            reports.back()["outcome"] = OutcomeName(write.outcome);
+        } else if (!context.quiet) {
+            reporter.Out() << "== " << printer.displayName << " (" << printer.devicePath << ")"
+                           << (write.macAddress.empty() ? "" : " " + write.macAddress) << ": "
+                           << OutcomeName(write.outcome) << '\n'
                            << output.str();
         }
     }
@@ -219,7 +247,7 @@ ExitStatus RunWrite(const WriteOptions& options, CliContext& context) {
     if (options.allUsb) {
         return WriteEveryUsbPrinter(*settings, options.dryRun, context);
     }
-    return WriteOne(options.device, *settings, options.dryRun, context);
+    return WriteOne(options.device, *settings, options.dryRun, context).status;
 }
 
 }  // namespace
@@ -228,12 +256,13 @@ void AddWriteCommand(CLI::App& app, CliContext& context) {
     auto options = std::make_shared<WriteOptions>();
     CLI::App* command = app.add_subcommand(
         "write", "Read the printer, set the fields of a JSON document on its record, check the record as the "
-                 "configuration window does and write it back. Nothing is written when a value is refused.");
+                 "configuration window does and write it back. Nothing is written when a value is refused or "
+                 "when the printer already holds every value (reported as unchanged).");
     CLI::Option* allUsb = command->add_flag("--all-usb", options->allUsb,
                                             "every connected USB printer of our product in turn, a report each");
     AddDeviceOptions(*command, options->device, false, allUsb);
     command->add_flag("--dry-run", options->dryRun,
-                      "read the printer and show the fields that would change; write nothing");
+                      "read the printer and show the fields that would change (would-send); write nothing");
     command->add_option("--set", options->settingsPath,
                         "JSON object of record fields to set, or the whole output of 'read --json'; - reads the "
                         "standard input. 'lanvane-cli fields' lists the fields.")

@@ -1,7 +1,7 @@
 # What `cmake --install` (and the Debian package) puts in place: the three programs, the
 # language libraries in their own folder (the programs look there after their own folder),
 # the desktop entry, icon and AppStream data, man pages, shell completion, the udev rule
-# for USB printers, and the package's documents. Included last, once every target is known.
+# for USB printers, and the package's documents (lanvane-cli's among them). Included last, once every target is known.
 include(GNUInstallDirs)
 
 foreach(program lanvane lanvane-cli lanvane-printer-sim)
@@ -41,6 +41,7 @@ if(TARGET lanvane-cli)
           DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME lanvane-cli)
   install(FILES ${PROJECT_SOURCE_DIR}/resources/completion/_lanvane-cli
           DESTINATION ${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions)
+  install(FILES ${PROJECT_SOURCE_DIR}/docs/cli.md DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/lanvane)
 endif()
 
 install(FILES ${package_data}/70-lanvane.rules DESTINATION lib/udev/rules.d)

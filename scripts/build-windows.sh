@@ -47,8 +47,8 @@ if $run_tests; then
   done
 fi
 
-# The zip holds the programs, stripped of their debugging data, and their language libraries
-# beside them; no tests and no tools.
+# The zip holds the programs, stripped of their debugging data, their language libraries
+# beside them and lanvane-cli's documentation; no tests and no tools.
 stage="$build_dir/lanvane-windows-x64"
 rm -rf "$stage" "$build_dir/lanvane-windows-x64.zip"
 mkdir -p "$stage"
@@ -56,6 +56,7 @@ for program in lanvane lanvane-cli; do
   x86_64-w64-mingw32-strip -o "$stage/$program.exe" "$build_dir/bin/$program.exe"
 done
 cp "$build_dir"/bin/*.dll "$stage/"
+cp docs/cli.md "$stage/"
 (cd "$build_dir" && zip -qr lanvane-windows-x64.zip lanvane-windows-x64)
 echo "$build_dir/lanvane-windows-x64.zip:"
 unzip -l "$build_dir/lanvane-windows-x64.zip"

@@ -52,6 +52,9 @@ loads=$(LANG=de_DE.UTF-8 LC_ALL= LC_MESSAGES= QT_QPA_PLATFORM=offscreen LD_DEBUG
 grep "file=$root/usr/lib/lanvane/German.dll " <<<"$loads" | grep -q "generating link map" \
   || { echo "German.dll was not loaded from the installed folder:" >&2; echo "$loads" >&2; exit 1; }
 
+step "lanvane-cli's documentation"
+test -s "$root/usr/share/doc/lanvane/cli.md"
+
 step "desktop entry, AppStream data, man pages"
 desktop-file-validate "$root"/usr/share/applications/*.desktop
 appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml

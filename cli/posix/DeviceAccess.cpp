@@ -35,6 +35,10 @@ std::string PermissionHint(const std::filesystem::path& device) {
            " $USER, then log in again), or " + udevRule;
 }
 
+HelpDevices HelpExampleDevices() {
+    return {"ttyS0", "/dev/usb/lp0"};
+}
+
 std::string_view ExampleDevices() {
     return "/dev/usb/lp0 or /dev/ttyS0";
 }

@@ -12,6 +12,10 @@ std::string PermissionHint(const std::filesystem::path&) {
     return "; ask the administrator for access to it";
 }
 
+HelpDevices HelpExampleDevices() {
+    return {"COM3", "USB001"};
+}
+
 std::string_view ExampleDevices() {
     return "USB001 or COM3";
 }

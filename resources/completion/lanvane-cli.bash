@@ -58,7 +58,8 @@ _lanvane_cli() {
         ports | fields) options="$common" ;;
         read) options="$common --usb --serial" ;;
         write) options="$common --usb --serial --all-usb --set --dry-run" ;;
-        diff) _filedir; return ;;
+        diff) [[ $cur == -* ]] || { _filedir; return; }
+              options="$common --exit-code" ;;
         bss) options="$common --usb --serial --ip" ;;
         cert) options="$common --usb --serial --kind --file" ;;
         discover) options="$common --mode --broadcast --interface" ;;

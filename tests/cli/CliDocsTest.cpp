@@ -50,8 +50,28 @@ void ExpectShape(const nlohmann::json& documented, const nlohmann::json& printed
     }
 }
 
-// The documented runs against a simulated printer and simulated LAN printers; they end the
-// same way and print documents of the documented shape.
+// The same run with the options every command takes (here --json and --timeout) moved
+// before the command name.
+std::vector<std::string> OptionsFirst(const std::vector<std::string>& arguments) {
+    std::vector<std::string> options;
+    std::vector<std::string> rest;
+    for (std::size_t index = 0; index < arguments.size(); ++index) {
+        if (arguments[index] == "--json") {
+            options.push_back(arguments[index]);
+        } else if (arguments[index] == "--timeout") {
+            options.insert(options.end(), {arguments[index], arguments[index + 1]});
+            ++index;
+        } else {
+            rest.push_back(arguments[index]);
+        }
+    }
+    options.insert(options.end(), rest.begin(), rest.end());
+    return options;
+}
+
+// The documented runs against a simulated printer and simulated LAN printers, with the
+// options after the command as documented and before it; they end the same way and print
+// documents of the documented shape.
 TEST(CliDocsTest, TheDocumentedExamplesAreWhatTheProgramPrints) {
     SimRig rig(2);
     sim::LanPrinterFleet fleet(2, 1, {}, {});
@@ -61,7 +81,7 @@ TEST(CliDocsTest, TheDocumentedExamplesAreWhatTheProgramPrints) {
         {"PRINTER", rig.DevicePath()},
         {"SETTINGS", dir.WriteFile("set.json", R"({"ssid": "Office"})")},
         {"SAVED", dir.WriteFile("saved.json", R"({"ssid": "Lab"})")},
-        {"PLAN", dir.WriteFile("plan.csv", "00:1a:2b:e0:00:02,,,,off\n")},
+        {"PLAN", dir.WriteFile("plan.csv", "00:1a:2b:e0:00:02,,,,on\n")},
         {"CERTIFICATE", dir.WriteFile("ca.pem", "-----BEGIN CERTIFICATE-----\nMIIB\n-----END CERTIFICATE-----\n")}};
     const std::vector<DocumentedRun> runs = DocumentedRuns();
     ASSERT_GE(runs.size(), 10u);
@@ -78,13 +98,15 @@ TEST(CliDocsTest, TheDocumentedExamplesAreWhatTheProgramPrints) {
         if (arguments.front() == "bss") {
             arguments.insert(arguments.end(), {"--tcp-port", std::to_string(rig.SurveyPort())});
         }
-        const std::string command = ::testing::PrintToString(run.arguments);
-        const CliRun result = RunCli(arguments);
-        const nlohmann::json printed = nlohmann::json::parse(result.out, nullptr, false);
-        EXPECT_EQ(result.status, run.document.contains("error") ? 3 : 0) << command << result.err;
-        ASSERT_FALSE(printed.is_discarded()) << command << result.out;
-        EXPECT_EQ(printed.size(), run.document.size()) << command << result.out;
-        ExpectShape(run.document, printed, command);
+        for (const auto& placed : {arguments, OptionsFirst(arguments)}) {
+            const std::string command = ::testing::PrintToString(placed);
+            const CliRun result = RunCli(placed);
+            const nlohmann::json printed = nlohmann::json::parse(result.out, nullptr, false);
+            EXPECT_EQ(result.status, run.document.contains("error") ? 3 : 0) << command << result.err;
+            ASSERT_FALSE(printed.is_discarded()) << command << result.out;
+            EXPECT_EQ(printed.size(), run.document.size()) << command << result.out;
+            ExpectShape(run.document, printed, command);
+        }
     }
 }
 

@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <algorithm>
+#include <functional>
 #include <sstream>
 
 #include "CliRunner.h"
@@ -71,17 +73,17 @@ TEST_P(CliLayoutTest, ReadShowsTheRecordInTheVocabularyWithSecretsMasked) {
     EXPECT_EQ(config["pskKey"], "vantrole-office-key");
 }
 
-// read --json | write --set -: the masked secrets keep their values, nothing else moves.
-TEST_P(CliLayoutTest, ReadOutputWrittenBackLeavesTheRecordAsItWas) {
-    const sim::Bytes before = sim::SimRecordLayout::Encode(rig.Printer().State().record);
+// read --json | write --set -: the masked secrets keep their values, so the printer
+// already holds the record and nothing is written.
+TEST_P(CliLayoutTest, ReadOutputWrittenBackIsUnchanged) {
     const CliRun read = RunCli({"read", "--json", "--usb", rig.DevicePath()});
     ASSERT_EQ(read.status, kDone) << read.err;
-    const CliRun write = RunCli({"write", "--quiet", "--usb", rig.DevicePath(), "--set", "-"}, {},
+    const CliRun write = RunCli({"write", "--usb", rig.DevicePath(), "--set", "-"}, {},
                                 std::chrono::milliseconds(10000), {}, {read.out, {}});
     ASSERT_EQ(write.status, kDone) << write.err;
-    EXPECT_TRUE(rig.Took(RequestKind::ConfigSet));
-    EXPECT_EQ(sim::SimRecordLayout::Encode(rig.Printer().State().record), before);
+    EXPECT_EQ(write.out, "unchanged\n");
     EXPECT_EQ(write.err, "");
+    EXPECT_FALSE(rig.Took(RequestKind::ConfigSet));
 }
 
 INSTANTIATE_TEST_SUITE_P(BothLayouts, CliLayoutTest, ::testing::Values(1, 2));
@@ -91,7 +93,16 @@ TEST_F(CliAgainstSimTest, WriteSetsTheGivenFieldsAndShowsTheSummaryMasked) {
         "ipAddress": "10.0.0.7", "inactivityTime": 600, "https": false, "networkMode": "adhoc", "adhocChannel": 11,
         "authentication": "open-system", "cryptograph": "wep128", "wepKey": "0123456789abcdef0123456789"})")});
     ASSERT_EQ(run.status, kDone) << run.err;
+    EXPECT_EQ(run.err, "The configuration has been written. Restart the printer so that the new settings take "
+                       "effect.\n");
     const nlohmann::json document = JsonOf(run);
+    EXPECT_EQ(document["outcome"], "set");
+    EXPECT_EQ(document["changed"], true);
+    EXPECT_EQ(document["identification"]["macAddress"], "00:1b:7a:3c:5d:9e");
+    EXPECT_EQ(document["differences"][0], nlohmann::json::parse(R"({"field": "printerName", "before": "VT-Printer",
+        "after": "Front Desk"})"));
+    EXPECT_TRUE(Contains(document["differences"].dump(),
+                         R"({"after":"********","before":"********","field":"wepKey"})")) << run.out;
     ASSERT_EQ(document["summary"].size(), 30u) << run.out;
     EXPECT_EQ(document["summary"][0], nlohmann::json::parse(R"({"name": "Printer Name", "value": "Front Desk"})"));
     EXPECT_EQ(document["summary"][22]["value"], "********");
@@ -100,6 +111,15 @@ TEST_F(CliAgainstSimTest, WriteSetsTheGivenFieldsAndShowsTheSummaryMasked) {
     EXPECT_EQ(held.ipAddress, 0x0A000007u);
     EXPECT_EQ(held.wepKey, "0123456789abcdef0123456789");
     EXPECT_EQ(held.ssid, "VT-Office") << "fields not given keep their values";
+
+    const CliRun again = Run("write", {"--json", "--set", dir / "set.json"});
+    ASSERT_EQ(again.status, kDone) << again.err;
+    EXPECT_EQ(JsonOf(again)["outcome"], "unchanged");
+    EXPECT_EQ(JsonOf(again)["changed"], false);
+    const auto history = rig.Printer().History();
+    EXPECT_EQ(std::count_if(history.begin(), history.end(),
+                            [](const auto& request) { return request.kind == RequestKind::ConfigSet; }),
+              1);
 }
 
 // Values refused by type (the full table is ConfigJsonTest's) and by the record rules:
@@ -124,7 +144,8 @@ TEST_F(CliAgainstSimTest, RefusedValuesAndDryRunsLeaveThePrinterRecordByteForByt
     const CliRun dryRun = Run("write", {"--set", "-", "--dry-run"}, R"({"ssid": "Office", "dhcp": true,
         "pskKey": "another-secret", "printerName": "VT-Printer"})");
     EXPECT_EQ(dryRun.status, kDone) << dryRun.err;
-    EXPECT_EQ(dryRun.out, "FIELD   PRINTER    TO WRITE\n"
+    EXPECT_EQ(dryRun.out, "would-send\n"
+                          "FIELD   PRINTER    TO WRITE\n"
                           "dhcp    false      true\n"
                           "ssid    VT-Office  Office\n"
                           "pskKey  ********   ********\n");
@@ -153,7 +174,9 @@ TEST_F(CliAgainstSimTest, InputFilesAreCheckedBeforeTheyAreRead) {
         {{"write", "--set", dir.Path().string()}, "cannot read " + dir.Path().string() + ": it is a directory"},
         {{"write", "--set", fifo}, "cannot read " + fifo + ": not a regular file (a FIFO or device is not read)"},
         {{"write", "--set", huge}, huge + " is too large (at most 1048576 bytes)"},
-        {{"write", "--set", dir.WriteFile("broken.json", "{\"ssid\": ")}, dir / "broken.json" + " is not a valid JSON document"},
+        {{"write", "--set", dir.WriteFile("broken.json", "{\n  \"ssid\": \"A\",\n}")},
+         dir / "broken.json" + " is not a valid JSON document: line 3, column 1: syntax error while parsing object key - "
+                               "unexpected '}'; expected string literal"},
         {{"cert", "--kind", "ca", "--file", fifo}, "cannot read " + fifo + ": not a regular file (a FIFO or device is not read)"},
     };
     for (const auto& bad : cases) {
@@ -171,6 +194,14 @@ TEST_F(CliAgainstSimTest, BssOverTheUsbPort) {
     const CliRun usb = Run("bss");
     ASSERT_EQ(usb.status, kDone) << usb.err;
     EXPECT_TRUE(Contains(usb.out, "3   Warehouse-2  00:1b:7a:a0:b0:c0  Infrastructure  -60   WPA/WPA2\n")) << usb.out;
+
+    const CliRun lan = RunCli({"bss", "--ip", "127.0.0.1:" + std::to_string(rig.SurveyPort()), "--json"});
+    ASSERT_EQ(lan.status, kDone) << lan.err;
+    EXPECT_EQ(JsonOf(lan)["networks"][2]["mode"], "infra");
+    EXPECT_EQ(JsonOf(lan)["networks"][2]["security"], "wpa/wpa2");
+    for (const char* address : {"127.0.0.1:", "127.0.0.1:0", "127.0.0.1:65536", "127.0.0.1:x"}) {
+        EXPECT_EQ(RunCli({"bss", "--ip", address}).status, kBadUsage) << address;
+    }
 }
 
 // The upload identifies the printer, but reads neither its identification data nor its record.
@@ -274,12 +305,33 @@ TEST(CliPrinterTest, SilentPrinterIsNoReplyAfterTheTimeout) {
                            " while identifying the printer; is it switched on and connected?\n");
 }
 
-// Quiet is ReadOutputWrittenBackLeavesTheRecordAsItWas's.
-TEST_F(CliAgainstSimTest, VerboseTracesTheExchanges) {
-    const CliRun verbose = Run("read", {"-v"});
-    ASSERT_EQ(verbose.status, kDone) << verbose.err;
-    EXPECT_TRUE(Contains(verbose.err, "lanvane-cli: sent 3 of 3 bytes in ")) << verbose.err;
-    EXPECT_TRUE(Contains(verbose.err, "lanvane-cli: received ")) << verbose.err;
+// Each option of every command works before the command name as after it.
+TEST_F(CliAgainstSimTest, EveryCommonOptionWorksBeforeAndAfterTheCommand) {
+    const struct {
+        std::vector<std::string> option;
+        std::function<bool(const CliRun&)> shows;
+    } cases[] = {
+        {{"--json"}, [](const CliRun& run) { return JsonOf(run).is_object(); }},
+        {{"-q"}, [](const CliRun& run) { return run.err.empty() && !run.out.empty(); }},
+        {{"--quiet"}, [](const CliRun& run) { return run.err.empty(); }},
+        {{"-v"}, [](const CliRun& run) { return Contains(run.err, "lanvane-cli: sent 3 of 3 bytes in "); }},
+        {{"--verbose"}, [](const CliRun& run) { return Contains(run.err, "lanvane-cli: received "); }},
+        {{"--show-secrets"}, [](const CliRun& run) { return Contains(run.out, "vantrole-office-key"); }},
+        {{"--timeout", "4000"}, [](const CliRun& run) { return Contains(run.out, "macAddress"); }},
+    };
+    for (const auto& each : cases) {
+        std::vector<std::string> before = each.option;
+        std::vector<std::string> after = {"read", "--usb", rig.DevicePath()};
+        before.insert(before.end(), after.begin(), after.end());
+        after.insert(after.end(), each.option.begin(), each.option.end());
+        for (const auto& arguments : {before, after}) {
+            const CliRun run = RunCli(arguments);
+            EXPECT_EQ(run.status, kDone) << ::testing::PrintToString(arguments) << run.err;
+            EXPECT_TRUE(each.shows(run)) << ::testing::PrintToString(arguments) << run.out << run.err;
+        }
+    }
+    const CliRun diff = RunCli({"--json", "diff", dir.WriteFile("a.json", "{}"), dir.WriteFile("b.json", "{}")});
+    EXPECT_EQ(JsonOf(diff)["differences"], nlohmann::json::array()) << diff.err;
 }
 
 TEST(CliDiffTest, DiffListsTheFieldsThatDifferWithSecretsMasked) {
@@ -299,6 +351,9 @@ TEST(CliDiffTest, DiffListsTheFieldsThatDifferWithSecretsMasked) {
     EXPECT_EQ(JsonOf(json)["differences"][2], nlohmann::json::parse(R"({"field": "pskKey", "before": "one",
         "after": "two"})"));
     EXPECT_EQ(RunCli({"diff", before, dir.WriteFile("c.json", "[]")}).status, kBadUsage);
+    EXPECT_EQ(RunCli({"diff", before, after}).status, kDone);
+    EXPECT_EQ(RunCli({"diff", before, after, "--exit-code"}).status, 1);
+    EXPECT_EQ(RunCli({"diff", "--exit-code", before, before}).status, kDone);
 }
 
 // A USB tree in which lp0 is the simulated printer and lp1 another product.
@@ -343,10 +398,12 @@ TEST_F(CliUsbListTest, WriteToEveryUsbPrinterReportsEachPrinter) {
     const nlohmann::json printers = JsonOf(run)["printers"];
     ASSERT_EQ(printers.size(), 2u) << run.out;
     EXPECT_EQ(printers[0]["name"], "USB001");
-    EXPECT_EQ(printers[0]["status"], kDone);
+    EXPECT_EQ(printers[0]["macAddress"], "00:1b:7a:3c:5d:9e");
+    EXPECT_EQ(printers[0]["outcome"], "set");
     EXPECT_EQ(printers[0]["config"]["ssid"], "Bench");
     EXPECT_EQ(printers[1]["name"], "USB003");
     EXPECT_EQ(printers[1]["error"]["field"], "p2pChannel");
+    EXPECT_EQ(printers[1]["outcome"], "refused");
     EXPECT_EQ(rig.Printer().State().record.ssid, "Bench");
     EXPECT_FALSE(older.Took(RequestKind::ConfigSet));
 }
@@ -407,7 +464,7 @@ TEST(CliPrinterTest, InterruptedCommandsReleaseTheDeviceAndSayWhatWasCut) {
          "was changed\n"},
     };
     TempDir dir;
-    const std::string settings = dir.WriteFile("set.json", "{}");
+    const std::string settings = dir.WriteFile("set.json", R"({"ssid": "Elsewhere"})");
     for (const auto& each : cases) {
         sim::FaultPlan faults;
         faults.noAnswerTo = each.silentAt;

@@ -138,6 +138,47 @@ TEST_F(LanCommandsTest, SetIpRefusesWhatTheSettingDialogRefuses) {
     EXPECT_EQ(fleet->Printers()[0]->SettingsTaken(), 0);
 }
 
+// Nothing is sent to a printer that already holds the settings, nor an address another
+// printer holds, nor on a dry run; the report names the printer and what differs.
+TEST_F(LanCommandsTest, SetIpSendsOnlyWhatChangesThePrinter) {
+    Start(2, 0);
+    const struct {
+        std::function<void(SetIpOptions&)> change;
+        ExitStatus status;
+        std::string outcome;  // empty for a refusal
+        std::string message;
+        int settingsTaken;
+    } cases[] = {
+        {[](SetIpOptions& o) { o.dhcp = false; }, ExitStatus::Done, "unchanged",
+         "unchanged: the printer already holds these settings; nothing was sent", 0},
+        {[](SetIpOptions& o) { o.ip = "127.0.10.2"; }, ExitStatus::BadUsage, "",
+         "127.0.10.2 is already the address of the printer 00:1a:2b:e0:00:02; nothing was sent", 0},
+        {[](SetIpOptions& o) { o.port = 9101, o.dryRun = true; }, ExitStatus::Done, "would-send",
+         "would-send: a dry run, nothing was sent", 0},
+        {[](SetIpOptions& o) { o.port = 9101; }, ExitStatus::Done, "set", TextOf(sid::kEthernetSettingCompleted), 1},
+        {[](SetIpOptions& o) { o.port = 9101; }, ExitStatus::Done, "unchanged",
+         "unchanged: the printer already holds these settings; nothing was sent", 1},
+    };
+    for (const auto& test : cases) {
+        SetIpOptions options = SetIp(LanMode::Ethernet, "00:1a:2b:e0:00:01");
+        test.change(options);
+        const LanCommandResult result = RunSetIp(options, EnglishStringTable());
+        EXPECT_EQ(result.status, test.status) << test.message;
+        EXPECT_EQ(result.message, test.message);
+        EXPECT_EQ(SettingsTaken(), (std::vector<int>{test.settingsTaken, 0})) << test.message;
+        if (test.outcome.empty()) {
+            continue;
+        }
+        const nlohmann::json report = nlohmann::json::parse(result.output);
+        EXPECT_EQ(report["macAddress"], "00:1a:2b:e0:00:01");
+        EXPECT_EQ(report["outcome"], test.outcome);
+        EXPECT_EQ(report["changed"], test.outcome != "unchanged");
+        const nlohmann::json differences = test.outcome == "unchanged" ? nlohmann::json::array() : nlohmann::json::parse(
+            R"([{"field": "printerPort", "before": 9100, "after": 9101}])");
+        EXPECT_EQ(report["differences"], differences) << test.message;
+    }
+}
+
 TEST_F(LanCommandsTest, SetIpWithoutConfirmationFails) {
     Start(0, 1, sim::LanFaultPlan{.silentToSetting = true});
     SetIpOptions options = SetIp(LanMode::Wlan, "00:1a:2b:b0:00:01");
@@ -149,16 +190,17 @@ TEST_F(LanCommandsTest, SetIpWithoutConfirmationFails) {
     EXPECT_EQ(fleet->Printers()[0]->Settings().inactivity, 60);
 }
 
-// A missing printer, a silent one and a refused value do not stop the others; a dry run
-// judges the same and sends nothing.
+// A missing printer, a silent one and a refused value do not stop the others; one that
+// already holds its settings is sent nothing; a dry run judges the same and sends nothing.
 TEST_F(LanCommandsTest, PlanReportsWhatBecameOfEachPrinter) {
-    Start(4, 0);
+    Start(5, 0);
     fleet->Printers()[2]->SetFaults({.silentToSetting = true});
     const std::string plan = "mac,ip,port\n"
                              "00:1a:2b:e0:00:01,127.0.11.1\n"
                              "00:1a:2b:e0:00:09,127.0.11.9\n"
                              "00:1a:2b:e0:00:03,127.0.11.3\n"
-                             "00:1a:2b:e0:00:04,,80\n";
+                             "00:1a:2b:e0:00:04,,80\n"
+                             "00:1a:2b:e0:00:05,127.0.10.5\n";
     const auto outcomesOf = [](const LanCommandResult& result) {
         std::vector<std::string> outcomes;
         const nlohmann::json report = nlohmann::json::parse(result.output);
@@ -170,19 +212,21 @@ TEST_F(LanCommandsTest, PlanReportsWhatBecameOfEachPrinter) {
     const LanCommandResult dryRun = RunPlan(plan, true);
     EXPECT_EQ(dryRun.status, ExitStatus::PrinterFailed);
     EXPECT_EQ(outcomesOf(dryRun),
-              (std::vector<std::string>{"would-send", "not-found", "would-send", "refused"}));
-    EXPECT_EQ(SettingsTaken(), (std::vector<int>{0, 0, 0, 0}));
+              (std::vector<std::string>{"would-send", "not-found", "would-send", "refused", "unchanged"}));
+    EXPECT_EQ(SettingsTaken(), (std::vector<int>{0, 0, 0, 0, 0}));
 
     progress.str("");
     const LanCommandResult run = RunPlan(plan);
     EXPECT_EQ(run.status, ExitStatus::PrinterFailed);
-    EXPECT_EQ(outcomesOf(run), (std::vector<std::string>{"set", "not-found", "not-confirmed", "refused"}));
-    EXPECT_EQ(run.message, "1 set, 1 not found, 1 not confirmed, 1 refused");
-    EXPECT_EQ(progress.str(), "[1/4] 00:1a:2b:e0:00:01 set\n"
-                              "[2/4] 00:1a:2b:e0:00:09 not-found: no printer with this MAC address answered the search\n"
-                              "[3/4] 00:1a:2b:e0:00:03 not-confirmed: the printer did not confirm the setting in time\n"
-                              "[4/4] 00:1a:2b:e0:00:04 refused: " + TextOf(sid::kPortNotAvailable) + "\n");
-    EXPECT_EQ(SettingsTaken(), (std::vector<int>{1, 0, 1, 0}));
+    EXPECT_EQ(outcomesOf(run),
+              (std::vector<std::string>{"set", "not-found", "not-confirmed", "refused", "unchanged"}));
+    EXPECT_EQ(run.message, "1 set, 1 unchanged, 1 not found, 1 not confirmed, 1 refused");
+    EXPECT_EQ(progress.str(), "[1/5] 00:1a:2b:e0:00:01 set\n"
+                              "[2/5] 00:1a:2b:e0:00:09 not-found: no printer with this MAC address answered the search\n"
+                              "[3/5] 00:1a:2b:e0:00:03 not-confirmed: the printer did not confirm the setting in time\n"
+                              "[4/5] 00:1a:2b:e0:00:04 refused: " + TextOf(sid::kPortNotAvailable) + "\n"
+                              "[5/5] 00:1a:2b:e0:00:05 unchanged\n");
+    EXPECT_EQ(SettingsTaken(), (std::vector<int>{1, 0, 1, 0, 0}));
     EXPECT_EQ(fleet->Printers()[0]->Settings().ip, 0x7F000B01u);
 }
 
