@@ -86,6 +86,27 @@ constexpr std::array kEnglishStrings = {
     StringEntry{sid::kNetworkUnusable,
                 "Unable to use the network.\nThe local port may be in use, or the broadcast could not be sent."},
     StringEntry{sid::kEnterWholeNumber, "Please enter a whole number."},
+    StringEntry{sid::kSubnetMaskInvalid,
+                "The subnet mask is invalid.\nA subnet mask must be a continuous run of 1 bits from the left, such "
+                "as 255.255.255.0.\nPlease enter the subnet mask again."},
+    StringEntry{sid::kAddressIsLoopback,
+                "The IP address cannot be used.\nAddresses from 127.0.0.0 to 127.255.255.255 are reserved for "
+                "loopback.\nPlease enter another IP address."},
+    StringEntry{sid::kAddressIsMulticast,
+                "The IP address cannot be used.\nAddresses from 224.0.0.0 to 255.255.255.255 are reserved for "
+                "multicast and broadcast.\nPlease enter another IP address."},
+    StringEntry{sid::kAddressIsSubnetNetwork,
+                "The IP address cannot be used.\nIt is the network address of its subnet.\nPlease enter another IP "
+                "address or subnet mask."},
+    StringEntry{sid::kAddressIsSubnetBroadcast,
+                "The IP address cannot be used.\nIt is the broadcast address of its subnet.\nPlease enter another "
+                "IP address or subnet mask."},
+    StringEntry{sid::kGatewayOutsideSubnet,
+                "The gateway cannot be used.\nThe gateway must be an address in the printer's subnet, or 0.0.0.0 "
+                "for none.\nPlease enter the gateway again."},
+    StringEntry{sid::kGatewayIsPrinterAddress,
+                "The gateway cannot be used.\nThe gateway must not be the printer's own IP address.\nPlease enter "
+                "the gateway again."},
 
     StringEntry{sid::kWarningCaption, "Warning"},
     StringEntry{sid::kEthernetConfigurationTitle, "Ethernet Configuration"},
