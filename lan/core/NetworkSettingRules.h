@@ -58,9 +58,9 @@ rules::RuleResult CheckSettingAddress(const NetworkSettingValues& values, const 
 
 // Checks the values and writes them into the record in place, in the dialog's order:
 // ranges, reserved ports and the manual address refuse before anything is written; an
-// address of 0.0.0.0 is refused after writing (also with DHCP on). A port above 32767 or an inactivity time above
-// 3600 is refused only when it differs from the record's (the printer reported it) or does
-// not fit the datagram's two bytes.
+// address of 0.0.0.0 is refused after writing (also with DHCP on). A port above 32767 or an
+// inactivity time above 3600 is refused only when it differs from the record's (the printer
+// reported it) or does not fit the datagram's two bytes.
 SaveOutcome ApplySettingValues(const NetworkSettingValues& values, DeviceRecord& record);
 
 // The string id that reports a refusal; 0 for Send and for AddressRefused, whose message
