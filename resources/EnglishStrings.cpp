@@ -10,7 +10,7 @@ namespace {
 // The texts stand exactly as the product shows them, misspellings included.
 constexpr std::array kEnglishStrings = {
     StringEntry{sid::kWepKeyInvalid,
-                "WEP Key is invalid.\nWEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits."},
+                "WEP Key is invalid.\nWEP Key must be 5 or 13 characters or 10 or 26 hexadecimal digits."},
     StringEntry{sid::kUserIdIncorrect, "The User ID is incorrect.\nPlease try again."},
     StringEntry{sid::kPasswordIncorrect, "The Password is incorrect.\nPlease try again."},
     StringEntry{sid::kSystemNameIncorrect, "The system name is incorrect.\nPlease try again."},
