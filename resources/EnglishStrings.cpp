@@ -7,10 +7,11 @@ namespace lanvane {
 
 namespace {
 
-// The texts stand exactly as the product shows them, misspellings included.
+// The texts stand exactly as the product shows them, misspellings included; a control's
+// label carries its access key mark ("&"), a tab label "&&" for an ampersand.
 constexpr std::array kEnglishStrings = {
     StringEntry{sid::kWepKeyInvalid,
-                "WEP Key is invalid.\nWEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits."},
+                "WEP Key is invalid.\nWEP Key must be 5 or 13 characters or 10 or 26 hexadecimal digits."},
     StringEntry{sid::kUserIdIncorrect, "The User ID is incorrect.\nPlease try again."},
     StringEntry{sid::kPasswordIncorrect, "The Password is incorrect.\nPlease try again."},
     StringEntry{sid::kSystemNameIncorrect, "The system name is incorrect.\nPlease try again."},
@@ -46,7 +47,7 @@ constexpr std::array kEnglishStrings = {
                 "Network is in Adhoc mode.\nYou must assign IP address manually."},
     StringEntry{sid::kAppCaption, "Lanvane"},
     StringEntry{sid::kNowSearching, "Now Searching"},
-    StringEntry{sid::kTabSystemInformation, "System & Information"},
+    StringEntry{sid::kTabSystemInformation, "System && Information"},
     StringEntry{sid::kTabBssInformation, "BSS Information"},
     StringEntry{sid::kTabAuthentication, "Authentication"},
     StringEntry{sid::kTabProtocol, "Protocol"},
@@ -54,8 +55,8 @@ constexpr std::array kEnglishStrings = {
     StringEntry{sid::kTabCertification, "Cerification"},
     StringEntry{sid::kDisable, "Disable"},
     StringEntry{sid::kEnable, "Enable"},
-    StringEntry{sid::kAuthenticationPasswordLabel, "Authentication Password"},
-    StringEntry{sid::kCertificationPasswordLabel, "Certification Password"},
+    StringEntry{sid::kAuthenticationPasswordLabel, "Au&thentication Password"},
+    StringEntry{sid::kCertificationPasswordLabel, "Cer&tification Password"},
     StringEntry{sid::kIncorrectPin, "Incorrect PIN. Please re-enter your PIN Code."},
 
     StringEntry{sid::kNoUsbDevice, "Unable to connect to the USB device."},
