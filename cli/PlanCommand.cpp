@@ -5,6 +5,7 @@
 #include "cli/LanPrinterLookup.h"
 #include "cli/PlanOutcome.h"
 #include "cli/Reporter.h"
+#include "cli/SettingRefusal.h"
 #include "lan/core/LanSetting.h"
 #include "lan/core/NetworkSettingRules.h"
 
@@ -47,10 +48,10 @@ std::vector<Accepted> Judge(const std::vector<PlanRow>& rows, const LanDeviceLis
             continue;
         }
         DeviceRecord record = *lists.Nth(mode, number);
-        if (const SaveOutcome save = ApplySettingValues(LayOver(row.changes, SettingValuesOf(record)), record);
-            save != SaveOutcome::Send) {
+        const NetworkSettingValues values = LayOver(row.changes, SettingValuesOf(record));
+        if (const SaveOutcome save = ApplySettingValues(values, record); save != SaveOutcome::Send) {
             outcome.verdict = Outcome::Refused;
-            outcome.message = ShellWords(strings.Text(SaveOutcomeMessage(save)));
+            outcome.message = SettingRefusalText(save, values, record, strings);
             continue;
         }
         if (record == *lists.Nth(mode, number)) {

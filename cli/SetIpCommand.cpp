@@ -6,6 +6,7 @@
 #include "cli/Outcome.h"
 #include "cli/Reporter.h"
 #include "cli/SettingChanges.h"
+#include "cli/SettingRefusal.h"
 #include "protocol/AddressText.h"
 #include "lan/core/BaudTable.h"
 #include "lan/core/LanSetting.h"
@@ -110,9 +111,9 @@ LanCommandResult RunSetIp(const SetIpOptions& options, const StringTable& string
     const nlohmann::ordered_json before = DeviceToJson(lists, mode, lookup.number);
     DeviceRecord& record = *lists.Nth(mode, lookup.number);
     const DeviceRecord found = record;
-    if (const SaveOutcome outcome = ApplySettingValues(LayOver(changes, SettingValuesOf(record)), record);
-        outcome != SaveOutcome::Send) {
-        return LanCommandResult::Failure(ErrorKind::InvalidValue, ShellWords(strings.Text(SaveOutcomeMessage(outcome))));
+    const NetworkSettingValues values = LayOver(changes, SettingValuesOf(record));
+    if (const SaveOutcome outcome = ApplySettingValues(values, record); outcome != SaveOutcome::Send) {
+        return LanCommandResult::Failure(ErrorKind::InvalidValue, SettingRefusalText(outcome, values, record, strings));
     }
     if (record == found) {
         return Report(options, before, lists, lookup.number, Outcome::Unchanged, Confirmation::None, strings);

@@ -1,5 +1,7 @@
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <cctype>
 #include <memory>
 #include <sstream>
 
@@ -11,6 +13,8 @@
 #include "cli/InputFile.h"
 #include "cli/JsonInput.h"
 #include "cli/PrinterSession.h"
+#include "cli/RecordRules.h"
+#include "cli/SettingsDocument.h"
 #include "cli/TextTable.h"
 #include "cli/WriteReport.h"
 #include "link/InterruptRelease.h"
@@ -33,10 +37,18 @@ struct WriteOptions {
     std::string settingsPath;
     bool dryRun = false;
     bool allUsb = false;
+    bool anyPrinter = false;
+    bool dropUnsupported = false;
+};
+
+// The fields to set, and the printer the document was saved from when it says so.
+struct Settings {
+    nlohmann::json fields;
+    std::optional<std::string> savedFrom;
 };
 
 // The settings document, checked as far as it can be without the printer's record.
-std::optional<nlohmann::json> LoadSettings(const std::string& path, CliContext& context, Reporter& reporter) {
+std::optional<Settings> LoadSettings(const std::string& path, CliContext& context, Reporter& reporter) {
     std::string text;
     if (InputRefusal refusal = ReadInputFile(path, kMaxSettingsBytes, context.in, text)) {
         reporter.Fail(ErrorKind::InvalidFile, *refusal);
@@ -53,19 +65,54 @@ std::optional<nlohmann::json> LoadSettings(const std::string& path, CliContext& 
         reporter.Fail(ErrorKind::InvalidValue, error->reason, error->field);
         return std::nullopt;
     }
-    return settings;
+    return Settings{std::move(settings), SavedFromMac(document)};
 }
 
-// The record rules of the configuration window's Update, over every page. A WEP key whose
-// length names the other WEP cryptograph takes that cryptograph, as the window does.
-ExitStatus ApplyRecordRules(InterfaceConfig& config, Reporter& reporter) {
+// Settings saved from one printer are not put on another by mistake: its identity and
+// addresses would be copied with them.
+ExitStatus CheckSamePrinter(const Settings& settings, const std::string& macAddress, const WriteOptions& options,
+                            Reporter& reporter) {
+    const auto same = [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); };
+    if (!settings.savedFrom || options.anyPrinter ||
+        std::ranges::equal(*settings.savedFrom, macAddress, same)) {
+        return ExitStatus::Done;
+    }
+    return reporter.Fail(ErrorKind::InvalidValue,
+                         "the settings were saved from the printer " + *settings.savedFrom + ", not from this one (" +
+                             macAddress + "); --any-printer writes them all the same",
+                         "macAddress");
+}
+
+// The fields the printer's record layout lacks: refused, or with --drop-unsupported left out
+// and named.
+std::optional<nlohmann::json> FieldsForLayout(const nlohmann::json& fields, int version, const WriteOptions& options,
+                                              Reporter& reporter, std::vector<std::string>& dropped) {
+    const std::vector<std::string> outside = FieldsOutsideLayout(fields, version);
+    if (outside.empty()) {
+        return fields;
+    }
+    const std::string lacks = "the printer's layout " + std::to_string(version) + " record lacks " + JoinedNames(outside);
+    if (!options.dropUnsupported) {
+        reporter.Fail(ErrorKind::InvalidValue, lacks + "; --drop-unsupported writes the other fields", outside.front());
+        return std::nullopt;
+    }
+    reporter.Say("dropped: " + lacks);
+    dropped = outside;
+    return WithoutFields(fields, outside);
+}
+
+// The rules on what changed, then those of the configuration window's Update over every
+// page. A WEP key whose length names the other WEP cryptograph takes that cryptograph, as the
+// window does.
+ExitStatus ApplyRecordRules(const InterfaceConfig& reported, InterfaceConfig& config, Reporter& reporter) {
+    if (const auto refusal = CheckChangedValues(reported, config, reporter.Strings())) {
+        return reporter.Fail(ErrorKind::InvalidValue, refusal->reason, refusal->field);
+    }
     const rules::UpdateCheck check = rules::CheckWholeConfig(rules::PageValuesFromConfig(config));
     if (!check.Passed()) {
-        const std::string_view field = rules::ConfigFieldName(check.failure->field);
-        const nlohmann::ordered_json record = ConfigToJson(config, false);
-        const std::string value = record.contains(field) ? record[std::string(field)].dump() + " refused: " : "";
-        return reporter.Fail(ErrorKind::InvalidValue, value + ShellWords(reporter.Strings().Text(check.failure->messageId)),
-                             field);
+        const ConfigJsonError refusal = PageRuleRefusal(rules::ConfigFieldName(check.failure->field),
+                                                        check.failure->messageId, config, reporter.Strings());
+        return reporter.Fail(ErrorKind::InvalidValue, refusal.reason, refusal.field);
     }
     if (check.wepCryptograph) {
         config.cryptograph = static_cast<std::uint8_t>(*check.wepCryptograph);
@@ -119,7 +166,7 @@ nlohmann::ordered_json SummaryJson(const std::vector<rules::ConfigSummaryRow>& s
 // summary (the text shows the summary of a record written only). Under --quiet the text
 // shows nothing.
 void ReportWrite(const PrinterSession& session, const InterfaceConfig& config, const WriteResult& result,
-                 CliContext& context, Reporter& reporter) {
+                 const std::vector<std::string>& dropped, CliContext& context, Reporter& reporter) {
     const bool written = result.outcome == Outcome::Set;
     if (reporter.Json()) {
         nlohmann::ordered_json document{{"device", session.DevicePath()},
@@ -128,6 +175,9 @@ void ReportWrite(const PrinterSession& session, const InterfaceConfig& config, c
         document.update(WriteResultJson(result, context.showSecrets));
         document["config"] = ConfigToJson(config, context.showSecrets);
         document["summary"] = SummaryJson(SummaryRows(config, context));
+        if (!dropped.empty()) {
+            document["dropped"] = dropped;
+        }
         reporter.Document(document);
     } else if (!context.quiet) {
         reporter.Out() << WriteResultText(result, context.showSecrets);
@@ -153,23 +203,35 @@ PrinterWrite Failure(ExitStatus status, const PrinterSession& session) {
 
 // Reads the printer and writes the record with the settings laid over it, unless it
 // already holds them or this is a dry run.
-PrinterWrite WriteOne(const DeviceOptions& device, const nlohmann::json& settings, bool dryRun, CliContext& context) {
+PrinterWrite WriteOne(const DeviceOptions& device, const Settings& settings, const WriteOptions& options,
+                      CliContext& context) {
     Reporter reporter(context);
     PrinterSession session(context);
     if (const ExitStatus status = session.Connect(device, reporter); status != ExitStatus::Done) {
         return Failure(status, session);
     }
+    const std::string macAddress = LanMacText(session.Printer().identification.mac);
+    if (const ExitStatus status = CheckSamePrinter(settings, macAddress, options, reporter); status != ExitStatus::Done) {
+        return Failure(status, session);
+    }
     InterfaceConfig config = session.Printer().config;
-    if (const auto error = ApplyConfigJson(settings, config)) {
+    std::vector<std::string> dropped;
+    const auto fields = FieldsForLayout(settings.fields, config.version, options, reporter, dropped);
+    if (!fields) {
+        return Failure(ExitStatus::BadUsage, session);
+    }
+    if (const auto error = ApplyConfigJson(*fields, config)) {
         return Failure(reporter.Fail(ErrorKind::InvalidValue, error->reason, error->field), session);
     }
-    if (const ExitStatus status = ApplyRecordRules(config, reporter); status != ExitStatus::Done) {
+    if (const ExitStatus status = ApplyRecordRules(session.Printer().config, config, reporter);
+        status != ExitStatus::Done) {
         return Failure(status, session);
     }
     WriteResult result{Outcome::Unchanged,
-                       DiffConfigs(ConfigToJson(session.Printer().config, true), ConfigToJson(config, true)), dryRun};
+                       DiffConfigs(ConfigToJson(session.Printer().config, true), ConfigToJson(config, true)),
+                       options.dryRun};
     if (!result.changes.empty()) {
-        result.outcome = dryRun ? Outcome::WouldSend : Outcome::Set;
+        result.outcome = options.dryRun ? Outcome::WouldSend : Outcome::Set;
     }
     if (result.outcome == Outcome::Set) {
         const InterruptNotice notice(interrupted::kWritingRecord);
@@ -181,8 +243,8 @@ PrinterWrite WriteOne(const DeviceOptions& device, const nlohmann::json& setting
         }
         reporter.Say("The configuration has been written. Restart the printer so that the new settings take effect.");
     }
-    ReportWrite(session, config, result, context, reporter);
-    return {ExitStatus::Done, result.outcome, LanMacText(session.Printer().identification.mac)};
+    ReportWrite(session, config, result, dropped, context, reporter);
+    return {ExitStatus::Done, result.outcome, macAddress};
 }
 
 // Every connected USB printer of our product, in the order 'ports' lists them.
@@ -199,7 +261,7 @@ std::vector<UsbDeviceEntry> OurUsbPrinters(const CliContext& context) {
 
 // --all-usb: each printer written in turn as by its own run, its output gathered into one
 // report. The status is that of the first printer that failed.
-ExitStatus WriteEveryUsbPrinter(const nlohmann::json& settings, bool dryRun, CliContext& context) {
+ExitStatus WriteEveryUsbPrinter(const Settings& settings, const WriteOptions& options, CliContext& context) {
     Reporter reporter(context);
     const std::vector<UsbDeviceEntry> printers = OurUsbPrinters(context);
     if (printers.empty()) {
@@ -214,7 +276,7 @@ ExitStatus WriteEveryUsbPrinter(const nlohmann::json& settings, bool dryRun, Cli
         if (!context.quiet) {
             context.err << printer.displayName << " (" << printer.devicePath << "):\n";
         }
-        const PrinterWrite write = WriteOne(DeviceOptions{printer.devicePath, {}, {}}, settings, dryRun, one);
+        const PrinterWrite write = WriteOne(DeviceOptions{printer.devicePath, {}, {}}, settings, options, one);
         worst = worst == ExitStatus::Done ? write.status : worst;
         const nlohmann::ordered_json mac = write.macAddress.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(write.macAddress);
         if (reporter.Json()) {
@@ -245,9 +307,9 @@ ExitStatus RunWrite(const WriteOptions& options, CliContext& context) {
         return ExitStatus::BadUsage;
     }
     if (options.allUsb) {
-        return WriteEveryUsbPrinter(*settings, options.dryRun, context);
+        return WriteEveryUsbPrinter(*settings, options, context);
     }
-    return WriteOne(options.device, *settings, options.dryRun, context).status;
+    return WriteOne(options.device, *settings, options, context).status;
 }
 
 }  // namespace
@@ -263,6 +325,10 @@ void AddWriteCommand(CLI::App& app, CliContext& context) {
     AddDeviceOptions(*command, options->device, false, allUsb);
     command->add_flag("--dry-run", options->dryRun,
                       "read the printer and show the fields that would change (would-send); write nothing");
+    command->add_flag("--any-printer", options->anyPrinter,
+                      "write a document saved from another printer (its identification names another MAC address)");
+    command->add_flag("--drop-unsupported", options->dropUnsupported,
+                      "leave out, and name, the fields the printer's record layout lacks instead of refusing them");
     command->add_option("--set", options->settingsPath,
                         "JSON object of record fields to set, or the whole output of 'read --json'; - reads the "
                         "standard input. 'lanvane-cli fields' lists the fields.")

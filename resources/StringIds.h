@@ -89,6 +89,15 @@ constexpr int kCertificatesOverSerialUsb = 241;
 constexpr int kNetworkUnusable = 242;  // socket not bound, or broadcast not sent
 constexpr int kEnterWholeNumber = 243;
 
+// A manually assigned address the printer could not be reached at (0.0.0.0 is kAddressCannotBeUsed).
+constexpr int kSubnetMaskInvalid = 250;
+constexpr int kAddressIsLoopback = 251;
+constexpr int kAddressIsMulticast = 252;  // and everything above, 255.255.255.255 among it
+constexpr int kAddressIsSubnetNetwork = 253;
+constexpr int kAddressIsSubnetBroadcast = 254;
+constexpr int kGatewayOutsideSubnet = 255;
+constexpr int kGatewayIsPrinterAddress = 256;
+
 // Captions, titles, filters.
 constexpr int kWarningCaption = 260;
 constexpr int kEthernetConfigurationTitle = 261;

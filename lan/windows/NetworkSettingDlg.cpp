@@ -163,7 +163,12 @@ void CNetworkSettingDlg::OnOk() {
     if (!ReadMembers()) {
         return;
     }
-    const SaveOutcome outcome = ApplySettingValues(ValuesFromControls(), Record());
+    const NetworkSettingValues values = ValuesFromControls();
+    const SaveOutcome outcome = ApplySettingValues(values, Record());
+    if (outcome == SaveOutcome::AddressRefused) {
+        RefuseAddress(*CheckSettingAddress(values, Record()));
+        return;
+    }
     if (outcome != SaveOutcome::Send) {
         Refuse(outcome);
         return;
@@ -177,6 +182,15 @@ void CNetworkSettingDlg::Refuse(SaveOutcome outcome) {
         localPort_ = kLocalPortAfterCorrection;
         ShowMembers();
         SetFocus(ctl::kSettingLocalPort);
+    }
+}
+
+void CNetworkSettingDlg::RefuseAddress(const rules::RuleFailure& failure) {
+    Say(failure.messageId);
+    switch (failure.field) {
+        case rules::ConfigField::subnetMask: SetFocus(ctl::kSettingSubnetMask); break;
+        case rules::ConfigField::gateway: SetFocus(ctl::kSettingGateway); break;
+        default: SetFocus(ctl::kSettingIpAddress); break;
     }
 }
 

@@ -57,7 +57,7 @@ _lanvane_cli() {
             return ;;
         ports | fields) options="$common" ;;
         read) options="$common --usb --serial" ;;
-        write) options="$common --usb --serial --all-usb --set --dry-run" ;;
+        write) options="$common --usb --serial --all-usb --set --dry-run --any-printer --drop-unsupported" ;;
         diff) [[ $cur == -* ]] || { _filedir; return; }
               options="$common --exit-code" ;;
         bss) options="$common --usb --serial --ip" ;;

@@ -123,6 +123,14 @@ TEST_F(LanCommandsTest, SetIpRefusesWhatTheSettingDialogRefuses) {
          "no printer with the MAC address 00:1a:2b:e0:00:09 answered the search (sent to 127.255.255.255)"},
         {[](SetIpOptions& o) { o.port = 3318; }, ExitStatus::BadUsage, TextOf(sid::kPortNotAvailable)},
         {[](SetIpOptions& o) { o.ip = "0.0.0.0"; }, ExitStatus::BadUsage, TextOf(sid::kAddressCannotBeUsed)},
+        {[](SetIpOptions& o) { o.mask = "255.0.255.0"; }, ExitStatus::BadUsage,
+         "mask: \"255.0.255.0\" refused: " + TextOf(sid::kSubnetMaskInvalid)},
+        {[](SetIpOptions& o) { o.ip = "127.0.10.9"; }, ExitStatus::BadUsage,
+         "ip: \"127.0.10.9\" refused: " + TextOf(sid::kAddressIsLoopback)},
+        {[](SetIpOptions& o) { o.ip = "10.0.0.5"; }, ExitStatus::BadUsage,
+         "gateway: \"127.0.0.1\" refused: " + TextOf(sid::kGatewayOutsideSubnet)},
+        {[](SetIpOptions& o) { o.ip = o.gateway = "10.0.0.5"; }, ExitStatus::BadUsage,
+         "gateway: \"10.0.0.5\" refused: " + TextOf(sid::kGatewayIsPrinterAddress)},
         {[](SetIpOptions& o) { o.mask = "255.255.0"; }, ExitStatus::BadUsage,
          "--mask is not an address a.b.c.d: 255.255.0"},
         {[](SetIpOptions& o) { o.baud = 14400; }, ExitStatus::BadUsage,
@@ -195,11 +203,11 @@ TEST_F(LanCommandsTest, SetIpWithoutConfirmationFails) {
 TEST_F(LanCommandsTest, PlanReportsWhatBecameOfEachPrinter) {
     Start(5, 0);
     fleet->Printers()[2]->SetFaults({.silentToSetting = true});
-    const std::string plan = "mac,ip,port\n"
-                             "00:1a:2b:e0:00:01,127.0.11.1\n"
-                             "00:1a:2b:e0:00:09,127.0.11.9\n"
-                             "00:1a:2b:e0:00:03,127.0.11.3\n"
-                             "00:1a:2b:e0:00:04,,80\n"
+    const std::string plan = "mac,ip,gateway,port\n"
+                             "00:1a:2b:e0:00:01,10.0.11.1,10.0.0.1\n"
+                             "00:1a:2b:e0:00:09,10.0.11.9,10.0.0.1\n"
+                             "00:1a:2b:e0:00:03,10.0.11.3,10.0.0.1\n"
+                             "00:1a:2b:e0:00:04,,,80\n"
                              "00:1a:2b:e0:00:05,127.0.10.5\n";
     const auto outcomesOf = [](const LanCommandResult& result) {
         std::vector<std::string> outcomes;
@@ -227,13 +235,20 @@ TEST_F(LanCommandsTest, PlanReportsWhatBecameOfEachPrinter) {
                               "[4/5] 00:1a:2b:e0:00:04 refused: " + TextOf(sid::kPortNotAvailable) + "\n"
                               "[5/5] 00:1a:2b:e0:00:05 unchanged\n");
     EXPECT_EQ(SettingsTaken(), (std::vector<int>{1, 0, 1, 0, 0}));
-    EXPECT_EQ(fleet->Printers()[0]->Settings().ip, 0x7F000B01u);
+    EXPECT_EQ(fleet->Printers()[0]->Settings().ip, 0x0A000B01u);
 }
 
 // Two printers on one address after the plan: refused before anything is sent. Addresses
 // that change hands within the plan are no clash.
 TEST_F(LanCommandsTest, PlansThatLeaveTwoPrintersOnOneAddressAreRefused) {
-    Start(3, 0);
+    std::vector<sim::LanPrinterSettings> printers;
+    for (int index = 1; index <= 3; ++index) {
+        printers.push_back(sim::DefaultLanPrinter(sim::LanKind::Ethernet, index));
+        printers.back().ip = 0x0A000A00u + static_cast<std::uint32_t>(index);
+        printers.back().gateway = 0;
+    }
+    fleet = std::make_unique<sim::LanPrinterFleet>(printers, sim::LanFaultPlan{}, sim::LanFleetPorts{});
+    ASSERT_TRUE(fleet->Start());
     const struct {
         std::string plan;
         ExitStatus status;
@@ -241,11 +256,11 @@ TEST_F(LanCommandsTest, PlansThatLeaveTwoPrintersOnOneAddressAreRefused) {
     } cases[] = {
         {"00:1a:2b:e0:00:01,10.0.0.5\n00:1a:2b:e0:00:03,10.0.0.5", ExitStatus::BadUsage,
          "the plan is refused, nothing was sent: 10.0.0.5 would be the address of both line 1 and line 2"},
-        {"00:1a:2b:e0:00:01,127.0.10.2", ExitStatus::BadUsage,
-         "the plan is refused, nothing was sent: 127.0.10.2 would be the address of both line 1 and the printer "
+        {"00:1a:2b:e0:00:01,10.0.10.2", ExitStatus::BadUsage,
+         "the plan is refused, nothing was sent: 10.0.10.2 would be the address of both line 1 and the printer "
          "00:1a:2b:e0:00:02, which keeps its address"},
-        {"00:1a:2b:e0:00:01,127.0.10.3\n00:1a:2b:e0:00:03,127.0.10.1", ExitStatus::Done, "2 would send"},
-        {"00:1a:2b:e0:00:01,127.0.10.2,,,on", ExitStatus::Done, "1 would send"},
+        {"00:1a:2b:e0:00:01,10.0.10.3\n00:1a:2b:e0:00:03,10.0.10.1", ExitStatus::Done, "2 would send"},
+        {"00:1a:2b:e0:00:01,10.0.10.2,,,on", ExitStatus::Done, "1 would send"},
     };
     for (const auto& test : cases) {
         const LanCommandResult result = RunPlan(test.plan, true);
