@@ -7,6 +7,7 @@
 #include "cli/ConfigDiff.h"
 #include "cli/ConfigJson.h"
 #include "cli/InputFile.h"
+#include "cli/JsonReader.h"
 #include "cli/Reporter.h"
 
 namespace lanvane::cli {
@@ -28,11 +29,19 @@ std::optional<nlohmann::ordered_json> LoadConfig(const std::string& path, CliCon
         reporter.Fail(ErrorKind::InvalidFile, *refusal);
         return std::nullopt;
     }
-    const auto document = nlohmann::ordered_json::parse(text, nullptr, false);
-    const nlohmann::ordered_json& fields = ConfigObjectOf(document);
-    if (document.is_discarded() || !fields.is_object()) {
-        reporter.Fail(ErrorKind::InvalidFile,
-                      (path == "-" ? "the standard input" : path) + " is not a JSON object of record fields");
+    const std::string name = path == "-" ? "the standard input" : path;
+    const auto reading = ReadJsonDocument<nlohmann::ordered_json>(text, name);
+    if (reading.refusal) {
+        reporter.Fail(ErrorKind::InvalidFile, *reading.refusal);
+        return std::nullopt;
+    }
+    const nlohmann::ordered_json& fields = ConfigObjectOf(reading.document);
+    if (!fields.is_object()) {
+        reporter.Fail(ErrorKind::InvalidFile, name + " is not a JSON object of record fields");
+        return std::nullopt;
+    }
+    if (const auto error = CheckDocumentFrame(reading.document)) {
+        reporter.Fail(ErrorKind::InvalidFile, name + ": " + error->Text());
         return std::nullopt;
     }
     return fields;

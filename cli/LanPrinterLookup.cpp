@@ -24,8 +24,17 @@ std::optional<LanCommandResult> SearchPrinters(const LanCommonOptions& options, 
     if (RunSearch(search, options.Timings().searchDuration) != UdpResult::Ok) {
         return SearchFailure(search.Socket().LastError());
     }
-    if (const std::uint32_t dropped = search.Socket().DroppedDatagrams(); dropped > 0 && warning != nullptr) {
+    if (warning == nullptr) {
+        return std::nullopt;
+    }
+    if (const std::uint32_t dropped = search.Socket().DroppedDatagrams(); dropped > 0) {
         *warning = "The system dropped " + std::to_string(dropped) + " replies; the list may be incomplete.";
+    }
+    for (const SharedMac& shared : search.SharedMacs()) {
+        *warning += std::string(warning->empty() ? "" : " ") + "Two printers answered with the MAC address " +
+                    LanMacText(shared.mac) + " (at " + AddressText(shared.listedIp) + " and " +
+                    AddressText(shared.otherIp) + "); only the one at " + AddressText(shared.listedIp) +
+                    " is listed.";
     }
     return std::nullopt;
 }

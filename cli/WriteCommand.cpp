@@ -11,10 +11,12 @@
 #include "cli/ConfigJson.h"
 #include "cli/FieldCatalogue.h"
 #include "cli/InputFile.h"
+#include "cli/JsonReader.h"
 #include "cli/PrinterSession.h"
 #include "cli/RecordRules.h"
 #include "cli/SettingsDocument.h"
 #include "cli/TextTable.h"
+#include "cli/VisibleText.h"
 #include "link/InterruptRelease.h"
 #include "link/SystemDeviceSource.h"
 #include "protocol/AddressText.h"
@@ -52,12 +54,16 @@ std::optional<Settings> LoadSettings(const std::string& path, CliContext& contex
         reporter.Fail(ErrorKind::InvalidFile, *refusal);
         return std::nullopt;
     }
-    nlohmann::json document = nlohmann::json::parse(text, nullptr, false);
-    if (document.is_discarded()) {
-        reporter.Fail(ErrorKind::InvalidFile, (path == "-" ? "the standard input" : path) + " is not a valid JSON document");
+    const auto reading = ReadJsonDocument<nlohmann::json>(text, path == "-" ? "the standard input" : path);
+    if (reading.refusal) {
+        reporter.Fail(ErrorKind::InvalidFile, *reading.refusal);
         return std::nullopt;
     }
-    nlohmann::json settings = ConfigObjectOf(document);
+    if (const auto error = CheckDocumentFrame(reading.document)) {
+        reporter.Fail(ErrorKind::InvalidValue, error->reason, error->field);
+        return std::nullopt;
+    }
+    nlohmann::json settings = ConfigObjectOf(reading.document);
     if (const auto error = CheckConfigJson(settings)) {
         reporter.Fail(ErrorKind::InvalidValue, error->reason, error->field);
         return std::nullopt;
@@ -216,7 +222,7 @@ ExitStatus WriteOne(const DeviceOptions& device, const Settings& settings, const
     const InterruptNotice notice(interrupted::kWritingRecord);
     if (const WriteOutcome outcome = WritePrinterConfig(session.Channel(), session.Buffers(), config);
         outcome != WriteOutcome::Ok) {
-        return session.FailExchange(reporter, "writing the configuration", outcome == WriteOutcome::AcknowledgementRefused);
+        return session.FailWrite(reporter, outcome);
     }
     reporter.Say(sid::kConfigWriteCompleted);
     const auto summary = SummaryRows(config, context);
@@ -255,7 +261,7 @@ ExitStatus WriteEveryUsbPrinter(const Settings& settings, const WriteOptions& op
         std::ostringstream output;
         CliContext one = context.WithOutput(output);
         if (!context.quiet) {
-            context.err << printer.displayName << " (" << printer.devicePath << "):\n";
+            context.err << VisibleText(printer.displayName) << " (" << VisibleText(printer.devicePath) << "):\n";
         }
         std::string macAddress;
         const ExitStatus status = WriteOne(DeviceOptions{printer.devicePath, {}, {}}, settings, options, one, macAddress);

@@ -1,10 +1,24 @@
 #include "lan/core/DiscoveryCollector.h"
 
+#include <algorithm>
+
 namespace lanvane {
 
 void DiscoveryCollector::Begin() {
     lists_.Clear(mode_);
-    seen_.clear();
+    listedIpOf_.clear();
+    sharedMacs_.clear();
+}
+
+bool DiscoveryCollector::FirstOfItsMac(const DeviceRecord& record) {
+    const auto [listed, added] = listedIpOf_.emplace(record.mac, record.ip);
+    const bool known = std::any_of(sharedMacs_.begin(), sharedMacs_.end(), [&](const SharedMac& shared) {
+        return shared.mac == record.mac && shared.otherIp == record.ip;
+    });
+    if (!added && listed->second != record.ip && !known) {
+        sharedMacs_.push_back({record.mac, listed->second, record.ip});
+    }
+    return added;
 }
 
 DiscoveryVerdict DiscoveryCollector::Take(std::span<const std::uint8_t> datagram) {
@@ -15,13 +29,13 @@ DiscoveryVerdict DiscoveryCollector::Take(std::span<const std::uint8_t> datagram
     const auto body = DiscoveryReplyBody(mode_, datagram);
     if (mode_ == LanMode::Ethernet) {
         const DeviceRecord record = DecodeDeviceRecord(body);
-        if (!seen_.insert(record.mac).second) {
+        if (!FirstOfItsMac(record)) {
             return DiscoveryVerdict::Ignored;
         }
         lists_.Ethernet().Append(record);
     } else {
         const WlanDeviceRecord record = DecodeWlanDeviceRecord(body);
-        if (!seen_.insert(record.mac).second) {
+        if (!FirstOfItsMac(record)) {
             return DiscoveryVerdict::Ignored;
         }
         lists_.Wlan().Append(record);

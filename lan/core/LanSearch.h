@@ -25,6 +25,9 @@ public:
     // Handles one waiting datagram; nothing when none was waiting.
     std::optional<DiscoveryVerdict> TakeOne();
 
+    // Printers of this search that answered with a MAC address another one had given.
+    const std::vector<SharedMac>& SharedMacs() const { return collector_.SharedMacs(); }
+
     NativeSocket Fd() const { return socket_.Fd(); }
     LanSocket& Socket() { return socket_; }
 

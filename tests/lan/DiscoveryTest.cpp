@@ -19,7 +19,8 @@ TEST(DiscoveryTest, EachModeTakesOnlyItsOwnHeaderFromItsMinimumLength) {
     EXPECT_EQ(ClassifyDiscoveryReply(LanMode::Ethernet, Datagram("")), DiscoveryVerdict::Ignored);
 }
 
-// A printer whose reply arrives twice is listed once; a new search hears it again.
+// A printer whose reply arrives twice is listed once, and a second printer with its MAC
+// (another address) is kept aside; a new search hears it again.
 TEST(DiscoveryTest, ListsAreNumberedFromOneOncePerMacAndEachSearchEmptiesOnlyItsOwn) {
     LanDeviceLists lists;
     DiscoveryCollector ethernet(LanMode::Ethernet, lists);
@@ -27,6 +28,10 @@ TEST(DiscoveryTest, ListsAreNumberedFromOneOncePerMacAndEachSearchEmptiesOnlyIts
     ethernet.Take(Datagram("IMIN", {1}));
     ethernet.Take(Datagram("IMIN", {2}));
     EXPECT_EQ(ethernet.Take(Datagram("IMIN", {1, 0, 0, 0, 0, 0, 10})), DiscoveryVerdict::Ignored);
+    ethernet.Take(Datagram("IMIN", {1, 0, 0, 0, 0, 0, 10}));
+    ethernet.Take(Datagram("IMIN", {2}));
+    ASSERT_EQ(ethernet.SharedMacs().size(), 1u) << "a second printer with a listed MAC, told once";
+    EXPECT_EQ(ethernet.SharedMacs()[0].otherIp, 0x0A000000u);
     wlan.Take(Padded(Datagram("__[I_F]__[REG_RSP]"), 47));
     EXPECT_EQ(wlan.Take(Padded(Datagram("__[I_F]__[REG_RSP]"), 47)), DiscoveryVerdict::Ignored);
     EXPECT_EQ(lists.Count(LanMode::Ethernet), 2);

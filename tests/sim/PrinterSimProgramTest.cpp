@@ -162,16 +162,20 @@ TEST(PrinterSimProgram, RefusesBadOptionsAndPathsBeforeItStarts) {
     const struct {
         std::vector<std::string> options;
         std::string error;
+        int status = 2;
     } cases[] = {
         {{"--layout", "3"}, "--layout: 3 not in {1,2}"},
         {{"--fault", "melt"}, "--fault: melt not in"},
         {{"--lan-fault", "melt"}, "--lan-fault: melt not in"},
+        {{"--slow", "-5"}, "--slow: Value -5 not in range 0 to 3600000\n"},
+        {{"--bss-port", "70000"}, "--bss-port: Value 70000 not in range 0 to 65535\n"},
+        {{"--lan-wlan-port", "-1"}, "--lan-wlan-port: Value -1 not in range 0 to 65535\n"},
         {{"--dump-on-exit", dir.Path()}, "cannot write " + dir.Path().string() + ": it is a directory"},
         {{"--dump-on-exit", fifo}, "cannot write " + fifo + ": not a regular file (a FIFO or device is not written)"},
         {{"--dump-on-exit", dir / "none/state.json"}, "its folder " + (dir / "none") + " does not exist"},
         {{"--dump-on-exit", locked}, "cannot write " + locked + ": it cannot be written (Permission denied)"},
-        {{"--link", dir.Path()}, "cannot open a pseudo-terminal or place the link " + dir.Path().string()},
-        {{"--link", file}, "place the link " + file},
+        {{"--link", dir.Path()}, "cannot open a pseudo-terminal or place the link " + dir.Path().string(), 1},
+        {{"--link", file}, "place the link " + file, 1},
     };
     for (const auto& bad : cases) {
         std::vector<std::string> arguments = unprivileged;
@@ -179,7 +183,7 @@ TEST(PrinterSimProgram, RefusesBadOptionsAndPathsBeforeItStarts) {
         arguments.insert(arguments.end(), bad.options.begin(), bad.options.end());
         arguments.push_back("--no-bss");
         const ProgramRun run = lanvane::test::RunProgram(arguments, milliseconds(5000));
-        EXPECT_GT(run.status, 0) << bad.options[1];
+        EXPECT_EQ(run.status, bad.status) << bad.options[1];
         EXPECT_NE(run.err.find(bad.error), std::string::npos) << run.err;
     }
 }
