@@ -68,7 +68,7 @@ std::optional<Settings> LoadSettings(const std::string& path, CliContext& contex
         reporter.Fail(ErrorKind::InvalidValue, error->reason, error->field);
         return std::nullopt;
     }
-    return Settings{std::move(settings), SavedFromMac(document)};
+    return Settings{std::move(settings), SavedFromMac(reading.document)};
 }
 
 // Settings saved from one printer are not put on another by mistake: its identity and
