@@ -93,7 +93,7 @@ int RunDesktop(int argc, char** argv) {
     ExitWhenMainMenuShownIfAsked();
 
     QtBackend ui;
-    // The backend draws the icon once for its windows; the application takes the same.
+    // The backend's icon serves its windows; the application takes the same.
     QApplication::setWindowIcon(ui.Icon());
     DlopenLanguageLoader loader;
     CSetupApp app(SystemDefaultLanguageId(), loader);
