@@ -31,15 +31,35 @@ IoResult Completed(BOOL succeeded, DWORD bytes) {
     return {bytes, RanOutOfTime(error) ? 0 : error};
 }
 
-// A serial read that returns what waits at once, or else the first bytes to arrive within
-// `wait`, so that the program sees each piece of a burst as it comes.
+// While a serial port's input queue is empty, it is looked at again this often.
+constexpr std::chrono::milliseconds kQueuePollPause{1};
+
+// A serial read of what waits in the input queue, as soon as anything does, or nothing once
+// `wait` has passed, so that the program sees each piece of a burst as it comes. The queue
+// is watched rather than left to the read's own time-outs, which Wine does not end at the
+// first byte.
 IoResult SerialReadArriving(HANDLE handle, std::uint8_t* buffer, std::size_t capacity, std::chrono::milliseconds wait) {
-    COMMTIMEOUTS timeouts{MAXDWORD, MAXDWORD, Milliseconds(wait), 0, 0};
-    if (!SetCommTimeouts(handle, &timeouts)) {
+    const auto deadline = Clock::now() + wait;
+    COMSTAT queue{};
+    for (;;) {
+        DWORD errors = 0;
+        if (!ClearCommError(handle, &errors, &queue)) {
+            return {0, GetLastError()};
+        }
+        if (queue.cbInQue > 0) {
+            break;
+        }
+        if (Clock::now() >= deadline) {
+            return {};
+        }
+        std::this_thread::sleep_for(kQueuePollPause);
+    }
+    COMMTIMEOUTS atOnce{MAXDWORD, 0, 0, 0, 0};
+    if (!SetCommTimeouts(handle, &atOnce)) {
         return {0, GetLastError()};
     }
     DWORD got = 0;
-    const BOOL read = ReadFile(handle, buffer, TransferSize(capacity), &got, nullptr);
+    const BOOL read = ReadFile(handle, buffer, TransferSize(std::min<std::size_t>(capacity, queue.cbInQue)), &got, nullptr);
     return Completed(read, got);
 }
 
