@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <wincrypt.h>
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -33,10 +34,11 @@ std::optional<std::vector<BYTE>> DerOf(std::string_view pemBlock) {
     return der;
 }
 
-// RFC 2253 order (most specific part first), ", " between the parts.
+// RFC 2253 order (most specific part first), ", " between the parts, values unquoted as
+// OpenSSL shows them.
 std::string SubjectOf(const CERT_CONTEXT& certificate) {
     CERT_NAME_BLOB* name = &certificate.pCertInfo->Subject;
-    constexpr DWORD kFormat = CERT_X500_NAME_STR | CERT_NAME_STR_REVERSE_FLAG;
+    constexpr DWORD kFormat = CERT_X500_NAME_STR | CERT_NAME_STR_REVERSE_FLAG | CERT_NAME_STR_NO_QUOTING_FLAG;
     const DWORD size = CertNameToStrW(X509_ASN_ENCODING, name, kFormat, nullptr, 0);
     std::wstring text(size, L'\0');
     CertNameToStrW(X509_ASN_ENCODING, name, kFormat, text.data(), size);
