@@ -16,7 +16,8 @@ LanCommandResult SearchFailure(const LinkError& error) {
     return LanCommandResult::Failure(ErrorKind::IoError, "the network cannot be used: " + Describe(error));
 }
 
-// "2 replies cut short were dropped (from 127.0.10.1, 127.0.10.2)".
+// "lanvane-cli: 2 replies too short to hold a whole device record were dropped (from
+// 127.0.10.1, 127.0.10.2)".
 void TraceTruncated(const DiscoveryCollector& collector, std::ostream& trace) {
     const int count = collector.TruncatedReplies();
     trace << "lanvane-cli: " << count << (count == 1 ? " reply" : " replies")
