@@ -98,6 +98,9 @@ int RunDesktop(int argc, char** argv) {
     DlopenLanguageLoader loader;
     CSetupApp app(SystemDefaultLanguageId(), loader);
     app.InitInstance();
+    for (const std::string& problem : loader.Problems()) {
+        std::fprintf(stderr, "lanvane: %s\n", problem.c_str());
+    }
 
     CPrinterPort systemPort;
     PrinterPortLike* port = &systemPort;
