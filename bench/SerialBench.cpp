@@ -5,9 +5,11 @@
 // printer needs; the classic floor adds the 100 ms after each reply.
 //   lanvane-bench-serial BIN_DIR WORK_DIR
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -32,7 +34,6 @@ constexpr double kBitsPerByte = 10;
 constexpr double kIdentificationWait = 200;
 constexpr double kReplyEnd = 100;
 constexpr double kChunkPause = 50;
-constexpr std::size_t kCertificateSize = 3071;
 constexpr int kRounds = 2;
 constexpr double kTarget = 1.10;
 constexpr std::chrono::milliseconds kJobLimit{30000};
@@ -101,10 +102,18 @@ bool WriteJob(ByteChannel& channel, ExchangeBuffers& buffers) {
     return printer.outcome == ReadOutcome::Ok && WritePrinterConfig(channel, buffers, printer.config) == WriteOutcome::Ok;
 }
 
-std::string Certificate() {
-    const std::string begin = "-----BEGIN CERTIFICATE-----\n";
-    const std::string end = "\n-----END CERTIFICATE-----\n";
-    return begin + std::string(kCertificateSize - begin.size() - end.size(), 'A') + end;
+// A CA file the upload takes as it would a real one, near the 3071-byte limit: a 4096-bit
+// RSA certificate and an EC one, made by openssl.
+std::string Certificate(const std::string& work) {
+    const std::string make = "openssl req -x509 -nodes -days 30 -subj /CN=Lanvane-bench -keyout " + work +
+                             "/key.pem -out " + work + "/";
+    if (std::system((make + "rsa.pem -newkey rsa:4096 2>/dev/null").c_str()) != 0 ||
+        std::system((make + "ec.pem -newkey ec -pkeyopt ec_paramgen_curve:P-256 2>/dev/null").c_str()) != 0) {
+        return {};
+    }
+    std::ostringstream both;
+    both << std::ifstream(work + "/rsa.pem").rdbuf() << std::ifstream(work + "/ec.pem").rdbuf();
+    return both.str();
 }
 
 std::string Ratio(double value) {
@@ -150,20 +159,24 @@ int main(int argc, char** argv) {
     const std::string settings = work + "/settings.json";
     const std::string certificatePath = work + "/certificate.pem";
     std::ofstream(settings) << R"({"printerName": "Bench"})";
-    const std::string certificate = Certificate();
+    const std::string certificate = Certificate(work);
+    if (certificate.empty()) {
+        std::fprintf(stderr, "lanvane-bench-serial: openssl could not make the certificate\n");
+        return 1;
+    }
     std::ofstream(certificatePath) << certificate;
 
     Measure(*device, "read", ReadJob, 0, {cli, "read", "--usb", *device});
     Measure(*device, "write (read, then write)", WriteJob, 0, {cli, "write", "--usb", *device, "--set", settings});
-    const auto chunks = static_cast<int>((kCertificateSize + CertificateChunkSize(kCertificateSize) - 1) /
-                                         CertificateChunkSize(kCertificateSize));
+    const std::size_t size = certificate.size();
+    const auto chunks = static_cast<int>((size + CertificateChunkSize(size) - 1) / CertificateChunkSize(size));
     const ClientJob upload = [&](ByteChannel& channel, ExchangeBuffers& buffers) {
         const auto* data = reinterpret_cast<const std::uint8_t*>(certificate.data());
         return ReadMakerName(channel, kPause, 1) == kMakerName &&
                UploadCertificate(channel, buffers, CertKind::CA, data, certificate.size(), {}, kPause) ==
                    UploadOutcome::Ok;
     };
-    Measure(*device, "certificate of 3071 bytes", upload, chunks,
+    Measure(*device, "certificate of " + std::to_string(size) + " bytes", upload, chunks,
             {cli, "cert", "--usb", *device, "--kind", "ca", "--file", certificatePath});
     return 0;
 }
