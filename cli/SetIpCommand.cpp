@@ -83,8 +83,9 @@ LanCommandResult RunSetIp(const SetIpOptions& options, const StringTable& string
     if (const SaveOutcome outcome = ApplySettingValues(values, record); outcome != SaveOutcome::Send) {
         return LanCommandResult::Failure(ErrorKind::InvalidValue, SettingRefusalText(outcome, values, record, strings));
     }
-    LanSetting setting(options.lan.mode, options.lan.Network());
-    if (setting.Send(SetDatagramOf(options.lan.mode, lists, lookup.number)) != UdpResult::Ok) {
+    const LanMode mode = options.lan.mode;
+    LanSetting setting(mode, options.lan.Network());
+    if (setting.Send(SetDatagramOf(mode, lists, lookup.number), lists.From(mode, lookup.number)) != UdpResult::Ok) {
         return LanCommandResult::Failure(ErrorKind::IoError,
                                          "the setting could not be sent: " + Describe(setting.Socket().LastError()));
     }

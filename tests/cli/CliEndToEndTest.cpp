@@ -212,7 +212,7 @@ TEST(CliRestoreTest, SavedDocumentsAreCheckedAgainstThePrinter) {
     TempDir dir;
     const auto write = [&](const std::string& document, std::vector<std::string> options) {
         options.insert(options.begin(), {"write", "--usb", older.DevicePath(), "--set", "-", "--json"});
-        return RunCli(options, {}, std::chrono::milliseconds(10000), {}, {document, {}});
+        return RunCli(options, {}, std::chrono::milliseconds(10000), {}, {document, {}, {}});
     };
     const std::string saved = R"({"identification": {"macAddress": "00:1b:7a:00:00:01"}, "layout": 2,
         "config": {"ssid": "Moved", "p2pChannel": "6", "p2pPinCode": "12345678"}})";
@@ -278,30 +278,6 @@ TEST_F(CliAgainstSimTest, BssOverTheUsbPort) {
     const CliRun usb = Run("bss");
     ASSERT_EQ(usb.status, kDone) << usb.err;
     EXPECT_TRUE(Contains(usb.out, "3   Warehouse-2  00:1b:7a:a0:b0:c0  Infrastructure  -60   WPA/WPA2\n")) << usb.out;
-}
-
-// The upload identifies the printer, but reads neither its identification data nor its record.
-TEST_F(CliAgainstSimTest, CertificateFromStandardInputIsCheckedAndUploaded) {
-    const std::string pem = "-----BEGIN CERTIFICATE-----\n" + std::string(700, 'Q') + "\n-----END CERTIFICATE-----\n";
-    const CliRun run = Run("cert", {"--kind", "client-pem", "--file", "-"}, pem);
-    ASSERT_EQ(run.status, kDone) << run.err;
-    EXPECT_TRUE(Contains(run.err, "The certificate document has been uploaded successfully. Reset the printer.\n"));
-    const auto certificates = rig.Printer().State().certificates;
-    ASSERT_EQ(certificates.count(3), 1u);
-    EXPECT_EQ(std::string(certificates.at(3).data.begin(), certificates.at(3).data.end()), pem);
-    EXPECT_TRUE(rig.Took(RequestKind::Identification));
-    EXPECT_FALSE(rig.Took(RequestKind::SystemRequest));
-    EXPECT_FALSE(rig.Took(RequestKind::ConfigGet));
-}
-
-TEST_F(CliAgainstSimTest, RefusedUploadIsAPrinterFailure) {
-    sim::FaultPlan faults;
-    faults.refuseChunk = 100;
-    rig.Printer().SetFaults(faults);
-    const std::string pem = "-----BEGIN CERTIFICATE-----\nQQ\n-----END CERTIFICATE-----\n";
-    const CliRun run = Run("cert", {"--kind", "ca", "--file", dir.WriteFile("ca.pem", pem), "--json"});
-    EXPECT_EQ(run.status, kPrinterFailed);
-    EXPECT_EQ(JsonOf(run)["error"]["kind"], "printer-refused");
 }
 
 TEST(CliDeviceTest, DevicesThatCannotBeUsedAreNamedWithWhatFailed) {
