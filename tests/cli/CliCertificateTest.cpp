@@ -70,7 +70,8 @@ TEST_F(CliCertificateTest, RefusedFilesAreNamedAndNothingIsSent) {
          "openssl pkcs12 -in " + Generated("client.p12") + " -nocerts -nodes | openssl pkey -out " + Generated("client.key")},
         {"client-key", "rsa4096.key",
          "The maximum size of a certificate file is 3KB. Use an EC key or a 2048-bit RSA key: their files are "
-         "smaller. (" + Generated("rsa4096.key") + " has 3272 bytes)"},
+         "smaller. (" + Generated("rsa4096.key") + " has " + std::to_string(Contents("rsa4096.key").size()) +
+             " bytes)"},
         {"ca", "garbage.pem",
          "The certificate file is invalid. (a CERTIFICATE block is no readable X.509 certificate)"},
     };
