@@ -131,6 +131,9 @@ void AddCommonOptions(CLI::App& app, CliContext& context) {
 
 int RunCli(CLI::App& app, int argc, const char* const* argv, CliContext& context) {
     context.json = Asked(argc, argv, "--json");
+    if (context.json) {
+        ReportInterruptionsInDocument();
+    }
     try {
         return Parse(app, argc, argv, context);
     } catch (const std::exception& error) {

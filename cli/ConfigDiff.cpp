@@ -17,7 +17,8 @@ nlohmann::ordered_json ValueOf(const nlohmann::ordered_json& fields, const std::
 
 nlohmann::ordered_json Shown(const std::string& field, const nlohmann::ordered_json& value, bool showSecrets) {
     const FieldSpec* fieldSpec = FindFieldSpec(field);
-    if (!showSecrets && fieldSpec != nullptr && fieldSpec->IsSecret() && value.is_string()) {
+    // A secret of any type: a saved file may hold a key as a number.
+    if (!showSecrets && fieldSpec != nullptr && fieldSpec->IsSecret() && !value.is_null()) {
         return std::string(kMaskedSecret);
     }
     return value;

@@ -1,8 +1,10 @@
 #include "cli/ConfigJson.h"
 
+#include <algorithm>
 #include <type_traits>
 
 #include "cli/FieldCatalogue.h"
+#include "cli/JsonFormat.h"
 #include "protocol/AddressText.h"
 
 namespace lanvane::cli {
@@ -10,17 +12,48 @@ namespace {
 
 constexpr std::size_t kShownValueLimit = 40;
 constexpr const char* kFormatMember = "format";
+constexpr const char* kConfigMember = "config";
+// What 'read --json' and 'write --json' put around "config".
+constexpr std::string_view kFrameMembers[] = {"format", "device", "makerName", "identification", "layout", "summary"};
 
 using Refusal = std::optional<std::string>;
 
-// The value as the refusal names it: a secret by its length only, a long text cut short.
+std::size_t CharacterCount(const std::string& text) {
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0u) != 0x80u; }));
+}
+
+// A text's length as the limit counts it, and as a person counts it when the two differ.
+std::string LengthOf(const std::string& text) {
+    const std::size_t characters = CharacterCount(text);
+    const std::string bytes = std::to_string(text.size()) + " bytes";
+    return characters == text.size() ? std::to_string(characters) + " characters"
+                                     : std::to_string(characters) + " characters, " + bytes;
+}
+
+std::string KindOf(const nlohmann::json& value) {
+    if (value.is_string()) {
+        return "a text of " + LengthOf(value.get_ref<const std::string&>());
+    }
+    if (value.is_number()) {
+        return "a number";
+    }
+    return value.is_boolean() ? "true or false" : value.is_null() ? "null" : value.is_array() ? "a list" : "an object";
+}
+
+// The value as the refusal names it: a secret by its kind and length only, whatever its
+// type, a long text cut short.
 std::string ShownValue(const FieldSpec& fieldSpec, const nlohmann::json& value) {
-    if (fieldSpec.IsSecret() && value.is_string()) {
-        return "a text of " + std::to_string(value.get_ref<const std::string&>().size()) + " characters";
+    if (fieldSpec.IsSecret()) {
+        return KindOf(value);
     }
     std::string shown = value.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
     if (shown.size() > kShownValueLimit) {
         shown = shown.substr(0, kShownValueLimit) + "...";
+    }
+    if (fieldSpec.type == FieldType::Text && value.is_string() &&
+        value.get_ref<const std::string&>().size() > fieldSpec.record->width) {
+        shown += " (" + LengthOf(value.get_ref<const std::string&>()) + ")";
     }
     return shown;
 }
@@ -132,6 +165,47 @@ std::string ConfigJsonError::Text() const {
 }
 
 template <typename Json>
+std::optional<ConfigJsonError> FormatRefusal(const Json& format) {
+    if (format == kJsonFormat) {
+        return std::nullopt;
+    }
+    return ConfigJsonError{kFormatMember, format.dump(-1, ' ', false, Json::error_handler_t::replace) +
+                                              " is not a format this lanvane-cli reads (" +
+                                              std::to_string(kJsonFormat) + ")"};
+}
+
+template <typename Json>
+std::optional<ConfigJsonError> FrameRefusal(const Json& document) {
+    if (!document.is_object()) {
+        return std::nullopt;
+    }
+    if (const auto format = document.find(kFormatMember); format != document.end()) {
+        if (auto refusal = FormatRefusal(*format)) {
+            return refusal;
+        }
+    }
+    if (!document.contains(kConfigMember) || !document[kConfigMember].is_object()) {
+        return std::nullopt;
+    }
+    for (const auto& [name, value] : document.items()) {
+        if (name == kConfigMember || std::find(std::begin(kFrameMembers), std::end(kFrameMembers), name) !=
+                                         std::end(kFrameMembers)) {
+            continue;
+        }
+        return ConfigJsonError{name, FindFieldSpec(name) != nullptr
+                                         ? "a record field beside \"config\" is not set (put it inside \"config\")"
+                                         : "no member of a saved configuration (record fields go inside \"config\")"};
+    }
+    return std::nullopt;
+}
+
+std::optional<ConfigJsonError> CheckDocumentFrame(const nlohmann::json& document) { return FrameRefusal(document); }
+
+std::optional<ConfigJsonError> CheckDocumentFrame(const nlohmann::ordered_json& document) {
+    return FrameRefusal(document);
+}
+
+template <typename Json>
 const Json& ConfigObjectIn(const Json& document) {
     if (document.is_object() && document.contains("config") && document["config"].is_object()) {
         return document["config"];
@@ -152,6 +226,9 @@ std::optional<ConfigJsonError> ApplyConfigJson(const nlohmann::json& settings, I
     InterfaceConfig changed = config;
     for (const auto& [name, value] : settings.items()) {
         if (name == kFormatMember) {
+            if (auto refusal = FormatRefusal(value)) {
+                return refusal;
+            }
             continue;
         }
         const FieldSpec* fieldSpec = FindFieldSpec(name);

@@ -30,8 +30,15 @@ struct ConfigJsonError {
 const nlohmann::json& ConfigObjectOf(const nlohmann::json& document);
 const nlohmann::ordered_json& ConfigObjectOf(const nlohmann::ordered_json& document);
 
-// Sets the fields that `settings` names on `config`, all or none. A "format" member is
-// ignored; a secret given as the mask keeps its value. Refused: settings that are not an
+// Checks what surrounds the record fields of a document: "format", where given, must be
+// this program's (kJsonFormat); beside an object "config" only the members that 'read
+// --json' and 'write --json' write around it may stand, so that a field put beside it is
+// not silently left unset.
+std::optional<ConfigJsonError> CheckDocumentFrame(const nlohmann::json& document);
+std::optional<ConfigJsonError> CheckDocumentFrame(const nlohmann::ordered_json& document);
+
+// Sets the fields that `settings` names on `config`, all or none. A "format" member must
+// be this program's and is otherwise ignored; a secret given as the mask keeps its value. Refused: settings that are not an
 // object, a name that is no field, a field or code that config.version does not carry,
 // a value that is not of the field's type or outside its range or code table.
 std::optional<ConfigJsonError> ApplyConfigJson(const nlohmann::json& settings, InterfaceConfig& config);

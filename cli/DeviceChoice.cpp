@@ -22,15 +22,22 @@ std::optional<std::string> UsbDevicePath(const std::string& displayName, Printer
     return std::nullopt;
 }
 
+// An empty value would fall through to the other kind of device and be reported as that.
+const CLI::Validator kNamesADevice(
+    [](const std::string& value) { return value.empty() ? std::string("an empty value names no device") : std::string(); },
+    "");
+
 }  // namespace
 
 void AddDeviceOptions(CLI::App& command, DeviceOptions& options, bool withAddress, CLI::Option* instead) {
     CLI::Option_group* device = command.add_option_group("device", "the printer to talk to");
     device->add_option("--usb", options.usb,
                        "USB printer: a display name that 'ports' lists (USB001) or a device path")
+        ->check(kNamesADevice)
         ->type_name("NAME|PATH");
     device->add_option("--serial", options.serial,
                        "serial port: a port name (" + std::string(HelpExampleDevices().serialPort) + ") or a device path")
+        ->check(kNamesADevice)
         ->type_name("NAME|PATH");
     if (withAddress) {
         device->add_option("--ip", options.ip, "the printer's IPv4 address on the LAN, and the survey port if not 3318")

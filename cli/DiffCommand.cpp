@@ -7,7 +7,7 @@
 #include "cli/ConfigDiff.h"
 #include "cli/ConfigJson.h"
 #include "cli/InputFile.h"
-#include "cli/JsonInput.h"
+#include "cli/JsonReader.h"
 #include "cli/Reporter.h"
 
 namespace lanvane::cli {
@@ -31,14 +31,18 @@ std::optional<nlohmann::ordered_json> LoadConfig(const std::string& path, CliCon
         return std::nullopt;
     }
     const std::string name = path == "-" ? "the standard input" : path;
-    nlohmann::ordered_json document;
-    if (const auto error = ParseJsonInput(text, document)) {
-        reporter.Fail(ErrorKind::InvalidFile, name + " is not a valid JSON document: " + *error);
+    const auto reading = ReadJsonDocument<nlohmann::ordered_json>(text, name);
+    if (reading.refusal) {
+        reporter.Fail(ErrorKind::InvalidFile, *reading.refusal);
         return std::nullopt;
     }
-    const nlohmann::ordered_json& fields = ConfigObjectOf(document);
+    const nlohmann::ordered_json& fields = ConfigObjectOf(reading.document);
     if (!fields.is_object()) {
         reporter.Fail(ErrorKind::InvalidFile, name + " is not a JSON object of record fields");
+        return std::nullopt;
+    }
+    if (const auto error = CheckDocumentFrame(reading.document)) {
+        reporter.Fail(ErrorKind::InvalidFile, name + ": " + error->Text());
         return std::nullopt;
     }
     return fields;

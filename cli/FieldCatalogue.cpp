@@ -63,7 +63,8 @@ std::vector<FieldSpec> BuildSpecs() {
 std::string FieldSpec::Allowed() const {
     switch (type) {
         case FieldType::Text:
-        case FieldType::Secret: return "text of at most " + std::to_string(record->width) + " characters";
+        // The record holds bytes: an accented letter takes two of them, some signs three or four.
+        case FieldType::Secret: return "text of at most " + std::to_string(record->width) + " bytes in UTF-8";
         case FieldType::Switch: return "true or false";
         case FieldType::Number: return "a whole number from 0 to " + std::to_string(maximum);
         case FieldType::Address: return "an IPv4 address a.b.c.d";

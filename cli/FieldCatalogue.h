@@ -35,7 +35,7 @@ struct FieldSpec {
 
     std::string_view Name() const { return record->name; }
     bool IsSecret() const { return type == FieldType::Secret; }
-    // In a few words: "text, at most 32 characters", "one of: infra, adhoc, wifi-direct".
+    // In a few words: "text of at most 32 bytes in UTF-8", "one of: infra, adhoc, wifi-direct".
     std::string Allowed() const;
     std::optional<std::string_view> CodeNameOf(int code) const;
     std::optional<int> CodeOf(std::string_view name) const;

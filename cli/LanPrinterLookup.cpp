@@ -16,6 +16,20 @@ LanCommandResult SearchFailure(const LinkError& error) {
     return LanCommandResult::Failure(ErrorKind::IoError, "the network cannot be used: " + Describe(error));
 }
 
+// "lanvane-cli: 2 replies too short to hold a whole device record were dropped (from
+// 127.0.10.1, 127.0.10.2)".
+void TraceTruncated(const DiscoveryCollector& collector, std::ostream& trace) {
+    const int count = collector.TruncatedReplies();
+    trace << "lanvane-cli: " << count << (count == 1 ? " reply" : " replies")
+          << " too short to hold a whole device record " << (count == 1 ? "was" : "were") << " dropped (from ";
+    const char* separator = "";
+    for (const std::string& from : collector.TruncatedFrom()) {
+        trace << separator << from;
+        separator = ", ";
+    }
+    trace << ")\n";
+}
+
 }  // namespace
 
 std::optional<LanCommandResult> SearchPrinters(const LanCommonOptions& options, LanDeviceLists& lists,
@@ -24,8 +38,20 @@ std::optional<LanCommandResult> SearchPrinters(const LanCommonOptions& options, 
     if (RunSearch(search, options.Timings().searchDuration) != UdpResult::Ok) {
         return SearchFailure(search.Socket().LastError());
     }
-    if (const std::uint32_t dropped = search.Socket().DroppedDatagrams(); dropped > 0 && warning != nullptr) {
+    if (search.Collector().TruncatedReplies() > 0 && options.trace != nullptr) {
+        TraceTruncated(search.Collector(), *options.trace);
+    }
+    if (warning == nullptr) {
+        return std::nullopt;
+    }
+    if (const std::uint32_t dropped = search.Socket().DroppedDatagrams(); dropped > 0) {
         *warning = "The system dropped " + std::to_string(dropped) + " replies; the list may be incomplete.";
+    }
+    for (const SharedMac& shared : search.SharedMacs()) {
+        *warning += std::string(warning->empty() ? "" : " ") + "Two printers answered with the MAC address " +
+                    LanMacText(shared.mac) + " (at " + AddressText(shared.listedIp) + " and " +
+                    AddressText(shared.otherIp) + "); only the one at " + AddressText(shared.listedIp) +
+                    " is listed.";
     }
     return std::nullopt;
 }

@@ -96,8 +96,8 @@ std::optional<std::string> Collision(const std::vector<Accepted>& accepted, cons
     return std::nullopt;
 }
 
-// Drops confirmations that came too late for an earlier printer, so that none is taken
-// for the next one's.
+// Drops what came too late for an earlier printer's wait. Only the printer a setting went
+// to confirms it; this keeps an earlier printer that shares its address from doing so.
 void DropLateConfirmations(LanSetting& setting) {
     while (setting.TakeOne()) {
     }
@@ -107,7 +107,7 @@ void DropLateConfirmations(LanSetting& setting) {
 void Send(int number, const LanDeviceLists& lists, LanSetting& setting, const LanTimings& timings, LanMode mode,
           PlanOutcome& outcome) {
     DropLateConfirmations(setting);
-    if (setting.Send(SetDatagramOf(mode, lists, number)) != UdpResult::Ok) {
+    if (setting.Send(SetDatagramOf(mode, lists, number), lists.From(mode, number)) != UdpResult::Ok) {
         outcome.verdict = Outcome::Failed;
         outcome.message = "the setting could not be sent: " + Describe(setting.Socket().LastError());
         return;

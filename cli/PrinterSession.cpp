@@ -32,7 +32,7 @@ ExitStatus PrinterSession::OpenDevice(const DeviceOptions& options, Reporter& re
     port_.SetUsbDevice(target->usbKind);
     port_.SetPortName(target->path);
     if (context_.verbose) {
-        context_.err << "lanvane-cli: opening " << path_ << (target->usbKind ? " as a USB printer\n" : " as a serial port\n");
+        context_.err << "lanvane-cli: opening " << VisibleText(path_) << (target->usbKind ? " as a USB printer\n" : " as a serial port\n");
     }
     if (!port_.Open()) {
         const DeviceDiagnosis diagnosis = DiagnoseOpen(port_.LastError(), path_);
@@ -71,13 +71,28 @@ ExitStatus PrinterSession::Connect(const DeviceOptions& options, Reporter& repor
     }
 }
 
-ExitStatus PrinterSession::FailExchange(Reporter& reporter, std::string_view what, bool damaged) {
+DeviceDiagnosis PrinterSession::ExchangeFailure(std::string_view what, bool damaged) const {
     if (damaged) {
-        return reporter.Fail(ErrorKind::Checksum, "the printer on " + path_ + " sent a damaged answer while " +
-                                                      std::string(what) + " (checksum or tag wrong); try again");
+        return {ErrorKind::Checksum, "the printer on " + path_ + " sent a damaged answer while " + std::string(what) +
+                                         " (checksum or tag wrong)"};
     }
-    const DeviceDiagnosis diagnosis = DiagnoseExchange(port_.LastError(), path_, what);
-    return reporter.Fail(diagnosis.kind, diagnosis.message);
+    return DiagnoseExchange(port_.LastError(), path_, what);
+}
+
+ExitStatus PrinterSession::FailExchange(Reporter& reporter, std::string_view what, bool damaged) {
+    const DeviceDiagnosis diagnosis = ExchangeFailure(what, damaged);
+    return reporter.Fail(diagnosis.kind, diagnosis.message + (damaged ? "; try again" : ""));
+}
+
+ExitStatus PrinterSession::FailWrite(Reporter& reporter, WriteOutcome outcome) {
+    const bool damaged = outcome == WriteOutcome::AcknowledgementRefused;
+    const DeviceDiagnosis diagnosis = ExchangeFailure("writing the configuration", damaged);
+    // Once the record went out, only its answer is missing: the printer may have taken it.
+    const bool recordSent = damaged || outcome == WriteOutcome::NoReply;
+    return reporter.Fail(diagnosis.kind,
+                         diagnosis.message + (recordSent ? "; the printer may already hold the new record: read it "
+                                                           "back before writing again"
+                                                         : ""));
 }
 
 Sleeper RealPause() {

@@ -4,12 +4,14 @@
 #include <string>
 
 #include "cli/CliContext.h"
+#include "cli/DeviceDiagnosis.h"
 #include "cli/DeviceChoice.h"
 #include "cli/Reporter.h"
 #include "cli/TracingChannel.h"
 #include "link/PrinterPort.h"
 #include "protocol/ExchangeBuffers.h"
 #include "protocol/PrinterConfigReader.h"
+#include "protocol/PrinterConfigWriter.h"
 #include "protocol/Sleeper.h"
 
 namespace lanvane::cli {
@@ -37,8 +39,11 @@ public:
     // Reports a failed exchange after the printer was identified: no reply, a damaged
     // answer, or a refusal, with what the port last failed at.
     ExitStatus FailExchange(Reporter& reporter, std::string_view what, bool damaged);
+    // Reports a failed write; once the record went out, says that the printer may hold it.
+    ExitStatus FailWrite(Reporter& reporter, WriteOutcome outcome);
 
 private:
+    DeviceDiagnosis ExchangeFailure(std::string_view what, bool damaged) const;
     ExitStatus OpenDevice(const DeviceOptions& options, Reporter& reporter);
 
     CliContext& context_;

@@ -17,8 +17,8 @@ std::string ShownValue(std::string_view field, const InterfaceConfig& config) {
     if (!record.contains(name)) {
         return "the value";
     }
-    const FieldSpec* spec = FindFieldSpec(field);
-    if (spec != nullptr && spec->IsSecret() && record[name].is_string()) {
+    const FieldSpec* fieldSpec = FindFieldSpec(field);
+    if (fieldSpec != nullptr && fieldSpec->IsSecret() && record[name].is_string()) {
         return "a text of " + std::to_string(record[name].get_ref<const std::string&>().size()) + " characters";
     }
     return record[name].dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
@@ -26,10 +26,10 @@ std::string ShownValue(std::string_view field, const InterfaceConfig& config) {
 
 // "one of: none, wep64, wep128", in the CLI's names for the codes.
 std::string AllowedCodes(std::string_view field, std::span<const int> codes) {
-    const FieldSpec* spec = FindFieldSpec(field);
+    const FieldSpec* fieldSpec = FindFieldSpec(field);
     std::string text = "one of:";
     for (const int code : codes) {
-        text += (code == codes.front() ? " " : ", ") + std::string(spec->CodeNameOf(code).value_or("?"));
+        text += (code == codes.front() ? " " : ", ") + std::string(fieldSpec->CodeNameOf(code).value_or("?"));
     }
     return text;
 }

@@ -7,11 +7,9 @@
 
 #include "cli/CliContext.h"
 #include "cli/ErrorKind.h"
+#include "cli/JsonFormat.h"
 
 namespace lanvane::cli {
-
-// The version of the JSON documents' vocabulary, their first member "format".
-inline constexpr int kJsonFormat = 1;
 
 // A message of the windows as a shell shows it: on one line, without the lines that ask
 // for another try in a window ("Please try again.").
@@ -19,6 +17,10 @@ std::string ShellWords(std::string_view dialogText);
 
 // The text of a JSON document: "format" first, then the members of `body`, indented.
 std::string DocumentText(const nlohmann::ordered_json& body);
+
+// Under --json an interruption (Ctrl-C, SIGTERM) also ends in one document on the output
+// stream: {"format", "error": {"kind": "interrupted", "message"}}.
+void ReportInterruptionsInDocument();
 
 // How a command tells its outcome: messages go to the user on the message stream (none
 // under --quiet but errors); results go to the output stream, as aligned text or, with

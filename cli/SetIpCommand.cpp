@@ -127,7 +127,7 @@ LanCommandResult RunSetIp(const SetIpOptions& options, const StringTable& string
         return Report(options, before, lists, lookup.number, Outcome::WouldSend, Confirmation::None, strings);
     }
     LanSetting setting(mode, options.lan.Network());
-    if (setting.Send(SetDatagramOf(mode, lists, lookup.number)) != UdpResult::Ok) {
+    if (setting.Send(SetDatagramOf(mode, lists, lookup.number), lists.From(mode, lookup.number)) != UdpResult::Ok) {
         return LanCommandResult::Failure(ErrorKind::IoError,
                                          "the setting could not be sent: " + Describe(setting.Socket().LastError()));
     }

@@ -137,6 +137,11 @@ SettingPlan Refused(int line, const std::string& reason) {
 }  // namespace
 
 SettingPlan ParseSettingPlan(std::string_view text) {
+    // Spreadsheet programs start a CSV saved as UTF-8 with a byte-order mark.
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(kByteOrderMark)) {
+        text.remove_prefix(kByteOrderMark.size());
+    }
     std::vector<Column> columns;
     for (std::size_t index = 0; index < std::size(kPlanColumns); ++index) {
         columns.push_back(static_cast<Column>(index));

@@ -21,8 +21,8 @@ std::vector<std::string> FieldsOutsideLayout(const nlohmann::json& settings, int
         return outside;
     }
     for (const auto& [name, value] : settings.items()) {
-        const FieldSpec* spec = FindFieldSpec(name);
-        if (spec != nullptr && !spec->record->OffsetIn(version)) {
+        const FieldSpec* fieldSpec = FindFieldSpec(name);
+        if (fieldSpec != nullptr && !fieldSpec->record->OffsetIn(version)) {
             outside.push_back(name);
         }
     }

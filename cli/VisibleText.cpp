@@ -41,6 +41,32 @@ std::size_t SequenceLength(std::string_view text, std::size_t position) {
     return length;
 }
 
+char32_t CodePoint(std::string_view sequence) {
+    const auto lead = static_cast<std::uint8_t>(sequence[0]);
+    char32_t value = sequence.size() == 2 ? lead & 0x1Fu : sequence.size() == 3 ? lead & 0x0Fu : lead & 0x07u;
+    for (std::size_t offset = 1; offset < sequence.size(); ++offset) {
+        value = (value << 6) | (static_cast<std::uint8_t>(sequence[offset]) & 0x3Fu);
+    }
+    return value;
+}
+
+// The C1 controls (CSI among them) act on a terminal; the bidirectional controls and the
+// line separators change how the rest of a line reads.
+bool ActsOnTheTerminal(char32_t codePoint) {
+    return (codePoint >= 0x80 && codePoint <= 0x9F) || codePoint == 0x061C || codePoint == 0x200E ||
+           codePoint == 0x200F || (codePoint >= 0x2028 && codePoint <= 0x202E) ||
+           (codePoint >= 0x2066 && codePoint <= 0x2069);
+}
+
+// Appends a whole UTF-8 sequence, as a \u escape when it acts on the terminal.
+void AppendShown(std::string_view sequence, std::string& shown) {
+    if (const char32_t codePoint = CodePoint(sequence); ActsOnTheTerminal(codePoint)) {
+        shown += Escaped("\\u%04x", static_cast<unsigned>(codePoint));
+    } else {
+        shown.append(sequence);
+    }
+}
+
 }  // namespace
 
 std::string VisibleText(std::string_view text) {
@@ -64,13 +90,23 @@ std::string VisibleText(std::string_view text) {
             ++position;
             continue;
         }
-        // U+0080..U+009F are the C1 controls (CSI among them), encoded as C2 80..C2 9F.
-        const auto second = static_cast<std::uint8_t>(text[position + 1]);
-        if (byte == 0xC2u && second < 0xA0u) {
-            visible += Escaped("\\u%04x", second);
-        } else {
-            visible.append(text.substr(position, length));
+        AppendShown(text.substr(position, length), visible);
+        position += length;
+    }
+    return visible;
+}
+
+std::string VisibleJson(std::string_view json) {
+    std::string visible;
+    visible.reserve(json.size());
+    std::size_t position = 0;
+    while (position < json.size()) {
+        const std::size_t length = static_cast<std::uint8_t>(json[position]) < 0x80u ? 0 : SequenceLength(json, position);
+        if (length == 0) {
+            visible += json[position++];
+            continue;
         }
+        AppendShown(json.substr(position, length), visible);
         position += length;
     }
     return visible;

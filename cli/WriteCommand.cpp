@@ -11,11 +11,12 @@
 #include "cli/ConfigJson.h"
 #include "cli/FieldCatalogue.h"
 #include "cli/InputFile.h"
-#include "cli/JsonInput.h"
+#include "cli/JsonReader.h"
 #include "cli/PrinterSession.h"
 #include "cli/RecordRules.h"
 #include "cli/SettingsDocument.h"
 #include "cli/TextTable.h"
+#include "cli/VisibleText.h"
 #include "cli/WriteReport.h"
 #include "link/InterruptRelease.h"
 #include "link/SystemDeviceSource.h"
@@ -54,18 +55,21 @@ std::optional<Settings> LoadSettings(const std::string& path, CliContext& contex
         reporter.Fail(ErrorKind::InvalidFile, *refusal);
         return std::nullopt;
     }
-    nlohmann::json document;
-    if (const auto error = ParseJsonInput(text, document)) {
-        reporter.Fail(ErrorKind::InvalidFile,
-                      (path == "-" ? "the standard input" : path) + " is not a valid JSON document: " + *error);
+    const auto reading = ReadJsonDocument<nlohmann::json>(text, path == "-" ? "the standard input" : path);
+    if (reading.refusal) {
+        reporter.Fail(ErrorKind::InvalidFile, *reading.refusal);
         return std::nullopt;
     }
-    nlohmann::json settings = ConfigObjectOf(document);
+    if (const auto error = CheckDocumentFrame(reading.document)) {
+        reporter.Fail(ErrorKind::InvalidValue, error->reason, error->field);
+        return std::nullopt;
+    }
+    nlohmann::json settings = ConfigObjectOf(reading.document);
     if (const auto error = CheckConfigJson(settings)) {
         reporter.Fail(ErrorKind::InvalidValue, error->reason, error->field);
         return std::nullopt;
     }
-    return Settings{std::move(settings), SavedFromMac(document)};
+    return Settings{std::move(settings), SavedFromMac(reading.document)};
 }
 
 // Settings saved from one printer are not put on another by mistake: its identity and
@@ -237,9 +241,7 @@ PrinterWrite WriteOne(const DeviceOptions& device, const Settings& settings, con
         const InterruptNotice notice(interrupted::kWritingRecord);
         if (const WriteOutcome outcome = WritePrinterConfig(session.Channel(), session.Buffers(), config);
             outcome != WriteOutcome::Ok) {
-            return Failure(session.FailExchange(reporter, "writing the configuration",
-                                                outcome == WriteOutcome::AcknowledgementRefused),
-                           session);
+            return Failure(session.FailWrite(reporter, outcome), session);
         }
         reporter.Say("The configuration has been written. Restart the printer so that the new settings take effect.");
     }
@@ -274,7 +276,7 @@ ExitStatus WriteEveryUsbPrinter(const Settings& settings, const WriteOptions& op
         std::ostringstream output;
         CliContext one = context.WithOutput(output);
         if (!context.quiet) {
-            context.err << printer.displayName << " (" << printer.devicePath << "):\n";
+            context.err << VisibleText(printer.displayName) << " (" << VisibleText(printer.devicePath) << "):\n";
         }
         const PrinterWrite write = WriteOne(DeviceOptions{printer.devicePath, {}, {}}, settings, options, one);
         worst = worst == ExitStatus::Done ? write.status : worst;

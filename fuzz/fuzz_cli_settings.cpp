@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/ConfigJson.h"
+#include "cli/JsonReader.h"
 #include "fuzz/FuzzCheck.h"
 #include "protocol/AddressText.h"
 
@@ -13,10 +14,11 @@ namespace {
 // All or none: a refused document leaves the record alone; a taken one survives the
 // trip through its own JSON.
 void CheckSettings(const std::string& text) {
-    const nlohmann::json settings = nlohmann::json::parse(text, nullptr, false);
-    if (settings.is_discarded()) {
+    const auto reading = cli::ReadJsonDocument<nlohmann::json>(text, "input");
+    if (reading.refusal) {
         return;
     }
+    const nlohmann::json& settings = reading.document;
     const bool checked = !cli::CheckConfigJson(settings).has_value();
     for (const int version : {1, 2}) {
         InterfaceConfig config;

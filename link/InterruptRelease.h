@@ -9,6 +9,11 @@ namespace lanvane {
 // interrupted, and end the program with 128 + the signal number: 130, 143, 129.
 void ReleaseDevicesOnInterrupt(const char* programName);
 
+// For a program whose output is one document: the interruption's words ("interrupted by
+// SIGTERM while ...", which hold no quote or backslash) are written to the standard output
+// too, between `opening` and `closing`. Both texts must outlive the program's run.
+void ReportInterruptOnOutput(const char* opening, const char* closing);
+
 // Names the work in progress for that message while the object lives, and says what the
 // printer may be left holding. The text must outlive the object (a literal).
 class InterruptNotice {

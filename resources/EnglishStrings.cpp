@@ -79,6 +79,19 @@ constexpr std::array kEnglishStrings = {
                 "The certificate document has been uploaded successfully.\nReset the printer."},
     StringEntry{sid::kCertificateUploadFailed,
                 "Failed to upload the certificate document.\nReset the printer."},
+    StringEntry{sid::kCertificateSmallerKey, "Use an EC key or a 2048-bit RSA key: their files are smaller."},
+    StringEntry{sid::kCertificateNotPemCertificate,
+                "The file is not a PEM certificate.\nA CA or client certificate must hold only "
+                "\"-----BEGIN CERTIFICATE-----\" blocks."},
+    StringEntry{sid::kCertificateNotPemKey,
+                "The file is not a PEM private key.\nA client key must be one PEM private key "
+                "(RSA, EC or PKCS#8, encrypted or not)."},
+    StringEntry{sid::kCertificateDerCertificate,
+                "The file is a binary (DER) certificate; the printer takes PEM text.\nConvert it with this command:"},
+    StringEntry{sid::kCertificateDerKey,
+                "The file is a binary (DER) private key; the printer takes PEM text.\nConvert it with this command:"},
+    StringEntry{sid::kCertificatePkcs12,
+                "The file is a PKCS#12 bundle; the printer takes PEM text.\nTake the PEM file out of it with this command:"},
 
     StringEntry{sid::kLanSettingNotConfirmed,
                 "The printer did not confirm the new settings.\nPlease check the printer and try again."},

@@ -82,6 +82,13 @@ constexpr int kCertificateInvalid = 223;
 constexpr int kNoValidCertificate = 224;
 constexpr int kCertificateUploaded = 225;
 constexpr int kCertificateUploadFailed = 226;
+// What a refused certificate file holds and how to make the PEM file the printer takes.
+constexpr int kCertificateSmallerKey = 227;
+constexpr int kCertificateNotPemCertificate = 228;
+constexpr int kCertificateNotPemKey = 229;
+constexpr int kCertificateDerCertificate = 230;
+constexpr int kCertificateDerKey = 231;
+constexpr int kCertificatePkcs12 = 232;
 
 // Messages this program adds.
 constexpr int kLanSettingNotConfirmed = 240;

@@ -198,7 +198,7 @@ void CNetworkSettingDlg::RefuseAddress(const rules::RuleFailure& failure) {
 void CNetworkSettingDlg::SendSetting() {
     const auto datagram = lanMode_ == LanMode::Wlan ? WlanSetDatagram(*wlanRecord_)
                                                     : EthernetSetDatagram(*ethernetRecord_);
-    if (setting_.Send(datagram) != UdpResult::Ok) {
+    if (setting_.Send(datagram, context_.lists.From(lanMode_, deviceNumber_)) != UdpResult::Ok) {
         Say(sid::kNetworkUnusable);
         return;
     }

@@ -13,13 +13,10 @@ namespace {
 
 std::atomic<const char*> program{"lanvane"};
 std::atomic<const char*> notice{nullptr};
+std::atomic<const char*> outputOpening{nullptr};
+std::atomic<const char*> outputClosing{nullptr};
 
 constexpr int kInterruptSignals[] = {SIGINT, SIGTERM, SIGHUP};
-
-void Say(const char* text) {
-    // Nothing is left to do when the standard error is gone.
-    [[maybe_unused]] const ssize_t written = write(STDERR_FILENO, text, std::strlen(text));
-}
 
 const char* SignalName(int signal) {
     switch (signal) {
@@ -29,17 +26,32 @@ const char* SignalName(int signal) {
     }
 }
 
+void Put(int stream, const char* text) {
+    // Nothing is left to do when the stream is gone.
+    [[maybe_unused]] const ssize_t written = write(stream, text, std::strlen(text));
+}
+
+void SayWhatWasCut(int stream, int signal) {
+    Put(stream, "interrupted by ");
+    Put(stream, SignalName(signal));
+    if (const char* work = notice.load()) {
+        Put(stream, " while ");
+        Put(stream, work);
+    }
+}
+
 // Only calls that are safe in a signal handler.
 void OnInterrupt(int signal) {
     posix::ReleaseHeldDevices();
-    Say(program.load());
-    Say(": interrupted by ");
-    Say(SignalName(signal));
-    if (const char* work = notice.load()) {
-        Say(" while ");
-        Say(work);
+    Put(STDERR_FILENO, program.load());
+    Put(STDERR_FILENO, ": ");
+    SayWhatWasCut(STDERR_FILENO, signal);
+    Put(STDERR_FILENO, "\n");
+    if (const char* opening = outputOpening.load()) {
+        Put(STDOUT_FILENO, opening);
+        SayWhatWasCut(STDOUT_FILENO, signal);
+        Put(STDOUT_FILENO, outputClosing.load());
     }
-    Say("\n");
     _exit(128 + signal);
 }
 
@@ -56,6 +68,11 @@ void ReleaseDevicesOnInterrupt(const char* programName) {
     for (const int signal : kInterruptSignals) {
         sigaction(signal, &action, nullptr);
     }
+}
+
+void ReportInterruptOnOutput(const char* opening, const char* closing) {
+    outputClosing.store(closing);
+    outputOpening.store(opening);
 }
 
 InterruptNotice::InterruptNotice(const char* text) : previous_(notice.exchange(text)) {}

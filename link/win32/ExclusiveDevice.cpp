@@ -49,15 +49,23 @@ void PutBackAndClose(HANDLE handle, HeldDevice& held) {
     CloseHandle(handle);
 }
 
+// Opening a folder fails as access denied, which would send the user to an administrator.
+bool IsFolder(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 }  // namespace
 
 NativeHandle OpenExclusive(const std::string& path, DeviceIo io, LinkError& error) {
     const DWORD flags = io == DeviceIo::Overlapped ? FILE_FLAG_OVERLAPPED : FILE_ATTRIBUTE_NORMAL;
     // No sharing: a second open, here or elsewhere, fails while this one lasts.
-    HANDLE handle = CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
-                                OPEN_EXISTING, flags, nullptr);
+    const std::wstring widePath = Utf8ToWide(path);
+    HANDLE handle = CreateFileW(widePath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, flags,
+                                nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        error = LastSystemError("open", path);
+        error = IsFolder(widePath) ? LinkError{LinkFailure::NotADevice, "open", path, "a folder, not a device"}
+                                   : LastSystemError("open", path);
         return kNoHandle;
     }
     if (GetFileType(handle) == FILE_TYPE_DISK) {

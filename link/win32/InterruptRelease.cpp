@@ -12,10 +12,12 @@ namespace {
 
 std::atomic<const char*> program{"lanvane"};
 std::atomic<const char*> notice{nullptr};
+std::atomic<const char*> outputOpening{nullptr};
+std::atomic<const char*> outputClosing{nullptr};
 
-void Say(const char* text) {
+void Put(DWORD stream, const char* text) {
     DWORD written = 0;
-    WriteFile(GetStdHandle(STD_ERROR_HANDLE), text, static_cast<DWORD>(std::strlen(text)), &written, nullptr);
+    WriteFile(GetStdHandle(stream), text, static_cast<DWORD>(std::strlen(text)), &written, nullptr);
 }
 
 // The same exit codes as the signals of the other systems: Ctrl-C and Ctrl-Break count as
@@ -34,18 +36,28 @@ Interruption InterruptionOf(DWORD event) {
     }
 }
 
+void SayWhatWasCut(DWORD stream, const Interruption& interruption) {
+    Put(stream, "interrupted by ");
+    Put(stream, interruption.name);
+    if (const char* work = notice.load()) {
+        Put(stream, " while ");
+        Put(stream, work);
+    }
+}
+
 // Runs on a thread of its own while the program's work may go on.
 BOOL WINAPI OnInterrupt(DWORD event) {
     win32::ReleaseHeldDevices();
     const Interruption interruption = InterruptionOf(event);
-    Say(program.load());
-    Say(": interrupted by ");
-    Say(interruption.name);
-    if (const char* work = notice.load()) {
-        Say(" while ");
-        Say(work);
+    Put(STD_ERROR_HANDLE, program.load());
+    Put(STD_ERROR_HANDLE, ": ");
+    SayWhatWasCut(STD_ERROR_HANDLE, interruption);
+    Put(STD_ERROR_HANDLE, "\n");
+    if (const char* opening = outputOpening.load()) {
+        Put(STD_OUTPUT_HANDLE, opening);
+        SayWhatWasCut(STD_OUTPUT_HANDLE, interruption);
+        Put(STD_OUTPUT_HANDLE, outputClosing.load());
     }
-    Say("\n");
     ExitProcess(interruption.exitCode);
 }
 
@@ -54,6 +66,11 @@ BOOL WINAPI OnInterrupt(DWORD event) {
 void ReleaseDevicesOnInterrupt(const char* programName) {
     program.store(programName);
     SetConsoleCtrlHandler(OnInterrupt, TRUE);
+}
+
+void ReportInterruptOnOutput(const char* opening, const char* closing) {
+    outputClosing.store(closing);
+    outputOpening.store(opening);
 }
 
 InterruptNotice::InterruptNotice(const char* text) : previous_(notice.exchange(text)) {}

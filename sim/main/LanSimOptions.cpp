@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "sim/main/OptionRanges.h"
+
 namespace lanvane::sim {
 namespace {
 
@@ -31,14 +33,17 @@ void LanOptionParser::AddTo(CLI::App& app, LanSimOptions& options) {
         ->check(CLI::Range(0, kMostLanPrinters));
     app.add_option("--lan-wlan", options.wlanPrinters, "answer WLAN searches as this many printers")
         ->check(CLI::Range(0, kMostLanPrinters));
-    app.add_option("--lan-ethernet-port", options.ethernetPort, "UDP port of the Ethernet printers (0: any free port)");
-    app.add_option("--lan-wlan-port", options.wlanPort, "UDP port of the WLAN printers (0: any free port)");
-    app.add_option("--lan-reply-port", options.replyPort, "send LAN replies to this port (default: the sender's)");
+    app.add_option("--lan-ethernet-port", options.ethernetPort, "UDP port of the Ethernet printers (0: any free port)")
+        ->check(kPortRange);
+    app.add_option("--lan-wlan-port", options.wlanPort, "UDP port of the WLAN printers (0: any free port)")
+        ->check(kPortRange);
+    app.add_option("--lan-reply-port", options.replyPort, "send LAN replies to this port (default: the sender's)")
+        ->check(kPortRange);
     app.add_option("--lan-slow", delayMs_, "wait this many milliseconds before each LAN reply")
-        ->check(CLI::NonNegativeNumber);
+        ->check(kMillisecondsRange);
     app.add_option("--lan-repeat", options.faults.repeat, "send each LAN reply this many times")
         ->check(CLI::Range(1, 100));
-    app.add_option("--lan-shorten", shortenTo_, "cut LAN replies to this many bytes")->check(CLI::NonNegativeNumber);
+    app.add_option("--lan-shorten", shortenTo_, "cut LAN replies to this many bytes")->check(kCountRange);
     app.add_option("--lan-fault", faults_, "LAN misbehaviour (repeatable)")->check(CLI::IsMember(LanFaultNames()));
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "LanvaneVersion.h"
+#include "sim/main/OptionRanges.h"
 #include "sim/posix/PrivateFile.h"
 
 namespace lanvane::sim {
@@ -39,6 +40,11 @@ std::string StepNames() {
     return names;
 }
 
+constexpr int kBadOptions = 2;
+constexpr const char* kExitCodes =
+    "Exit codes: 0 stopped by SIGINT or SIGTERM (or the help shown); 1 a port, pseudo-terminal or dump that "
+    "could not be opened or written; 2 a bad option.";
+
 }  // namespace
 
 std::optional<int> ParseSimOptions(int argc, char** argv, SimOptions& options) {
@@ -58,7 +64,7 @@ std::optional<int> ParseSimOptions(int argc, char** argv, SimOptions& options) {
         ->check(CLI::IsMember({1, 2}));
     app.add_option("--maker", options.makerName, "maker name in the identification reply");
     app.add_option("--link", options.linkPath, "place a symbolic link to the pseudo-terminal here");
-    app.add_option("--bss-port", options.bssPort, "TCP survey port (0: any free port)");
+    app.add_option("--bss-port", options.bssPort, "TCP survey port (0: any free port)")->check(kPortRange);
     app.add_option("--bss-address", options.bssAddress, "address the TCP survey port listens on");
     app.add_flag("--no-bss", noBss, "do not serve the TCP survey port");
     app.add_option("--fault", faults, "inject a fault (repeatable)")->check(CLI::IsMember(Keys(kFaultSwitches)));
@@ -66,15 +72,15 @@ std::optional<int> ParseSimOptions(int argc, char** argv, SimOptions& options) {
         ->check([](const std::string& name) {
             return RequestKindFromName(name) ? std::string() : "unknown request kind " + name;
         });
-    app.add_option("--slow", slowMs, "wait this many milliseconds before each reply")->check(CLI::NonNegativeNumber);
+    app.add_option("--slow", slowMs, "wait this many milliseconds before each reply")->check(kMillisecondsRange);
     app.add_option("--split-gap", splitGapMs, "milliseconds between the halves of a split reply")
-        ->check(CLI::NonNegativeNumber);
+        ->check(kMillisecondsRange);
     app.add_option("--refuse-strt", options.faults.refuseStart, "answer this many certificate announcements with BUSY")
-        ->check(CLI::NonNegativeNumber);
+        ->check(kCountRange);
     app.add_option("--refuse-chunk", options.faults.refuseChunk, "refuse this many certificate chunks")
-        ->check(CLI::NonNegativeNumber);
+        ->check(kCountRange);
     app.add_option("--disconnect-after", disconnectAfter, "hang up the channel after this many messages")
-        ->check(CLI::PositiveNumber);
+        ->check(CLI::Range(1, 1000000));
     app.add_option("--pace-baud", options.paceBaud,
                    "take and send the channel's bytes no faster than a serial line at this rate (10 bits a byte)")
         ->check(CLI::Range(1200, 921600));
@@ -86,10 +92,13 @@ std::optional<int> ParseSimOptions(int argc, char** argv, SimOptions& options) {
     LanOptionParser lan;
     lan.AddTo(app, options.lan);
 
+    app.footer(kExitCodes);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
-        return app.exit(error);
+        // CLI11 has an exit code of its own for each kind of mistake; a script needs one.
+        const int shown = app.exit(error);
+        return shown == static_cast<int>(CLI::ExitCodes::Success) ? shown : kBadOptions;
     }
     for (const std::string& fault : faults) {
         options.faults.*kFaultSwitches.at(fault) = true;

@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <algorithm>
 #include <functional>
@@ -41,7 +43,7 @@ protected:
 
     CliRun Run(const std::string& command, std::vector<std::string> arguments = {}, const std::string& input = {}) {
         arguments.insert(arguments.begin(), {command, "--usb", rig.DevicePath()});
-        return RunCli(arguments, {}, std::chrono::milliseconds(10000), {}, {input, {}});
+        return RunCli(arguments, {}, std::chrono::milliseconds(10000), {}, {input, {}, {}});
     }
 
     sim::Bytes HeldRecord() { return sim::SimRecordLayout::Encode(rig.Printer().State().record); }
@@ -79,7 +81,7 @@ TEST_P(CliLayoutTest, ReadOutputWrittenBackIsUnchanged) {
     const CliRun read = RunCli({"read", "--json", "--usb", rig.DevicePath()});
     ASSERT_EQ(read.status, kDone) << read.err;
     const CliRun write = RunCli({"write", "--usb", rig.DevicePath(), "--set", "-"}, {},
-                                std::chrono::milliseconds(10000), {}, {read.out, {}});
+                                std::chrono::milliseconds(10000), {}, {read.out, {}, {}});
     ASSERT_EQ(write.status, kDone) << write.err;
     EXPECT_EQ(write.out, "unchanged\n");
     EXPECT_EQ(write.err, "");
@@ -126,11 +128,16 @@ TEST_F(CliAgainstSimTest, WriteSetsTheGivenFieldsAndShowsTheSummaryMasked) {
 // status 2 before anything is written. A dry run shows what would change and writes nothing.
 TEST_F(CliAgainstSimTest, RefusedValuesAndDryRunsLeaveThePrinterRecordByteForByte) {
     const struct {
-        const char* settings;
-        const char* error;
+        std::string settings;
+        std::string error;
     } cases[] = {
         {R"({"cryptograph": 42})", "cryptograph: 42 is not allowed (one of: none, wep64, wep128, tkip, aes, aes-tkip)"},
         {R"([1, 2])", "the settings must be a JSON object of record fields"},
+        {R"({"format": 1, "config": {"ssid": "Lab"}, "ssid": "Other"})",
+         "ssid: a record field beside \"config\" is not set (put it inside \"config\")"},
+        {R"({"format": 99, "config": {"ssid": "Lab"}})", "format: 99 is not a format this lanvane-cli reads (1)"},
+        {R"({"config": {"userPassword": ["hunter2"]}})",
+         "userPassword: a list is not allowed (text of at most 32 bytes in UTF-8)"},
         {R"({"printerPort": 80})", "printerPort: 80 refused: The port number is incorrect."},
         {R"({"ssid": ""})", "ssid: \"\" refused: The SSID is incorrect."},
     };
@@ -226,7 +233,7 @@ TEST(CliRestoreTest, SavedDocumentsAreCheckedAgainstThePrinter) {
     TempDir dir;
     const auto write = [&](const std::string& document, std::vector<std::string> options) {
         options.insert(options.begin(), {"write", "--usb", older.DevicePath(), "--set", "-", "--json"});
-        return RunCli(options, {}, std::chrono::milliseconds(10000), {}, {document, {}});
+        return RunCli(options, {}, std::chrono::milliseconds(10000), {}, {document, {}, {}});
     };
     const std::string saved = R"({"identification": {"macAddress": "00:1b:7a:00:00:01"}, "layout": 2,
         "config": {"ssid": "Moved", "p2pChannel": "6", "p2pPinCode": "12345678"}})";
@@ -255,7 +262,7 @@ TEST(CliLayout1Test, WifiDirectIsRefusedForAVersion1Printer) {
     SimRig rig(1);
     for (const char* settings : {R"({"p2pPinCode": "1234"})", R"({"networkMode": "wifi-direct"})"}) {
         const CliRun run = RunCli({"write", "--usb", rig.DevicePath(), "--set", "-"}, {},
-                                  std::chrono::milliseconds(10000), {}, {settings, {}});
+                                  std::chrono::milliseconds(10000), {}, {settings, {}, {}});
         EXPECT_EQ(run.status, kBadUsage) << run.err;
     }
     EXPECT_FALSE(rig.Took(RequestKind::ConfigSet));
@@ -275,6 +282,8 @@ TEST_F(CliAgainstSimTest, InputFilesAreCheckedBeforeTheyAreRead) {
         {{"write", "--set", dir.WriteFile("broken.json", "{\n  \"ssid\": \"A\",\n}")},
          dir / "broken.json" + " is not a valid JSON document: line 3, column 1: syntax error while parsing object key - "
                                "unexpected '}'; expected string literal"},
+        {{"write", "--set", dir.WriteFile("deep.json", std::string(50000, '[') + std::string(50000, ']'))},
+         dir / "deep.json" + " nests arrays and objects deeper than 64 levels"},
         {{"cert", "--kind", "ca", "--file", fifo}, "cannot read " + fifo + ": not a regular file (a FIFO or device is not read)"},
     };
     for (const auto& bad : cases) {
@@ -300,30 +309,6 @@ TEST_F(CliAgainstSimTest, BssOverTheUsbPort) {
     for (const char* address : {"127.0.0.1:", "127.0.0.1:0", "127.0.0.1:65536", "127.0.0.1:x"}) {
         EXPECT_EQ(RunCli({"bss", "--ip", address}).status, kBadUsage) << address;
     }
-}
-
-// The upload identifies the printer, but reads neither its identification data nor its record.
-TEST_F(CliAgainstSimTest, CertificateFromStandardInputIsCheckedAndUploaded) {
-    const std::string pem = "-----BEGIN CERTIFICATE-----\n" + std::string(700, 'Q') + "\n-----END CERTIFICATE-----\n";
-    const CliRun run = Run("cert", {"--kind", "client-pem", "--file", "-"}, pem);
-    ASSERT_EQ(run.status, kDone) << run.err;
-    EXPECT_TRUE(Contains(run.err, "The certificate document has been uploaded successfully. Reset the printer.\n"));
-    const auto certificates = rig.Printer().State().certificates;
-    ASSERT_EQ(certificates.count(3), 1u);
-    EXPECT_EQ(std::string(certificates.at(3).data.begin(), certificates.at(3).data.end()), pem);
-    EXPECT_TRUE(rig.Took(RequestKind::Identification));
-    EXPECT_FALSE(rig.Took(RequestKind::SystemRequest));
-    EXPECT_FALSE(rig.Took(RequestKind::ConfigGet));
-}
-
-TEST_F(CliAgainstSimTest, RefusedUploadIsAPrinterFailure) {
-    sim::FaultPlan faults;
-    faults.refuseChunk = 100;
-    rig.Printer().SetFaults(faults);
-    const std::string pem = "-----BEGIN CERTIFICATE-----\nQQ\n-----END CERTIFICATE-----\n";
-    const CliRun run = Run("cert", {"--kind", "ca", "--file", dir.WriteFile("ca.pem", pem), "--json"});
-    EXPECT_EQ(run.status, kPrinterFailed);
-    EXPECT_EQ(JsonOf(run)["error"]["kind"], "printer-refused");
 }
 
 TEST(CliDeviceTest, DevicesThatCannotBeUsedAreNamedWithWhatFailed) {
@@ -372,7 +357,7 @@ TEST(CliDeviceTest, APermissionDeniedNamesTheGroupThatOwnsTheDevice) {
     ASSERT_EQ(chown(device.c_str(), 0, dialout->gr_gid), 0);
     ASSERT_EQ(chmod(device.c_str(), 0660), 0);
     const CliRun run = RunCli({"read", "--usb", device}, {}, std::chrono::milliseconds(10000), {},
-                              {{}, {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"}});
+                              {{}, {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"}, {}});
     EXPECT_EQ(run.status, kNoDevice);
     EXPECT_EQ(run.err, "lanvane-cli: cannot open " + device +
                            ": permission denied; join the group 'dialout' that owns it (sudo "
@@ -452,6 +437,51 @@ TEST(CliDiffTest, DiffListsTheFieldsThatDifferWithSecretsMasked) {
     EXPECT_EQ(RunCli({"diff", before, after}).status, kDone);
     EXPECT_EQ(RunCli({"diff", before, after, "--exit-code"}).status, 1);
     EXPECT_EQ(RunCli({"diff", "--exit-code", before, before}).status, kDone);
+
+    // A key saved as a number is still a key; a document nested beyond reason is no configuration.
+    const CliRun numericKey = RunCli({"diff", after, dir.WriteFile("d.json", R"({"wepKey": 1234567890})")});
+    EXPECT_FALSE(Contains(numericKey.out, "1234567890")) << numericKey.out;
+    EXPECT_TRUE(Contains(numericKey.out, "  ********\n")) << numericKey.out;
+    const std::string deep = dir.WriteFile("e.json", std::string(50000, '{') + std::string(50000, '}'));
+    const CliRun deepRun = RunCli({"diff", before, deep, "--json"});
+    EXPECT_EQ(deepRun.status, kBadUsage);
+    EXPECT_EQ(JsonOf(deepRun)["error"]["kind"], "invalid-file") << deepRun.out;
+}
+
+// A result that cannot be written is a failure naming the output, never an empty backup
+// with status 0. The closed output is also no place for the device to land on.
+TEST_F(CliAgainstSimTest, AnOutputThatCannotBeWrittenEndsWithStatus3NamingIt) {
+    const struct {
+        const char* redirection;
+        std::string reason;
+    } cases[] = {
+        {"> /dev/full", std::strerror(ENOSPC)},
+        {">&-", "it is closed"},
+    };
+    for (const auto& each : cases) {
+        const CliRun run = RunCli({"read", "--json", "--usb", rig.DevicePath()}, {}, std::chrono::milliseconds(10000),
+                                  {}, {{}, {}, each.redirection});
+        EXPECT_EQ(run.status, kNoDevice) << each.redirection;
+        EXPECT_EQ(run.err, "lanvane-cli: cannot write the standard output: " + each.reason + "\n");
+    }
+}
+
+// What acts on a terminal is shown escaped on every stream: a printer's name with a C1
+// control and a right-to-left override, in text and in JSON (its value exact), and a device
+// path echoed in a message.
+TEST_F(CliAgainstSimTest, TextsThatActOnATerminalAreEscapedOnEveryStream) {
+    sim::PrinterState state = rig.Printer().State();
+    state.record.printerName = "Lab\xc2\x9b" "2J\xe2\x80\xae" "kcab";
+    rig.Printer().SetState(state);
+    const CliRun json = Run("read", {"--json"});
+    EXPECT_TRUE(Contains(json.out, R"("printerName": "Lab\u009b2J\u202ekcab")")) << json.out;
+    EXPECT_EQ(JsonOf(json)["config"]["printerName"], state.record.printerName);
+    const CliRun text = Run("read");
+    EXPECT_TRUE(Contains(text.out, "Lab\\u009b2J\\u202ekcab\n")) << text.out;
+
+    const CliRun path = RunCli({"read", "--usb", dir / "lp\x1b]0;owned\x07"});
+    EXPECT_EQ(path.status, kNoDevice);
+    EXPECT_TRUE(Contains(path.err, "lp\\e]0;owned\\x07: not found")) << path.err;
 }
 
 // A USB tree in which lp0 is the simulated printer and lp1 another product.
@@ -536,7 +566,7 @@ TEST_F(CliUsbListTest, PortsMarksTheDevicesThisUserMayNotOpen) {
     ASSERT_EQ(chmod(otherPrinter.SlavePath().c_str(), 0666), 0);
     const std::vector<std::string> asNobody = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
     const CliRun list = RunCli({"ports", "--json", "--sys-root", dir / "sys", "--dev-root", dir / "dev"}, {},
-                               std::chrono::milliseconds(10000), {}, {{}, asNobody});
+                               std::chrono::milliseconds(10000), {}, {{}, asNobody, {}});
     ASSERT_EQ(list.status, kDone) << list.err;
     const nlohmann::json usb = JsonOf(list)["usb"];
     ASSERT_EQ(usb.size(), 2u) << list.out;
@@ -560,6 +590,9 @@ TEST(CliPrinterTest, InterruptedCommandsReleaseTheDeviceAndSayWhatWasCut) {
         {SIGTERM, RequestKind::SystemRequest, {"read"}, 143,
          "lanvane-cli: interrupted by SIGTERM while reading the printer's configuration: nothing on the printer "
          "was changed\n"},
+        {SIGTERM, RequestKind::SystemRequest, {"read", "--json"}, 143,
+         "lanvane-cli: interrupted by SIGTERM while reading the printer's configuration: nothing on the printer "
+         "was changed\n"},
     };
     TempDir dir;
     const std::string settings = dir.WriteFile("set.json", R"({"ssid": "Elsewhere"})");
@@ -576,6 +609,14 @@ TEST(CliPrinterTest, InterruptedCommandsReleaseTheDeviceAndSayWhatWasCut) {
                                   {each.signal, [&] { return rig.Took(each.silentAt); }});
         EXPECT_EQ(run.status, each.status);
         EXPECT_EQ(run.err, each.said);
+        if (each.command.back() == "--json") {
+            // The output is still one document.
+            const std::string said = std::string(each.said).substr(std::strlen("lanvane-cli: "));
+            EXPECT_EQ(JsonOf(run), nlohmann::json({{"format", 1},
+                                                   {"error", {{"kind", "interrupted"},
+                                                              {"message", said.substr(0, said.size() - 1)}}}}))
+                << run.out;
+        }
         int exclusive = 1;
         const int fd = open(rig.DevicePath().c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
         ASSERT_GE(fd, 0) << "the device is still held";
@@ -583,6 +624,19 @@ TEST(CliPrinterTest, InterruptedCommandsReleaseTheDeviceAndSayWhatWasCut) {
         close(fd);
         EXPECT_EQ(exclusive, 0) << "the exclusive mode was left behind";
     }
+}
+
+// Once the record went out, a missing answer may hide a record the printer took.
+TEST(CliPrinterTest, AWriteLeftWithoutAnswerSaysThePrinterMayHoldTheRecord) {
+    sim::FaultPlan faults;
+    faults.noAnswerTo = RequestKind::ConfigSet;
+    SimRig rig(2, faults);
+    TempDir dir;
+    const CliRun run =
+        RunCli({"write", "--usb", rig.DevicePath(), "--set", dir.WriteFile("set.json", "{}")}, ReadWaits{1, 500});
+    EXPECT_EQ(run.status, kPrinterFailed);
+    EXPECT_TRUE(Contains(run.err, "; the printer may already hold the new record: read it back before writing again\n"))
+        << run.err;
 }
 
 TEST(CliUsageTest, UsageErrorsEndWithStatus2AndAreJsonUnderJson) {
@@ -595,6 +649,7 @@ TEST(CliUsageTest, UsageErrorsEndWithStatus2AndAreJsonUnderJson) {
              {"cert", "--usb", "USB001", "--kind", "root", "--file", "x.pem"},
              {"discover", "--mode", "ethernet", "--broadcast", "foo"},
              {"read", "--usb", "USB001", "--timeout", "0"},
+             {"read", "--serial", ""},
          }) {
         std::vector<std::string> withJson = arguments;
         withJson.push_back("--json");
@@ -603,6 +658,7 @@ TEST(CliUsageTest, UsageErrorsEndWithStatus2AndAreJsonUnderJson) {
         EXPECT_EQ(JsonOf(run)["error"]["kind"], "usage") << run.out;
     }
     EXPECT_TRUE(Contains(RunCli({"frobnicate"}).err, "unknown command 'frobnicate'"));
+    EXPECT_TRUE(Contains(RunCli({"read", "--serial", ""}).err, "--serial: an empty value names no device"));
     const CliRun help = RunCli({"cert", "--help"});
     EXPECT_EQ(help.status, kDone);
     EXPECT_TRUE(Contains(help.out, "--kind ca|client-key|client-pem")) << help.out;

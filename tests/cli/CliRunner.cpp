@@ -11,7 +11,7 @@ CliRun RunCli(const std::vector<std::string>& arguments, ReadWaits waits, std::c
     const lanvane::test::TempDir dir;
     const std::string input = setting.input.empty() ? "/dev/null" : dir.WriteFile("input", setting.input);
     std::vector<std::string> line = setting.launcher;
-    line.insert(line.end(), {"sh", "-c", "exec \"$@\" < \"$0\"", input, LANVANE_CLI, "--attempts",
+    line.insert(line.end(), {"sh", "-c", "exec \"$@\" < \"$0\" " + setting.outputRedirection, input, LANVANE_CLI, "--attempts",
                              std::to_string(waits.attempts), "--attempt-wait-ms", std::to_string(waits.attemptWaitMs),
                              "--burst-gap-ms", std::to_string(waits.burstGapMs)});
     line.insert(line.end(), arguments.begin(), arguments.end());

@@ -19,11 +19,13 @@ struct ReadWaits {
     int burstGapMs = 30;  // the simulator writes each burst at once
 };
 
-// What a run gets besides its arguments: its standard input, and a command that starts
-// it in another way (as another user).
+// What a run gets besides its arguments: its standard input, a command that starts it in
+// another way (as another user), and a shell redirection of its standard output instead of
+// the collected one ("> /dev/full", ">&-").
 struct RunSetting {
     std::string input;
     std::vector<std::string> launcher;
+    std::string outputRedirection;
 };
 
 // Runs the built lanvane-cli with `arguments` and the waits, collecting both output

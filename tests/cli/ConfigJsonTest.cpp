@@ -68,14 +68,20 @@ TEST(ConfigJsonTest, RefusalsNameTheFieldAndChangeNothing) {
         const char* json;
         const char* text;
     } cases[] = {
-        {R"({"printerName": "a\u0000b"})", "printerName: \"a\\u0000b\" is not allowed (text of at most 64 characters)"},
+        {R"({"printerName": "a\u0000b"})", "printerName: \"a\\u0000b\" is not allowed (text of at most 64 bytes in UTF-8)"},
+        {R"({"ssid": "\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9\u00e9"})",
+         "ssid: \"\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\xc3\xa9\" (17 characters, 34 bytes) is "
+         "not allowed (text of at most 32 bytes in UTF-8)"},
         {R"({"inactivityTime": 1.5})", "inactivityTime: 1.5 is not allowed (a whole number from 0 to 3600)"},
         {R"({"printerPort": true})", "printerPort: true is not allowed (a whole number from 0 to 32767)"},
         {R"({"trapIpAddress": 3232235620})", "trapIpAddress: 3232235620 is not allowed (an IPv4 address a.b.c.d)"},
         {R"({"dhcp": 1})", "dhcp: 1 is not allowed (true or false)"},
-        {R"({"authPassword": 12})", "authPassword: 12 is not allowed (text of at most 32 characters)"},
+        // A secret is named by its kind, whatever type it was given in.
+        {R"({"authPassword": 12})", "authPassword: a number is not allowed (text of at most 32 bytes in UTF-8)"},
+        {R"({"userPassword": {"pw": "hunter2"}})", "userPassword: an object is not allowed (text of at most 32 bytes in UTF-8)"},
+        {R"({"p2pPinCode": 12345678})", "p2pPinCode: a number is not allowed (text of at most 9 bytes in UTF-8)"},
         {R"({"userPassword": "123456789012345678901234567890123"})",
-         "userPassword: a text of 33 characters is not allowed (text of at most 32 characters)"},
+         "userPassword: a text of 33 characters is not allowed (text of at most 32 bytes in UTF-8)"},
         {R"({"networkMode": 9})", "networkMode: 9 is not allowed (one of: infra, adhoc, wifi-direct)"},
         {R"({"authentication": "wpa3"})", "authentication: \"wpa3\" is not allowed (one of: open-system, shared-key, "
                                           "wpa-psk, wpa2-psk, wpa, wpa2)"},
@@ -83,6 +89,7 @@ TEST(ConfigJsonTest, RefusalsNameTheFieldAndChangeNothing) {
         {R"({"p2pChannel": "7"})", "p2pChannel: \"7\" is not allowed (one of: \"1\", \"6\", \"11\")"},
         {R"({"adhocChannel": 15})", "adhocChannel: 15 is not allowed (a whole number from 0 to 14)"},
         {R"({"ssid": "Lab", "version": 2})", "version: no such field ('lanvane-cli fields' lists them)"},
+        {R"({"format": 99, "ssid": "Lab"})", "format: 99 is not a format this lanvane-cli reads (1)"},
     };
     for (const auto& bad : cases) {
         InterfaceConfig config = SampleConfig(2);

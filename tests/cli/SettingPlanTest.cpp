@@ -19,7 +19,8 @@ TEST(SettingPlanTest, RowsTakeTheirColumnsAndEmptyCellsKeepTheValue) {
     EXPECT_EQ(plan.rows[1].line, 5);
     EXPECT_EQ(plan.rows[1].mac[5], 2);
 
-    const SettingPlan plain = ParseSettingPlan(std::string(kMac) + ",10.0.0.1,255.0.0.0,10.0.0.254,on,9101,60,115200");
+    // As a spreadsheet saves it: behind a UTF-8 byte-order mark.
+    const SettingPlan plain = ParseSettingPlan("\xEF\xBB\xBF" + std::string(kMac) + ",10.0.0.1,255.0.0.0,10.0.0.254,on,9101,60,115200");
     ASSERT_EQ(plain.rows.size(), 1u) << plain.refusal.value_or("");
     EXPECT_EQ(plain.rows[0].changes.gateway, 0x0A0000FEu);
     EXPECT_EQ(plain.rows[0].changes.inactivity, 60);

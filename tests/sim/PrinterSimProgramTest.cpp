@@ -145,6 +145,27 @@ TEST(PrinterSimProgram, AThousandPrintersOfEachKindAnswerOneSearchEach) {
     EXPECT_EQ(addresses.size(), 2000u);
 }
 
+// A printer whose replies are cut short is listed by no search, and -v says what was dropped.
+TEST(PrinterSimProgram, RepliesCutShortAreDroppedAndToldUnderVerbose) {
+    const std::uint16_t ethernetPort = FreePort(SOCK_DGRAM);
+    ProgramRun cli;
+    const ProgramRun run = RunSimUntil(
+        {"--no-bss", "--lan-ethernet", "1", "--lan-ethernet-port", std::to_string(ethernetPort), "--lan-shorten", "30"},
+        [&] {
+            cli = lanvane::test::RunProgram({LANVANE_CLI, "discover", "-v", "--mode", "ethernet", "--broadcast",
+                                             "127.255.255.255", "--printer-port", std::to_string(ethernetPort),
+                                             "--local-port", "0", "--timeout", "300"},
+                                            milliseconds(5000));
+            return cli.err.find("dropped") != std::string::npos;
+        });
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(cli.status, 1);
+    EXPECT_NE(cli.err.find("lanvane-cli: 1 reply too short to hold a whole device record was dropped (from "
+                           "127.0.10.1)\n"),
+              std::string::npos)
+        << cli.err;
+}
+
 // Refused at once, before a port is opened: a dump path found bad only at the end would lose
 // the whole run's state, and a FIFO there would block the exit. The file that cannot be
 // written is tried by an unprivileged user, as root writes any file.
@@ -162,16 +183,20 @@ TEST(PrinterSimProgram, RefusesBadOptionsAndPathsBeforeItStarts) {
     const struct {
         std::vector<std::string> options;
         std::string error;
+        int status = 2;
     } cases[] = {
         {{"--layout", "3"}, "--layout: 3 not in {1,2}"},
         {{"--fault", "melt"}, "--fault: melt not in"},
         {{"--lan-fault", "melt"}, "--lan-fault: melt not in"},
+        {{"--slow", "-5"}, "--slow: Value -5 not in range 0 to 3600000\n"},
+        {{"--bss-port", "70000"}, "--bss-port: Value 70000 not in range 0 to 65535\n"},
+        {{"--lan-wlan-port", "-1"}, "--lan-wlan-port: Value -1 not in range 0 to 65535\n"},
         {{"--dump-on-exit", dir.Path()}, "cannot write " + dir.Path().string() + ": it is a directory"},
         {{"--dump-on-exit", fifo}, "cannot write " + fifo + ": not a regular file (a FIFO or device is not written)"},
         {{"--dump-on-exit", dir / "none/state.json"}, "its folder " + (dir / "none") + " does not exist"},
         {{"--dump-on-exit", locked}, "cannot write " + locked + ": it cannot be written (Permission denied)"},
-        {{"--link", dir.Path()}, "cannot open a pseudo-terminal or place the link " + dir.Path().string()},
-        {{"--link", file}, "place the link " + file},
+        {{"--link", dir.Path()}, "cannot open a pseudo-terminal or place the link " + dir.Path().string(), 1},
+        {{"--link", file}, "place the link " + file, 1},
     };
     for (const auto& bad : cases) {
         std::vector<std::string> arguments = unprivileged;
@@ -179,7 +204,7 @@ TEST(PrinterSimProgram, RefusesBadOptionsAndPathsBeforeItStarts) {
         arguments.insert(arguments.end(), bad.options.begin(), bad.options.end());
         arguments.push_back("--no-bss");
         const ProgramRun run = lanvane::test::RunProgram(arguments, milliseconds(5000));
-        EXPECT_GT(run.status, 0) << bad.options[1];
+        EXPECT_EQ(run.status, bad.status) << bad.options[1];
         EXPECT_NE(run.err.find(bad.error), std::string::npos) << run.err;
     }
 }

@@ -18,8 +18,8 @@ using test::FastTimings;
 using test::LineState;
 using test::PortOn;
 
-// A file given as a printer is refused for both kinds and left as it was; a missing device
-// is not found; a closed port refuses I/O.
+// A file or a folder given as a printer is refused for both kinds as no device (the file
+// left as it was); a missing device is not found; a closed port refuses I/O.
 TEST(PrinterPortOpenTest, FilesAndMissingDevicesAreRefusedUntouched) {
     namespace fs = std::filesystem;
     const fs::path file = fs::temp_directory_path() / ("lanvane-port-" + std::to_string(GetCurrentProcessId()));
@@ -31,6 +31,10 @@ TEST(PrinterPortOpenTest, FilesAndMissingDevicesAreRefusedUntouched) {
         EXPECT_EQ(port->LastError().kind, LinkFailure::NotADevice);
         const std::uint8_t request[] = {0x1D, 0x49, 0x42};
         EXPECT_EQ(port->Write(request, sizeof request), 0u);
+
+        const auto folder = PortOn(fs::temp_directory_path().string(), lines, usbDevice);
+        EXPECT_FALSE(folder->Open());
+        EXPECT_EQ(folder->LastError().kind, LinkFailure::NotADevice) << Describe(folder->LastError());
 
         const auto missing = PortOn("\\\\.\\COM250", lines, usbDevice);
         EXPECT_FALSE(missing->Open());
