@@ -64,8 +64,10 @@ NativeHandle OpenExclusive(const std::string& path, DeviceIo io, LinkError& erro
     HANDLE handle = CreateFileW(widePath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, flags,
                                 nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
+        // Taken first: asking about the folder sets the thread's last error anew.
+        const LinkError openError = LastSystemError("open", path);
         error = IsFolder(widePath) ? LinkError{LinkFailure::NotADevice, "open", path, "a folder, not a device"}
-                                   : LastSystemError("open", path);
+                                   : openError;
         return kNoHandle;
     }
     if (GetFileType(handle) == FILE_TYPE_DISK) {
