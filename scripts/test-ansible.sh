@@ -89,7 +89,7 @@ play printer_address 0
 shows "changed=1 "
 play printer_address 0
 shows "changed=0 "
-play printer_address 0 --check -e wanted_ip=127.0.10.33
+play printer_address 0 --check -e wanted_ip=10.0.11.33
 shows "changed=1 "
 
 kill -TERM "$sim_pid"
@@ -103,6 +103,6 @@ assert writes == 1, "%d record writes, not 1" % writes
 assert state["record"]["ssid"] == "Ansible-Lab", state["record"]["ssid"]
 first, second = state["lanPrinters"]
 assert (first["settingsTaken"], second["settingsTaken"]) == (0, 1), (first, second)
-assert second["ip"] == "127.0.10.22", second["ip"]
+assert second["ip"] == "10.0.11.22", second["ip"]
 PY
 echo "test-ansible: every check passed"
