@@ -633,7 +633,8 @@ TEST(CliPrinterTest, AWriteLeftWithoutAnswerSaysThePrinterMayHoldTheRecord) {
     SimRig rig(2, faults);
     TempDir dir;
     const CliRun run =
-        RunCli({"write", "--usb", rig.DevicePath(), "--set", dir.WriteFile("set.json", "{}")}, ReadWaits{1, 500});
+        RunCli({"write", "--usb", rig.DevicePath(), "--set", dir.WriteFile("set.json", R"({"printerName": "Front Desk"})")},
+               ReadWaits{1, 500});
     EXPECT_EQ(run.status, kPrinterFailed);
     EXPECT_TRUE(Contains(run.err, "; the printer may already hold the new record: read it back before writing again\n"))
         << run.err;
