@@ -25,6 +25,9 @@ if [ -z "${LANVANE_ANSIBLE_NAMESPACE:-}" ]; then
 fi
 
 ip link set lo up
+# The address the play gives a printer, made local to this namespace alone, so that the
+# printer answers the next search from it.
+ip addr add 10.0.11.22/32 dev lo
 cli="$PWD/$build_dir/bin/lanvane-cli"
 sim="$PWD/$build_dir/bin/lanvane-printer-sim"
 plays="$PWD/integrations/ansible/tests"
