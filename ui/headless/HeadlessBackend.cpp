@@ -6,6 +6,7 @@
 
 #include "ui/Dialog.h"
 #include "ui/ControlSteps.h"
+#include "ui/PageSwitch.h"
 
 namespace lanvane {
 
@@ -218,6 +219,9 @@ std::string HeadlessBackend::Apply(const Step& step) {
     }
     if (step.kind == StepKind::PressCancel) {
         return dialog->UserCancel() ? std::string() : "the dialog takes no input";
+    }
+    if (step.kind == StepKind::SwitchPage) {
+        return UserSwitchPage(*dialog, step.number > 0) ? std::string() : "no page to switch to";
     }
     return ApplyControlStep(*dialog, step);
 }

@@ -218,6 +218,24 @@ std::string PressInWindow(Win32Backend& ui, WPARAM key) {
     return kDone;
 }
 
+// The loop reads Ctrl and Shift from the keyboard state, which posted keys do not change:
+// they are held in it until the next action, by which time the posted keys have been taken.
+void HoldModifiers(bool control, bool shift) {
+    BYTE state[256];
+    GetKeyboardState(state);
+    state[VK_CONTROL] = control ? 0x80 : 0;
+    state[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(state);
+}
+
+std::string PressPageKey(Win32Backend& ui, const std::string& key) {
+    HoldModifiers(true, key == "ctrl+shift+tab");
+    if (key == "ctrl+pagedown" || key == "ctrl+pageup") {
+        return PressInWindow(ui, key == "ctrl+pagedown" ? VK_NEXT : VK_PRIOR);
+    }
+    return PressInWindow(ui, VK_TAB);
+}
+
 std::string AnswerMessageBox(Win32Backend& ui) {
     HWND box = ui.PendingMessageBox() != nullptr ? ui.SystemDialogWindow() : nullptr;
     HWND ok = box != nullptr ? GetDlgItem(box, IDOK) : nullptr;
@@ -261,11 +279,14 @@ std::string AnswerFileDialog(Win32Backend& ui, const std::vector<std::string>& p
 }  // namespace
 
 std::string PerformOnControls(Win32Backend& ui, const UserAction& action) {
+    HoldModifiers(false, false);
     switch (action.kind) {
     case ActionKind::PressEnter:
         return PressInWindow(ui, VK_RETURN);
     case ActionKind::PressEscape:
         return PressInWindow(ui, VK_ESCAPE);
+    case ActionKind::PageKey:
+        return PressPageKey(ui, action.text);
     case ActionKind::AnswerMessageBox:
         return AnswerMessageBox(ui);
     case ActionKind::AnswerFileDialog:
