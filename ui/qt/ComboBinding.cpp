@@ -20,6 +20,13 @@ ComboBinding::ComboBinding(ComboBox& combo, QComboBox& widget, WindowHost& host)
     }
 }
 
+void ComboBinding::Name(const QString& name) {
+    ControlBinding::Name(name);
+    if (QLineEdit* edit = widget_.lineEdit()) {
+        edit->setAccessibleName(name);
+    }
+}
+
 void ComboBinding::SyncContent() {
     SyncItems();
     SyncSelection();

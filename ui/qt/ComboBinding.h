@@ -12,6 +12,8 @@ namespace lanvane {
 class ComboBinding final : public ControlBinding {
 public:
     ComboBinding(ComboBox& combo, QComboBox& widget, WindowHost& host);
+    // A combo's edit field is read by the combo's name too.
+    void Name(const QString& name) override;
 
 private:
     void SyncContent() override;

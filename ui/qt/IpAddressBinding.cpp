@@ -1,5 +1,6 @@
 #include "ui/qt/IpAddressBinding.h"
 
+#include "ui/AccessibleName.h"
 #include "ui/qt/QtText.h"
 
 namespace lanvane {
@@ -21,6 +22,13 @@ std::vector<QWidget*> IpAddressBinding::FocusWidgets() const {
         fields.push_back(&widget_.FieldEdit(index));
     }
     return fields;
+}
+
+void IpAddressBinding::Name(const QString& name) {
+    ControlBinding::Name(name);
+    for (int index = 0; index < IpAddressEdit::kFieldCount; ++index) {
+        widget_.FieldEdit(index).setAccessibleName(ToQString(IpFieldName(index, ToStdString(name))));
+    }
 }
 
 void IpAddressBinding::SyncContent() {

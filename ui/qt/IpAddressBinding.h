@@ -14,6 +14,8 @@ public:
     ~IpAddressBinding() override;
 
     std::vector<QWidget*> FocusWidgets() const override;
+    // One field of four is read with its place: "2nd part of IP Address".
+    void Name(const QString& name) override;
 
 private:
     void SyncContent() override;

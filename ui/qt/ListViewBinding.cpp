@@ -40,6 +40,8 @@ ListViewBinding::ListViewBinding(ListView& list, QTableWidget& widget, const Dia
     widget_.setSelectionMode(list_.HasStyle(style::kSingleSelection) ? QAbstractItemView::SingleSelection
                                                                      : QAbstractItemView::MultiSelection);
     widget_.setFocusPolicy(Qt::StrongFocus);
+    // Tab leaves the list, as in the classic control; the arrows move between rows.
+    widget_.setTabKeyNavigation(false);
     widget_.viewport()->installEventFilter(this);
     widget_.installEventFilter(this);
 }

@@ -111,6 +111,21 @@ void QtBackend::RunModalLoop(Dialog& dialog) {
     if (window != nullptr && WindowOf(dialog) == window) {
         window->HideModal();
     }
+    ActivateInnermost();
+}
+
+// The window below a closed one takes the keyboard back, also where no window manager
+// hands it back (the X server alone gives the focus to nobody).
+void QtBackend::ActivateInnermost() {
+    for (auto frame = frames_.rbegin(); frame != frames_.rend(); ++frame) {
+        if (frame->kind != FrameKind::Dialog) {
+            continue;
+        }
+        if (QtDialogWindow* window = WindowOf(*frame->dialog); window != nullptr && window->isVisible()) {
+            window->activateWindow();
+        }
+        return;
+    }
 }
 
 // A handler may end any open dialog, not only the innermost; each loop returns once the
@@ -221,6 +236,7 @@ int QtBackend::ShowMessageBox(Dialog* owner, const MessageBoxRequest& request) {
     frames_.push_back(Frame{FrameKind::MessageBox, owner, nullptr, &box, &request});
     box.exec();
     frames_.pop_back();
+    ActivateInnermost();
     AfterInput();
     return kIdOk;
 }
@@ -235,6 +251,7 @@ std::vector<std::string> QtBackend::ShowOpenFileDialog(Dialog* owner, const File
     frames_.push_back(Frame{FrameKind::FileDialog, owner, nullptr, &chooser, nullptr, &request});
     const int result = chooser.exec();
     frames_.pop_back();
+    ActivateInnermost();
     AfterInput();
     std::vector<std::string> paths;
     if (result == QDialog::Accepted) {

@@ -98,6 +98,7 @@ private:
     };
 
     void AfterInput() override;
+    void ActivateInnermost();
     bool& Mirroring() override { return mirroring_; }
     QtDialogWindow* OwnerWindow(Dialog* owner) const;
     QtDialogWindow* NewestTopLevel() const;

@@ -1,5 +1,6 @@
 #include "ui/qt/TabBinding.h"
 
+#include <QTabBar>
 #include <QWidget>
 
 #include "ui/qt/QtText.h"
@@ -23,6 +24,11 @@ TabBinding::TabBinding(TabControl& tabs, QTabWidget& widget, WindowHost& host)
     QObject::connect(&widget_, &QTabWidget::currentChanged, Receiver(), [this](int index) {
         UserAction([this, index] { tabs_.UserSelectTab(index); });
     });
+}
+
+void TabBinding::Name(const QString& name) {
+    ControlBinding::Name(name);
+    widget_.tabBar()->setAccessibleName(name);
 }
 
 void TabBinding::SyncContent() {

@@ -13,6 +13,8 @@ namespace lanvane {
 class TabBinding final : public ControlBinding {
 public:
     TabBinding(TabControl& tabs, QTabWidget& widget, WindowHost& host);
+    // The tab strip, which takes the focus, is named with the control.
+    void Name(const QString& name) override;
 
 private:
     void SyncContent() override;

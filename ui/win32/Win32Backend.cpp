@@ -9,6 +9,7 @@
 #include "resources/ResourceIds.h"
 #include "ui/Dialog.h"
 #include "ui/DialogResult.h"
+#include "ui/PageSwitch.h"
 #include "ui/win32/OpenFileDialog.h"
 #include "ui/SyncGuard.h"
 #include "ui/win32/WebPageUrl.h"
@@ -162,9 +163,25 @@ bool Win32Backend::IsDialogKey(const MSG& message, HWND dialog) {
     return (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) == 0;
 }
 
+// Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp anywhere in the dialog.
+bool Win32Backend::IsPageKey(const MSG& message, HWND dialog) {
+    if (message.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0) {
+        return false;
+    }
+    if (message.wParam != VK_TAB && message.wParam != VK_NEXT && message.wParam != VK_PRIOR) {
+        return false;
+    }
+    return message.hwnd == dialog || IsChild(dialog, message.hwnd) != FALSE;
+}
+
 void Win32Backend::Dispatch(MSG& message) {
     Dialog* active = ActiveDialog();
     Win32DialogWindow* window = active == nullptr ? nullptr : WindowOf(*active);
+    if (window != nullptr && IsPageKey(message, window->Handle())) {
+        const bool back = message.wParam == VK_PRIOR || (message.wParam == VK_TAB && GetKeyState(VK_SHIFT) < 0);
+        UserSwitchPage(*active, !back);
+        return;
+    }
     if (window != nullptr && IsDialogKey(message, window->Handle())) {
         if (message.wParam == VK_RETURN) {
             window->TakeEnter(message.hwnd);

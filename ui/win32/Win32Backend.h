@@ -96,6 +96,7 @@ private:
     // Enter or Escape typed in the dialog, for it rather than for the focused control.
     // Escape is the dialog's, whatever state its Cancel button is in, as in the models.
     static bool IsDialogKey(const MSG& message, HWND dialog);
+    static bool IsPageKey(const MSG& message, HWND dialog);
 
     HICON icon_;
     std::int64_t started_;
