@@ -65,11 +65,11 @@ void Discovery(const std::string& bin, const std::string& work, int printers) {
 }
 
 std::string FleetPlan(int printers) {
-    std::string plan = "mac,ip\n";
+    std::string plan = "mac,ip,mask,gateway\n";
     for (int index = 1; index <= printers; ++index) {
         char row[64];
-        std::snprintf(row, sizeof row, "00:1a:2b:e0:%02x:%02x,127.%d.11.%d\n", index >> 8, index & 0xFF, index >> 8,
-                      index & 0xFF);
+        std::snprintf(row, sizeof row, "00:1a:2b:e0:%02x:%02x,10.%d.11.%d,255.255.0.0,10.%d.0.1\n", index >> 8,
+                      index & 0xFF, index >> 8, index & 0xFF, index >> 8);
         plan += row;
     }
     return plan;

@@ -1,9 +1,13 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <limits>
 #include <map>
 #include <memory>
 
+#include "cli/CertificateValidity.h"
 #include "cli/CliContext.h"
 #include "cli/Commands.h"
 #include "cli/InputFile.h"
@@ -11,10 +15,13 @@
 #include "cli/ProgressDisplay.h"
 #include "cli/Terminal.h"
 #include "cli/Utf8Path.h"
+#include "cli/VisibleText.h"
 #include "link/InterruptRelease.h"
 #include "protocol/CertificateFile.h"
 #include "protocol/CertificateUpload.h"
+#include "protocol/PemBlocks.h"
 #include "resources/StringIds.h"
+#include "rules/CertificateMessage.h"
 
 namespace lanvane::cli {
 namespace {
@@ -28,55 +35,78 @@ struct CertOptions {
     std::string path;
 };
 
-int LoadMessageId(CertificateOutcome outcome) {
-    switch (outcome) {
-        case CertificateOutcome::Ok: return sid::kCertificateSelected;
-        case CertificateOutcome::ReadFailed: return sid::kCertificateReadFailed;
-        case CertificateOutcome::TooLarge: return sid::kCertificateTooLarge;
-        case CertificateOutcome::Invalid: return sid::kCertificateInvalid;
-    }
-    return sid::kCertificateInvalid;
-}
-
 std::string KindName(CertKind kind) {
     const auto found = std::find_if(kKindNames.begin(), kKindNames.end(),
                                     [kind](const auto& entry) { return entry.second == kind; });
     return found == kKindNames.end() ? std::string() : found->first;
 }
 
-// The certificate from standard input, checked as a file is; the text read is wiped.
-CertificateOutcome LoadStandardInput(CliContext& context, SecureBytes& certificate, std::string& refusal) {
-    std::string text;
-    if (InputRefusal failed = ReadInputFile("-", kCertificateSizeLimit - 1, context.in, text)) {
-        refusal = *failed;
+// Standard input, read whole if it is under the size limit, into wiped memory only.
+CertificateOutcome ReadStandardInput(std::istream& input, SecureBytes& bytes) {
+    SecureBytes buffer(kCertificateSizeLimit);
+    input.read(reinterpret_cast<char*>(buffer.data()), static_cast<std::streamsize>(buffer.size()));
+    if (input.bad()) {
+        return CertificateOutcome::ReadFailed;
+    }
+    const auto size = static_cast<std::size_t>(input.gcount());
+    if (size == buffer.size()) {
         return CertificateOutcome::TooLarge;
     }
-    SecureBytes bytes(text.size());
-    std::copy(text.begin(), text.end(), bytes.data());
-    std::fill(text.begin(), text.end(), '\0');
-    const CertificateOutcome outcome = CheckCertificate(bytes.data(), bytes.size());
-    if (outcome == CertificateOutcome::Ok) {
-        certificate = std::move(bytes);
-    }
-    return outcome;
+    bytes = SecureBytes(size);
+    std::copy_n(buffer.data(), size, bytes.data());
+    return CertificateOutcome::Ok;
 }
 
-ExitStatus LoadCertificate(const std::string& path, CliContext& context, Reporter& reporter, SecureBytes& certificate) {
-    std::string refusal;
-    CertificateOutcome outcome = CertificateOutcome::Ok;
-    if (path == "-") {
-        outcome = LoadStandardInput(context, certificate, refusal);
-    } else if (InputRefusal failed = CheckInputFile(path, kCertificateSizeLimit - 1)) {
+// The input's bytes: Ok, ReadFailed or TooLarge. `refusal` gets the input checks' own words
+// (a directory, a FIFO, no such file) when they refuse the file.
+CertificateOutcome ReadInput(const CertOptions& options, CliContext& context, SecureBytes& bytes,
+                             std::string& refusal) {
+    if (options.path == "-") {
+        return ReadStandardInput(context.in, bytes);
+    }
+    if (InputRefusal failed = CheckInputFile(options.path, std::numeric_limits<std::uintmax_t>::max())) {
         refusal = *failed;
-        outcome = CertificateOutcome::ReadFailed;
-    } else {
-        outcome = LoadCertificateFile(Utf8Path(path), certificate);
+        return CertificateOutcome::ReadFailed;
+    }
+    return ReadCertificateFile(Utf8Path(options.path), bytes);
+}
+
+std::string SizeDetail(const CertOptions& options) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(Utf8Path(options.path), error);
+    if (options.path == "-" || error) {
+        return " (the input has more than " + std::to_string(kCertificateSizeLimit - 1) + " bytes)";
+    }
+    return " (" + options.path + " has " + std::to_string(size) + " bytes)";
+}
+
+// The PEM blocks a refused file holds: " (it holds: ...)".
+std::string BlocksDetail(const SecureBytes& bytes) {
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    std::string labels;
+    for (const PemBlock& block : ReadPemBlocks(text).value_or(std::vector<PemBlock>{})) {
+        labels += (labels.empty() ? "" : ", ") + VisibleText(block.label);
+    }
+    return labels.empty() ? labels : " (it holds: " + labels + ")";
+}
+
+ExitStatus LoadCertificate(const CertOptions& options, CliContext& context, Reporter& reporter,
+                           SecureBytes& certificate) {
+    std::string refusal;
+    SecureBytes bytes;
+    CertificateOutcome outcome = ReadInput(options, context, bytes, refusal);
+    if (outcome == CertificateOutcome::Ok) {
+        outcome = CheckCertificate(bytes.data(), bytes.size(), options.kind);
     }
     if (outcome != CertificateOutcome::Ok) {
-        const std::string message(reporter.Strings().Text(LoadMessageId(outcome)));
-        return reporter.Fail(ErrorKind::InvalidFile, refusal.empty() ? message : refusal);
+        if (refusal.empty()) {
+            refusal = ShellWords(CertificateMessage(reporter.Strings(), outcome, options.kind, options.path)) +
+                      (outcome == CertificateOutcome::TooLarge ? SizeDetail(options) : BlocksDetail(bytes));
+        }
+        return reporter.Fail(ErrorKind::InvalidFile, refusal);
     }
-    reporter.Say(LoadMessageId(outcome));
+    certificate = std::move(bytes);
+    reporter.Say(sid::kCertificateSelected);
     return ExitStatus::Done;
 }
 
@@ -100,10 +130,39 @@ ExitStatus FailedUpload(UploadOutcome outcome, PrinterSession& session, Reporter
     return session.FailExchange(reporter, "uploading the certificate", false);
 }
 
+// The subject and validity of each certificate, shown before the upload; a certificate out
+// of its validity is only warned about. Refused when one is not a readable X.509 certificate.
+ExitStatus ShowCertificates(const CertOptions& options, const SecureBytes& certificate, Reporter& reporter,
+                            nlohmann::ordered_json& documented) {
+    documented = nlohmann::ordered_json::array();
+    if (options.kind == CertKind::ClientKey) {
+        return ExitStatus::Done;
+    }
+    const std::string_view pem(reinterpret_cast<const char*>(certificate.data()), certificate.size());
+    const auto certificates = ReadCertificates(pem);
+    if (!certificates) {
+        return reporter.Fail(ErrorKind::InvalidFile, ShellWords(reporter.Strings().Text(sid::kCertificateInvalid)) +
+                                                         " (a CERTIFICATE block is no readable X.509 certificate)");
+    }
+    const auto now = std::chrono::time_point_cast<std::chrono::seconds>(std::chrono::system_clock::now());
+    for (const CertificateDetails& details : *certificates) {
+        for (const std::string& line : ValidityLines(details, now)) {
+            reporter.Say(line);
+        }
+        documented.push_back(ValidityJson(details, now));
+    }
+    return ExitStatus::Done;
+}
+
 ExitStatus RunCert(const CertOptions& options, CliContext& context) {
     Reporter reporter(context);
     SecureBytes certificate;
-    if (const ExitStatus status = LoadCertificate(options.path, context, reporter, certificate);
+    nlohmann::ordered_json certificates;
+    if (const ExitStatus status = LoadCertificate(options, context, reporter, certificate);
+        status != ExitStatus::Done) {
+        return status;
+    }
+    if (const ExitStatus status = ShowCertificates(options, certificate, reporter, certificates);
         status != ExitStatus::Done) {
         return status;
     }
@@ -120,6 +179,7 @@ ExitStatus RunCert(const CertOptions& options, CliContext& context) {
                            {"kind", KindName(options.kind)},
                            {"file", options.path},
                            {"size", certificate.size()},
+                           {"certificates", certificates},
                            {"uploaded", true}});
     }
     return ExitStatus::Done;

@@ -24,6 +24,7 @@ void Run(LanCommonOptions& options, CliContext& context, const std::function<Lan
     Reporter reporter(context);
     options.json = context.json;
     options.timeout = context.timeout;
+    options.trace = context.verbose ? &context.err : nullptr;
     if (auto refusal = ChooseSearchTargets(options, ListNetworkInterfaces())) {
         context.exitStatus = reporter.Fail(ErrorKind::Usage, *refusal);
         return;

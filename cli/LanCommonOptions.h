@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdint>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,7 @@ struct LanCommonOptions {
     std::optional<int> confirmationMs;
     std::optional<std::chrono::milliseconds> timeout;  // --timeout of the program
     bool json = false;                                 // --json of the program
+    std::ostream* trace = nullptr;                     // where -v tells what a search dropped
     std::vector<SearchTarget> targets;                 // set by ChooseSearchTargets
 
     LanNetworkOptions Network() const;

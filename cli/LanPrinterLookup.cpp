@@ -16,6 +16,20 @@ LanCommandResult SearchFailure(const LinkError& error) {
     return LanCommandResult::Failure(ErrorKind::IoError, "the network cannot be used: " + Describe(error));
 }
 
+// "lanvane-cli: 2 replies too short to hold a whole device record were dropped (from
+// 127.0.10.1, 127.0.10.2)".
+void TraceTruncated(const DiscoveryCollector& collector, std::ostream& trace) {
+    const int count = collector.TruncatedReplies();
+    trace << "lanvane-cli: " << count << (count == 1 ? " reply" : " replies")
+          << " too short to hold a whole device record " << (count == 1 ? "was" : "were") << " dropped (from ";
+    const char* separator = "";
+    for (const std::string& from : collector.TruncatedFrom()) {
+        trace << separator << from;
+        separator = ", ";
+    }
+    trace << ")\n";
+}
+
 }  // namespace
 
 std::optional<LanCommandResult> SearchPrinters(const LanCommonOptions& options, LanDeviceLists& lists,
@@ -23,6 +37,9 @@ std::optional<LanCommandResult> SearchPrinters(const LanCommonOptions& options, 
     LanSearch search(options.mode, options.Network(), lists);
     if (RunSearch(search, options.Timings().searchDuration) != UdpResult::Ok) {
         return SearchFailure(search.Socket().LastError());
+    }
+    if (search.Collector().TruncatedReplies() > 0 && options.trace != nullptr) {
+        TraceTruncated(search.Collector(), *options.trace);
     }
     if (const std::uint32_t dropped = search.Socket().DroppedDatagrams(); dropped > 0 && warning != nullptr) {
         *warning = "The system dropped " + std::to_string(dropped) + " replies; the list may be incomplete.";

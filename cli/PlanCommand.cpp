@@ -5,6 +5,7 @@
 #include "cli/LanPrinterLookup.h"
 #include "cli/PlanOutcome.h"
 #include "cli/Reporter.h"
+#include "cli/SettingRefusal.h"
 #include "lan/core/LanSetting.h"
 #include "lan/core/NetworkSettingRules.h"
 
@@ -46,10 +47,10 @@ std::vector<Accepted> Judge(const std::vector<PlanRow>& rows, const LanDeviceLis
             continue;
         }
         DeviceRecord record = *lists.Nth(mode, number);
-        if (const SaveOutcome save = ApplySettingValues(LayOver(row.changes, SettingValuesOf(record)), record);
-            save != SaveOutcome::Send) {
+        const NetworkSettingValues values = LayOver(row.changes, SettingValuesOf(record));
+        if (const SaveOutcome save = ApplySettingValues(values, record); save != SaveOutcome::Send) {
             outcome.verdict = PlanVerdict::Refused;
-            outcome.message = ShellWords(strings.Text(SaveOutcomeMessage(save)));
+            outcome.message = SettingRefusalText(save, values, record, strings);
             continue;
         }
         accepted.push_back({outcomes.size() - 1, number, record});
@@ -89,8 +90,8 @@ std::optional<std::string> Collision(const std::vector<Accepted>& accepted, cons
     return std::nullopt;
 }
 
-// Drops confirmations that came too late for an earlier printer, so that none is taken
-// for the next one's.
+// Drops what came too late for an earlier printer's wait. Only the printer a setting went
+// to confirms it; this keeps an earlier printer that shares its address from doing so.
 void DropLateConfirmations(LanSetting& setting) {
     while (setting.TakeOne()) {
     }
@@ -100,7 +101,7 @@ void DropLateConfirmations(LanSetting& setting) {
 void Send(int number, const LanDeviceLists& lists, LanSetting& setting, const LanTimings& timings, LanMode mode,
           PlanOutcome& outcome) {
     DropLateConfirmations(setting);
-    if (setting.Send(SetDatagramOf(mode, lists, number)) != UdpResult::Ok) {
+    if (setting.Send(SetDatagramOf(mode, lists, number), lists.From(mode, number)) != UdpResult::Ok) {
         outcome.verdict = PlanVerdict::NotSent;
         outcome.message = "the setting could not be sent: " + Describe(setting.Socket().LastError());
         return;

@@ -4,6 +4,7 @@
 #include "cli/LanPrinterLookup.h"
 #include "cli/Reporter.h"
 #include "cli/SettingChanges.h"
+#include "cli/SettingRefusal.h"
 #include "protocol/AddressText.h"
 #include "lan/core/BaudTable.h"
 #include "lan/core/LanSetting.h"
@@ -78,12 +79,13 @@ LanCommandResult RunSetIp(const SetIpOptions& options, const StringTable& string
         return *lookup.refusal;
     }
     DeviceRecord& record = *lists.Nth(options.lan.mode, lookup.number);
-    if (const SaveOutcome outcome = ApplySettingValues(LayOver(changes, SettingValuesOf(record)), record);
-        outcome != SaveOutcome::Send) {
-        return LanCommandResult::Failure(ErrorKind::InvalidValue, ShellWords(strings.Text(SaveOutcomeMessage(outcome))));
+    const NetworkSettingValues values = LayOver(changes, SettingValuesOf(record));
+    if (const SaveOutcome outcome = ApplySettingValues(values, record); outcome != SaveOutcome::Send) {
+        return LanCommandResult::Failure(ErrorKind::InvalidValue, SettingRefusalText(outcome, values, record, strings));
     }
-    LanSetting setting(options.lan.mode, options.lan.Network());
-    if (setting.Send(SetDatagramOf(options.lan.mode, lists, lookup.number)) != UdpResult::Ok) {
+    const LanMode mode = options.lan.mode;
+    LanSetting setting(mode, options.lan.Network());
+    if (setting.Send(SetDatagramOf(mode, lists, lookup.number), lists.From(mode, lookup.number)) != UdpResult::Ok) {
         return LanCommandResult::Failure(ErrorKind::IoError,
                                          "the setting could not be sent: " + Describe(setting.Socket().LastError()));
     }

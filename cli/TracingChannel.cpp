@@ -17,7 +17,18 @@ long long MillisecondsSince(std::chrono::steady_clock::time_point start) {
 
 bool TracingChannel::Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) {
     const auto start = std::chrono::steady_clock::now();
-    const bool received = inner_.Read(buffer, capacity, count);
+    return Received(inner_.Read(buffer, capacity, count), start, buffer, count);
+}
+
+bool TracingChannel::ReadReply(ReplyKind kind, std::uint8_t* buffer, std::size_t capacity, std::size_t& count) {
+    const auto start = std::chrono::steady_clock::now();
+    const bool received = inner_.ReadReply(kind, buffer, capacity, count);
+    ShowDropped();
+    return Received(received, start, buffer, count);
+}
+
+bool TracingChannel::Received(bool received, std::chrono::steady_clock::time_point start, const std::uint8_t* buffer,
+                              std::size_t count) {
     if (!received) {
         trace_ << "lanvane-cli: received nothing within " << MillisecondsSince(start) << " ms\n";
         return false;
@@ -30,9 +41,18 @@ bool TracingChannel::Read(std::uint8_t* buffer, std::size_t capacity, std::size_
 std::size_t TracingChannel::Write(const std::uint8_t* buffer, std::size_t length) {
     const auto start = std::chrono::steady_clock::now();
     const std::size_t written = inner_.Write(buffer, length);
+    ShowDropped();
     trace_ << "lanvane-cli: sent " << written << " of " << length << " bytes in " << MillisecondsSince(start) << " ms";
     Show(buffer, written);
     return written;
+}
+
+void TracingChannel::ShowDropped() {
+    const std::size_t dropped = inner_.DroppedBytes();
+    if (dropped > droppedShown_) {
+        trace_ << "lanvane-cli: dropped " << dropped - droppedShown_ << " bytes that belonged to no reply\n";
+        droppedShown_ = dropped;
+    }
 }
 
 void TracingChannel::Show(const std::uint8_t* bytes, std::size_t count) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <ostream>
 
 #include "protocol/ByteChannel.h"
@@ -15,14 +16,21 @@ public:
         : inner_(inner), trace_(trace), showBytes_(showBytes) {}
 
     bool Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) override;
+    bool ReadReply(ReplyKind kind, std::uint8_t* buffer, std::size_t capacity, std::size_t& count) override;
     std::size_t Write(const std::uint8_t* buffer, std::size_t length) override;
+    std::size_t DroppedBytes() const override { return inner_.DroppedBytes(); }
 
 private:
+    bool Received(bool received, std::chrono::steady_clock::time_point start, const std::uint8_t* buffer,
+                  std::size_t count);
+    // Tells how many bytes the channel dropped since it last told, as belonging to no reply.
+    void ShowDropped();
     void Show(const std::uint8_t* bytes, std::size_t count);
 
     ByteChannel& inner_;
     std::ostream& trace_;
     bool showBytes_;
+    std::size_t droppedShown_ = 0;
 };
 
 }  // namespace lanvane::cli

@@ -1,5 +1,7 @@
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <cctype>
 #include <memory>
 #include <sstream>
 
@@ -10,9 +12,12 @@
 #include "cli/FieldCatalogue.h"
 #include "cli/InputFile.h"
 #include "cli/PrinterSession.h"
+#include "cli/RecordRules.h"
+#include "cli/SettingsDocument.h"
 #include "cli/TextTable.h"
 #include "link/InterruptRelease.h"
 #include "link/SystemDeviceSource.h"
+#include "protocol/AddressText.h"
 #include "protocol/PrinterConfigWriter.h"
 #include "resources/StringIds.h"
 #include "rules/ConfigSummary.h"
@@ -30,10 +35,18 @@ struct WriteOptions {
     std::string settingsPath;
     bool dryRun = false;
     bool allUsb = false;
+    bool anyPrinter = false;
+    bool dropUnsupported = false;
+};
+
+// The fields to set, and the printer the document was saved from when it says so.
+struct Settings {
+    nlohmann::json fields;
+    std::optional<std::string> savedFrom;
 };
 
 // The settings document, checked as far as it can be without the printer's record.
-std::optional<nlohmann::json> LoadSettings(const std::string& path, CliContext& context, Reporter& reporter) {
+std::optional<Settings> LoadSettings(const std::string& path, CliContext& context, Reporter& reporter) {
     std::string text;
     if (InputRefusal refusal = ReadInputFile(path, kMaxSettingsBytes, context.in, text)) {
         reporter.Fail(ErrorKind::InvalidFile, *refusal);
@@ -49,19 +62,54 @@ std::optional<nlohmann::json> LoadSettings(const std::string& path, CliContext& 
         reporter.Fail(ErrorKind::InvalidValue, error->reason, error->field);
         return std::nullopt;
     }
-    return settings;
+    return Settings{std::move(settings), SavedFromMac(document)};
 }
 
-// The record rules of the configuration window's Update, over every page. A WEP key whose
-// length names the other WEP cryptograph takes that cryptograph, as the window does.
-ExitStatus ApplyRecordRules(InterfaceConfig& config, Reporter& reporter) {
+// Settings saved from one printer are not put on another by mistake: its identity and
+// addresses would be copied with them.
+ExitStatus CheckSamePrinter(const Settings& settings, const std::string& macAddress, const WriteOptions& options,
+                            Reporter& reporter) {
+    const auto same = [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); };
+    if (!settings.savedFrom || options.anyPrinter ||
+        std::ranges::equal(*settings.savedFrom, macAddress, same)) {
+        return ExitStatus::Done;
+    }
+    return reporter.Fail(ErrorKind::InvalidValue,
+                         "the settings were saved from the printer " + *settings.savedFrom + ", not from this one (" +
+                             macAddress + "); --any-printer writes them all the same",
+                         "macAddress");
+}
+
+// The fields the printer's record layout lacks: refused, or with --drop-unsupported left out
+// and named.
+std::optional<nlohmann::json> FieldsForLayout(const nlohmann::json& fields, int version, const WriteOptions& options,
+                                              Reporter& reporter, std::vector<std::string>& dropped) {
+    const std::vector<std::string> outside = FieldsOutsideLayout(fields, version);
+    if (outside.empty()) {
+        return fields;
+    }
+    const std::string lacks = "the printer's layout " + std::to_string(version) + " record lacks " + JoinedNames(outside);
+    if (!options.dropUnsupported) {
+        reporter.Fail(ErrorKind::InvalidValue, lacks + "; --drop-unsupported writes the other fields", outside.front());
+        return std::nullopt;
+    }
+    reporter.Say("dropped: " + lacks);
+    dropped = outside;
+    return WithoutFields(fields, outside);
+}
+
+// The rules on what changed, then those of the configuration window's Update over every
+// page. A WEP key whose length names the other WEP cryptograph takes that cryptograph, as the
+// window does.
+ExitStatus ApplyRecordRules(const InterfaceConfig& reported, InterfaceConfig& config, Reporter& reporter) {
+    if (const auto refusal = CheckChangedValues(reported, config, reporter.Strings())) {
+        return reporter.Fail(ErrorKind::InvalidValue, refusal->reason, refusal->field);
+    }
     const rules::UpdateCheck check = rules::CheckWholeConfig(rules::PageValuesFromConfig(config));
     if (!check.Passed()) {
-        const std::string_view field = rules::ConfigFieldName(check.failure->field);
-        const nlohmann::ordered_json record = ConfigToJson(config, false);
-        const std::string value = record.contains(field) ? record[std::string(field)].dump() + " refused: " : "";
-        return reporter.Fail(ErrorKind::InvalidValue, value + ShellWords(reporter.Strings().Text(check.failure->messageId)),
-                             field);
+        const ConfigJsonError refusal = PageRuleRefusal(rules::ConfigFieldName(check.failure->field),
+                                                        check.failure->messageId, config, reporter.Strings());
+        return reporter.Fail(ErrorKind::InvalidValue, refusal.reason, refusal.field);
     }
     if (check.wepCryptograph) {
         config.cryptograph = static_cast<std::uint8_t>(*check.wepCryptograph);
@@ -102,6 +150,14 @@ nlohmann::ordered_json WriteDocument(const std::string& device, const InterfaceC
             {"summary", rows}};
 }
 
+// The fields --drop-unsupported left out, in a --json document that names them.
+nlohmann::ordered_json WithDropped(nlohmann::ordered_json document, const std::vector<std::string>& dropped) {
+    if (!dropped.empty()) {
+        document["dropped"] = dropped;
+    }
+    return document;
+}
+
 void WriteSummaryText(std::ostream& out, const std::vector<rules::ConfigSummaryRow>& summary,
                       const StringTable& strings) {
     std::vector<TextRow> rows{{std::string(strings.Text(sid::kColumnNo)),
@@ -115,35 +171,47 @@ void WriteSummaryText(std::ostream& out, const std::vector<rules::ConfigSummaryR
 
 // --dry-run: the fields that would change, and nothing written.
 ExitStatus ShowDifference(PrinterSession& session, const InterfaceConfig& config, CliContext& context,
-                          Reporter& reporter) {
+                          Reporter& reporter, const std::vector<std::string>& dropped) {
     const std::vector<FieldChange> changes =
         DiffConfigs(ConfigToJson(session.Printer().config, true), ConfigToJson(config, true));
     if (reporter.Json()) {
-        reporter.Document({{"device", session.DevicePath()},
-                           {"layout", config.version},
-                           {"dryRun", true},
-                           {"differences", ChangesToJson(changes, context.showSecrets)}});
+        reporter.Document(WithDropped({{"device", session.DevicePath()},
+                                       {"layout", config.version},
+                                       {"dryRun", true},
+                                       {"differences", ChangesToJson(changes, context.showSecrets)}},
+                                      dropped));
     } else {
         reporter.Out() << ChangesText(changes, context.showSecrets, "PRINTER", "TO WRITE");
     }
     return ExitStatus::Done;
 }
 
-ExitStatus WriteOne(const DeviceOptions& device, const nlohmann::json& settings, bool dryRun, CliContext& context) {
+// Writes one printer; `macAddress` takes its MAC once it was read.
+ExitStatus WriteOne(const DeviceOptions& device, const Settings& settings, const WriteOptions& options,
+                    CliContext& context, std::string& macAddress) {
     Reporter reporter(context);
     PrinterSession session(context);
     if (const ExitStatus status = session.Connect(device, reporter); status != ExitStatus::Done) {
         return status;
     }
-    InterfaceConfig config = session.Printer().config;
-    if (const auto error = ApplyConfigJson(settings, config)) {
-        return reporter.Fail(ErrorKind::InvalidValue, error->reason, error->field);
-    }
-    if (const ExitStatus status = ApplyRecordRules(config, reporter); status != ExitStatus::Done) {
+    macAddress = LanMacText(session.Printer().identification.mac);
+    if (const ExitStatus status = CheckSamePrinter(settings, macAddress, options, reporter); status != ExitStatus::Done) {
         return status;
     }
-    if (dryRun) {
-        return ShowDifference(session, config, context, reporter);
+    InterfaceConfig config = session.Printer().config;
+    std::vector<std::string> dropped;
+    const auto fields = FieldsForLayout(settings.fields, config.version, options, reporter, dropped);
+    if (!fields) {
+        return ExitStatus::BadUsage;
+    }
+    if (const auto error = ApplyConfigJson(*fields, config)) {
+        return reporter.Fail(ErrorKind::InvalidValue, error->reason, error->field);
+    }
+    if (const ExitStatus status = ApplyRecordRules(session.Printer().config, config, reporter); status != ExitStatus::Done) {
+        return status;
+    }
+    if (options.dryRun) {
+        return ShowDifference(session, config, context, reporter, dropped);
     }
     const InterruptNotice notice(interrupted::kWritingRecord);
     if (const WriteOutcome outcome = WritePrinterConfig(session.Channel(), session.Buffers(), config);
@@ -153,7 +221,7 @@ ExitStatus WriteOne(const DeviceOptions& device, const nlohmann::json& settings,
     reporter.Say(sid::kConfigWriteCompleted);
     const auto summary = SummaryRows(config, context);
     if (reporter.Json()) {
-        reporter.Document(WriteDocument(session.DevicePath(), config, summary, context.showSecrets));
+        reporter.Document(WithDropped(WriteDocument(session.DevicePath(), config, summary, context.showSecrets), dropped));
     } else {
         WriteSummaryText(reporter.Out(), summary, context.strings);
     }
@@ -174,7 +242,7 @@ std::vector<UsbDeviceEntry> OurUsbPrinters(const CliContext& context) {
 
 // --all-usb: each printer written in turn as by its own run, its output gathered into one
 // report. The status is that of the first printer that failed.
-ExitStatus WriteEveryUsbPrinter(const nlohmann::json& settings, bool dryRun, CliContext& context) {
+ExitStatus WriteEveryUsbPrinter(const Settings& settings, const WriteOptions& options, CliContext& context) {
     Reporter reporter(context);
     const std::vector<UsbDeviceEntry> printers = OurUsbPrinters(context);
     if (printers.empty()) {
@@ -189,17 +257,21 @@ ExitStatus WriteEveryUsbPrinter(const nlohmann::json& settings, bool dryRun, Cli
         if (!context.quiet) {
             context.err << printer.displayName << " (" << printer.devicePath << "):\n";
         }
-        const ExitStatus status = WriteOne(DeviceOptions{printer.devicePath, {}, {}}, settings, dryRun, one);
+        std::string macAddress;
+        const ExitStatus status = WriteOne(DeviceOptions{printer.devicePath, {}, {}}, settings, options, one, macAddress);
         worst = worst == ExitStatus::Done ? status : worst;
         if (reporter.Json()) {
             nlohmann::ordered_json report = nlohmann::ordered_json::parse(output.str(), nullptr, false);
-            reports.push_back(nlohmann::ordered_json{{"name", printer.displayName}, {"status", static_cast<int>(status)}});
+            reports.push_back(nlohmann::ordered_json{{"name", printer.displayName},
+                                                     {"macAddress", macAddress.empty() ? nlohmann::ordered_json() : nlohmann::ordered_json(macAddress)},
+                                                     {"status", static_cast<int>(status)}});
             if (report.is_object()) {
                 report.erase("format");
                 reports.back().update(report);
             }
         } else {
-            reporter.Out() << "== " << printer.displayName << " (" << printer.devicePath << "): "
+            reporter.Out() << "== " << printer.displayName << " (" << printer.devicePath
+                           << (macAddress.empty() ? "" : ", " + macAddress) << "): "
                            << (status == ExitStatus::Done ? "done" : "failed") << '\n'
                            << output.str();
         }
@@ -217,9 +289,10 @@ ExitStatus RunWrite(const WriteOptions& options, CliContext& context) {
         return ExitStatus::BadUsage;
     }
     if (options.allUsb) {
-        return WriteEveryUsbPrinter(*settings, options.dryRun, context);
+        return WriteEveryUsbPrinter(*settings, options, context);
     }
-    return WriteOne(options.device, *settings, options.dryRun, context);
+    std::string macAddress;
+    return WriteOne(options.device, *settings, options, context, macAddress);
 }
 
 }  // namespace
@@ -234,6 +307,10 @@ void AddWriteCommand(CLI::App& app, CliContext& context) {
     AddDeviceOptions(*command, options->device, false, allUsb);
     command->add_flag("--dry-run", options->dryRun,
                       "read the printer and show the fields that would change; write nothing");
+    command->add_flag("--any-printer", options->anyPrinter,
+                      "write a document saved from another printer (its identification names another MAC address)");
+    command->add_flag("--drop-unsupported", options->dropUnsupported,
+                      "leave out, and name, the fields the printer's record layout lacks instead of refusing them");
     command->add_option("--set", options->settingsPath,
                         "JSON object of record fields to set, or the whole output of 'read --json'; - reads the "
                         "standard input. 'lanvane-cli fields' lists the fields.")

@@ -79,14 +79,30 @@ function(lanvane_check_module_includes)
   file(WRITE ${PROJECT_BINARY_DIR}/module-graph.txt "${graph_text}")
 endfunction()
 
-# lanvane_test(NAME SOURCES... LIBS ... [LOCK resource]) adds one GoogleTest executable to
-# CTest; tests that hold the same LOCK never run at the same time.
+# Tests that serve printers at the fixed loopback addresses and ports (the demo's printers,
+# a scenario's LAN printers) start through this launcher: in a network namespace of their own
+# where the system allows one, so that no other program on the machine holds their ports;
+# elsewhere it names the fixed ports another program holds. Such tests also take turns
+# (the lock loopback-printers). On Windows, under Wine, they only take turns.
+if(NOT WIN32)
+  set(LANVANE_PRIVATE_NETWORK ${PROJECT_SOURCE_DIR}/tests/support/posix/run-in-private-network.sh)
+endif()
+
+# lanvane_test(NAME SOURCES... LIBS ... [LOCK resource | PRIVATE_NETWORK]) adds one
+# GoogleTest executable to CTest; tests that hold the same LOCK never run at the same time.
+# PRIVATE_NETWORK: its tests serve printers at the fixed loopback ports (above).
 function(lanvane_test name)
-  cmake_parse_arguments(arg "" "LOCK" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(arg "PRIVATE_NETWORK" "LOCK" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${arg_SOURCES})
   target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gtest_main GTest::gmock lanvane_warnings)
   target_compile_definitions(${name} PRIVATE LANVANE_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
   set(properties TIMEOUT 120)
+  if(arg_PRIVATE_NETWORK)
+    set(arg_LOCK loopback-printers)
+    if(LANVANE_PRIVATE_NETWORK)
+      set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR ${LANVANE_PRIVATE_NETWORK})
+    endif()
+  endif()
   if(arg_LOCK)
     list(APPEND properties RESOURCE_LOCK ${arg_LOCK})
   endif()

@@ -8,6 +8,7 @@
 #include "protocol/CertificateUpload.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
+#include "rules/CertificateMessage.h"
 #include "ui/ProgressBar.h"
 #include "ui/WaitCursor.h"
 
@@ -18,14 +19,18 @@ namespace {
 constexpr std::array kKindRadios = {ctl::kCaRadio, ctl::kClientKeyRadio, ctl::kClientPemRadio};
 constexpr std::array kKinds = {CertKind::CA, CertKind::ClientKey, CertKind::ClientPem};
 
-int MessageFor(CertificateOutcome outcome) {
-    switch (outcome) {
-        case CertificateOutcome::Ok: return sid::kCertificateSelected;
-        case CertificateOutcome::ReadFailed: return sid::kCertificateReadFailed;
-        case CertificateOutcome::TooLarge: return sid::kCertificateTooLarge;
-        case CertificateOutcome::Invalid: break;
-    }
-    return sid::kCertificateInvalid;
+// A refusal of what the file holds leaves the field showing the previous path, as the plain
+// "invalid" message always did.
+bool ShowsNewPath(CertificateOutcome outcome) {
+    return outcome == CertificateOutcome::Ok || outcome == CertificateOutcome::ReadFailed ||
+           outcome == CertificateOutcome::TooLarge;
+}
+
+// The file's own name: a message box shows the command for the file's folder rather than
+// a path that may not fit on its lines.
+std::string FileName(const std::string& path) {
+    const auto separator = path.find_last_of("/\\");
+    return separator == std::string::npos ? path : path.substr(separator + 1);
 }
 
 }  // namespace
@@ -65,7 +70,7 @@ void CCertPage::OnCommand(int controlId, Notification code) {
     }
 }
 
-// The loaded file stays: it would go out under the newly chosen kind.
+// The loaded file stays; the upload checks it against the newly chosen kind.
 void CCertPage::OnKindChosen(CertKind kind) {
     ReadControls();
     kind_ = kind;
@@ -85,11 +90,11 @@ void CCertPage::OnOpenFile() {
         return;
     }
     path_ = paths.back();
-    const CertificateOutcome outcome = LoadCertificateFile(path_, certData_);
-    if (outcome != CertificateOutcome::Invalid) {
+    const CertificateOutcome outcome = LoadCertificateFile(path_, kind_, certData_);
+    if (ShowsNewPath(outcome)) {
         ShowMembers();
     }
-    ShowMessage(MessageFor(outcome));
+    ShowMessageText(CertificateMessage(Strings(), outcome, kind_, FileName(path_)));
     certValid_ = outcome == CertificateOutcome::Ok;
 }
 
@@ -100,6 +105,13 @@ void CCertPage::OnFileUpload() {
     }
     if (!certValid_) {
         ShowMessage(sid::kNoValidCertificate);
+        return;
+    }
+    // The kind may have changed since the file was loaded: a key never goes out as a
+    // certificate, nor a certificate as the key.
+    if (const CertificateOutcome fit = CheckCertificate(certData_.data(), certData_.size(), kind_);
+        fit != CertificateOutcome::Ok) {
+        ShowMessageText(CertificateMessage(Strings(), fit, kind_, FileName(path_)));
         return;
     }
     UploadOutcome outcome;

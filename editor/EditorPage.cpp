@@ -12,6 +12,10 @@ void EditorPage::ShowMessage(int messageId) {
     lanvane::ShowMessage(TopLevel(), Strings(), messageId);
 }
 
+void EditorPage::ShowMessageText(std::string_view text) {
+    lanvane::ShowMessageText(TopLevel(), Strings(), text);
+}
+
 void EditorPage::ComplainAboutNumber(int controlId) {
     ShowMessage(sid::kEnterWholeNumber);
     SetFocus(controlId);

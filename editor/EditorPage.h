@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "editor/EditorSession.h"
 #include "rules/ConfigField.h"
@@ -27,6 +28,7 @@ protected:
     const rules::ConfigPageValues& PageValues() const { return session_.values; }
     const StringTable& Strings() const { return session_.context.strings; }
     void ShowMessage(int messageId);
+    void ShowMessageText(std::string_view text);
     // The complaint of a read-back that met a number field it cannot read: the message,
     // then the focus on the field.
     void ComplainAboutNumber(int controlId);

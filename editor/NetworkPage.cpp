@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "rules/ManualAddressRules.h"
 #include "rules/NetworkPageRules.h"
 #include "rules/NumberText.h"
 #include "rules/RangeCorrections.h"
@@ -171,6 +172,7 @@ void CNetworkPage::Load(const InterfaceConfig& config) {
     values_.ipAddress = config.ipAddress;
     values_.subnetMask = config.subnetMask;
     values_.gateway = config.gateway;
+    values_.reportedAddress = rules::AddressSettingOf(config);
     Item<IpAddressControl>(ctl::kNetworkIpAddress).SetAddress(config.ipAddress);
     Item<IpAddressControl>(ctl::kNetworkSubnetMask).SetAddress(config.subnetMask);
     Item<IpAddressControl>(ctl::kNetworkGateway).SetAddress(config.gateway);

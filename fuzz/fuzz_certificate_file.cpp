@@ -42,13 +42,13 @@ void CheckInMemory(const std::vector<std::uint8_t>& bytes, CertificateOutcome ou
     }
 }
 
-void CheckFromFile(const std::vector<std::uint8_t>& bytes, CertificateOutcome inMemory) {
+void CheckFromFile(const std::vector<std::uint8_t>& bytes, CertKind kind, CertificateOutcome inMemory) {
     {
         std::ofstream file(ScratchFile(), std::ios::binary | std::ios::trunc);
         file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
     SecureBytes loaded(3);
-    const CertificateOutcome outcome = LoadCertificateFile(ScratchFile(), loaded);
+    const CertificateOutcome outcome = LoadCertificateFile(ScratchFile(), kind, loaded);
     Check(outcome == inMemory, "the file and the bytes get the same verdict");
     Check(outcome == CertificateOutcome::Ok ? std::equal(bytes.begin(), bytes.end(), loaded.data(),
                                                          loaded.data() + loaded.size())
@@ -62,8 +62,10 @@ void CheckFromFile(const std::vector<std::uint8_t>& bytes, CertificateOutcome in
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace lanvane;
     const std::vector<std::uint8_t> bytes(data, data + size);
-    const CertificateOutcome outcome = CheckCertificate(bytes.data(), bytes.size());
-    fuzz::CheckInMemory(bytes, outcome);
-    fuzz::CheckFromFile(bytes, outcome);
+    for (const CertKind kind : {CertKind::CA, CertKind::ClientKey, CertKind::ClientPem}) {
+        const CertificateOutcome outcome = CheckCertificate(bytes.data(), bytes.size(), kind);
+        fuzz::CheckInMemory(bytes, outcome);
+        fuzz::CheckFromFile(bytes, kind, outcome);
+    }
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 // What the printer port needs of the operating system. Each backend implements these over
@@ -31,12 +32,19 @@ LinkError ConfigureSerialLine(NativeHandle handle, std::uint32_t baudRate, const
 // Drops whatever waits in the input and output queues.
 LinkError PurgeSerialLine(NativeHandle handle, const std::string& portName);
 
-// Takes whatever input waits now, up to `capacity` bytes, without waiting. Returns the count.
-std::size_t ReadWaiting(NativeHandle handle, std::uint8_t* buffer, std::size_t capacity);
+// Drops the input that waits now, without waiting. Returns how many bytes it held (as far
+// as the device can tell; a device that never runs dry is left after a bounded number).
+std::size_t DropWaitingInput(NativeHandle handle, DeviceKind kind);
+
+// Whether the reply is whole once the burst under way has brought `burstBytes` bytes.
+using ReplyWhole = std::function<bool(std::size_t burstBytes)>;
+
 // Waits at most `firstWait` for input, then takes one burst of it: everything that arrives
-// until the line has been quiet for `gap`, up to `capacity` bytes.
+// until the line has been quiet for `gap` or `whole` says the reply is complete, up to
+// `capacity` bytes. Bytes that came in the same transfer as the reply's end are kept too.
 Transfer ReadBurst(NativeHandle handle, DeviceKind kind, std::uint8_t* buffer, std::size_t capacity,
-                   std::chrono::milliseconds firstWait, std::chrono::milliseconds gap, const std::string& portName);
+                   std::chrono::milliseconds firstWait, std::chrono::milliseconds gap, const ReplyWhole& whole,
+                   const std::string& portName);
 // Writes until everything is taken or `limit` has passed; fewer bytes and no error when time ran out.
 Transfer WriteWithin(NativeHandle handle, DeviceKind kind, const std::uint8_t* data, std::size_t length,
                      std::chrono::milliseconds limit, const std::string& portName);

@@ -13,17 +13,8 @@ using port::DeviceKind;
 
 namespace {
 
-// At most this many reads of kReadLimit bytes drop waiting input at an open, so that a
-// device that never runs dry cannot hold the open up.
-constexpr int kDiscardReads = 16;
-
-// Input that waited before the open belongs to an earlier command (a late reply to an
-// interrupted one); it must not pass for the answer to this one.
-void DiscardWaitingInput(NativeHandle handle) {
-    std::array<std::uint8_t, CPrinterPort::kReadLimit> scrap{};
-    for (int reads = 0; reads < kDiscardReads && port::ReadWaiting(handle, scrap.data(), scrap.size()) > 0;
-         ++reads) {
-    }
+DeviceKind KindOf(bool usbDevice) {
+    return usbDevice ? DeviceKind::Usb : DeviceKind::Serial;
 }
 
 // Makes the open device the printer's line: its settings, DTR off, the printer present and
@@ -81,7 +72,9 @@ bool CPrinterPort::OpenUsbDevice() {
     if (handle_ == kNoHandle) {
         return false;
     }
-    DiscardWaitingInput(handle_);
+    // Input that waited before the open belongs to an earlier command (a late reply to an
+    // interrupted one); it must not pass for the answer to this one.
+    port::DropWaitingInput(handle_, DeviceKind::Usb);
     return true;
 }
 
@@ -110,11 +103,11 @@ bool CPrinterPort::Read(std::uint8_t* buffer, std::size_t capacity, std::size_t&
         Fail(LinkFailure::IoError, "read", "the port is not open");
         return false;
     }
-    const DeviceKind kind = usbDevice_ ? DeviceKind::Usb : DeviceKind::Serial;
     std::array<std::uint8_t, kReadLimit> burst{};
+    const port::ReplyWhole silenceOnly = [](std::size_t) { return false; };
     for (int attempt = 0; attempt < timings_.attempts; ++attempt) {
-        const port::Transfer got = port::ReadBurst(handle_, kind, burst.data(), burst.size(), timings_.attemptWait,
-                                                   timings_.burstGap, portName_);
+        const port::Transfer got = port::ReadBurst(handle_, KindOf(usbDevice_), burst.data(), burst.size(), timings_.attemptWait,
+                                                   timings_.burstGap, silenceOnly, portName_);
         if (got.bytes > 0) {
             count = std::min(got.bytes, capacity);
             std::copy_n(burst.data(), count, buffer);
@@ -129,13 +122,53 @@ bool CPrinterPort::Read(std::uint8_t* buffer, std::size_t capacity, std::size_t&
     return false;
 }
 
+bool CPrinterPort::ReadReply(ReplyKind kind, std::uint8_t* buffer, std::size_t capacity, std::size_t& count) {
+    count = 0;
+    if (!open_) {
+        Fail(LinkFailure::IoError, "read", "the port is not open");
+        return false;
+    }
+    std::array<std::uint8_t, kReplyLimit> joined{};
+    LinkError failure;
+    const std::size_t size = ReadFrameBursts(kind, joined.data(), joined.size(), failure);
+    if (size == 0) {
+        lastError_ = failure.Failed() ? failure : LinkError{LinkFailure::TimedOut, "read", portName_, "no reply"};
+        return false;
+    }
+    dropped_ += StoreReplyFrame(kind, joined.data(), size, buffer, capacity, count);
+    return count > 0;
+}
+
+std::size_t CPrinterPort::ReadFrameBursts(ReplyKind kind, std::uint8_t* joined, std::size_t room,
+                                          LinkError& error) {
+    std::size_t size = 0;
+    const port::ReplyWhole whole = [&](std::size_t burstBytes) {
+        return FindReplyFrame(kind, joined, size + burstBytes).whole;
+    };
+    for (int attempt = 0; attempt < timings_.attempts && size < room; ++attempt) {
+        const auto wait = size == 0 ? timings_.attemptWait : timings_.joinWait;
+        const port::Transfer got =
+            port::ReadBurst(handle_, KindOf(usbDevice_), joined + size, room - size, wait, timings_.burstGap, whole, portName_);
+        if (got.error.Failed() && size == 0) {
+            error = got.error;
+            return 0;
+        }
+        const bool restCame = got.bytes > 0;
+        size += got.bytes;
+        if (got.error.Failed() || (size > 0 && !restCame) || whole(0)) {
+            break;
+        }
+    }
+    return size;
+}
+
 std::size_t CPrinterPort::Write(const std::uint8_t* buffer, std::size_t length) {
     if (!open_) {
         Fail(LinkFailure::IoError, "write", "the port is not open");
         return 0;
     }
-    const DeviceKind kind = usbDevice_ ? DeviceKind::Usb : DeviceKind::Serial;
-    const port::Transfer put = port::WriteWithin(handle_, kind, buffer, length, WriteLimit(length), portName_);
+    dropped_ += port::DropWaitingInput(handle_, KindOf(usbDevice_));
+    const port::Transfer put = port::WriteWithin(handle_, KindOf(usbDevice_), buffer, length, WriteLimit(length), portName_);
     if (put.error.Failed()) {
         lastError_ = put.error;
     } else if (put.bytes < length) {

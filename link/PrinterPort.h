@@ -19,8 +19,12 @@ struct PortTimings {
     int attempts = 20;
     // How long one attempt waits for the first byte of a reply.
     std::chrono::milliseconds attemptWait{3000};
-    // A burst of reply bytes ends when the line stays quiet this long.
+    // A burst of reply bytes ends when the line stays quiet this long (or at the reply's
+    // own end, where it has one).
     std::chrono::milliseconds burstGap{100};
+    // A reply whose frame is still incomplete when a burst ends waits this long for its
+    // rest; each further burst counts as an attempt.
+    std::chrono::milliseconds joinWait{1000};
     // A write of n bytes to a COM port gives up after n * writePerByte + writeConstant.
     std::chrono::milliseconds writePerByte{500};
     std::chrono::milliseconds writeConstant{5};
@@ -71,9 +75,14 @@ public:
     // Waits for the first burst of a reply and stores at most `capacity` of its bytes;
     // the rest of that burst is dropped so that it cannot pass for the next reply.
     bool Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) override;
-    // Writes the whole buffer unless the write time-out or a device error ends it first.
-    // Returns the number of bytes written, 0 when none could be.
+    // Takes the reply the moment its frame is whole; a burst without the frame's end still
+    // ends at the burst gap and, while the frame is incomplete, waits for the next burst.
+    bool ReadReply(ReplyKind kind, std::uint8_t* buffer, std::size_t capacity, std::size_t& count) override;
+    // Drops the input left from earlier replies, then writes the whole buffer unless the
+    // write time-out or a device error ends it first. Returns the number of bytes written,
+    // 0 when none could be.
     std::size_t Write(const std::uint8_t* buffer, std::size_t length) override;
+    std::size_t DroppedBytes() const override { return dropped_; }
 
     // Why the last failed open, read or write failed.
     LinkError LastError() const override { return lastError_; }
@@ -88,6 +97,9 @@ private:
     bool OpenComPort();
     bool OpenUsbDevice();
     void ReleaseDevice();
+    // Joins bursts into `joined` until the frame of `kind` is whole or the bounds end it.
+    // Returns the bytes joined; `error` tells why none came when the device failed.
+    std::size_t ReadFrameBursts(ReplyKind kind, std::uint8_t* joined, std::size_t room, LinkError& error);
     std::chrono::milliseconds WriteLimit(std::size_t length) const;
     void Fail(LinkFailure kind, const char* operation, std::string reason);
 
@@ -99,6 +111,7 @@ private:
     PortTimings timings_;
     std::unique_ptr<ModemLines> modemLines_;
     LinkError lastError_;
+    std::size_t dropped_ = 0;
 };
 
 }  // namespace lanvane

@@ -10,7 +10,7 @@ bool ExchangeAttention(ByteChannel& channel, std::uint8_t* buffer, std::size_t c
         return false;
     }
     std::size_t count = 0;
-    if (!channel.Read(buffer, capacity, count)) {
+    if (!channel.ReadReply(ReplyKind::LinkMessage, buffer, capacity, count)) {
         return false;
     }
     return IsAttentionReply(buffer, count);

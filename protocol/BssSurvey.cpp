@@ -21,17 +21,31 @@ constexpr int kProgressDone = 100;
 // The receive buffer holds one byte more than a receive may bring, so it always ends in 0.
 constexpr std::size_t kTcpReceiveBufferSize = StreamLink::kReceiveLimit + 1;
 
-// Receives once per attempt until data arrives; returns the count of that one receive.
+// A raw tag frame carries no end of its own: it is whole once its tag has come and its
+// checksum holds.
+bool WholeFrame(const std::uint8_t* data, std::size_t size) {
+    return size >= kTagLength && Checksum16(data, size) == 0;
+}
+
+// Receives until the reply's frame is whole. Each attempt is one receive; until data comes
+// an empty one moves the progress on, after that an empty one ends the reply as it is.
 std::size_t ReceiveReply(StreamLink& link, std::uint8_t (&buffer)[kTcpReceiveBufferSize],
                          const ProgressCallback& progress) {
-    for (int attempt = 1; attempt <= kReceiveAttempts; ++attempt) {
-        const long received = link.Receive(buffer, StreamLink::kReceiveLimit);
+    std::size_t size = 0;
+    for (int attempt = 1; attempt <= kReceiveAttempts && size < StreamLink::kReceiveLimit; ++attempt) {
+        const long received = link.Receive(buffer + size, StreamLink::kReceiveLimit - size);
         if (received > 0) {
-            return std::min(static_cast<std::size_t>(received), StreamLink::kReceiveLimit);
+            size += std::min(static_cast<std::size_t>(received), StreamLink::kReceiveLimit - size);
+            if (WholeFrame(buffer, size)) {
+                break;
+            }
+        } else if (size > 0) {
+            break;
+        } else {
+            ReportProgress(progress, kProgressAfterRequest + attempt * kProgressPerEmptyAttempt);
         }
-        ReportProgress(progress, kProgressAfterRequest + attempt * kProgressPerEmptyAttempt);
     }
-    return 0;
+    return size;
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "protocol/ReplyFrame.h"
+
 namespace lanvane {
 
 // The printer channel as the exchanges see it: a serial line, a USB printer device,
@@ -15,8 +17,24 @@ public:
     // Returns false when nothing arrived; `count` is the number of bytes stored.
     virtual bool Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) = 0;
 
+    // Waits for the reply to a request and stores at most `capacity` bytes of its frame:
+    // noise before the frame and bytes after it are dropped, and a frame that is not whole
+    // after one burst takes the bursts that follow. A reply whose frame never comes whole
+    // is stored as it came. Returns false when nothing arrived. This one joins the bursts
+    // `Read` gives, for channels whose bursts are already there.
+    virtual bool ReadReply(ReplyKind kind, std::uint8_t* buffer, std::size_t capacity, std::size_t& count);
+
     // Sends the whole buffer; returns the number of bytes written, 0 on failure.
     virtual std::size_t Write(const std::uint8_t* buffer, std::size_t length) = 0;
+
+    // Bytes dropped so far that belonged to no reply: noise ahead of a frame, bytes after
+    // it, and input that was waiting when a request went out.
+    virtual std::size_t DroppedBytes() const { return 0; }
 };
+
+// Stores the frame found in `bytes` (or, when none is whole, all of them) in `buffer`, cut
+// to `capacity`. Returns how many of the bytes were not part of the frame.
+std::size_t StoreReplyFrame(ReplyKind kind, const std::uint8_t* bytes, std::size_t size, std::uint8_t* buffer,
+                            std::size_t capacity, std::size_t& count);
 
 }  // namespace lanvane

@@ -15,14 +15,21 @@ std::uint8_t CertSelector(CertKind kind);
 constexpr std::size_t kCertificateSizeLimit = 3072;
 
 enum class CertificateOutcome {
-    Ok,          // "The certificate file is selected."
-    ReadFailed,  // "Failed to read the certificate file."
-    TooLarge,    // "The maximum size of a certificate file is 3KB."
-    Invalid,     // "The certificate file is invalid."
+    Ok,              // "The certificate file is selected."
+    ReadFailed,      // "Failed to read the certificate file."
+    TooLarge,        // "The maximum size of a certificate file is 3KB."
+    Invalid,         // neither PEM text nor a binary form this program knows
+    NotCertificate,  // PEM, but not only CERTIFICATE blocks, for the CA or the client PEM
+    NotPrivateKey,   // PEM, but not one private key, for the client key
+    DerCertificate,  // a binary certificate, to be converted to PEM
+    DerPrivateKey,   // a binary private key, to be converted to PEM
+    Pkcs12,          // a PKCS#12 bundle, from which the PEM file is to be taken
 };
 
-// Checks size and PEM markers: the file starts with "-----BEGIN " and holds "-----END"
-// before its first NUL byte. Never ReadFailed.
-CertificateOutcome CheckCertificate(const std::uint8_t* data, std::size_t size);
+// Checks the size and what the file holds against what the kind needs: the CA and the
+// client PEM one or more PEM CERTIFICATE blocks and nothing else; the client key one PEM
+// private key (RSA, EC or PKCS#8, encrypted or not; EC PARAMETERS may stand beside it).
+// A binary file of the wrong kind is NotCertificate or NotPrivateKey. Never ReadFailed.
+CertificateOutcome CheckCertificate(const std::uint8_t* data, std::size_t size, CertKind kind);
 
 }  // namespace lanvane

@@ -22,8 +22,8 @@ bool ReadWhole(const std::filesystem::path& path, SecureBytes& bytes) {
 
 }  // namespace
 
-CertificateOutcome LoadCertificateFile(const std::filesystem::path& path, SecureBytes& certData) {
-    certData.Clear();
+CertificateOutcome ReadCertificateFile(const std::filesystem::path& path, SecureBytes& bytes) {
+    bytes.Clear();
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
     if (error || !std::filesystem::exists(status)) {
@@ -39,11 +39,21 @@ CertificateOutcome LoadCertificateFile(const std::filesystem::path& path, Secure
     if (size >= kCertificateSizeLimit) {
         return CertificateOutcome::TooLarge;
     }
-    SecureBytes bytes(static_cast<std::size_t>(size));
-    if (!ReadWhole(path, bytes)) {
+    SecureBytes read(static_cast<std::size_t>(size));
+    if (!ReadWhole(path, read)) {
         return CertificateOutcome::ReadFailed;
     }
-    const auto outcome = CheckCertificate(bytes.data(), bytes.size());
+    bytes = std::move(read);
+    return CertificateOutcome::Ok;
+}
+
+CertificateOutcome LoadCertificateFile(const std::filesystem::path& path, CertKind kind, SecureBytes& certData) {
+    SecureBytes bytes;
+    CertificateOutcome outcome = ReadCertificateFile(path, bytes);
+    if (outcome == CertificateOutcome::Ok) {
+        outcome = CheckCertificate(bytes.data(), bytes.size(), kind);
+    }
+    certData.Clear();
     if (outcome == CertificateOutcome::Ok) {
         certData = std::move(bytes);
     }

@@ -118,7 +118,7 @@ private:
         }
         reply_.fill(0);
         replyCount_ = 0;
-        if (!channel_.Read(reply_.data(), reply_.size(), replyCount_)) {
+        if (!channel_.ReadReply(ReplyKind::LinkMessage, reply_.data(), reply_.size(), replyCount_)) {
             return UploadOutcome::NoReply;
         }
         return std::nullopt;

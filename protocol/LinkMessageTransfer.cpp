@@ -25,7 +25,8 @@ std::optional<ReceivedFrame> ReceiveTagFrame(ByteChannel& channel, ExchangeBuffe
     std::fill(std::begin(buffers.reply), std::end(buffers.reply), std::uint8_t{0});
     std::fill(std::begin(buffers.message), std::end(buffers.message), std::uint8_t{0});
     ReceivedFrame received;
-    if (!channel.Read(buffers.message, sizeof buffers.message, received.messageSize)) {
+    if (!channel.ReadReply(ReplyKind::LinkMessage, buffers.message, sizeof buffers.message,
+                           received.messageSize)) {
         return std::nullopt;
     }
     received.messageSize = std::min(received.messageSize, sizeof buffers.message);

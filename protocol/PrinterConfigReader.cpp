@@ -84,8 +84,8 @@ std::string ReadMakerName(ByteChannel& channel, const Sleeper& pause, int reads)
         pause(kIdentificationPause);
     }
     std::size_t count = 0;
-    if (!channel.Read(reply, sizeof reply, count) && reads > 1) {
-        channel.Read(reply, sizeof reply, count);
+    if (!channel.ReadReply(ReplyKind::MakerName, reply, sizeof reply, count) && reads > 1) {
+        channel.ReadReply(ReplyKind::MakerName, reply, sizeof reply, count);
     }
     return MakerNameIn(reply);
 }

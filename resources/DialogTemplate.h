@@ -40,6 +40,7 @@ constexpr std::uint32_t kAutoHScroll = 1u << 10;
 constexpr std::uint32_t kBorder = 1u << 11;
 constexpr std::uint32_t kSingleSelection = 1u << 12;  // list view
 constexpr std::uint32_t kShowSelectionAlways = 1u << 13;
+constexpr std::uint32_t kNoPrefix = 1u << 14;  // static text: a value, "&" shown as it is
 }  // namespace style
 
 // Rectangle in dialog units.

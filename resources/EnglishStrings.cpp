@@ -7,10 +7,11 @@ namespace lanvane {
 
 namespace {
 
-// The texts stand exactly as the product shows them, misspellings included.
+// The texts stand exactly as the product shows them, misspellings included; a control's
+// label carries its access key mark ("&"), a tab label "&&" for an ampersand.
 constexpr std::array kEnglishStrings = {
     StringEntry{sid::kWepKeyInvalid,
-                "WEP Key is invalid.\nWEP Key must be 5 or 10 characters or 10 or 26 hexadecimal digits."},
+                "WEP Key is invalid.\nWEP Key must be 5 or 13 characters or 10 or 26 hexadecimal digits."},
     StringEntry{sid::kUserIdIncorrect, "The User ID is incorrect.\nPlease try again."},
     StringEntry{sid::kPasswordIncorrect, "The Password is incorrect.\nPlease try again."},
     StringEntry{sid::kSystemNameIncorrect, "The system name is incorrect.\nPlease try again."},
@@ -46,7 +47,7 @@ constexpr std::array kEnglishStrings = {
                 "Network is in Adhoc mode.\nYou must assign IP address manually."},
     StringEntry{sid::kAppCaption, "Lanvane"},
     StringEntry{sid::kNowSearching, "Now Searching"},
-    StringEntry{sid::kTabSystemInformation, "System & Information"},
+    StringEntry{sid::kTabSystemInformation, "System && Information"},
     StringEntry{sid::kTabBssInformation, "BSS Information"},
     StringEntry{sid::kTabAuthentication, "Authentication"},
     StringEntry{sid::kTabProtocol, "Protocol"},
@@ -54,8 +55,8 @@ constexpr std::array kEnglishStrings = {
     StringEntry{sid::kTabCertification, "Cerification"},
     StringEntry{sid::kDisable, "Disable"},
     StringEntry{sid::kEnable, "Enable"},
-    StringEntry{sid::kAuthenticationPasswordLabel, "Authentication Password"},
-    StringEntry{sid::kCertificationPasswordLabel, "Certification Password"},
+    StringEntry{sid::kAuthenticationPasswordLabel, "Au&thentication Password"},
+    StringEntry{sid::kCertificationPasswordLabel, "Cer&tification Password"},
     StringEntry{sid::kIncorrectPin, "Incorrect PIN. Please re-enter your PIN Code."},
 
     StringEntry{sid::kNoUsbDevice, "Unable to connect to the USB device."},
@@ -78,6 +79,19 @@ constexpr std::array kEnglishStrings = {
                 "The certificate document has been uploaded successfully.\nReset the printer."},
     StringEntry{sid::kCertificateUploadFailed,
                 "Failed to upload the certificate document.\nReset the printer."},
+    StringEntry{sid::kCertificateSmallerKey, "Use an EC key or a 2048-bit RSA key: their files are smaller."},
+    StringEntry{sid::kCertificateNotPemCertificate,
+                "The file is not a PEM certificate.\nA CA or client certificate must hold only "
+                "\"-----BEGIN CERTIFICATE-----\" blocks."},
+    StringEntry{sid::kCertificateNotPemKey,
+                "The file is not a PEM private key.\nA client key must be one PEM private key "
+                "(RSA, EC or PKCS#8, encrypted or not)."},
+    StringEntry{sid::kCertificateDerCertificate,
+                "The file is a binary (DER) certificate; the printer takes PEM text.\nConvert it with this command:"},
+    StringEntry{sid::kCertificateDerKey,
+                "The file is a binary (DER) private key; the printer takes PEM text.\nConvert it with this command:"},
+    StringEntry{sid::kCertificatePkcs12,
+                "The file is a PKCS#12 bundle; the printer takes PEM text.\nTake the PEM file out of it with this command:"},
 
     StringEntry{sid::kLanSettingNotConfirmed,
                 "The printer did not confirm the new settings.\nPlease check the printer and try again."},
@@ -86,6 +100,27 @@ constexpr std::array kEnglishStrings = {
     StringEntry{sid::kNetworkUnusable,
                 "Unable to use the network.\nThe local port may be in use, or the broadcast could not be sent."},
     StringEntry{sid::kEnterWholeNumber, "Please enter a whole number."},
+    StringEntry{sid::kSubnetMaskInvalid,
+                "The subnet mask is invalid.\nA subnet mask must be a continuous run of 1 bits from the left, such "
+                "as 255.255.255.0.\nPlease enter the subnet mask again."},
+    StringEntry{sid::kAddressIsLoopback,
+                "The IP address cannot be used.\nAddresses from 127.0.0.0 to 127.255.255.255 are reserved for "
+                "loopback.\nPlease enter another IP address."},
+    StringEntry{sid::kAddressIsMulticast,
+                "The IP address cannot be used.\nAddresses from 224.0.0.0 to 255.255.255.255 are reserved for "
+                "multicast and broadcast.\nPlease enter another IP address."},
+    StringEntry{sid::kAddressIsSubnetNetwork,
+                "The IP address cannot be used.\nIt is the network address of its subnet.\nPlease enter another IP "
+                "address or subnet mask."},
+    StringEntry{sid::kAddressIsSubnetBroadcast,
+                "The IP address cannot be used.\nIt is the broadcast address of its subnet.\nPlease enter another "
+                "IP address or subnet mask."},
+    StringEntry{sid::kGatewayOutsideSubnet,
+                "The gateway cannot be used.\nThe gateway must be an address in the printer's subnet, or 0.0.0.0 "
+                "for none.\nPlease enter the gateway again."},
+    StringEntry{sid::kGatewayIsPrinterAddress,
+                "The gateway cannot be used.\nThe gateway must not be the printer's own IP address.\nPlease enter "
+                "the gateway again."},
 
     StringEntry{sid::kWarningCaption, "Warning"},
     StringEntry{sid::kEthernetConfigurationTitle, "Ethernet Configuration"},

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <sstream>
 
+#include "resources/AccessKey.h"
+
 namespace lanvane {
 namespace {
 
@@ -186,8 +188,8 @@ LanguageTable ReadLanguageTable(std::string_view text) {
     return TableReader().Read(text);
 }
 
-std::string_view TableKey(std::string_view englishText) {
-    return Trim(englishText);
+std::string TableKey(std::string_view englishText) {
+    return ShownText(Trim(englishText));
 }
 
 }  // namespace lanvane

@@ -19,7 +19,8 @@ namespace lanvane {
 //   203 = Verbindung fehlgeschlagen.\nBitte erneut versuchen.
 //   356                            an id whose English text the language keeps
 //   [dialog 102 main menu]         words after the id are a reader's note
-//   Exit = Beenden                 English control text (or title) = translation
+//   Exit = &Beenden                English control text as shown (or title) = translation,
+//                                  "&" before the access key ("閉じる(&X)" in CJK)
 //   USB                            a text the language keeps
 //   @size = 160 270                the dialog's width and height
 //   @rect Port = 260 56 80 8       a control's new rectangle, named by its English text,
@@ -43,7 +44,8 @@ struct LanguageTable {
 
 LanguageTable ReadLanguageTable(std::string_view text);
 
-// The key under which a table names a template text: the text without surrounding blanks.
-std::string_view TableKey(std::string_view englishText);
+// The key under which a table names a template text: the text as shown (without its access
+// key mark) and without surrounding blanks, so "E&xit" is named "Exit".
+std::string TableKey(std::string_view englishText);
 
 }  // namespace lanvane

@@ -82,12 +82,28 @@ constexpr int kCertificateInvalid = 223;
 constexpr int kNoValidCertificate = 224;
 constexpr int kCertificateUploaded = 225;
 constexpr int kCertificateUploadFailed = 226;
+// What a refused certificate file holds and how to make the PEM file the printer takes.
+constexpr int kCertificateSmallerKey = 227;
+constexpr int kCertificateNotPemCertificate = 228;
+constexpr int kCertificateNotPemKey = 229;
+constexpr int kCertificateDerCertificate = 230;
+constexpr int kCertificateDerKey = 231;
+constexpr int kCertificatePkcs12 = 232;
 
 // Messages this program adds.
 constexpr int kLanSettingNotConfirmed = 240;
 constexpr int kCertificatesOverSerialUsb = 241;
 constexpr int kNetworkUnusable = 242;  // socket not bound, or broadcast not sent
 constexpr int kEnterWholeNumber = 243;
+
+// A manually assigned address the printer could not be reached at (0.0.0.0 is kAddressCannotBeUsed).
+constexpr int kSubnetMaskInvalid = 250;
+constexpr int kAddressIsLoopback = 251;
+constexpr int kAddressIsMulticast = 252;  // and everything above, 255.255.255.255 among it
+constexpr int kAddressIsSubnetNetwork = 253;
+constexpr int kAddressIsSubnetBroadcast = 254;
+constexpr int kGatewayOutsideSubnet = 255;
+constexpr int kGatewayIsPrinterAddress = 256;
 
 // Captions, titles, filters.
 constexpr int kWarningCaption = 260;

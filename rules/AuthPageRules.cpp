@@ -1,5 +1,6 @@
 #include "rules/AuthPageRules.h"
 
+#include "rules/PskPassphrase.h"
 #include "rules/ValueCodes.h"
 #include "resources/StringIds.h"
 
@@ -15,7 +16,7 @@ RuleResult CheckWepKey(const AuthPageValues& values) {
 }
 
 RuleResult CheckPskKey(const AuthPageValues& values) {
-    if (values.pskKey.empty()) {
+    if (!IsValidPskPassphrase(values.pskKey)) {
         return MakeFailure(sid::kPskKeyIncorrect, ConfigField::pskKey);
     }
     return std::nullopt;
@@ -66,7 +67,7 @@ RuleResult CheckAuthPageLeave(const AuthPageValues& values) {
     if (IsOpenOrShared(values.authentication) && IsWepCryptograph(values.cryptograph)) {
         return CheckWepKey(values);
     }
-    if (IsPskKind(values.authentication) && IsTkipOrAes(values.cryptograph)) {
+    if (IsPskKind(values.authentication) && IsWpaCryptograph(values.cryptograph)) {
         return CheckPskKey(values);
     }
     if (IsEapKind(values.authentication) && IsTkipOrAes(values.cryptograph)) {

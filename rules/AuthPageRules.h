@@ -19,8 +19,9 @@ int CryptographAfterAuthenticationChoice(int authentication, int cryptograph);
 
 // Leaving the Authentication page, and Update while it is selected, by the authentication
 // and cryptograph pair: Open System or Shared Key with WEP needs a WEP key of 5, 10, 13 or 26
-// characters (5); WPA-PSK or WPA2-PSK with TKIP or AES needs a PSK key (19); WPA or WPA2 with
-// TKIP or AES needs an Authentication ID (20), then a password (21). Every other pair passes.
+// characters (5); WPA-PSK or WPA2-PSK with TKIP, AES or AES + TKIP needs a PSK key the printer
+// can join with (19, IsValidPskPassphrase); WPA or WPA2 with TKIP or AES needs an
+// Authentication ID (20), then a password (21). Every other pair passes.
 RuleResult CheckAuthPageLeave(const AuthPageValues& values);
 
 }  // namespace lanvane::rules

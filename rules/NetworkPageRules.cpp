@@ -1,5 +1,6 @@
 #include "rules/NetworkPageRules.h"
 
+#include "rules/ManualAddressRules.h"
 #include "rules/RangeCorrections.h"
 #include "rules/RuleChain.h"
 #include "rules/ValueCodes.h"
@@ -32,6 +33,12 @@ RuleResult CheckAdhocChannel(const NetworkPageValues& values) {
     return std::nullopt;
 }
 
+RuleResult CheckAddress(const NetworkPageValues& values) {
+    const AddressSetting wanted{values.ipAssignment != ip_assignment_code::kManual, values.ipAddress,
+                                values.subnetMask, values.gateway};
+    return CheckAddressChange(values.reportedAddress, wanted);
+}
+
 RuleResult CheckSsid(const NetworkPageValues& values) {
     if (values.ssid.empty()) {
         return MakeFailure(sid::kSsidIncorrect, ConfigField::ssid);
@@ -62,7 +69,7 @@ RuleResult CheckPinLength(std::string_view pinCode) {
 
 std::vector<RuleFailure> CheckNetworkPageLeave(const NetworkPageValues& values) {
     if (auto failure = FirstFailure<NetworkPageValues>(
-            values, {CheckAdhocChannelRange, CheckInactivityTimeRange, CheckAdhocChannel})) {
+            values, {CheckAdhocChannelRange, CheckInactivityTimeRange, CheckAdhocChannel, CheckAddress})) {
         return {*failure};
     }
     std::vector<RuleFailure> failures;
@@ -76,7 +83,7 @@ std::vector<RuleFailure> CheckNetworkPageLeave(const NetworkPageValues& values) 
 
 RuleResult CheckNetworkPageUpdate(const NetworkPageValues& values, bool extendedRecord) {
     if (auto failure = FirstFailure<NetworkPageValues>(
-            values, {CheckAdhocChannelRange, CheckInactivityTimeRange, CheckAdhocChannel})) {
+            values, {CheckAdhocChannelRange, CheckInactivityTimeRange, CheckAdhocChannel, CheckAddress})) {
         return failure;
     }
     if (extendedRecord && ConnectionModeNeedsPin(values.p2pConnMode) && values.p2pPinCode.empty()) {

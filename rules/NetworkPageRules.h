@@ -21,12 +21,13 @@ RuleResult CheckPinLength(std::string_view pinCode);
 // Leaving the Network page. Unlike the other pages, two messages may follow one another:
 // the failures come in the order they are shown, and the focus ends on the last one's field.
 // Rules: Ad Hoc Channel within 0..14 (48) and Inactivity Time within 0..3600 (47), each
-// stopping; in Adhoc mode a channel other than 0 (17), stopping; SSID not empty (18), going
-// on; a PIN of acceptable length in every mode (85).
+// stopping; in Adhoc mode a channel other than 0 (17), stopping; a manual address other than
+// the reported one by CheckManualAddress, stopping; SSID not empty (18), going on; a PIN of
+// acceptable length in every mode (85).
 std::vector<RuleFailure> CheckNetworkPageLeave(const NetworkPageValues& values);
 
 // Update while the Network page is selected, the first failure stops: the two ranges as on
-// leaving; Adhoc channel (17); with the extended record, connection mode 2 or 3 needs a PIN
+// leaving; Adhoc channel (17); the manual address as on leaving; with the extended record, connection mode 2 or 3 needs a PIN
 // (85); SSID not empty (18).
 RuleResult CheckNetworkPageUpdate(const NetworkPageValues& values, bool extendedRecord);
 

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "rules/ManualAddressRules.h"
+
 // The values of the configuration pages as the rules see them: texts as the user typed
 // them, numbers as read back, choices as list or radio indexes (-1 for none). A window fills
 // them from its controls, lanvane-cli from a record.
@@ -39,6 +41,7 @@ struct NetworkPageValues {
     int p2pConnMode = 0;
     std::string p2pChannel;
     std::string p2pPinCode;  // the PIN Code field's text
+    AddressSetting reportedAddress;  // as the printer gave it: judged again only once changed
 };
 
 struct AuthPageValues {

@@ -32,6 +32,7 @@ NetworkPageValues NetworkValues(const InterfaceConfig& config) {
     values.ipAddress = config.ipAddress;
     values.subnetMask = config.subnetMask;
     values.gateway = config.gateway;
+    values.reportedAddress = AddressSettingOf(config);
     if (IsExtendedRecord(config)) {
         values.p2pConnMode = config.p2pConnMode;
         values.p2pChannel = config.p2pChannel;

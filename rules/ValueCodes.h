@@ -23,6 +23,15 @@ constexpr int kAes = 4;
 constexpr int kAesTkip = 5;
 }  // namespace crypt_code
 
+namespace eap_code {
+constexpr int kPeap = 0;
+constexpr int kTtls = 1;
+constexpr int kTls = 2;
+constexpr int kLeap = 3;
+constexpr int kFast = 4;
+constexpr int kNone = 5;
+}  // namespace eap_code
+
 namespace mode_code {
 constexpr int kInfra = static_cast<int>(NetworkMode::Infra);
 constexpr int kAdhoc = static_cast<int>(NetworkMode::Adhoc);

@@ -11,10 +11,11 @@ cd "$(dirname "$0")/.."
 run_tests=false
 [ "${1:-}" = "--test" ] && run_tests=true
 
-# The cross compiler, Wine to run the tests, zip to pack, and the header-only libraries and
-# GoogleTest source that the Windows build takes from the Debian packages.
+# The cross compiler, Wine to run the tests, zip to pack, openssl for the end-to-end run's
+# certificate, and the header-only libraries and GoogleTest source that the Windows build
+# takes from the Debian packages.
 packages=(cmake ninja-build ccache googletest libcli11-dev nlohmann-json3-dev
-          g++-mingw-w64-x86-64-posix wine wine64 zip)
+          g++-mingw-w64-x86-64-posix wine wine64 zip openssl)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \

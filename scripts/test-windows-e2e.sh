@@ -96,19 +96,16 @@ check "write --serial COM7 --set (a UTF-8 file name)" cli write "${serial[@]}" -
 check "bss --serial COM7" cli bss "${serial[@]}" --json
 check "bss --ip 127.0.0.1" cli bss --ip 127.0.0.1 --tcp-port "$survey_port" --json
 
-cat >"$work/client.pem" <<'PEM'
------BEGIN CERTIFICATE-----
-MIIBszCCAVmgAwIBAgIUDemoCertificateForTheSimulatedPrinterOnly0wCgYIKoZI
-zj0EAwIwJjEkMCIGA1UEAwwbTGFudmFuZSBkZW1vIGNlcnRpZmljYXRlIENBMB4XDTI0
------END CERTIFICATE-----
-PEM
+# A real certificate: the upload reads its subject and expiry before it sends a byte.
+openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:P-256 -nodes -days 30 \
+        -subj "/CN=Lanvane Wine test" -keyout "$work/client.key" -out "$work/client.pem" 2>/dev/null
 check "cert --serial COM7" cli cert "${serial[@]}" --kind client-pem --file "$work/client.pem"
 
 lan=(--broadcast 127.255.255.255 --local-port 0 --timeout 500 --confirm-ms 2000)
 check "discover --mode wlan" cli discover --mode wlan --printer-port "$wlan_port" "${lan[@]}" --json
 check "discover finds the WLAN printer" grep -q '"featureCode"' "$work/out"
 check "set-ip --mode ethernet" cli set-ip --mode ethernet --printer-port "$ethernet_port" "${lan[@]}" \
-  --mac 00:1a:2b:e0:00:01 --ip 10.1.2.3 --mask 255.255.0.0
+  --mac 00:1a:2b:e0:00:01 --ip 10.1.2.3 --mask 255.255.0.0 --gateway 10.1.0.1
 check "discover --mode ethernet" cli discover --mode ethernet --printer-port "$ethernet_port" "${lan[@]}"
 check "discover shows the new address" grep -q '00:1a:2b:e0:00:01 *10\.1\.2\.3' "$work/out"
 

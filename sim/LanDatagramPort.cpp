@@ -75,7 +75,7 @@ void LanDatagramPort::Answer(std::span<const std::uint8_t> datagram, Endpoint se
 // printer's network stack would; a thousand printers answering one search can fill it.
 void LanDatagramPort::Send(LanPrinterResponder& printer, const Bytes& bytes, const Endpoint& target,
                            int attemptsLeft) {
-    const Transfer sent = SendDatagram(socket_, bytes, target);
+    const Transfer sent = SendDatagram(socket_, bytes, target, printer.HostAddress());
     if (sent == Transfer::Done) {
         printer.NoteReplySent();
     } else if (sent == Transfer::WouldBlock && attemptsLeft > 1) {

@@ -18,6 +18,10 @@ bool BeginsWith(Datagram datagram, std::string_view header) {
                       [](char wanted, std::uint8_t got) { return static_cast<std::uint8_t>(wanted) == got; });
 }
 
+bool InLoopbackNetwork(std::uint32_t address) {
+    return address >> 24 == 127;
+}
+
 bool IsWireless(const LanPrinterSettings& settings) {
     return settings.kind == LanKind::Wlan;
 }
@@ -62,7 +66,7 @@ std::optional<const std::uint8_t*> SetRecordFor(const LanPrinterSettings& settin
 }  // namespace
 
 LanPrinterResponder::LanPrinterResponder(LanPrinterSettings settings, LanFaultPlan faults)
-    : settings_(settings), faults_(faults) {}
+    : hostAddress_(InLoopbackNetwork(settings.ip) ? settings.ip : 0), settings_(settings), faults_(faults) {}
 
 std::vector<ReplyBurst> LanPrinterResponder::Answer(Datagram datagram) {
     const std::lock_guard lock(mutex_);

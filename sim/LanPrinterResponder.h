@@ -23,6 +23,11 @@ public:
     // The replies to one datagram, shaped by the faults; none when it asks for nothing.
     std::vector<ReplyBurst> Answer(std::span<const std::uint8_t> datagram);
 
+    // The address its replies leave from: its address at the start when that lies in the
+    // loopback network, where every simulated printer has one of its own; 0 (the system's
+    // choice) else. It stays when a setting gives the printer a new address, as a printer
+    // confirms a setting from where the setting reached it.
+    std::uint32_t HostAddress() const { return hostAddress_; }
     LanPrinterSettings Settings() const;
     void SetFaults(LanFaultPlan faults);
     int SearchesAnswered() const;
@@ -38,6 +43,7 @@ private:
     std::vector<ReplyBurst> Shape(Bytes reply) const;
 
     mutable std::mutex mutex_;
+    const std::uint32_t hostAddress_;
     LanPrinterSettings settings_;
     LanFaultPlan faults_;
     int searchesAnswered_ = 0;

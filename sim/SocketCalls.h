@@ -41,8 +41,11 @@ bool WaitForSockets(std::vector<SocketWait>& waits, int timeoutMs);
 NativeSocket OpenDatagramSocket(std::uint16_t port, std::uint16_t& bound);
 // Takes one waiting datagram; -1 when none waits.
 long ReceiveDatagram(NativeSocket socket, std::span<std::uint8_t> buffer, Endpoint& sender);
-// WouldBlock when the system's buffers are full for now.
-Transfer SendDatagram(NativeSocket socket, std::span<const std::uint8_t> bytes, const Endpoint& target);
+// WouldBlock when the system's buffers are full for now. `from` is the local address the
+// datagram leaves from (0: the system's choice), so that printers sharing one socket each
+// answer from their own address; a backend that cannot choose sends from its usual one.
+Transfer SendDatagram(NativeSocket socket, std::span<const std::uint8_t> bytes, const Endpoint& target,
+                      std::uint32_t from = 0);
 
 // A TCP socket listening at a dotted-decimal address and port (0: a free one).
 NativeSocket OpenListeningSocket(const std::string& address, std::uint16_t port, std::uint16_t& bound);

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "resources/AccessKey.h"
+
 namespace lanvane {
 
 namespace {
@@ -40,21 +42,8 @@ bool NamedByOwnText(ControlKind kind) {
     }
 }
 
-std::string WithoutAccessKey(std::string_view text) {
-    std::string plain;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        // The CJK form: the key in parentheses after the text, which goes as a whole.
-        if (text[at] == '(' && at + 3 < text.size() && text[at + 1] == '&' && text[at + 3] == ')') {
-            at += 3;
-            continue;
-        }
-        // A mark before a blank marks nothing: "System & Information" keeps its ampersand.
-        if (text[at] == '&' && at + 1 < text.size() && text[at + 1] != ' ') {
-            ++at;
-        }
-        plain += text[at];
-    }
-    return std::string(TrimTrailing(plain));
+std::string SpokenText(std::string_view text) {
+    return std::string(TrimTrailing(ShownText(text)));
 }
 
 std::optional<std::size_t> LabelIndex(const DialogTemplate& source, std::size_t index) {
@@ -73,12 +62,12 @@ std::optional<std::size_t> LabelIndex(const DialogTemplate& source, std::size_t 
 std::string AccessibleName(const DialogTemplate& source, std::size_t index, std::string_view windowTitle) {
     const ControlTemplate& control = source.controls[index];
     if (NamedByOwnText(control.kind)) {
-        return WithoutAccessKey(control.text);
+        return SpokenText(control.text);
     }
     if (const auto label = LabelIndex(source, index)) {
-        return WithoutAccessKey(source.controls[*label].text);
+        return SpokenText(source.controls[*label].text);
     }
-    return WithoutAccessKey(windowTitle);
+    return SpokenText(windowTitle);
 }
 
 std::string IpFieldName(int field, std::string_view controlName) {

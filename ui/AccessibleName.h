@@ -12,9 +12,9 @@ namespace lanvane {
 // What a screen reader announces for the controls of a template, worked out once for every
 // backend. Control indexes are template positions, as in Dialog::Controls().
 
-// The text without its access-key mark: "&Save" is "Save", "検索(&S)" is "検索", "&&" one
-// ampersand; a trailing colon (a label's) goes too.
-std::string WithoutAccessKey(std::string_view text);
+// The text as the control shows it (no access-key mark: "&Save" is "Save", "検索(&S)" is
+// "検索(S)", "&&" one ampersand), without a label's trailing colon.
+std::string SpokenText(std::string_view text);
 
 // Buttons, boxes and texts are read by their own text, which the backends' widgets name
 // themselves by (without the access-key mark).

@@ -8,6 +8,10 @@ void ShowMessage(Dialog& owner, const StringTable& strings, int messageId) {
     owner.MessageBox(strings.Text(messageId), strings.Text(sid::kAppCaption));
 }
 
+void ShowMessageText(Dialog& owner, const StringTable& strings, std::string_view text) {
+    owner.MessageBox(text, strings.Text(sid::kAppCaption));
+}
+
 void ShowWarning(Dialog& owner, const StringTable& strings, int messageId) {
     owner.MessageBox(strings.Text(messageId), strings.Text(sid::kWarningCaption),
                      MessageBoxIcon::Exclamation);

@@ -93,11 +93,14 @@ int RunDesktop(int argc, char** argv) {
     ExitWhenMainMenuShownIfAsked();
 
     QtBackend ui;
-    // The backend draws the icon once for its windows; the application takes the same.
+    // The backend's icon serves its windows; the application takes the same.
     QApplication::setWindowIcon(ui.Icon());
     DlopenLanguageLoader loader;
     CSetupApp app(SystemDefaultLanguageId(), loader);
     app.InitInstance();
+    for (const std::string& problem : loader.Problems()) {
+        std::fprintf(stderr, "lanvane: %s\n", problem.c_str());
+    }
 
     CPrinterPort systemPort;
     PrinterPortLike* port = &systemPort;

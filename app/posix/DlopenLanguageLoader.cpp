@@ -3,19 +3,13 @@
 #include <dlfcn.h>
 
 #include <memory>
+#include <optional>
+#include <system_error>
+
+#include "app/posix/SharedLibraryCheck.h"
 
 namespace lanvane {
 namespace {
-
-void* OpenLibrary(const std::vector<std::filesystem::path>& folders, const std::string& fileName) {
-    for (const std::filesystem::path& folder : folders) {
-        const std::filesystem::path path = folder / fileName;
-        if (void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL)) {
-            return handle;
-        }
-    }
-    return dlopen(fileName.c_str(), RTLD_NOW | RTLD_LOCAL);
-}
 
 std::vector<std::filesystem::path> SearchFolders(const std::filesystem::path& programDirectory) {
     if (programDirectory.empty()) {
@@ -43,8 +37,24 @@ const LanguageResources* ResourcesOf(void* handle) {
 DlopenLanguageLoader::DlopenLanguageLoader(const std::filesystem::path& programDirectory)
     : folders_(SearchFolders(programDirectory)) {}
 
+// A file that is not there is no problem: most languages have no library.
+void* DlopenLanguageLoader::Open(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) {
+        return nullptr;
+    }
+    if (const std::optional<std::string> fault = SharedLibraryFault(path)) {
+        problems_.push_back("the language library " + path.string() + " is damaged (" + *fault + ") and is not loaded");
+        return nullptr;
+    }
+    return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+}
+
 const LanguageResources* DlopenLanguageLoader::Load(const std::string& fileName) {
-    void* handle = OpenLibrary(folders_, fileName);
+    void* handle = nullptr;
+    for (auto folder = folders_.begin(); handle == nullptr && folder != folders_.end(); ++folder) {
+        handle = Open(*folder / fileName);
+    }
     if (handle == nullptr) {
         return nullptr;
     }

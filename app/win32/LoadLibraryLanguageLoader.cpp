@@ -8,14 +8,14 @@
 namespace lanvane {
 namespace {
 
+// Only the program's folder and the system's: the usual search would also take a DLL of
+// that name from the current folder, where anyone may have put one (DLL planting).
+constexpr DWORD kSafeSearch = LOAD_LIBRARY_SEARCH_APPLICATION_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32;
+
 HMODULE OpenLibrary(const std::filesystem::path& programDirectory, const std::string& fileName) {
     const std::filesystem::path name = std::filesystem::u8path(fileName);
-    if (!programDirectory.empty()) {
-        if (HMODULE module = LoadLibraryExW((programDirectory / name).c_str(), nullptr, 0)) {
-            return module;
-        }
-    }
-    return LoadLibraryExW(name.c_str(), nullptr, 0);
+    const std::filesystem::path path = programDirectory.empty() ? name : programDirectory / name;
+    return LoadLibraryExW(path.c_str(), nullptr, kSafeSearch);
 }
 
 // A library of another build of the headers could lay its resources out differently.

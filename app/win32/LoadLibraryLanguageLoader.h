@@ -8,8 +8,9 @@
 
 namespace lanvane {
 
-// Loads language libraries as DLLs with LoadLibraryExW: from the program's own folder
-// first, then by the bare file name, so that the system's usual DLL search applies.
+// Loads language libraries as DLLs with LoadLibraryExW from the program's own folder, and
+// the DLLs they need from there and the system's folder alone; never from the current
+// folder or the PATH.
 class LoadLibraryLanguageLoader final : public LanguageLibraryLoader {
 public:
     explicit LoadLibraryLanguageLoader(std::filesystem::path programDirectory = ProgramDirectory());

@@ -7,8 +7,8 @@
 
 namespace lanvane::bench {
 
-CountingSerialChannel::CountingSerialChannel(const std::string& path)
-    : fd_(open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC)) {
+CountingSerialChannel::CountingSerialChannel(const std::string& path, ReplyEnd end)
+    : fd_(open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC)), end_(end) {
     termios settings{};
     if (fd_ >= 0 && tcgetattr(fd_, &settings) == 0) {
         cfmakeraw(&settings);
@@ -23,11 +23,21 @@ CountingSerialChannel::~CountingSerialChannel() {
 }
 
 bool CountingSerialChannel::Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) {
+    return ReadUntil(buffer, capacity, count, ReplyKind::LinkMessage, false);
+}
+
+bool CountingSerialChannel::ReadReply(ReplyKind kind, std::uint8_t* buffer, std::size_t capacity,
+                                      std::size_t& count) {
+    return ReadUntil(buffer, capacity, count, kind, end_ == ReplyEnd::Frame);
+}
+
+bool CountingSerialChannel::ReadUntil(std::uint8_t* buffer, std::size_t capacity, std::size_t& count,
+                                      ReplyKind kind, bool atFrame) {
     count = 0;
     auto wait = kFirstByteWait;
-    for (;;) {
+    while (count < capacity && !(atFrame && count > 0 && FindReplyFrame(kind, buffer, count).whole)) {
         pollfd waited{fd_, POLLIN, 0};
-        if (poll(&waited, 1, static_cast<int>(wait.count())) <= 0 || count == capacity) {
+        if (poll(&waited, 1, static_cast<int>(wait.count())) <= 0) {
             break;
         }
         const ssize_t got = read(fd_, buffer + count, capacity - count);

@@ -22,19 +22,11 @@ constexpr std::size_t kHttpsAt = 26;
 constexpr std::size_t kFeatureCodeAt = 27;
 constexpr std::size_t kReservedAt = 28;
 
-using WlanBytes = std::array<std::uint8_t, WlanDeviceRecord::kSize>;
-
-WlanBytes ZeroPadded(std::span<const std::uint8_t> bytes) {
-    WlanBytes padded{};
-    std::copy_n(bytes.begin(), std::min(bytes.size(), padded.size()), padded.begin());
-    return padded;
-}
-
 std::uint16_t Read16(const std::uint8_t* bytes) {
     return static_cast<std::uint16_t>(ReadBigEndian(bytes, 2));
 }
 
-void DecodeCommon(const WlanBytes& bytes, DeviceRecord& record) {
+void DecodeCommon(std::span<const std::uint8_t> bytes, DeviceRecord& record) {
     std::copy_n(bytes.begin() + kMacAt, record.mac.size(), record.mac.begin());
     record.ip = ReadBigEndian(&bytes[kIpAt], 4);
     record.subnet = ReadBigEndian(&bytes[kSubnetAt], 4);
@@ -64,18 +56,23 @@ void EncodeCommon(const DeviceRecord& record, std::uint8_t* bytes) {
 
 }  // namespace
 
-DeviceRecord DecodeDeviceRecord(std::span<const std::uint8_t> bytes) {
+std::optional<DeviceRecord> DecodeDeviceRecord(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() < DeviceRecord::kSize) {
+        return std::nullopt;
+    }
     DeviceRecord record;
-    DecodeCommon(ZeroPadded(bytes.first(std::min(bytes.size(), DeviceRecord::kSize))), record);
+    DecodeCommon(bytes, record);
     return record;
 }
 
-WlanDeviceRecord DecodeWlanDeviceRecord(std::span<const std::uint8_t> bytes) {
-    const WlanBytes padded = ZeroPadded(bytes);
+std::optional<WlanDeviceRecord> DecodeWlanDeviceRecord(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() < WlanDeviceRecord::kSize) {
+        return std::nullopt;
+    }
     WlanDeviceRecord record;
-    DecodeCommon(padded, record);
-    record.featureCode = padded[kFeatureCodeAt];
-    record.reserved = padded[kReservedAt];
+    DecodeCommon(bytes, record);
+    record.featureCode = bytes[kFeatureCodeAt];
+    record.reserved = bytes[kReservedAt];
     return record;
 }
 
@@ -86,7 +83,7 @@ std::array<std::uint8_t, DeviceRecord::kSize> EncodeDeviceRecord(const DeviceRec
 }
 
 std::array<std::uint8_t, WlanDeviceRecord::kSize> EncodeWlanDeviceRecord(const WlanDeviceRecord& record) {
-    WlanBytes bytes{};
+    std::array<std::uint8_t, WlanDeviceRecord::kSize> bytes{};
     EncodeCommon(record, bytes.data());
     bytes[kFeatureCodeAt] = record.featureCode;
     bytes[kReservedAt] = record.reserved;

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include "protocol/AddressText.h"
@@ -39,10 +40,10 @@ struct WlanDeviceRecord : DeviceRecord {
     bool operator==(const WlanDeviceRecord&) const = default;
 };
 
-// Decoders take what a reply carries: bytes missing at the end read as zero, bytes beyond
-// the record are ignored.
-DeviceRecord DecodeDeviceRecord(std::span<const std::uint8_t> bytes);
-WlanDeviceRecord DecodeWlanDeviceRecord(std::span<const std::uint8_t> bytes);
+// Decoders take a whole record: nothing when bytes are missing (a record cut short must not
+// go back to the printer with zeros in the place of its values); bytes beyond it are ignored.
+std::optional<DeviceRecord> DecodeDeviceRecord(std::span<const std::uint8_t> bytes);
+std::optional<WlanDeviceRecord> DecodeWlanDeviceRecord(std::span<const std::uint8_t> bytes);
 
 std::array<std::uint8_t, DeviceRecord::kSize> EncodeDeviceRecord(const DeviceRecord& record);
 std::array<std::uint8_t, WlanDeviceRecord::kSize> EncodeWlanDeviceRecord(const WlanDeviceRecord& record);

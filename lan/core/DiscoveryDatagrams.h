@@ -9,19 +9,20 @@
 
 namespace lanvane {
 
-// What one datagram means to a running search.
+// What one datagram means to a running search. No datagram ends a search: anyone on the
+// network can send one.
 enum class DiscoveryVerdict {
-    Ignored,     // another header, or an Ethernet datagram too short to count
-    Device,      // a reply: its body is a device record
-    EndsSearch,  // a WLAN datagram shorter than 19 bytes ends the search at once
+    Ignored,    // another header
+    Device,     // a whole reply: its body is a device record
+    Truncated,  // a reply cut short, its header (or the start of it) without the whole record
 };
-
-// Shortest datagram of each mode that may be a reply: the header plus one byte.
-constexpr std::size_t kEthernetReplyMinimum = 5;
-constexpr std::size_t kWlanReplyMinimum = 19;
 
 // The request broadcast once per search: "FIND", or "__[I_F]__[PRT_REG]".
 std::vector<std::uint8_t> DiscoveryRequest(LanMode mode);
+
+// The length of a whole reply of the mode: its header and the whole record. Longer replies
+// are taken, the bytes beyond the record ignored.
+std::size_t DiscoveryReplySize(LanMode mode);
 
 DiscoveryVerdict ClassifyDiscoveryReply(LanMode mode, std::span<const std::uint8_t> datagram);
 

@@ -28,4 +28,8 @@ const DeviceRecord* LanDeviceLists::Nth(LanMode mode, int n) const {
     return wlan_.Nth(n);
 }
 
+std::string LanDeviceLists::From(LanMode mode, int n) const {
+    return mode == LanMode::Ethernet ? ethernet_.From(n) : wlan_.From(n);
+}
+
 }  // namespace lanvane

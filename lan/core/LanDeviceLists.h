@@ -4,6 +4,8 @@
 #include "lan/core/DeviceRecord.h"
 #include "lan/core/LanMode.h"
 
+#include <string>
+
 namespace lanvane {
 
 // The two device lists of a run. The application owns one and hands it to every LAN
@@ -20,6 +22,8 @@ public:
     // The fields both modes share, of the device numbered n in the mode's list.
     DeviceRecord* Nth(LanMode mode, int n);
     const DeviceRecord* Nth(LanMode mode, int n) const;
+    // The address the reply of the device numbered n came from.
+    std::string From(LanMode mode, int n) const;
 
 private:
     DeviceList<DeviceRecord> ethernet_;

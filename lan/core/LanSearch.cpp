@@ -28,7 +28,7 @@ std::optional<DiscoveryVerdict> LanSearch::TakeOne() {
     if (!datagram) {
         return std::nullopt;
     }
-    return collector_.Take(datagram->View());
+    return collector_.Take(datagram->View(), datagram->senderAddress);
 }
 
 UdpResult RunSearch(LanSearch& search, std::chrono::milliseconds duration) {
@@ -37,10 +37,7 @@ UdpResult RunSearch(LanSearch& search, std::chrono::milliseconds duration) {
     }
     const WaitDeadline deadline(duration);
     while (deadline.Remaining().count() > 0 && search.Socket().WaitReadable(deadline.Remaining())) {
-        while (const auto verdict = search.TakeOne()) {
-            if (*verdict == DiscoveryVerdict::EndsSearch) {
-                return UdpResult::Ok;
-            }
+        while (search.TakeOne()) {
         }
     }
     return UdpResult::Ok;

@@ -11,9 +11,9 @@
 
 namespace lanvane {
 
-// One search: the mode's list is emptied, the request is broadcast once, and every reply
-// that arrives is appended to the list. The search window drives it from its event loop;
-// RunSearch drives it without windows.
+// One search: the mode's list is emptied, the request is broadcast once, and every whole
+// reply that arrives, from any address, is appended to the list. The search window drives
+// it from its event loop; RunSearch drives it without windows.
 class LanSearch {
 public:
     LanSearch(LanMode mode, const LanNetworkOptions& network, LanDeviceLists& lists);
@@ -27,6 +27,8 @@ public:
 
     NativeSocket Fd() const { return socket_.Fd(); }
     LanSocket& Socket() { return socket_; }
+    // What this search took and dropped.
+    const DiscoveryCollector& Collector() const { return collector_; }
 
 private:
     LanSocket socket_;
@@ -34,7 +36,7 @@ private:
     std::vector<std::string> moreAddresses_;
 };
 
-// Runs a search for `duration`, or until a datagram ends it.
+// Runs a search for the whole of `duration`.
 UdpResult RunSearch(LanSearch& search, std::chrono::milliseconds duration);
 
 }  // namespace lanvane

@@ -2,6 +2,8 @@
 
 #include "lan/core/WaitDeadline.h"
 
+#include <utility>
+
 namespace lanvane {
 
 std::vector<std::uint8_t> SetDatagramOf(LanMode mode, const LanDeviceLists& lists, int number) {
@@ -13,12 +15,17 @@ std::vector<std::uint8_t> SetDatagramOf(LanMode mode, const LanDeviceLists& list
     return record != nullptr ? WlanSetDatagram(*record) : std::vector<std::uint8_t>{};
 }
 
+UdpResult LanSetting::Send(std::span<const std::uint8_t> datagram, std::string printerAddress) {
+    printerAddress_ = std::move(printerAddress);
+    return socket_.Broadcast(datagram);
+}
+
 std::optional<Confirmation> LanSetting::TakeOne() {
     const auto datagram = socket_.TakeWaiting();
     if (!datagram) {
         return std::nullopt;
     }
-    return ClassifyConfirmation(socket_.Mode(), datagram->View());
+    return ConfirmationFrom(socket_.Mode(), datagram->View(), datagram->senderAddress, printerAddress_);
 }
 
 Confirmation AwaitConfirmation(LanSetting& setting, std::chrono::milliseconds limit) {

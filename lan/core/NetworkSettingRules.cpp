@@ -1,5 +1,6 @@
 #include "lan/core/NetworkSettingRules.h"
 
+#include "rules/ManualAddressRules.h"
 #include "rules/SystemPageRules.h"
 #include "lan/core/BaudTable.h"
 #include "resources/StringIds.h"
@@ -46,6 +47,14 @@ NetworkSettingValues SettingValuesOf(const DeviceRecord& record) {
             .baudIndex = BaudIndexOfCode(record.baudCode).value_or(-1)};
 }
 
+rules::RuleResult CheckSettingAddress(const NetworkSettingValues& values, const DeviceRecord& record) {
+    if (values.ip == 0) {
+        return std::nullopt;
+    }
+    return rules::CheckAddressChange({record.dhcp != 0, record.ip, record.subnet, record.gateway},
+                                     {values.dhcp, values.ip, values.subnet, values.gateway});
+}
+
 SaveOutcome ApplySettingValues(const NetworkSettingValues& values, DeviceRecord& record) {
     if (OutOfRange(values.localPort, kMaxLocalPort, record.port)) {
         return SaveOutcome::PortOutOfRange;
@@ -55,6 +64,9 @@ SaveOutcome ApplySettingValues(const NetworkSettingValues& values, DeviceRecord&
     }
     if (rules::IsReservedPort(static_cast<std::uint32_t>(values.localPort))) {
         return SaveOutcome::ReservedPort;
+    }
+    if (CheckSettingAddress(values, record)) {
+        return SaveOutcome::AddressRefused;
     }
     record.dhcp = values.dhcp ? 1 : 0;
     record.ip = values.ip;
@@ -76,6 +88,7 @@ int SaveOutcomeMessage(SaveOutcome outcome) {
         return sid::kPortNotAvailable;
     case SaveOutcome::AddressCannotBeUsed:
         return sid::kAddressCannotBeUsed;
+    case SaveOutcome::AddressRefused:
     case SaveOutcome::Send:
         break;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "lan/core/DeviceRecord.h"
+#include "rules/RuleFailure.h"
 
 #include <cstdint>
 #include <optional>
@@ -47,17 +48,23 @@ enum class SaveOutcome {
     PortOutOfRange,        // message 44; nothing written
     InactivityOutOfRange,  // message 47; nothing written
     ReservedPort,          // message 37, the port field back to 9100; nothing written
+    AddressRefused,        // a manual address breaks a rule (CheckSettingAddress); nothing written
     AddressCannotBeUsed,   // message 39; the values are written, nothing is sent
 };
 
+// A manual address that differs from the record's, judged by rules::CheckManualAddress.
+// An address of 0.0.0.0 is left to AddressCannotBeUsed, which refuses it with DHCP on too.
+rules::RuleResult CheckSettingAddress(const NetworkSettingValues& values, const DeviceRecord& record);
+
 // Checks the values and writes them into the record in place, in the dialog's order:
-// ranges and reserved ports refuse before anything is written; an address of 0.0.0.0 is
-// refused after writing (also with DHCP on). A port above 32767 or an inactivity time above
-// 3600 is refused only when it differs from the record's (the printer reported it) or does
-// not fit the datagram's two bytes.
+// ranges, reserved ports and the manual address refuse before anything is written; an
+// address of 0.0.0.0 is refused after writing (also with DHCP on). A port above 32767 or an
+// inactivity time above 3600 is refused only when it differs from the record's (the printer
+// reported it) or does not fit the datagram's two bytes.
 SaveOutcome ApplySettingValues(const NetworkSettingValues& values, DeviceRecord& record);
 
-// The string id that reports a refusal; 0 for Send.
+// The string id that reports a refusal; 0 for Send and for AddressRefused, whose message
+// CheckSettingAddress gives.
 int SaveOutcomeMessage(SaveOutcome outcome);
 
 }  // namespace lanvane

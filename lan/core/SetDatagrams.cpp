@@ -36,6 +36,14 @@ Confirmation ClassifyConfirmation(LanMode mode, std::span<const std::uint8_t> da
     return Confirmation::None;
 }
 
+Confirmation ConfirmationFrom(LanMode mode, std::span<const std::uint8_t> datagram, std::string_view sender,
+                              std::string_view printerAddress) {
+    if (printerAddress.empty() || sender != printerAddress) {
+        return Confirmation::None;
+    }
+    return ClassifyConfirmation(mode, datagram);
+}
+
 int ConfirmationMessage(Confirmation confirmation) {
     return confirmation == Confirmation::SetResponse ? sid::kWlanSettingCompleted
                                                      : sid::kEthernetSettingCompleted;

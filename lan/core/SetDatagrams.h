@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string_view>
 #include <vector>
 
 namespace lanvane {
@@ -26,6 +27,12 @@ constexpr std::size_t kEthernetConfirmationMinimum = 5;
 constexpr std::size_t kWlanConfirmationMinimum = 19;
 
 Confirmation ClassifyConfirmation(LanMode mode, std::span<const std::uint8_t> datagram);
+
+// What a datagram from `sender` confirms of a set that went to the printer at
+// `printerAddress`: None from any other address, and None while the printer's address is
+// not known, since anyone on the network may send a confirmation.
+Confirmation ConfirmationFrom(LanMode mode, std::span<const std::uint8_t> datagram, std::string_view sender,
+                              std::string_view printerAddress);
 
 // The string id of the message that reports the confirmation.
 int ConfirmationMessage(Confirmation confirmation);

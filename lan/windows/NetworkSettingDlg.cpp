@@ -163,7 +163,12 @@ void CNetworkSettingDlg::OnOk() {
     if (!ReadMembers()) {
         return;
     }
-    const SaveOutcome outcome = ApplySettingValues(ValuesFromControls(), Record());
+    const NetworkSettingValues values = ValuesFromControls();
+    const SaveOutcome outcome = ApplySettingValues(values, Record());
+    if (outcome == SaveOutcome::AddressRefused) {
+        RefuseAddress(*CheckSettingAddress(values, Record()));
+        return;
+    }
     if (outcome != SaveOutcome::Send) {
         Refuse(outcome);
         return;
@@ -180,11 +185,20 @@ void CNetworkSettingDlg::Refuse(SaveOutcome outcome) {
     }
 }
 
+void CNetworkSettingDlg::RefuseAddress(const rules::RuleFailure& failure) {
+    Say(failure.messageId);
+    switch (failure.field) {
+        case rules::ConfigField::subnetMask: SetFocus(ctl::kSettingSubnetMask); break;
+        case rules::ConfigField::gateway: SetFocus(ctl::kSettingGateway); break;
+        default: SetFocus(ctl::kSettingIpAddress); break;
+    }
+}
+
 // Sending again while waiting restarts the wait.
 void CNetworkSettingDlg::SendSetting() {
     const auto datagram = lanMode_ == LanMode::Wlan ? WlanSetDatagram(*wlanRecord_)
                                                     : EthernetSetDatagram(*ethernetRecord_);
-    if (setting_.Send(datagram) != UdpResult::Ok) {
+    if (setting_.Send(datagram, context_.lists.From(lanMode_, deviceNumber_)) != UdpResult::Ok) {
         Say(sid::kNetworkUnusable);
         return;
     }

@@ -42,6 +42,8 @@ private:
     void ShowMembers();
     NetworkSettingValues ValuesFromControls() const;
     void Refuse(SaveOutcome outcome);
+    // The message of a broken address rule, and the focus on the address control at fault.
+    void RefuseAddress(const rules::RuleFailure& failure);
     void SendSetting();
     void SetWaiting(bool waiting);
     void Finish(int messageId);

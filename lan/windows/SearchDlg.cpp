@@ -56,10 +56,7 @@ void CSearchDlg::OnSocketReadable(int token) {
     if (token != ctl::kSearchSocket) {
         return;
     }
-    const auto verdict = search_.TakeOne();
-    if (verdict == DiscoveryVerdict::EndsSearch) {
-        OnCancel();
-    } else if (verdict == DiscoveryVerdict::Device) {
+    if (search_.TakeOne() == DiscoveryVerdict::Device) {
         ShowStatus();
     }
 }

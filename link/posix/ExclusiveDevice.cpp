@@ -6,6 +6,7 @@
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -65,13 +66,32 @@ void PutBack(int fd, const HeldDevice& held) {
     }
 }
 
+// The kernel keeps a pseudo-terminal's state while its other side is open, the exclusive
+// mode too: a holder killed before it could clear the mode would lock out every later open.
+bool IsPseudoTerminal(const struct stat& node) {
+    constexpr unsigned kFirstSlaveMajor = 136;
+    constexpr unsigned kSlaveMajors = 8;
+    return S_ISCHR(node.st_mode) && major(node.st_rdev) >= kFirstSlaveMajor &&
+           major(node.st_rdev) < kFirstSlaveMajor + kSlaveMajors;
+}
+
+LinkError OpenFailure(const std::string& path, int errorNumber) {
+    LinkError error = SystemError("open", path, errorNumber);
+    struct stat node {};
+    if (errorNumber == EBUSY && stat(path.c_str(), &node) == 0 && IsPseudoTerminal(node)) {
+        error.reason += ": the pseudo-terminal is in exclusive mode, which a program that was killed while "
+                        "holding it leaves behind; if no program uses it, restart the program that serves it";
+    }
+    return error;
+}
+
 }  // namespace
 
 int OpenExclusive(const std::string& path, LinkError& error) {
     // Non-blocking, so that a FIFO cannot hold the open up.
     const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        error = SystemError("open", path, errno);
+        error = OpenFailure(path, errno);
         return -1;
     }
     struct stat node {};
@@ -80,15 +100,18 @@ int OpenExclusive(const std::string& path, LinkError& error) {
         error = LinkError{LinkFailure::NotADevice, "open", path, "not a character device"};
         return -1;
     }
-    // The lock keeps out every cooperating open; TIOCEXCL also keeps out programs that
-    // open a terminal without locking.
+    // The lock keeps out every cooperating open and dies with its holder; TIOCEXCL also
+    // keeps out programs that open a serial line without locking. A pseudo-terminal gets
+    // the lock alone, and an exclusive mode found on it once the lock is had is stale.
     if (flock(fd, LOCK_EX | LOCK_NB) != 0) {
         error = SystemError("open", path, errno);
         close(fd);
         return -1;
     }
     Hold(fd);
-    if (isatty(fd) != 0 && ioctl(fd, TIOCEXCL) != 0) {
+    if (IsPseudoTerminal(node)) {
+        ioctl(fd, TIOCNXCL);
+    } else if (isatty(fd) != 0 && ioctl(fd, TIOCEXCL) != 0) {
         error = SystemError("open", path, errno);
         CloseExclusive(fd);
         return -1;

@@ -9,6 +9,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <utility>
@@ -49,6 +50,10 @@ bool SetLine(int fd, std::uint32_t baudRate) {
            tcsetattr(fd, TCSANOW, &line) == 0;
 }
 
+// At most this many reads of kReadLimit bytes drop waiting input, so that a device that
+// never runs dry cannot hold a request up.
+constexpr int kDropReads = 16;
+
 class SystemModemLines final : public ModemLines {
 public:
     bool ReadCtsDsr(NativeHandle handle, bool& cts, bool& dsr) override {
@@ -67,14 +72,18 @@ public:
     }
 };
 
-// Takes everything that arrives until the line has been quiet for `gap`, up to `capacity` bytes.
+// Takes everything that arrives until the line has been quiet for `gap` or the reply is
+// whole, up to `capacity` bytes.
 port::Transfer TakeBurst(int fd, std::uint8_t* buffer, std::size_t capacity, std::chrono::milliseconds gap,
-                         const std::string& portName) {
+                         const port::ReplyWhole& whole, const std::string& portName) {
     port::Transfer burst;
     while (burst.bytes < capacity) {
         const ssize_t got = read(fd, buffer + burst.bytes, capacity - burst.bytes);
         if (got > 0) {
             burst.bytes += static_cast<std::size_t>(got);
+            if (whole(burst.bytes)) {
+                break;
+            }
         } else if (got == 0) {
             break;
         } else if (errno != EAGAIN && errno != EINTR) {
@@ -115,17 +124,29 @@ LinkError PurgeSerialLine(NativeHandle handle, const std::string& portName) {
     return tcflush(handle, TCIOFLUSH) == 0 ? LinkError{} : posix::SystemError("open", portName, errno);
 }
 
-std::size_t ReadWaiting(NativeHandle handle, std::uint8_t* buffer, std::size_t capacity) {
-    // A terminal drops its whole input queue at once.
+std::size_t DropWaitingInput(NativeHandle handle, DeviceKind) {
+    // A terminal drops its whole input queue at once, after telling its size.
     if (isatty(handle) != 0) {
+        int waiting = 0;
+        ioctl(handle, FIONREAD, &waiting);
         tcflush(handle, TCIFLUSH);
+        return static_cast<std::size_t>(std::max(waiting, 0));
     }
-    const ssize_t got = read(handle, buffer, capacity);
-    return got > 0 ? static_cast<std::size_t>(got) : 0;
+    std::array<std::uint8_t, CPrinterPort::kReadLimit> scrap{};
+    std::size_t dropped = 0;
+    for (int reads = 0; reads < kDropReads; ++reads) {
+        const ssize_t got = read(handle, scrap.data(), scrap.size());
+        if (got <= 0) {
+            break;
+        }
+        dropped += static_cast<std::size_t>(got);
+    }
+    return dropped;
 }
 
 Transfer ReadBurst(NativeHandle handle, DeviceKind, std::uint8_t* buffer, std::size_t capacity,
-                   std::chrono::milliseconds firstWait, std::chrono::milliseconds gap, const std::string& portName) {
+                   std::chrono::milliseconds firstWait, std::chrono::milliseconds gap, const ReplyWhole& whole,
+                   const std::string& portName) {
     const WaitResult waited = posix::WaitForReadable(handle, firstWait);
     if (waited == WaitResult::Failed) {
         return {0, {LinkFailure::IoError, "read", portName, "the device reported an error or hung up"}};
@@ -133,7 +154,7 @@ Transfer ReadBurst(NativeHandle handle, DeviceKind, std::uint8_t* buffer, std::s
     if (waited == WaitResult::TimedOut) {
         return {};
     }
-    return TakeBurst(handle, buffer, capacity, gap, portName);
+    return TakeBurst(handle, buffer, capacity, gap, whole, portName);
 }
 
 Transfer WriteWithin(NativeHandle handle, DeviceKind, const std::uint8_t* data, std::size_t length,

@@ -31,27 +31,45 @@ IoResult Completed(BOOL succeeded, DWORD bytes) {
     return {bytes, RanOutOfTime(error) ? 0 : error};
 }
 
-// A serial read ends when `gap` passes after a byte with no more, when `total` has passed,
-// or when the buffer is full: the driver times the burst itself.
-IoResult SerialRead(HANDLE handle, std::uint8_t* buffer, std::size_t capacity, std::chrono::milliseconds gap,
-                    std::chrono::milliseconds total) {
-    COMMTIMEOUTS timeouts{Milliseconds(gap), 0, Milliseconds(total), 0, 0};
-    if (!SetCommTimeouts(handle, &timeouts)) {
+// While a serial port's input queue is empty, it is looked at again this often.
+constexpr std::chrono::milliseconds kQueuePollPause{1};
+
+// A serial read of what waits in the input queue, as soon as anything does, or nothing once
+// `wait` has passed, so that the program sees each piece of a burst as it comes. The queue
+// is watched rather than left to the read's own time-outs, which Wine does not end at the
+// first byte.
+IoResult SerialReadArriving(HANDLE handle, std::uint8_t* buffer, std::size_t capacity, std::chrono::milliseconds wait) {
+    const auto deadline = Clock::now() + wait;
+    COMSTAT queue{};
+    for (;;) {
+        DWORD errors = 0;
+        if (!ClearCommError(handle, &errors, &queue)) {
+            return {0, GetLastError()};
+        }
+        if (queue.cbInQue > 0) {
+            break;
+        }
+        if (Clock::now() >= deadline) {
+            return {};
+        }
+        std::this_thread::sleep_for(kQueuePollPause);
+    }
+    COMMTIMEOUTS atOnce{MAXDWORD, 0, 0, 0, 0};
+    if (!SetCommTimeouts(handle, &atOnce)) {
         return {0, GetLastError()};
     }
     DWORD got = 0;
-    const BOOL read = ReadFile(handle, buffer, TransferSize(capacity), &got, nullptr);
+    const BOOL read = ReadFile(handle, buffer, TransferSize(std::min<std::size_t>(capacity, queue.cbInQue)), &got, nullptr);
     return Completed(read, got);
 }
 
-// A read that ran until its total time-out may have cut a burst; the rest follows within the gap.
-IoResult SerialBurst(HANDLE handle, std::uint8_t* buffer, std::size_t capacity, std::chrono::milliseconds firstWait,
-                     std::chrono::milliseconds gap) {
-    auto deadline = Clock::now() + firstWait;
-    IoResult burst = SerialRead(handle, buffer, capacity, gap, firstWait);
-    while (burst.error == 0 && burst.bytes > 0 && burst.bytes < capacity && Clock::now() >= deadline) {
-        deadline = Clock::now() + gap;
-        const IoResult more = SerialRead(handle, buffer + burst.bytes, capacity - burst.bytes, gap, gap);
+// Reads pieces until the reply is whole, the buffer is full or the line stays quiet for `gap`.
+template <typename ReadPiece>
+IoResult Burst(std::uint8_t* buffer, std::size_t capacity, std::chrono::milliseconds firstWait,
+               std::chrono::milliseconds gap, const port::ReplyWhole& whole, ReadPiece readPiece) {
+    IoResult burst = readPiece(buffer, capacity, firstWait);
+    while (burst.error == 0 && burst.bytes > 0 && burst.bytes < capacity && !whole(burst.bytes)) {
+        const IoResult more = readPiece(buffer + burst.bytes, capacity - burst.bytes, gap);
         burst.bytes += more.bytes;
         burst.error = more.error;
         if (more.bytes == 0) {
@@ -113,18 +131,6 @@ IoResult OverlappedRead(HANDLE handle, std::uint8_t* buffer, std::size_t capacit
     }
 }
 
-IoResult OverlappedBurst(HANDLE handle, std::uint8_t* buffer, std::size_t capacity,
-                         std::chrono::milliseconds firstWait, std::chrono::milliseconds gap) {
-    IoResult burst = OverlappedRead(handle, buffer, capacity, firstWait);
-    IoResult more = burst;
-    while (more.error == 0 && more.bytes > 0 && burst.bytes < capacity) {
-        more = OverlappedRead(handle, buffer + burst.bytes, capacity - burst.bytes, gap);
-        burst.bytes += more.bytes;
-        burst.error = more.error;
-    }
-    return burst;
-}
-
 IoResult OverlappedWrite(HANDLE handle, const std::uint8_t* data, std::size_t length,
                          std::chrono::milliseconds limit) {
     const auto deadline = Clock::now() + limit;
@@ -142,9 +148,24 @@ IoResult OverlappedWrite(HANDLE handle, const std::uint8_t* data, std::size_t le
 }  // namespace
 
 IoResult ReadBurst(NativeHandle handle, DeviceIo io, std::uint8_t* buffer, std::size_t capacity,
-                   std::chrono::milliseconds firstWait, std::chrono::milliseconds gap) {
-    return io == DeviceIo::Serial ? SerialBurst(handle, buffer, capacity, firstWait, gap)
-                                  : OverlappedBurst(handle, buffer, capacity, firstWait, gap);
+                   std::chrono::milliseconds firstWait, std::chrono::milliseconds gap, const port::ReplyWhole& whole) {
+    const auto readPiece = [&](std::uint8_t* into, std::size_t room, std::chrono::milliseconds wait) {
+        return io == DeviceIo::Serial ? SerialReadArriving(handle, into, room, wait)
+                                      : OverlappedRead(handle, into, room, wait);
+    };
+    return Burst(buffer, capacity, firstWait, gap, whole, readPiece);
+}
+
+IoResult DropSerialInput(NativeHandle handle) {
+    DWORD errors = 0;
+    COMSTAT status{};
+    if (!ClearCommError(handle, &errors, &status)) {
+        return {0, GetLastError()};
+    }
+    if (!PurgeComm(handle, PURGE_RXCLEAR)) {
+        return {0, GetLastError()};
+    }
+    return {status.cbInQue, 0};
 }
 
 IoResult ReadWaiting(NativeHandle handle, std::uint8_t* buffer, std::size_t capacity) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/NativeHandle.h"
+#include "link/PortDevice.h"
 #include "link/win32/ExclusiveDevice.h"
 
 #include <chrono>
@@ -17,9 +18,13 @@ struct IoResult {
 };
 
 // Waits at most `firstWait` for input, then takes one burst of it: everything that arrives
-// until the line has been quiet for `gap`, up to `capacity` bytes.
+// until the line has been quiet for `gap` or `whole` says the reply is complete, up to
+// `capacity` bytes.
 IoResult ReadBurst(NativeHandle handle, DeviceIo io, std::uint8_t* buffer, std::size_t capacity,
-                   std::chrono::milliseconds firstWait, std::chrono::milliseconds gap);
+                   std::chrono::milliseconds firstWait, std::chrono::milliseconds gap, const port::ReplyWhole& whole);
+
+// Drops the input that waits on a serial port now. Returns how many bytes it held.
+IoResult DropSerialInput(NativeHandle handle);
 
 // Takes whatever input waits now, up to `capacity` bytes, without waiting (overlapped I/O).
 IoResult ReadWaiting(NativeHandle handle, std::uint8_t* buffer, std::size_t capacity);

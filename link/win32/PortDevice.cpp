@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <cstdlib>
 #include <cstring>
 
@@ -16,6 +17,10 @@ using win32::DeviceIo;
 using win32::IoResult;
 
 namespace {
+
+// At most this many reads of kReadLimit bytes drop waiting input, so that a device that
+// never runs dry cannot hold a request up.
+constexpr int kDropReads = 16;
 
 DeviceIo IoFor(port::DeviceKind kind) {
     return kind == port::DeviceKind::Serial ? DeviceIo::Serial : DeviceIo::Overlapped;
@@ -109,13 +114,26 @@ LinkError PurgeSerialLine(NativeHandle handle, const std::string& portName) {
     return {};
 }
 
-std::size_t ReadWaiting(NativeHandle handle, std::uint8_t* buffer, std::size_t capacity) {
-    return win32::ReadWaiting(handle, buffer, capacity).bytes;
+std::size_t DropWaitingInput(NativeHandle handle, DeviceKind kind) {
+    if (kind == DeviceKind::Serial) {
+        return win32::DropSerialInput(handle).bytes;
+    }
+    std::array<std::uint8_t, CPrinterPort::kReadLimit> scrap{};
+    std::size_t dropped = 0;
+    for (int reads = 0; reads < kDropReads; ++reads) {
+        const std::size_t got = win32::ReadWaiting(handle, scrap.data(), scrap.size()).bytes;
+        if (got == 0) {
+            break;
+        }
+        dropped += got;
+    }
+    return dropped;
 }
 
 Transfer ReadBurst(NativeHandle handle, DeviceKind kind, std::uint8_t* buffer, std::size_t capacity,
-                   std::chrono::milliseconds firstWait, std::chrono::milliseconds gap, const std::string& portName) {
-    const IoResult got = win32::ReadBurst(handle, IoFor(kind), buffer, capacity, firstWait, gap);
+                   std::chrono::milliseconds firstWait, std::chrono::milliseconds gap, const ReplyWhole& whole,
+                   const std::string& portName) {
+    const IoResult got = win32::ReadBurst(handle, IoFor(kind), buffer, capacity, firstWait, gap, whole);
     if (got.bytes == 0 && got.error != 0) {
         return {0, win32::SystemError("read", portName, got.error)};
     }

@@ -57,7 +57,7 @@ _lanvane_cli() {
             return ;;
         ports | fields) options="$common" ;;
         read) options="$common --usb --serial" ;;
-        write) options="$common --usb --serial --all-usb --set --dry-run" ;;
+        write) options="$common --usb --serial --all-usb --set --dry-run --any-printer --drop-unsupported" ;;
         diff) _filedir; return ;;
         bss) options="$common --usb --serial --ip" ;;
         cert) options="$common --usb --serial --kind --file" ;;

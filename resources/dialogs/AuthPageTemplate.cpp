@@ -47,7 +47,7 @@ constexpr std::uint32_t kOff = style::kDisabled;
 constexpr std::uint32_t kHiddenOff = style::kDisabled | style::kHidden;
 
 constexpr ControlTemplate kControls[] = {
-    GroupBox("Authentication", GroupAt(kAuthenticationTop)),
+    GroupBox("&Authentication", GroupAt(kAuthenticationTop)),
     FirstRadio(ctl::kOpenSystemRadio, "Open System", ChoiceAt(kAuthenticationTop, 0), kOff),
     Radio(ctl::kSharedKeyRadio, "Shared Key", ChoiceAt(kAuthenticationTop, 1), kOff),
     Radio(ctl::kWpaPskRadio, "WPA-PSK", ChoiceAt(kAuthenticationTop, 2), kOff),
@@ -56,27 +56,27 @@ constexpr ControlTemplate kControls[] = {
     Radio(ctl::kWpa2Radio, "WPA2", ChoiceAt(kAuthenticationTop, 5), kOff),
 
     // The page keeps one mark among these itself, so each radio is a group of its own.
-    GroupBox("Cryptograph", GroupAt(kCryptographTop), style::kGroup),
+    GroupBox("C&ryptograph", GroupAt(kCryptographTop), style::kGroup),
     FirstRadio(ctl::kNoneRadio, "NONE", ChoiceAt(kCryptographTop, 0), kOff),
     FirstRadio(ctl::kWepRadio, "WEP64/128", ChoiceAt(kCryptographTop, 1), kOff),
     FirstRadio(ctl::kTkipRadio, "TKIP", ChoiceAt(kCryptographTop, 2), kOff),
     FirstRadio(ctl::kAesRadio, "AES", ChoiceAt(kCryptographTop, 3), kOff),
     FirstRadio(ctl::kAesTkipRadio, "AES + TKIP", ChoiceAt(kCryptographTop, 4), kOff),
 
-    GroupBox("EAP", GroupAt(kEapTop), style::kGroup, ctl::kEapGroup),
+    GroupBox("&EAP", GroupAt(kEapTop), style::kGroup, ctl::kEapGroup),
     FirstRadio(ctl::kEapPeapRadio, "EAP-PEAP", ChoiceAt(kEapTop, 0), kOff),
     FirstRadio(ctl::kEapTtlsRadio, "EAP-TTLS", ChoiceAt(kEapTop, 1), kOff),
     FirstRadio(ctl::kEapTlsRadio, "EAP-TLS", ChoiceAt(kEapTop, 2), kOff),
     FirstRadio(ctl::kEapLeapRadio, "EAP-LEAP", ChoiceAt(kEapTop, 3), kOff),
     FirstRadio(ctl::kEapFastRadio, "EAP-FAST", ChoiceAt(kEapTop, 4), kOff),
 
-    Label("WEP Key", KeyLabelAt(0), style::kGroup, ctl::kWepKeyLabel),
+    Label("&WEP Key", KeyLabelAt(0), style::kGroup, ctl::kWepKeyLabel),
     Edit(ctl::kWepKey, KeyFieldAt(0), kOff, kWepKeyLimit),
-    Label("PSK Key", KeyLabelAt(0), style::kHidden, ctl::kPskKeyLabel),
+    Label("PSK &Key", KeyLabelAt(0), style::kHidden, ctl::kPskKeyLabel),
     Edit(ctl::kPskKey, KeyFieldAt(0), kHiddenOff, kPskKeyLimit),
-    Label("Authentication ID", KeyLabelAt(1), style::kHidden, ctl::kAuthIdLabel),
+    Label("Authentication &ID", KeyLabelAt(1), style::kHidden, ctl::kAuthIdLabel),
     Edit(ctl::kAuthId, KeyFieldAt(1), kHiddenOff, kCredentialLimit),
-    Label("Authentication Password", KeyLabelAt(2), style::kHidden, ctl::kAuthPasswordLabel),
+    Label("Au&thentication Password", KeyLabelAt(2), style::kHidden, ctl::kAuthPasswordLabel),
     Edit(ctl::kAuthPassword, KeyFieldAt(2), kHiddenOff, kCredentialLimit),
 };
 

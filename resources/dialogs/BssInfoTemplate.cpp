@@ -15,7 +15,7 @@ constexpr int kProgressY = kButtonY - 6 - 10;
 constexpr ControlTemplate kControls[] = {
     ListView(ctl::kBssDialogList, {kMargin, kMargin, kInnerWidth, kProgressY - 6 - kMargin}),
     ProgressBar(ctl::kBssDialogProgress, {kMargin, kProgressY, kInnerWidth, 10}),
-    Button(ctl::kBssDialogGetButton, "Get BSS information", {kMargin, kButtonY, 90, kButtonHeight}),
+    Button(ctl::kBssDialogGetButton, "&Get BSS information", {kMargin, kButtonY, 90, kButtonHeight}),
     Button(ctl::kCancel, "Cancel",
            {kWidth - kMargin - kButtonWidth, kButtonY, kButtonWidth, kButtonHeight}),
 };

@@ -13,7 +13,7 @@ constexpr int kButtonY = kProgressY + 10 + 4;
 constexpr ControlTemplate kControls[] = {
     ListView(ctl::kBssPageList, {kMargin, kMargin, kInnerWidth, kListHeight}, style::kDisabled),
     ProgressBar(ctl::kBssPageProgress, {kMargin, kProgressY, kInnerWidth, 10}),
-    Button(ctl::kBssPageGetButton, "Get BSS information", {kMargin, kButtonY, 90, kButtonHeight},
+    Button(ctl::kBssPageGetButton, "&Get BSS information", {kMargin, kButtonY, 90, kButtonHeight},
            style::kDisabled),
 };
 

@@ -25,15 +25,15 @@ constexpr std::uint32_t kOff = style::kDisabled;
 
 constexpr ControlTemplate kControls[] = {
     GroupBox("Certificate", {kMargin, kMargin, kInnerWidth, kKindHeight}),
-    FirstRadio(ctl::kCaRadio, "CA", KindAt(0), kOff),
-    Radio(ctl::kClientKeyRadio, "Client Key", KindAt(1), kOff),
-    Radio(ctl::kClientPemRadio, "Client PEM", KindAt(2), kOff),
-    Button(ctl::kOpenFileButton, "Open file", {kMargin, kFileY, kOpenWidth, kButtonHeight},
+    FirstRadio(ctl::kCaRadio, "C&A", KindAt(0), kOff),
+    Radio(ctl::kClientKeyRadio, "Client &Key", KindAt(1), kOff),
+    Radio(ctl::kClientPemRadio, "Client PE&M", KindAt(2), kOff),
+    Button(ctl::kOpenFileButton, "&Open file", {kMargin, kFileY, kOpenWidth, kButtonHeight},
            style::kGroup | kOff),
     Edit(ctl::kCertPath, {kPathX, kFileY + 1, kPageWidth - kMargin - kPathX, kFieldHeight},
          style::kReadOnly | kOff),
     ProgressBar(ctl::kCertProgress, {kMargin, kProgressY, kInnerWidth, 10}),
-    Button(ctl::kFileUploadButton, "File Upload", {kMargin, kUploadY, 60, kButtonHeight}, kOff),
+    Button(ctl::kFileUploadButton, "&File Upload", {kMargin, kUploadY, 60, kButtonHeight}, kOff),
 };
 
 }  // namespace

@@ -15,9 +15,9 @@ constexpr ControlTemplate Label(std::string_view text, DialogRect rect,
     return {id, ControlKind::StaticText, text, styles, rect};
 }
 
-// A static text that shows a value filled in at run time.
+// A static text that shows a value filled in at run time: an ampersand in it is no access key.
 constexpr ControlTemplate ValueText(int id, DialogRect rect, std::uint32_t styles = style::kNone) {
-    return {id, ControlKind::StaticText, "", styles, rect};
+    return {id, ControlKind::StaticText, "", styles | style::kNoPrefix, rect};
 }
 
 constexpr ControlTemplate GroupBox(std::string_view text, DialogRect rect,

@@ -26,15 +26,15 @@ constexpr int kExitX = kWidth - kMargin - kButtonWidth;
 constexpr ControlTemplate kControls[] = {
     ListView(ctl::kDeviceListView, {kMargin, kMargin, kWidth - 2 * kMargin, kListHeight},
              style::kGroup | style::kSingleSelection | style::kShowSelectionAlways),
-    Button(ctl::kSearchButton, "Search", ButtonAt(kSearchX, kButtonWidth), style::kGroup),
+    Button(ctl::kSearchButton, "&Search", ButtonAt(kSearchX, kButtonWidth), style::kGroup),
     // Enter acts on the chosen printer; Exit is Escape.
-    DefaultButton(ctl::kSettingButton, "Setting", ButtonAt(kSettingX, kButtonWidth), style::kDisabled),
-    Button(ctl::kWebConfigButton, "Configuration(Web)", ButtonAt(kWebX, kWideButtonWidth),
+    DefaultButton(ctl::kSettingButton, "Se&tting", ButtonAt(kSettingX, kButtonWidth), style::kDisabled),
+    Button(ctl::kWebConfigButton, "&Configuration(Web)", ButtonAt(kWebX, kWideButtonWidth),
            style::kDisabled),
-    Button(ctl::kBssInfoButton, "BSS Info", ButtonAt(kBssX, kButtonWidth), style::kDisabled),
-    Button(ctl::kCertificateUploadButton, "Certificate upload",
+    Button(ctl::kBssInfoButton, "&BSS Info", ButtonAt(kBssX, kButtonWidth), style::kDisabled),
+    Button(ctl::kCertificateUploadButton, "Certificate &upload",
            ButtonAt(kCertificateX, kWideButtonWidth), style::kDisabled),
-    Button(ctl::kOk, "Exit", ButtonAt(kExitX, kButtonWidth)),
+    Button(ctl::kOk, "E&xit", ButtonAt(kExitX, kButtonWidth)),
 };
 
 }  // namespace

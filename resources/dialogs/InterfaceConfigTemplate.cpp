@@ -24,16 +24,16 @@ constexpr ControlTemplate kControls[] = {
     TabControl(ctl::kConfigTab, {kMargin, kMargin, kTabWidth, kTabHeight},
                style::kGroup | style::kDisabled),
     GroupBox("Communication", {kColumnX, kMargin, kColumnWidth, 42}, style::kGroup),
-    FirstRadio(ctl::kSerialRadio, "SERIAL", {kRadioX, 20, kRadioWidth, kChoiceHeight},
+    FirstRadio(ctl::kSerialRadio, "&SERIAL", {kRadioX, 20, kRadioWidth, kChoiceHeight},
                style::kDisabled),
     // A tab stop of its own: the group is reached by Tab while SERIAL is disabled.
-    Radio(ctl::kUsbRadio, "USB", {kRadioX, 33, kRadioWidth, kChoiceHeight}, style::kTabStop),
-    Label("Port", {kColumnX, 56, kColumnWidth, kTextHeight}, style::kGroup),
+    Radio(ctl::kUsbRadio, "US&B", {kRadioX, 33, kRadioWidth, kChoiceHeight}, style::kTabStop),
+    Label("&Port", {kColumnX, 56, kColumnWidth, kTextHeight}, style::kGroup),
     DropDownList(ctl::kPortList, {kColumnX, 66, kColumnWidth, kFieldHeight}),
-    Button(ctl::kConnectButton, "Connect", CommandAt(88)),
-    Button(ctl::kDisconnectButton, "Disconnect", CommandAt(106), style::kDisabled),
-    Button(ctl::kUpdateButton, "Update", CommandAt(124), style::kDisabled),
-    Button(ctl::kCancel, "Quit", CommandAt(kMargin + kTabHeight - kButtonHeight)),
+    Button(ctl::kConnectButton, "&Connect", CommandAt(88)),
+    Button(ctl::kDisconnectButton, "&Disconnect", CommandAt(106), style::kDisabled),
+    Button(ctl::kUpdateButton, "&Update", CommandAt(124), style::kDisabled),
+    Button(ctl::kCancel, "&Quit", CommandAt(kMargin + kTabHeight - kButtonHeight)),
 };
 
 }  // namespace

@@ -16,10 +16,10 @@ constexpr DialogRect Road(int index) {
 }
 
 constexpr ControlTemplate kControls[] = {
-    Button(ctl::kEthernetButton, "Ethernet Configuration", Road(0), style::kGroup),
-    Button(ctl::kWlanButton, "WLAN Configuration", Road(1)),
-    Button(ctl::kSerialUsbButton, "Serial/USB Configuration", Road(2), style::kMultiLine),
-    Button(ctl::kCancel, "Exit", Road(3)),
+    Button(ctl::kEthernetButton, "&Ethernet Configuration", Road(0), style::kGroup),
+    Button(ctl::kWlanButton, "&WLAN Configuration", Road(1)),
+    Button(ctl::kSerialUsbButton, "&Serial/USB Configuration", Road(2), style::kMultiLine),
+    Button(ctl::kCancel, "E&xit", Road(3)),
 };
 
 }  // namespace

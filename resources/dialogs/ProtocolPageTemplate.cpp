@@ -46,23 +46,23 @@ constexpr std::uint32_t kOff = style::kDisabled;
 
 constexpr ControlTemplate kControls[] = {
     GroupBox("Task State", {kMargin, kTaskTop, kGroupWidth, kTaskHeight}),
-    Label("HTTPS", SwitchLabelAt(0, 0)),
+    Label("&HTTPS", SwitchLabelAt(0, 0)),
     DropDownList(ctl::kHttpsList, SwitchListAt(0, 0), kOff),
-    Label("TELNET", SwitchLabelAt(1, 0)),
+    Label("&TELNET", SwitchLabelAt(1, 0)),
     DropDownList(ctl::kTelnetList, SwitchListAt(1, 0), kOff),
-    Label("FTP", SwitchLabelAt(0, 1)),
+    Label("&FTP", SwitchLabelAt(0, 1)),
     DropDownList(ctl::kFtpList, SwitchListAt(0, 1), kOff),
-    Label("SNMP", SwitchLabelAt(1, 1)),
+    Label("S&NMP", SwitchLabelAt(1, 1)),
     DropDownList(ctl::kSnmpList, SwitchListAt(1, 1), kOff),
 
     GroupBox("SNMP", {kMargin, kSnmpTop, kGroupWidth, kSnmpHeight}),
-    Label("Community Name (Read):", LabelAt(0)),
+    Label("Community Name (&Read):", LabelAt(0)),
     Edit(ctl::kReadCommunity, FieldAt(0), kOff, kCommunityLimit),
-    Label("Community Name (Write):", LabelAt(1)),
+    Label("Community Name (&Write):", LabelAt(1)),
     Edit(ctl::kWriteCommunity, FieldAt(1), kOff, kCommunityLimit),
-    Label("Trap Community", LabelAt(2)),
+    Label("Tr&ap Community", LabelAt(2)),
     Edit(ctl::kTrapCommunity, FieldAt(2), kOff, kCommunityLimit),
-    Label("Trap IP Address", LabelAt(3)),
+    Label("Trap &IP Address", LabelAt(3)),
     IpAddress(ctl::kTrapIpAddress, FieldAt(3), kOff),
 };
 

@@ -41,15 +41,15 @@ constexpr std::uint32_t kMasked = style::kDisabled | style::kPassword;
 
 constexpr ControlTemplate kControls[] = {
     GroupBox("System", {kMargin, kSystemTop, kGroupWidth, kSystemHeight}),
-    Label("Printer Name", LabelAt(0)),
+    Label("Printer &Name", LabelAt(0)),
     Edit(ctl::kPrinterName, FieldAt(0), kOff, kTextLimit),
-    Label("Printer Port Num (0 ~ 32767)", LabelAt(1)),
+    Label("Printer Por&t Num (0 ~ 32767)", LabelAt(1)),
     Edit(ctl::kPrinterPort, FieldAt(1), kOff | style::kNumber, kPortDigits),
-    Label("User ID", LabelAt(2)),
+    Label("User &ID", LabelAt(2)),
     Edit(ctl::kUserId, FieldAt(2), kOff, kTextLimit),
-    Label("User Password", LabelAt(3)),
+    Label("User Pass&word", LabelAt(3)),
     Edit(ctl::kUserPassword, FieldAt(3), kMasked, kTextLimit),
-    Label("Confirm Password", LabelAt(4)),
+    Label("Con&firm Password", LabelAt(4)),
     Edit(ctl::kConfirmPassword, FieldAt(4), kMasked, kTextLimit),
 
     GroupBox("Firmware Information", {kMargin, kFirmwareTop, kGroupWidth, kFirmwareHeight}),

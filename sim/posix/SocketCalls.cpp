@@ -6,7 +6,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
+#include <cstring>
 
 namespace lanvane::sim {
 namespace {
@@ -52,6 +54,26 @@ NativeSocket Bound(int fd, sockaddr_in local, bool share, std::uint16_t& bound) 
     return fd;
 }
 
+// The ancillary data that makes a datagram leave from a chosen local address.
+class SourceChoice {
+public:
+    msghdr* Leaving(msghdr& message, std::uint32_t from) {
+        message.msg_control = bytes_.data();
+        message.msg_controllen = bytes_.size();
+        cmsghdr* header = CMSG_FIRSTHDR(&message);
+        header->cmsg_level = IPPROTO_IP;
+        header->cmsg_type = IP_PKTINFO;
+        header->cmsg_len = CMSG_LEN(sizeof(in_pktinfo));
+        in_pktinfo source{};
+        source.ipi_spec_dst.s_addr = htonl(from);
+        std::memcpy(CMSG_DATA(header), &source, sizeof source);
+        return &message;
+    }
+
+private:
+    alignas(cmsghdr) std::array<char, CMSG_SPACE(sizeof(in_pktinfo))> bytes_{};
+};
+
 bool WouldBlock() { return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR; }
 
 }  // namespace
@@ -84,9 +106,23 @@ long ReceiveDatagram(NativeSocket socket, std::span<std::uint8_t> buffer, Endpoi
     return static_cast<long>(received);
 }
 
-Transfer SendDatagram(NativeSocket socket, std::span<const std::uint8_t> bytes, const Endpoint& target) {
-    const sockaddr_in to = Address(target.address, target.port);
-    const ssize_t sent = sendto(socket, bytes.data(), bytes.size(), 0, reinterpret_cast<const sockaddr*>(&to), sizeof to);
+Transfer SendDatagram(NativeSocket socket, std::span<const std::uint8_t> bytes, const Endpoint& target,
+                      std::uint32_t from) {
+    sockaddr_in to = Address(target.address, target.port);
+    iovec data{const_cast<std::uint8_t*>(bytes.data()), bytes.size()};
+    msghdr message{};
+    message.msg_name = &to;
+    message.msg_namelen = sizeof to;
+    message.msg_iov = &data;
+    message.msg_iovlen = 1;
+    SourceChoice source;
+    ssize_t sent = sendmsg(socket, from != 0 ? source.Leaving(message, from) : &message, 0);
+    if (sent < 0 && errno == EINVAL && from != 0) {
+        // A loopback address cannot be the source on other networks; the system's then is.
+        message.msg_control = nullptr;
+        message.msg_controllen = 0;
+        sent = sendmsg(socket, &message, 0);
+    }
     if (sent == static_cast<ssize_t>(bytes.size())) {
         return Transfer::Done;
     }

@@ -89,7 +89,10 @@ long ReceiveDatagram(NativeSocket socket, std::span<std::uint8_t> buffer, Endpoi
     return received;
 }
 
-Transfer SendDatagram(NativeSocket socket, std::span<const std::uint8_t> bytes, const Endpoint& target) {
+// The source address is the system's: Windows chooses it only through WSASendMsg, which the
+// simulator does not need there (the demo's printers all answer from the loopback address).
+Transfer SendDatagram(NativeSocket socket, std::span<const std::uint8_t> bytes, const Endpoint& target,
+                      std::uint32_t /*from*/) {
     const sockaddr_in to = Address(target.address, target.port);
     const int sent = sendto(socket, reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()), 0,
                             reinterpret_cast<const sockaddr*>(&to), sizeof to);

@@ -55,10 +55,9 @@ def fail(window, what):
 
 
 def plain(text):
-    """A text without its access-key mark and a label's colon."""
-    text = re.sub(r"\(&.\)", "", text)
-    text = re.sub(r"&(?=[^ ])", "", text.replace("&&", "\0")).replace("\0", "&")
-    return text.rstrip(" :\uff1a")
+    """A text as its control shows and names it: no access-key mark ("検索(&S)" shows
+    "検索(S)"), "&&" one ampersand; without a label's colon."""
+    return re.sub(r"&(.)", r"\1", text).rstrip(" :\uff1a")
 
 
 def load_texts(table):

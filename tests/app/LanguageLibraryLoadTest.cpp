@@ -2,7 +2,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
 #include "app/LanguageLibraryTable.h"
 #include "app/SetupApp.h"
@@ -33,10 +35,29 @@ TEST_F(LanguageLibraryLoadTest, InstalledLanguageFolderIsSearchedAfterTheProgram
     EXPECT_NE(installed.Load("German.dll"), nullptr) << "a broken file beside the program hides nothing";
 }
 
-TEST_F(LanguageLibraryLoadTest, FileThatIsNoLibraryIsIgnored) {
-    std::ofstream(folder / "German.dll") << "not a shared library";
-    DlopenLanguageLoader loader(folder);
-    EXPECT_EQ(loader.Load("German.dll"), nullptr);
+// A library cut short would be mapped as if whole and end the program at the first touch
+// of a page beyond its end (SIGBUS): each file is checked first, and a damaged one is named
+// and passed over.
+TEST_F(LanguageLibraryLoadTest, DamagedLibrariesAreNamedAndNeverMapped) {
+    std::ifstream library(std::filesystem::path(LANVANE_PROGRAM_DIR) / "German.dll", std::ios::binary);
+    const std::string whole{std::istreambuf_iterator<char>(library), std::istreambuf_iterator<char>()};
+    const struct {
+        std::string content;
+        std::string fault;
+    } cases[] = {
+        {whole.substr(0, 8192), "it is cut short"},
+        {whole.substr(0, whole.size() - 1), "it is cut short"},
+        {whole.substr(0, 20), "it is cut short"},
+        {"not a shared library", "it is not a shared library"},
+    };
+    const std::filesystem::path path = folder / "German.dll";
+    for (const auto& [content, fault] : cases) {
+        std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+        DlopenLanguageLoader loader(folder);
+        EXPECT_EQ(loader.Load("German.dll"), nullptr) << fault;
+        EXPECT_EQ(loader.Problems(), std::vector<std::string>{"the language library " + path.string() +
+                                                              " is damaged (" + fault + ") and is not loaded"});
+    }
 }
 
 TEST_F(LanguageLibraryLoadTest, LibraryIsFoundOnlyUnderItsExactName) {

@@ -62,7 +62,7 @@ TEST(CliDocsTest, TheDocumentedExamplesAreWhatTheProgramPrints) {
         {"SETTINGS", dir.WriteFile("set.json", R"({"ssid": "Office"})")},
         {"SAVED", dir.WriteFile("saved.json", R"({"ssid": "Lab"})")},
         {"PLAN", dir.WriteFile("plan.csv", "00:1a:2b:e0:00:02,,,,off\n")},
-        {"CERTIFICATE", dir.WriteFile("ca.pem", "-----BEGIN CERTIFICATE-----\nMIIB\n-----END CERTIFICATE-----\n")}};
+        {"CERTIFICATE", std::string(LANVANE_TEST_CERTIFICATES) + "/ca.pem"}};
     const std::vector<DocumentedRun> runs = DocumentedRuns();
     ASSERT_GE(runs.size(), 10u);
     for (const DocumentedRun& run : runs) {

@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(BothLayouts, CliLayoutTest, ::testing::Values(1, 2));
 
 TEST_F(CliAgainstSimTest, WriteSetsTheGivenFieldsAndShowsTheSummaryMasked) {
     const CliRun run = Run("write", {"--json", "--set", dir.WriteFile("set.json", R"({"printerName": "Front Desk",
-        "ipAddress": "10.0.0.7", "inactivityTime": 600, "https": false, "networkMode": "adhoc", "adhocChannel": 11,
+        "ipAddress": "10.0.0.7", "gateway": "10.0.0.1", "inactivityTime": 600, "https": false, "networkMode": "adhoc", "adhocChannel": 11,
         "authentication": "open-system", "cryptograph": "wep128", "wepKey": "0123456789abcdef0123456789"})")});
     ASSERT_EQ(run.status, kDone) << run.err;
     const nlohmann::json document = JsonOf(run);
@@ -132,6 +132,104 @@ TEST_F(CliAgainstSimTest, RefusedValuesAndDryRunsLeaveThePrinterRecordByteForByt
     EXPECT_FALSE(rig.Took(RequestKind::ConfigSet));
 }
 
+// The value rules at their edges, on a WPA2-PSK/AES printer at 192.168.0.100/24 via
+// 192.168.0.1: each refusal names the field, the value and the rule, with status 2 and nothing
+// sent; the values just inside pass a dry run.
+TEST_F(CliAgainstSimTest, ValueRulesRefuseAtTheirEdgesAndNothingIsSent) {
+    const std::string hex63(63, 'a');
+    const std::string psk = "pskKey: a text of ";
+    const std::string passphrase = " characters refused: a WPA-PSK or WPA2-PSK passphrase has 8 to 63 printable ASCII "
+                                   "characters, or is 64 hexadecimal digits";
+    const auto ip = [&](const std::string& value, const std::string& rule) {
+        return "ipAddress: \"" + value + "\" refused: The IP address cannot be used. " + rule;
+    };
+    const struct {
+        std::string settings;
+        std::string error;  // empty: accepted
+    } cases[] = {
+        {R"({"pskKey": "1234567"})", psk + "7" + passphrase},
+        {R"({"pskKey": "12345678"})", ""},
+        {R"({"pskKey": ")" + std::string(63, '~') + R"("})", ""},
+        {R"({"pskKey": ")" + hex63 + R"(0"})", ""},
+        {R"({"pskKey": ")" + hex63 + R"(g"})", psk + "64" + passphrase},
+        {R"({"authentication": "open-system", "cryptograph": "aes"})",
+         R"(cryptograph: "aes" refused: with authentication "open-system" it is one of: none, wep64, wep128)"},
+        {R"({"authentication": "shared-key", "cryptograph": "none"})",
+         R"(cryptograph: "none" refused: with authentication "shared-key" it is one of: wep64, wep128)"},
+        {R"({"cryptograph": "wep64"})",
+         R"(cryptograph: "wep64" refused: with authentication "wpa2-psk" it is one of: tkip, aes, aes-tkip)"},
+        {R"({"authentication": "wpa2"})",
+         R"(eapMode: "none" refused: with authentication "wpa2" it is one of: peap, ttls, tls, leap, fast)"},
+        {R"({"eapMode": "tls"})", R"(eapMode: "tls" refused: with authentication "wpa2-psk" it is one of: none)"},
+        {R"({"authentication": "wpa2", "eapMode": "peap"})", ""},
+        {R"({"subnetMask": "255.0.255.0"})",
+         "subnetMask: \"255.0.255.0\" refused: The subnet mask is invalid. A subnet mask must be a continuous run of 1 "
+         "bits from the left, such as 255.255.255.0."},
+        {R"({"ipAddress": "0.0.0.0"})", R"(ipAddress: "0.0.0.0" refused: The IP address cannot be used.)"},
+        {R"({"ipAddress": "127.0.0.1"})",
+         ip("127.0.0.1", "Addresses from 127.0.0.0 to 127.255.255.255 are reserved for loopback.")},
+        {R"({"ipAddress": "224.0.0.1"})",
+         ip("224.0.0.1", "Addresses from 224.0.0.0 to 255.255.255.255 are reserved for multicast and broadcast.")},
+        {R"({"ipAddress": "255.255.255.255"})",
+         ip("255.255.255.255", "Addresses from 224.0.0.0 to 255.255.255.255 are reserved for multicast and broadcast.")},
+        {R"({"ipAddress": "192.168.0.0"})", ip("192.168.0.0", "It is the network address of its subnet.")},
+        {R"({"ipAddress": "192.168.0.255"})", ip("192.168.0.255", "It is the broadcast address of its subnet.")},
+        {R"({"gateway": "192.168.1.1"})",
+         "gateway: \"192.168.1.1\" refused: The gateway cannot be used. The gateway must be an address in the "
+         "printer's subnet, or 0.0.0.0 for none."},
+        {R"({"gateway": "192.168.0.100"})",
+         "gateway: \"192.168.0.100\" refused: The gateway cannot be used. The gateway must not be the printer's own IP "
+         "address."},
+        {R"({"ipAddress": "10.20.30.40", "subnetMask": "255.255.255.0", "gateway": "0.0.0.0"})", ""},
+        {R"({"dhcp": true, "ipAddress": "0.0.0.0", "subnetMask": "0.0.0.0"})", ""},
+    };
+    const sim::Bytes before = HeldRecord();
+    for (const auto& each : cases) {
+        const CliRun run = Run("write", {"--set", "-", "--dry-run", "--json"}, each.settings);
+        if (each.error.empty()) {
+            EXPECT_EQ(run.status, kDone) << each.settings << run.out;
+            continue;
+        }
+        EXPECT_EQ(run.status, kBadUsage) << each.settings;
+        const nlohmann::json error = JsonOf(run)["error"];
+        EXPECT_EQ(error.value("field", "") + ": " + error.value("message", ""), each.error) << each.settings;
+    }
+    EXPECT_FALSE(rig.Took(RequestKind::ConfigSet));
+    EXPECT_EQ(HeldRecord(), before);
+}
+
+// A document saved from another printer is refused unless --any-printer; fields the
+// printer's layout lacks are named, and left out with --drop-unsupported.
+TEST(CliRestoreTest, SavedDocumentsAreCheckedAgainstThePrinter) {
+    SimRig older(1);
+    TempDir dir;
+    const auto write = [&](const std::string& document, std::vector<std::string> options) {
+        options.insert(options.begin(), {"write", "--usb", older.DevicePath(), "--set", "-", "--json"});
+        return RunCli(options, {}, std::chrono::milliseconds(10000), {}, {document, {}});
+    };
+    const std::string saved = R"({"identification": {"macAddress": "00:1b:7a:00:00:01"}, "layout": 2,
+        "config": {"ssid": "Moved", "p2pChannel": "6", "p2pPinCode": "12345678"}})";
+    const CliRun other = write(saved, {});
+    EXPECT_EQ(other.status, kBadUsage);
+    EXPECT_EQ(JsonOf(other)["error"]["message"],
+              "the settings were saved from the printer 00:1b:7a:00:00:01, not from this one (00:1b:7a:3c:5d:9e); "
+              "--any-printer writes them all the same");
+    const CliRun lacking = write(saved, {"--any-printer"});
+    EXPECT_EQ(lacking.status, kBadUsage);
+    EXPECT_EQ(JsonOf(lacking)["error"], nlohmann::json::parse(R"({"kind": "invalid-value", "field": "p2pChannel",
+        "message": "the printer's layout 1 record lacks p2pChannel, p2pPinCode; --drop-unsupported writes the other fields"})"));
+    EXPECT_FALSE(older.Took(RequestKind::ConfigSet));
+
+    const std::string own = R"({"identification": {"macAddress": "00:1B:7A:3C:5D:9E"},
+        "config": {"ssid": "Moved", "p2pChannel": "6", "p2pPinCode": "12345678"}})";
+    const CliRun dropped = write(own, {"--drop-unsupported"});
+    ASSERT_EQ(dropped.status, kDone) << dropped.err;
+    EXPECT_EQ(JsonOf(dropped)["dropped"], nlohmann::json::parse(R"(["p2pChannel", "p2pPinCode"])"));
+    EXPECT_TRUE(Contains(dropped.err, "dropped: the printer's layout 1 record lacks p2pChannel, p2pPinCode\n"))
+        << dropped.err;
+    EXPECT_EQ(older.Printer().State().record.ssid, "Moved");
+}
+
 TEST(CliLayout1Test, WifiDirectIsRefusedForAVersion1Printer) {
     SimRig rig(1);
     for (const char* settings : {R"({"p2pPinCode": "1234"})", R"({"networkMode": "wifi-direct"})"}) {
@@ -171,30 +269,6 @@ TEST_F(CliAgainstSimTest, BssOverTheUsbPort) {
     const CliRun usb = Run("bss");
     ASSERT_EQ(usb.status, kDone) << usb.err;
     EXPECT_TRUE(Contains(usb.out, "3   Warehouse-2  00:1b:7a:a0:b0:c0  Infrastructure  -60   WPA/WPA2\n")) << usb.out;
-}
-
-// The upload identifies the printer, but reads neither its identification data nor its record.
-TEST_F(CliAgainstSimTest, CertificateFromStandardInputIsCheckedAndUploaded) {
-    const std::string pem = "-----BEGIN CERTIFICATE-----\n" + std::string(700, 'Q') + "\n-----END CERTIFICATE-----\n";
-    const CliRun run = Run("cert", {"--kind", "client-pem", "--file", "-"}, pem);
-    ASSERT_EQ(run.status, kDone) << run.err;
-    EXPECT_TRUE(Contains(run.err, "The certificate document has been uploaded successfully. Reset the printer.\n"));
-    const auto certificates = rig.Printer().State().certificates;
-    ASSERT_EQ(certificates.count(3), 1u);
-    EXPECT_EQ(std::string(certificates.at(3).data.begin(), certificates.at(3).data.end()), pem);
-    EXPECT_TRUE(rig.Took(RequestKind::Identification));
-    EXPECT_FALSE(rig.Took(RequestKind::SystemRequest));
-    EXPECT_FALSE(rig.Took(RequestKind::ConfigGet));
-}
-
-TEST_F(CliAgainstSimTest, RefusedUploadIsAPrinterFailure) {
-    sim::FaultPlan faults;
-    faults.refuseChunk = 100;
-    rig.Printer().SetFaults(faults);
-    const std::string pem = "-----BEGIN CERTIFICATE-----\nQQ\n-----END CERTIFICATE-----\n";
-    const CliRun run = Run("cert", {"--kind", "ca", "--file", dir.WriteFile("ca.pem", pem), "--json"});
-    EXPECT_EQ(run.status, kPrinterFailed);
-    EXPECT_EQ(JsonOf(run)["error"]["kind"], "printer-refused");
 }
 
 TEST(CliDeviceTest, DevicesThatCannotBeUsedAreNamedWithWhatFailed) {
@@ -343,6 +417,7 @@ TEST_F(CliUsbListTest, WriteToEveryUsbPrinterReportsEachPrinter) {
     const nlohmann::json printers = JsonOf(run)["printers"];
     ASSERT_EQ(printers.size(), 2u) << run.out;
     EXPECT_EQ(printers[0]["name"], "USB001");
+    EXPECT_EQ(printers[0]["macAddress"], "00:1b:7a:3c:5d:9e");
     EXPECT_EQ(printers[0]["status"], kDone);
     EXPECT_EQ(printers[0]["config"]["ssid"], "Bench");
     EXPECT_EQ(printers[1]["name"], "USB003");

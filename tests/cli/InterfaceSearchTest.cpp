@@ -51,7 +51,7 @@ void SearchEveryInterface() {
               nlohmann::json::parse(R"([{"address": "10.98.0.255", "interface": "v1"}])"));
     EXPECT_EQ(run("discover", "ethernet", {"--interface", "v9"}).status, 2);
 
-    const CliRun set = run("set-ip", "wlan", {"--mac", "00:1a:2b:b0:00:01", "--ip", "10.99.0.50"});
+    const CliRun set = run("set-ip", "wlan", {"--mac", "00:1a:2b:b0:00:01", "--ip", "10.99.0.50", "--gateway", "0.0.0.0"});
     EXPECT_EQ(set.status, 0) << set.err;
     EXPECT_EQ(fleet.Printers().back()->Settings().ip, 0x0A630032u);
 }

@@ -13,14 +13,66 @@
 
 #include <gtest/gtest.h>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <sstream>
+#include <thread>
 
 namespace lanvane::cli {
 namespace {
 
+using namespace std::chrono_literals;
+using namespace std::string_view_literals;
+
+std::vector<std::uint8_t> BytesOf(std::string_view text) {
+    return {text.begin(), text.end()};
+}
+
 std::string TextOf(int messageId) {
     return ShellWords(EnglishStringTable().Text(messageId));
 }
+
+// A UDP port that was free a moment ago.
+std::uint16_t FreeUdpPort() {
+    CUdpSocket probe;
+    return probe.Bind() == UdpResult::Ok ? probe.BoundPort() : 0;
+}
+
+// Another program on the network: sends `datagram` from its own address to the program's
+// port on the loopback, every 20 ms while it lives.
+class Stranger {
+public:
+    Stranger(const char* address, std::uint16_t programPort, std::vector<std::uint8_t> datagram)
+        : socket_(socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0)) {
+        sockaddr_in from{};
+        from.sin_family = AF_INET;
+        inet_pton(AF_INET, address, &from.sin_addr);
+        bind(socket_, reinterpret_cast<const sockaddr*>(&from), sizeof from);
+        sender_ = std::jthread([this, programPort, datagram = std::move(datagram)](std::stop_token stop) {
+            sockaddr_in to{};
+            to.sin_family = AF_INET;
+            to.sin_port = htons(programPort);
+            to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+            while (!stop.stop_requested()) {
+                sendto(socket_, datagram.data(), datagram.size(), 0, reinterpret_cast<const sockaddr*>(&to), sizeof to);
+                std::this_thread::sleep_for(20ms);
+            }
+        });
+    }
+    ~Stranger() {
+        sender_ = {};
+        close(socket_);
+    }
+    Stranger(const Stranger&) = delete;
+    Stranger& operator=(const Stranger&) = delete;
+
+private:
+    int socket_;
+    std::jthread sender_;
+};
 
 // Simulated printers on the loopback broadcast, and the options that reach them.
 class LanCommandsTest : public ::testing::Test {
@@ -46,10 +98,22 @@ protected:
 
     // set-ip --plan - with the plan on the standard input; the progress lines go to `progress`.
     LanCommandResult RunPlan(const std::string& plan, bool dryRun = false) {
+        return RunPlanWith(Options(LanMode::Ethernet, true), plan, dryRun);
+    }
+    LanCommandResult RunPlanWith(const LanCommonOptions& options, const std::string& plan, bool dryRun = false) {
         std::istringstream in(plan);
         std::ostringstream out;
         CliContext context(in, out, progress);
-        return RunSetIpPlan({Options(LanMode::Ethernet, true), "-", dryRun}, context);
+        return RunSetIpPlan({options, "-", dryRun}, context);
+    }
+
+    static std::vector<std::string> OutcomesOf(const LanCommandResult& result) {
+        std::vector<std::string> outcomes;
+        const nlohmann::json report = nlohmann::json::parse(result.output);
+        for (const auto& printer : report["printers"]) {
+            outcomes.push_back(printer["outcome"]);
+        }
+        return outcomes;
     }
 
     std::vector<int> SettingsTaken() const {
@@ -123,6 +187,14 @@ TEST_F(LanCommandsTest, SetIpRefusesWhatTheSettingDialogRefuses) {
          "no printer with the MAC address 00:1a:2b:e0:00:09 answered the search (sent to 127.255.255.255)"},
         {[](SetIpOptions& o) { o.port = 3318; }, ExitStatus::BadUsage, TextOf(sid::kPortNotAvailable)},
         {[](SetIpOptions& o) { o.ip = "0.0.0.0"; }, ExitStatus::BadUsage, TextOf(sid::kAddressCannotBeUsed)},
+        {[](SetIpOptions& o) { o.mask = "255.0.255.0"; }, ExitStatus::BadUsage,
+         "mask: \"255.0.255.0\" refused: " + TextOf(sid::kSubnetMaskInvalid)},
+        {[](SetIpOptions& o) { o.ip = "127.0.10.9"; }, ExitStatus::BadUsage,
+         "ip: \"127.0.10.9\" refused: " + TextOf(sid::kAddressIsLoopback)},
+        {[](SetIpOptions& o) { o.ip = "10.0.0.5"; }, ExitStatus::BadUsage,
+         "gateway: \"127.0.0.1\" refused: " + TextOf(sid::kGatewayOutsideSubnet)},
+        {[](SetIpOptions& o) { o.ip = o.gateway = "10.0.0.5"; }, ExitStatus::BadUsage,
+         "gateway: \"10.0.0.5\" refused: " + TextOf(sid::kGatewayIsPrinterAddress)},
         {[](SetIpOptions& o) { o.mask = "255.255.0"; }, ExitStatus::BadUsage,
          "--mask is not an address a.b.c.d: 255.255.0"},
         {[](SetIpOptions& o) { o.baud = 14400; }, ExitStatus::BadUsage,
@@ -138,15 +210,56 @@ TEST_F(LanCommandsTest, SetIpRefusesWhatTheSettingDialogRefuses) {
     EXPECT_EQ(fleet->Printers()[0]->SettingsTaken(), 0);
 }
 
-TEST_F(LanCommandsTest, SetIpWithoutConfirmationFails) {
-    Start(0, 1, sim::LanFaultPlan{.silentToSetting = true});
-    SetIpOptions options = SetIp(LanMode::Wlan, "00:1a:2b:b0:00:01");
-    options.inactivity = 60;
-    const LanCommandResult result = RunSetIp(options, EnglishStringTable());
-    EXPECT_EQ(result.status, ExitStatus::PrinterFailed);
-    EXPECT_EQ(result.message, TextOf(sid::kLanSettingNotConfirmed));
-    EXPECT_FALSE(nlohmann::json::parse(result.output)["confirmed"]);
-    EXPECT_EQ(fleet->Printers()[0]->Settings().inactivity, 60);
+// A silent printer's setting is not confirmed by the confirmation of its mode that another
+// program sends from another address, however often it comes.
+TEST_F(LanCommandsTest, SetIpIsConfirmedOnlyByThePrinterItWentTo) {
+    const struct {
+        LanMode mode;
+        std::string mac;
+        std::vector<std::uint8_t> confirmation;
+    } cases[] = {{LanMode::Ethernet, "00:1a:2b:e0:00:01", BytesOf("SETC\0"sv)},
+                 {LanMode::Wlan, "00:1a:2b:b0:00:01", BytesOf("__[I_F]__[SET_RSP]\0"sv)}};
+    for (const auto& [mode, mac, confirmation] : cases) {
+        Start(1, 1, sim::LanFaultPlan{.silentToSetting = true});
+        SetIpOptions options = SetIp(mode, mac);
+        options.lan.localPort = FreeUdpPort();
+        options.inactivity = 60;
+        const Stranger stranger("127.0.0.99", *options.lan.localPort, confirmation);
+        const LanCommandResult result = RunSetIp(options, EnglishStringTable());
+        EXPECT_EQ(result.status, ExitStatus::PrinterFailed) << mac;
+        EXPECT_EQ(result.message, TextOf(sid::kLanSettingNotConfirmed));
+        EXPECT_FALSE(nlohmann::json::parse(result.output)["confirmed"]);
+        EXPECT_EQ(fleet->Printers()[mode == LanMode::Wlan ? 1 : 0]->Settings().inactivity, 60);
+    }
+}
+
+// A printer whose confirmation comes too late for its own wait does not confirm the next
+// printer's setting, which that printer never answered.
+TEST_F(LanCommandsTest, PlanTakesNoLateConfirmationForTheNextPrinter) {
+    Start(2, 0);
+    fleet->Printers()[0]->SetFaults({.replyDelay = 600ms});
+    fleet->Printers()[1]->SetFaults({.silentToSetting = true});
+    LanCommonOptions options = Options(LanMode::Ethernet, true);
+    options.timeout = 1000ms;
+    options.confirmationMs = 400;
+    const LanCommandResult run =
+        RunPlanWith(options, "mac,inactivity\n00:1a:2b:e0:00:01,60\n00:1a:2b:e0:00:02,60\n");
+    EXPECT_EQ(OutcomesOf(run), (std::vector<std::string>{"not-confirmed", "not-confirmed"}));
+    EXPECT_EQ(SettingsTaken(), (std::vector<int>{1, 1}));
+}
+
+// A reply cut short lists no printer, so no setting sends zeros in the place of what it
+// lacked.
+TEST_F(LanCommandsTest, RepliesCutShortNeitherListNorSetAPrinter) {
+    Start(1, 1, sim::LanFaultPlan{.shortenTo = 30});
+    for (const auto& [mode, mac] :
+         {std::pair{LanMode::Ethernet, "00:1a:2b:e0:00:01"}, std::pair{LanMode::Wlan, "00:1a:2b:b0:00:01"}}) {
+        EXPECT_EQ(RunDiscover(Options(mode), EnglishStringTable()).kind, ErrorKind::NothingFound);
+        SetIpOptions options = SetIp(mode, mac);
+        options.dhcp = true;
+        EXPECT_EQ(RunSetIp(options, EnglishStringTable()).kind, ErrorKind::NothingFound);
+    }
+    EXPECT_EQ(SettingsTaken(), (std::vector<int>{0, 0}));
 }
 
 // A missing printer, a silent one and a refused value do not stop the others; a dry run
@@ -154,42 +267,41 @@ TEST_F(LanCommandsTest, SetIpWithoutConfirmationFails) {
 TEST_F(LanCommandsTest, PlanReportsWhatBecameOfEachPrinter) {
     Start(4, 0);
     fleet->Printers()[2]->SetFaults({.silentToSetting = true});
-    const std::string plan = "mac,ip,port\n"
-                             "00:1a:2b:e0:00:01,127.0.11.1\n"
-                             "00:1a:2b:e0:00:09,127.0.11.9\n"
-                             "00:1a:2b:e0:00:03,127.0.11.3\n"
-                             "00:1a:2b:e0:00:04,,80\n";
-    const auto outcomesOf = [](const LanCommandResult& result) {
-        std::vector<std::string> outcomes;
-        const nlohmann::json report = nlohmann::json::parse(result.output);
-        for (const auto& printer : report["printers"]) {
-            outcomes.push_back(printer["outcome"]);
-        }
-        return outcomes;
-    };
+    const std::string plan = "mac,ip,gateway,port\n"
+                             "00:1a:2b:e0:00:01,10.0.11.1,10.0.0.1\n"
+                             "00:1a:2b:e0:00:09,10.0.11.9,10.0.0.1\n"
+                             "00:1a:2b:e0:00:03,10.0.11.3,10.0.0.1\n"
+                             "00:1a:2b:e0:00:04,,,80\n";
     const LanCommandResult dryRun = RunPlan(plan, true);
     EXPECT_EQ(dryRun.status, ExitStatus::PrinterFailed);
-    EXPECT_EQ(outcomesOf(dryRun),
+    EXPECT_EQ(OutcomesOf(dryRun),
               (std::vector<std::string>{"would-send", "not-found", "would-send", "refused"}));
     EXPECT_EQ(SettingsTaken(), (std::vector<int>{0, 0, 0, 0}));
 
     progress.str("");
     const LanCommandResult run = RunPlan(plan);
     EXPECT_EQ(run.status, ExitStatus::PrinterFailed);
-    EXPECT_EQ(outcomesOf(run), (std::vector<std::string>{"set", "not-found", "not-confirmed", "refused"}));
+    EXPECT_EQ(OutcomesOf(run), (std::vector<std::string>{"set", "not-found", "not-confirmed", "refused"}));
     EXPECT_EQ(run.message, "1 set, 1 not found, 1 not confirmed, 1 refused");
     EXPECT_EQ(progress.str(), "[1/4] 00:1a:2b:e0:00:01 set\n"
                               "[2/4] 00:1a:2b:e0:00:09 not-found: no printer with this MAC address answered the search\n"
                               "[3/4] 00:1a:2b:e0:00:03 not-confirmed: the printer did not confirm the setting in time\n"
                               "[4/4] 00:1a:2b:e0:00:04 refused: " + TextOf(sid::kPortNotAvailable) + "\n");
     EXPECT_EQ(SettingsTaken(), (std::vector<int>{1, 0, 1, 0}));
-    EXPECT_EQ(fleet->Printers()[0]->Settings().ip, 0x7F000B01u);
+    EXPECT_EQ(fleet->Printers()[0]->Settings().ip, 0x0A000B01u);
 }
 
 // Two printers on one address after the plan: refused before anything is sent. Addresses
 // that change hands within the plan are no clash.
 TEST_F(LanCommandsTest, PlansThatLeaveTwoPrintersOnOneAddressAreRefused) {
-    Start(3, 0);
+    std::vector<sim::LanPrinterSettings> printers;
+    for (int index = 1; index <= 3; ++index) {
+        printers.push_back(sim::DefaultLanPrinter(sim::LanKind::Ethernet, index));
+        printers.back().ip = 0x0A000A00u + static_cast<std::uint32_t>(index);
+        printers.back().gateway = 0;
+    }
+    fleet = std::make_unique<sim::LanPrinterFleet>(printers, sim::LanFaultPlan{}, sim::LanFleetPorts{});
+    ASSERT_TRUE(fleet->Start());
     const struct {
         std::string plan;
         ExitStatus status;
@@ -197,11 +309,11 @@ TEST_F(LanCommandsTest, PlansThatLeaveTwoPrintersOnOneAddressAreRefused) {
     } cases[] = {
         {"00:1a:2b:e0:00:01,10.0.0.5\n00:1a:2b:e0:00:03,10.0.0.5", ExitStatus::BadUsage,
          "the plan is refused, nothing was sent: 10.0.0.5 would be the address of both line 1 and line 2"},
-        {"00:1a:2b:e0:00:01,127.0.10.2", ExitStatus::BadUsage,
-         "the plan is refused, nothing was sent: 127.0.10.2 would be the address of both line 1 and the printer "
+        {"00:1a:2b:e0:00:01,10.0.10.2", ExitStatus::BadUsage,
+         "the plan is refused, nothing was sent: 10.0.10.2 would be the address of both line 1 and the printer "
          "00:1a:2b:e0:00:02, which keeps its address"},
-        {"00:1a:2b:e0:00:01,127.0.10.3\n00:1a:2b:e0:00:03,127.0.10.1", ExitStatus::Done, "2 would send"},
-        {"00:1a:2b:e0:00:01,127.0.10.2,,,on", ExitStatus::Done, "1 would send"},
+        {"00:1a:2b:e0:00:01,10.0.10.3\n00:1a:2b:e0:00:03,10.0.10.1", ExitStatus::Done, "2 would send"},
+        {"00:1a:2b:e0:00:01,10.0.10.2,,,on", ExitStatus::Done, "1 would send"},
     };
     for (const auto& test : cases) {
         const LanCommandResult result = RunPlan(test.plan, true);

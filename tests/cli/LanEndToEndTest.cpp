@@ -47,14 +47,14 @@ TEST_F(LanEndToEndTest, DiscoverThenSetIpThenDiscoverShowsTheNewAddress) {
     EXPECT_EQ(devices[0]["featureCode"], 31);
 
     const CliRun set = Run("set-ip", "ethernet", {"--mac", "00:1a:2b:e0:00:01", "--ip", "10.1.2.3", "--mask",
-                                                  "255.255.0.0", "--port", "9101"});
+                                                  "255.255.0.0", "--gateway", "10.1.0.1", "--port", "9101"});
     ASSERT_EQ(set.status, 0) << set.err;
     EXPECT_EQ(set.err, "The configuration has been completed.\n");
 
     const CliRun again = Run("discover", "ethernet");
     ASSERT_EQ(again.status, 0) << again.err;
     EXPECT_EQ(RowOf(again.out, "00:1a:2b:e0:00:01"),
-              (std::vector<std::string>{"00:1a:2b:e0:00:01", "10.1.2.3", "255.255.0.0", "127.0.0.1", "9101", "2.1"}))
+              (std::vector<std::string>{"00:1a:2b:e0:00:01", "10.1.2.3", "255.255.0.0", "10.1.0.1", "9101", "2.1"}))
         << again.out;
 }
 

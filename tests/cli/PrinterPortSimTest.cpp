@@ -59,5 +59,18 @@ TEST_F(PortOnSimTest, ALateReplyWaitingAtTheOpenIsDropped) {
     EXPECT_EQ(ReadPrinterConfig(*port, buffers, nullptr).outcome, ReadOutcome::Ok);
 }
 
+// Every reply in two bursts with a pause over the burst gap between them is joined, the
+// maker name's included, so the printer is read as ours.
+TEST_F(PortOnSimTest, RepliesWithAPauseInTheMiddleAreReadWhole) {
+    sim::FaultPlan faults;
+    faults.splitReply = true;
+    faults.splitGap = milliseconds(150);
+    rig.Printer().SetFaults(faults);
+    Open();
+    ExchangeBuffers buffers;
+    const ConfigReadResult result = ReadPrinterConfig(*port, buffers, nullptr);
+    EXPECT_EQ(result.outcome, ReadOutcome::Ok) << result.makerName;
+}
+
 }  // namespace
 }  // namespace lanvane::cli::test

@@ -27,6 +27,9 @@ std::string TextOf(int messageId) {
     return std::string(EnglishStringTable().Text(messageId));
 }
 
+// Where the test's printer socket answers from.
+constexpr const char* kPrinterAddress = "127.0.0.1";
+
 // The LAN windows' faults that a scenario cannot stage: exact datagrams, replies at odd
 // moments, local ports held by another program. The printer is a socket of the test's at
 // a free port on the loopback broadcast.
@@ -37,11 +40,11 @@ protected:
         context.network.broadcastAddress = "127.255.255.255";
         context.network.ethernet = {printer.BoundPort(), 0};
         context.network.wlan = {printer.BoundPort(), 0};
-        lists.Ethernet().Append(DecodeDeviceRecord(RecordBytes()));
+        lists.Ethernet().Append(*DecodeDeviceRecord(RecordBytes()), kPrinterAddress);
         auto wlan = RecordBytes();
         wlan.push_back(25);
         wlan.push_back(0xA5);
-        lists.Wlan().Append(DecodeWlanDeviceRecord(wlan));
+        lists.Wlan().Append(*DecodeWlanDeviceRecord(wlan), kPrinterAddress);
     }
 
     void TearDown() override {

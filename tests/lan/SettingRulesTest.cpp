@@ -103,6 +103,26 @@ TEST(SettingRulesTest, OnlyChangedOrUnfittingNumbersAreRefused) {
     }
 }
 
+// A manual address is judged once it differs from the record's, before anything is written;
+// the one the printer reported goes back as it came, and DHCP needs none.
+TEST(SettingRulesTest, ChangedManualAddressesAreJudgedBeforeAnythingIsWritten) {
+    DeviceRecord record;
+    record.ip = 0x7F000A01u;  // 127.0.10.1 by 255.0.0.0 via 127.0.0.1
+    record.subnet = 0xFF000000u;
+    record.gateway = 0x7F000001u;
+    const DeviceRecord reported = record;
+    NetworkSettingValues values = SettingValuesOf(record);
+    values.localPort = 9100;
+    EXPECT_EQ(CheckSettingAddress(values, record), std::nullopt);
+    values.gateway = 0x7F0A0001u;
+    EXPECT_EQ(ApplySettingValues(values, record), SaveOutcome::AddressRefused);
+    EXPECT_EQ(record, reported);
+    EXPECT_EQ(CheckSettingAddress(values, record)->messageId, sid::kAddressIsLoopback);
+    EXPECT_EQ(SaveOutcomeMessage(SaveOutcome::AddressRefused), 0);
+    values.dhcp = true;
+    EXPECT_EQ(ApplySettingValues(values, record), SaveOutcome::Send);
+}
+
 TEST(SettingRulesTest, ValuesOfARecordUnknownBaudCodeHaveNoIndex) {
     DeviceRecord record;
     record.baudCode = 0x12;

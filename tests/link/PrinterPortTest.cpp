@@ -44,6 +44,29 @@ TEST_F(UsbPrinterPortTest, ReadReturnsTheFirstBurstOnly) {
     EXPECT_EQ(ReadText(*port), "SECOND");
 }
 
+TEST_F(UsbPrinterPortTest, RepliesAreJudgedByTheirFrame) {
+    test::ExpectRepliesJudgedByTheirFrame(*port, printer);
+}
+
+// Bytes after a whole reply, in its burst or just after it, never pass for the answer to
+// the next request: they are dropped, and counted.
+TEST_F(UsbPrinterPortTest, BytesAfterAReplyAreDroppedBeforeTheNextRequest) {
+    const std::string late = "\x1F\x57\x4D" "ff\x03";
+    {
+        std::jthread player([&] {
+            printer.Send(test::kLinkReply + "\x55");
+            std::this_thread::sleep_for(30ms);
+            printer.Send(late);
+        });
+        EXPECT_EQ(test::ReadReplyText(*port, ReplyKind::LinkMessage), test::kLinkReply);
+    }
+    const std::uint8_t request[] = {0x1D, 0x49, 0x42};
+    EXPECT_EQ(port->Write(request, sizeof request), sizeof request);
+    EXPECT_EQ(port->DroppedBytes(), late.size() + 1);
+    printer.Send(test::kMakerReply);
+    EXPECT_EQ(test::ReadReplyText(*port, ReplyKind::MakerName), test::kMakerReply);
+}
+
 TEST_F(UsbPrinterPortTest, SilentLineFailsAfterAllAttempts) {
     std::array<std::uint8_t, 32> buffer{};
     std::size_t count = 99;

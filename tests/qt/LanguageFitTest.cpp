@@ -15,6 +15,7 @@
 #include <map>
 #include <sstream>
 
+#include "resources/AccessKey.h"
 #include "resources/ListColumns.h"
 #include "resources/ResourceIds.h"
 #include "resources/ResourceSet.h"
@@ -73,23 +74,28 @@ int NeededWidth(QWidget* widget) {
     return 0;
 }
 
+// A text as the widget draws it, its access key mark taken out.
+QString Shown(const QString& text) {
+    return QString::fromStdString(ShownText(text.toStdString()));
+}
+
 bool Fits(QWidget* widget) {
     const QFontMetrics metrics = widget->fontMetrics();
     if (auto* button = dynamic_cast<QPushButton*>(widget)) {
         const int margin = widget->style()->pixelMetric(QStyle::PM_ButtonMargin);
         const auto lines = static_cast<int>(button->text().count(QLatin1Char('\n')) + 1);
-        return LongestLine(metrics, button->text()) + 2 * margin <= widget->width() &&
+        return LongestLine(metrics, Shown(button->text())) + 2 * margin <= widget->width() &&
                lines * metrics.lineSpacing() <= widget->height();
     }
     if (auto* choice = dynamic_cast<QAbstractButton*>(widget)) {
         return choice->sizeHint().width() <= widget->width();
     }
     if (auto* label = dynamic_cast<QLabel*>(widget); label != nullptr && !label->text().isEmpty()) {
-        return LongestWord(metrics, label->text()) <= widget->width() &&
+        return LongestWord(metrics, Shown(label->text())) <= widget->width() &&
                label->heightForWidth(widget->width()) <= widget->height();
     }
     if (auto* group = dynamic_cast<QGroupBox*>(widget)) {
-        return metrics.horizontalAdvance(group->title()) + 4 * metrics.averageCharWidth() <= widget->width();
+        return metrics.horizontalAdvance(Shown(group->title())) + 4 * metrics.averageCharWidth() <= widget->width();
     }
     return NeededWidth(widget) <= widget->width();
 }

@@ -36,7 +36,7 @@ TEST(AuthPageLeaveTest, AppliesTheRuleOfThePair) {
         {"OpenNoneNoKey", kOpenSystem, kNone, 0, false, false, false, std::nullopt},
         {"WpaPskAesEmptyPsk", kWpaPsk, kAes, 0, false, false, false, pskKey},
         {"Wpa2PskTkipEmptyPsk", kWpa2Psk, kTkip, 0, false, false, false, pskKey},
-        {"WpaPskAesTkipEmptyPsk", kWpaPsk, kAesTkip, 0, false, false, false, std::nullopt},
+        {"WpaPskAesTkipEmptyPsk", kWpaPsk, kAesTkip, 0, false, false, false, pskKey},
         {"WpaPskWepShortKey", kWpaPsk, kWep64, 3, false, false, false, std::nullopt},
         {"WpaTkipEmptyId", kWpa, kTkip, 0, false, false, true, authId},
         {"Wpa2AesBothEmpty", kWpa2, kAes, 0, false, false, false, authId},

@@ -145,6 +145,27 @@ TEST(PrinterSimProgram, AThousandPrintersOfEachKindAnswerOneSearchEach) {
     EXPECT_EQ(addresses.size(), 2000u);
 }
 
+// A printer whose replies are cut short is listed by no search, and -v says what was dropped.
+TEST(PrinterSimProgram, RepliesCutShortAreDroppedAndToldUnderVerbose) {
+    const std::uint16_t ethernetPort = FreePort(SOCK_DGRAM);
+    ProgramRun cli;
+    const ProgramRun run = RunSimUntil(
+        {"--no-bss", "--lan-ethernet", "1", "--lan-ethernet-port", std::to_string(ethernetPort), "--lan-shorten", "30"},
+        [&] {
+            cli = lanvane::test::RunProgram({LANVANE_CLI, "discover", "-v", "--mode", "ethernet", "--broadcast",
+                                             "127.255.255.255", "--printer-port", std::to_string(ethernetPort),
+                                             "--local-port", "0", "--timeout", "300"},
+                                            milliseconds(5000));
+            return cli.err.find("dropped") != std::string::npos;
+        });
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(cli.status, 1);
+    EXPECT_NE(cli.err.find("lanvane-cli: 1 reply too short to hold a whole device record was dropped (from "
+                           "127.0.10.1)\n"),
+              std::string::npos)
+        << cli.err;
+}
+
 // Refused at once, before a port is opened: a dump path found bad only at the end would lose
 // the whole run's state, and a FIFO there would block the exit. The file that cannot be
 // written is tried by an unprivileged user, as root writes any file.

@@ -69,7 +69,7 @@ void CheckControls(Win32Backend& ui, const Dialog& dialog, Findings& findings) {
             }
         }
         const auto read = SystemName(window);
-        if (read && WithoutAccessKey(*read) == expected) {
+        if (read && SpokenText(*read) == expected) {
             continue;
         }
         const std::string found = read ? "\"" + *read + "\"" : "no name";

@@ -4,7 +4,9 @@
 #include "ui/win32/WindowsHeader.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <system_error>
 
 #include "app/LanguageLibraryTable.h"
 #include "app/SetupApp.h"
@@ -33,8 +35,24 @@ TEST(Win32LanguageTest, TheLanguageDllsAreRefusedOrTakenAsOnLinux) {
     LoadLibraryLanguageLoader loader{std::filesystem::path(LANVANE_PROGRAM_DIR)};
     EXPECT_NE(loader.Load("German.dll"), nullptr);
     EXPECT_EQ(loader.Load("Klingon.dll"), nullptr);
-    // A DLL that is not a language library: loaded, found wanting, let go.
+    // A DLL of the system's, not beside the program: not looked for there.
     EXPECT_EQ(loader.Load("kernel32.dll"), nullptr);
+}
+
+// A language DLL planted in the current folder is never loaded, nor is one the process
+// holds already: only the program's own folder is looked in.
+TEST(Win32LanguageTest, ALanguageDllElsewhereThanBesideTheProgramIsNeverLoaded) {
+    const std::filesystem::path planted = std::filesystem::temp_directory_path() / "lanvane-planted-language";
+    std::filesystem::create_directories(planted / "program");
+    std::filesystem::copy_file(std::filesystem::path(LANVANE_PROGRAM_DIR) / "German.dll", planted / "German.dll",
+                               std::filesystem::copy_options::overwrite_existing);
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(planted);
+    LoadLibraryLanguageLoader loader{planted / "program"};
+    EXPECT_EQ(loader.Load("German.dll"), nullptr);
+    std::filesystem::current_path(previous);
+    std::error_code ignored;
+    std::filesystem::remove_all(planted, ignored);
 }
 
 TEST(Win32LanguageTest, AGermanSystemGetsGermanWindows) {

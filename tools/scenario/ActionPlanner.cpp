@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "tools/scenario/ShownTexts.h"
 #include "tools/scenario/WindowControls.h"
 #include "ui/ComboBox.h"
 #include "ui/IpAddressControl.h"
@@ -144,7 +145,7 @@ private:
 
     static int TabIndex(const TabControl& tab, const std::string& label) {
         for (int index = 0; index < tab.GetItemCount(); ++index) {
-            if (tab.GetItemText(index) == label) {
+            if (ShownTabText(tab, index) == label) {
                 return index;
             }
         }
@@ -154,7 +155,7 @@ private:
     static std::string Labels(const TabControl& tab) {
         std::string labels;
         for (int index = 0; index < tab.GetItemCount(); ++index) {
-            labels += (index == 0 ? "" : " ") + Quoted(tab.GetItemText(index));
+            labels += (index == 0 ? "" : " ") + Quoted(ShownTabText(tab, index));
         }
         return labels.empty() ? "none" : labels;
     }

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/scenario/ShownTexts.h"
 #include "tools/scenario/WindowControls.h"
 #include "ui/CheckableButton.h"
 #include "ui/ComboBox.h"
@@ -55,7 +56,7 @@ std::optional<std::vector<std::string>> ItemsOf(const Control& control) {
     }
     if (const auto* tab = dynamic_cast<const TabControl*>(&control)) {
         for (int index = 0; index < tab->GetItemCount(); ++index) {
-            items.push_back(tab->GetItemText(index));
+            items.push_back(ShownTabText(*tab, index));
         }
         return items;
     }
@@ -87,7 +88,7 @@ public:
         const Control& control = *found_.control;
         switch (expected.property) {
         case Property::Text:
-            return Compare(Quoted(expected.text), Quoted(control.Text()));
+            return Compare(Quoted(expected.text), Quoted(ShownTextOf(control)));
         case Property::Enabled:
         case Property::Disabled:
             return State(expected.property == Property::Enabled, control.IsEnabled(), "enabled", "disabled");

@@ -4,7 +4,7 @@
 
 namespace lanvane {
 
-// The program's own icon (resources/icons/lanvane.svg), drawn at the usual icon sizes.
+// The program's own icon (resources/icons/lanvane.svg), drawn at each size when first asked for.
 // Needs a running QGuiApplication.
 QIcon AppIcon();
 

@@ -1,7 +1,7 @@
 #include "ui/qt/SimpleBindings.h"
 
-
-
+#include "resources/AccessKey.h"
+#include "ui/qt/GroupBoxAccessKey.h"
 #include "ui/qt/QtText.h"
 #include "ui/qt/WrappedLabel.h"
 
@@ -55,6 +55,7 @@ void CheckableBinding::SyncContent() {
 GroupBoxBinding::GroupBoxBinding(Control& group, QGroupBox& widget, WindowHost& host)
     : ControlBinding(group, widget, host), widget_(widget) {
     widget_.setFocusPolicy(Qt::NoFocus);
+    new GroupBoxAccessKey(widget_);  // owned by the frame
 }
 
 void GroupBoxBinding::SyncContent() {
@@ -77,8 +78,11 @@ LabelBinding::LabelBinding(Control& label, QLabel& widget, WindowHost& host)
     }
 }
 
+// Qt underlines a label's access key only when the label has a buddy to pass it to; any
+// other label would show the mark as a literal ampersand.
 void LabelBinding::SyncContent() {
-    const QString text = ToQString(Model().Text());
+    const bool textAsIs = Model().HasStyle(style::kNoPrefix) || widget_.buddy() != nullptr;
+    const QString text = ToQString(textAsIs ? Model().Text() : ShownText(Model().Text()));
     if (widget_.text() != text) {
         widget_.setText(text);
     }

@@ -59,12 +59,19 @@ bool NamesCjkFont(const QString& family) {
                                [&folded](const CjkFont& font) { return folded == QLatin1String(font.dialogFont); });
 }
 
+// The families this machine has, asked of the font database once per run: every window
+// asks about the same few candidates, and each question would list the families anew.
+const QStringList& InstalledFamilies() {
+    static const QStringList families = QFontDatabase::families();
+    return families;
+}
+
 // Installed families only: the first draws the text and gives the dialog units, the others
 // fill in the characters it lacks, script by script.
 QStringList Installed(const QStringList& candidates) {
     QStringList installed;
     for (const QString& family : candidates) {
-        if (QFontDatabase::hasFamily(family) && !installed.contains(family)) {
+        if (InstalledFamilies().contains(family, Qt::CaseInsensitive) && !installed.contains(family)) {
             installed.append(family);
         }
     }

@@ -54,7 +54,8 @@ DWORD EditStyle(const Control& control) {
     return style;
 }
 
-// Static texts show an ampersand as it is: they hold values and labels, never mnemonics.
+// A label underlines its access key and passes it to the control after it; a value shows
+// an ampersand as it is.
 DWORD StaticStyle(const Control& control) {
     DWORD style = SS_LEFT;
     if (control.HasStyle(style::kCenter)) {
@@ -62,7 +63,9 @@ DWORD StaticStyle(const Control& control) {
     } else if (control.HasStyle(style::kRight)) {
         style = SS_RIGHT;
     }
-    style |= SS_NOPREFIX;
+    if (control.HasStyle(style::kNoPrefix)) {
+        style |= SS_NOPREFIX;
+    }
     return control.HasStyle(style::kBorder) ? style | SS_SUNKEN : style;
 }
 

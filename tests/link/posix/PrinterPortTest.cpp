@@ -5,6 +5,7 @@
 #include "link/InterruptRelease.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -119,6 +120,35 @@ TEST(ComPortTest, ReadyPrinterOpensWithThePrintersLineSettingsAndGetsTheOldOnesB
     EXPECT_NE(printer.LineSettings().c_lflag & ICANON, 0u) << "the cooked line is back";
 }
 
+TEST(ComPortTest, RepliesAreJudgedByTheirFrame) {
+    PseudoTerminal printer;
+    LineState lines;
+    const auto port = PortOn(printer, lines, false);
+    ASSERT_TRUE(port->Open());
+    test::ExpectRepliesJudgedByTheirFrame(*port, printer);
+}
+
+// A program killed while it held the printer leaves nothing behind that keeps the next one out.
+TEST(ComPortTest, ALineHeldByAKilledProgramOpensAgain) {
+    PseudoTerminal printer;
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        LineState lines;
+        const auto port = PortOn(printer, lines, false);
+        if (port->Open()) {
+            raise(SIGKILL);
+        }
+        _exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the child could not open the line";
+    LineState lines;
+    const auto port = PortOn(printer, lines, false);
+    EXPECT_TRUE(port->Open()) << Describe(port->LastError());
+}
+
 // Only a character device is a printer: a file, a FIFO or a directory given as one is
 // refused for both kinds, and nothing is written to it.
 TEST(PrinterPortOpenTest, AnythingButACharacterDeviceIsRefusedUntouched) {
@@ -147,7 +177,7 @@ TEST(PrinterPortOpenTest, AnythingButACharacterDeviceIsRefusedUntouched) {
     fs::remove_all(dir);
 }
 
-// Whether the device is still held exclusively, as the next program to open it would find.
+// Whether the device is still held, as the next program to open it would find.
 bool HeldExclusively(const std::string& path) {
     const int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
@@ -155,8 +185,9 @@ bool HeldExclusively(const std::string& path) {
     }
     int exclusive = 0;
     ioctl(fd, TIOCGEXCL, &exclusive);
+    const bool locked = flock(fd, LOCK_EX | LOCK_NB) != 0;
     close(fd);
-    return exclusive != 0;
+    return exclusive != 0 || locked;
 }
 
 // An interrupted program gives the device back as it found it, tells what it was doing,

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace lanvane {
+
+// What is wrong with a shared library file before it is mapped: the system maps a file cut
+// short as if it were whole, and the first touch of a page beyond its end kills the program
+// (SIGBUS). Nothing when the ELF header, and every table and segment it names, lie within
+// the file; else why not ("it is cut short", ...).
+std::optional<std::string> SharedLibraryFault(const std::filesystem::path& path);
+
+}  // namespace lanvane
