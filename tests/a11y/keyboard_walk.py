@@ -196,6 +196,9 @@ class Walk:
             state = node.getState()
             if node.getRole() in INTERACTIVE and not self.name_of(node).strip():
                 fail(label, f"unnamed {node.getRoleName()}")
+            # A combo box is named by its value (data such as "PIN&PBC"), the rest by texts.
+            if node.getRole() != pyatspi.ROLE_COMBO_BOX and re.search(r"&[^ ]", node.name or ""):
+                fail(label, f"{self.describe(node)} reads an access-key mark")
         table = next((node for node in self.descendants(window) if node.getRole() == pyatspi.ROLE_TABLE), None)
         if table is not None:
             headers = table.queryTable()

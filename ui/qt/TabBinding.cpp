@@ -7,18 +7,6 @@
 
 namespace lanvane {
 
-namespace {
-
-// Tab labels come from the string table and mean an ampersand as one ("System &
-// Information"); the tab bar would take it for a shortcut mark.
-QString LiteralLabel(const std::string& text) {
-    QString label = ToQString(text);
-    label.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return label;
-}
-
-}  // namespace
-
 TabBinding::TabBinding(TabControl& tabs, QTabWidget& widget, WindowHost& host)
     : ControlBinding(tabs, widget, host), tabs_(tabs), widget_(widget) {
     QObject::connect(&widget_, &QTabWidget::currentChanged, Receiver(), [this](int index) {
@@ -45,7 +33,8 @@ void TabBinding::ApplyContent(ModelChange what, int /*index*/) {
 
 void TabBinding::SyncItems() {
     for (int index = 0; index < tabs_.GetItemCount(); ++index) {
-        const QString text = LiteralLabel(tabs_.GetItemText(index));
+        // Written with Windows' marks, which the tab bar reads alike: "&&" shows one ampersand.
+        const QString text = ToQString(tabs_.GetItemText(index));
         if (index >= widget_.count()) {
             widget_.addTab(new QWidget(), text);
         } else if (widget_.tabText(index) != text) {
