@@ -131,6 +131,7 @@ void QtDialogWindow::TieLabels() {
         auto* labelWidget = label ? qobject_cast<QLabel*>(&bindings_[*label]->Widget()) : nullptr;
         if (labelWidget != nullptr && bindings_[index]->Model().CanTakeFocus()) {
             labelWidget->setBuddy(bindings_[index]->FocusWidgets().front());
+            bindings_[*label]->SyncAll();  // with a buddy it shows its key underlined
         }
     }
 }
