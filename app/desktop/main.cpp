@@ -12,11 +12,12 @@
 #include "app/AppContext.h"
 #include "app/AppWindows.h"
 #include "app/LanRoad.h"
+#include "app/ScreenshotTour.h"
 #include "app/SetupApp.h"
 #include "app/SystemLanguage.h"
 #include "app/demo/DemoPrinters.h"
 #include "app/desktop/DesktopOptions.h"
-#include "app/desktop/ScreenshotTour.h"
+#include "app/desktop/QtTourBackend.h"
 #include "app/desktop/ShownSignal.h"
 #include "app/desktop/ToolkitMessageFilter.h"
 #include "app/posix/DlopenLanguageLoader.h"
@@ -128,10 +129,11 @@ int RunDesktop(int argc, char** argv) {
     AppWindows windows;
     AppContext context{ui, app.Resources(), windows, *port, *devices, lan};
 
+    QtTourBackend tourUi(ui, options.screenshotFolder);
     std::optional<ScreenshotTour> tour;
     if (!options.screenshotFolder.empty()) {
         QDir().mkpath(QString::fromStdString(options.screenshotFolder));
-        tour.emplace(ui, options.screenshotFolder);
+        tour.emplace(tourUi);
         tour->Start();
     }
     app.Run(context);
