@@ -199,7 +199,7 @@ void Win32Backend::Dispatch(MSG& message) {
 
 void Win32Backend::RunModalLoop(Dialog& dialog) {
     Win32DialogWindow* window = WindowOf(dialog);
-    frames_.push_back(Frame{FrameKind::Dialog, &dialog});
+    frames_.Push(Frame{ModalKind::Dialog, &dialog});
     SyncModality();
     if (window != nullptr) {
         window->ShowModal();
@@ -215,7 +215,7 @@ void Win32Backend::RunModalLoop(Dialog& dialog) {
         }
         Dispatch(message);
     }
-    frames_.pop_back();
+    frames_.Pop();
     SyncModality();
     if (window != nullptr && WindowOf(dialog) == window) {
         window->HideModal();
@@ -226,28 +226,25 @@ void Win32Backend::RunModalLoop(Dialog& dialog) {
 }
 
 void Win32Backend::CloseInnermost() {
-    if (frames_.empty()) {
+    const Frame* frame = frames_.Innermost();
+    if (frame == nullptr) {
         return;
     }
-    const Frame& frame = frames_.back();
-    if (frame.kind == FrameKind::Dialog) {
-        frame.dialog->EndDialog(kIdCancel);
+    if (frame->kind == ModalKind::Dialog) {
+        frame->dialog->EndDialog(kIdCancel);
         PostMessageW(nullptr, WM_NULL, 0, 0);
     } else if (HWND box = SystemDialogWindow()) {
-        PostMessageW(box, WM_COMMAND, frame.kind == FrameKind::MessageBox ? IDOK : IDCANCEL, 0);
+        PostMessageW(box, WM_COMMAND, frame->kind == ModalKind::MessageBox ? IDOK : IDCANCEL, 0);
     }
 }
 
 void Win32Backend::CancelInnermost() {
-    if (frames_.empty() || frames_.back().kind != FrameKind::Dialog) {
+    Dialog* dialog = ActiveDialog();
+    if (dialog == nullptr) {
         CloseInnermost();
         return;
     }
-    Dialog& dialog = *frames_.back().dialog;
-    dialog.UserCancel();
-    if (!dialog.IsEnded()) {
-        dialog.EndDialog(kIdCancel);
-    }
+    CancelAsUser(*dialog);
     PostMessageW(nullptr, WM_NULL, 0, 0);
 }
 
@@ -255,24 +252,8 @@ bool Win32Backend::AcceptsInput(const Dialog& topLevel) const {
     return ActiveDialog() == &topLevel && !pumping_;
 }
 
-Dialog* Win32Backend::ActiveDialog() const {
-    if (frames_.empty() || frames_.back().kind != FrameKind::Dialog) {
-        return nullptr;
-    }
-    return frames_.back().dialog;
-}
-
-Dialog* Win32Backend::InnermostWindow() const {
-    for (auto frame = frames_.rbegin(); frame != frames_.rend(); ++frame) {
-        if (frame->dialog != nullptr) {
-            return &frame->dialog->TopLevel();
-        }
-    }
-    return nullptr;
-}
-
 HWND Win32Backend::SystemDialogWindow() const {
-    if (frames_.empty() || frames_.back().kind == FrameKind::Dialog) {
+    if (frames_.Empty() || frames_.InnermostOf(ModalKind::Dialog) != nullptr) {
         return nullptr;
     }
     SystemDialogSearch search{&windows_};
@@ -281,27 +262,29 @@ HWND Win32Backend::SystemDialogWindow() const {
 }
 
 const MessageBoxRequest* Win32Backend::PendingMessageBox() const {
-    return frames_.empty() ? nullptr : frames_.back().messageBox;
+    const Frame* frame = frames_.Innermost();
+    return frame != nullptr ? frame->native.messageBox : nullptr;
 }
 
 const FileDialogRequest* Win32Backend::PendingFileDialog() const {
-    return frames_.empty() ? nullptr : frames_.back().fileDialog;
+    const Frame* frame = frames_.Innermost();
+    return frame != nullptr ? frame->native.fileDialog : nullptr;
 }
 
 int Win32Backend::ShowMessageBox(Dialog* owner, const MessageBoxRequest& request) {
     messageBoxes_.push_back(request);
-    frames_.push_back(Frame{FrameKind::MessageBox, owner, &request, nullptr});
+    frames_.Push(Frame{ModalKind::MessageBox, owner, {&request, nullptr}});
     const UINT style = MB_OK | IconStyle(request.icon) | (owner == nullptr ? MB_TASKMODAL : MB_APPLMODAL);
     MessageBoxW(OwnerWindow(owner), ToWide(request.text).c_str(), ToWide(request.caption).c_str(), style);
-    frames_.pop_back();
+    frames_.Pop();
     SyncModality();
     return kIdOk;
 }
 
 std::vector<std::string> Win32Backend::ShowOpenFileDialog(Dialog* owner, const FileDialogRequest& request) {
-    frames_.push_back(Frame{FrameKind::FileDialog, owner, nullptr, &request});
+    frames_.Push(Frame{ModalKind::FileDialog, owner, {nullptr, &request}});
     std::vector<std::string> paths = RunOpenFileDialog(OwnerWindow(owner), request);
-    frames_.pop_back();
+    frames_.Pop();
     SyncModality();
     return paths;
 }
