@@ -6,7 +6,7 @@
 namespace lanvane {
 
 IpAddressBinding::IpAddressBinding(IpAddressControl& address, IpAddressEdit& widget, WindowHost& host)
-    : ControlBinding(address, widget, host), address_(address), widget_(widget) {
+    : FieldsBinding(address, widget, host), address_(address), widget_(widget) {
     widget_.OnFieldEdited([this](int index, const QString& digits) {
         UserAction([this, index, &digits] { address_.UserSetField(index, ToStdString(digits)); });
     });
@@ -28,20 +28,6 @@ void IpAddressBinding::Name(const QString& name) {
     ControlBinding::Name(name);
     for (int index = 0; index < IpAddressEdit::kFieldCount; ++index) {
         widget_.FieldEdit(index).setAccessibleName(ToQString(IpFieldName(index, ToStdString(name))));
-    }
-}
-
-void IpAddressBinding::SyncContent() {
-    for (int index = 0; index < IpAddressControl::kFieldCount; ++index) {
-        SyncField(index);
-    }
-}
-
-void IpAddressBinding::ApplyContent(ModelChange what, int index) {
-    if (what == ModelChange::Field && index >= 0 && index < IpAddressControl::kFieldCount) {
-        SyncField(index);
-    } else {
-        SyncContent();
     }
 }
 

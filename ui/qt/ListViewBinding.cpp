@@ -29,7 +29,7 @@ Qt::Alignment AlignmentOf(ColumnAlign align) {
 
 ListViewBinding::ListViewBinding(ListView& list, QTableWidget& widget, const DialogUnits& units,
                                  WindowHost& host)
-    : ControlBinding(list, widget, host), list_(list), widget_(widget), units_(units) {
+    : RowsBinding(list, widget, host), list_(list), widget_(widget), units_(units) {
     widget_.verticalHeader()->hide();
     widget_.verticalHeader()->setDefaultSectionSize(widget_.fontMetrics().height() + 4);
     widget_.horizontalHeader()->setHighlightSections(false);
@@ -44,36 +44,6 @@ ListViewBinding::ListViewBinding(ListView& list, QTableWidget& widget, const Dia
     widget_.setTabKeyNavigation(false);
     widget_.viewport()->installEventFilter(this);
     widget_.installEventFilter(this);
-}
-
-void ListViewBinding::SyncContent() {
-    SyncColumns();
-    SyncFlags();
-    SyncRows(-1);
-}
-
-void ListViewBinding::ApplyContent(ModelChange what, int index) {
-    switch (what) {
-    case ModelChange::Columns:
-        SyncColumns();
-        SyncRows(-1);
-        break;
-    case ModelChange::ListFlags:
-        SyncFlags();
-        break;
-    case ModelChange::Rows:
-        SyncRows(index);
-        break;
-    case ModelChange::Cell:
-        SyncRowCells(index);
-        WidenColumns();
-        break;
-    case ModelChange::ItemState:
-        SyncRowState(index);
-        break;
-    default:
-        break;
-    }
 }
 
 Qt::Alignment ListViewBinding::ColumnAlignment(int column) const {

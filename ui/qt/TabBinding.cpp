@@ -8,7 +8,7 @@
 namespace lanvane {
 
 TabBinding::TabBinding(TabControl& tabs, QTabWidget& widget, WindowHost& host)
-    : ControlBinding(tabs, widget, host), tabs_(tabs), widget_(widget) {
+    : ItemsBinding(tabs, widget, host), tabs_(tabs), widget_(widget) {
     QObject::connect(&widget_, &QTabWidget::currentChanged, Receiver(), [this](int index) {
         UserAction([this, index] { tabs_.UserSelectTab(index); });
     });
@@ -17,18 +17,6 @@ TabBinding::TabBinding(TabControl& tabs, QTabWidget& widget, WindowHost& host)
 void TabBinding::Name(const QString& name) {
     ControlBinding::Name(name);
     widget_.tabBar()->setAccessibleName(name);
-}
-
-void TabBinding::SyncContent() {
-    SyncItems();
-    SyncSelection();
-}
-
-void TabBinding::ApplyContent(ModelChange what, int /*index*/) {
-    if (what == ModelChange::Items) {
-        SyncItems();
-    }
-    SyncSelection();
 }
 
 void TabBinding::SyncItems() {

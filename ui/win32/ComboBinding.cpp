@@ -24,7 +24,7 @@ std::string ItemText(HWND combo, int index) {
 }  // namespace
 
 ComboBinding::ComboBinding(ComboBox& combo, HWND window, WindowHost& host)
-    : ControlBinding(combo, window, host), combo_(combo) {}
+    : ItemsBinding(combo, window, host), combo_(combo) {}
 
 void ComboBinding::OnCommand(int code) {
     if (code == CBN_SELCHANGE) {
@@ -33,18 +33,6 @@ void ComboBinding::OnCommand(int code) {
     } else if (code == CBN_EDITCHANGE) {
         UserAction([this] { combo_.UserReplaceText(WindowText(Window())); });
     }
-}
-
-void ComboBinding::SyncContent() {
-    SyncItems();
-    SyncSelection();
-}
-
-void ComboBinding::ApplyContent(ModelChange what, int /*index*/) {
-    if (what == ModelChange::Items) {
-        SyncItems();
-    }
-    SyncSelection();
 }
 
 void ComboBinding::SyncItems() {

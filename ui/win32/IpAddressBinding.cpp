@@ -29,7 +29,7 @@ std::vector<HWND> FieldsOf(const std::vector<HWND>& watched) {
 }  // namespace
 
 IpAddressBinding::IpAddressBinding(IpAddressControl& address, HWND window, WindowHost& host)
-    : ControlBinding(address, window, host), address_(address), fields_(FieldsOf(Watched())) {
+    : FieldsBinding(address, window, host), address_(address), fields_(FieldsOf(Watched())) {
     std::sort(fields_.begin(), fields_.end(), [](HWND a, HWND b) { return LeftEdge(a) < LeftEdge(b); });
 }
 
@@ -59,20 +59,6 @@ void IpAddressBinding::TakeUserFields() {
 std::string IpAddressBinding::ShownField(int index) const {
     const auto value = address_.Field(index);
     return value ? std::to_string(*value) : std::string();
-}
-
-void IpAddressBinding::SyncContent() {
-    for (int index = 0; index < IpAddressControl::kFieldCount; ++index) {
-        SyncField(index);
-    }
-}
-
-void IpAddressBinding::ApplyContent(ModelChange what, int index) {
-    if (what == ModelChange::Field && index >= 0 && index < IpAddressControl::kFieldCount) {
-        SyncField(index);
-    } else {
-        SyncContent();
-    }
 }
 
 void IpAddressBinding::SyncField(int index) {

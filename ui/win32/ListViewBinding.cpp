@@ -49,37 +49,7 @@ UINT StateOf(const ListView& list, int row) {
 }  // namespace
 
 ListViewBinding::ListViewBinding(ListView& list, HWND window, int baseX, WindowHost& host)
-    : ControlBinding(list, window, host), list_(list), baseX_(baseX) {}
-
-void ListViewBinding::SyncContent() {
-    SyncColumns();
-    SyncFlags();
-    SyncRows(-1);
-}
-
-void ListViewBinding::ApplyContent(ModelChange what, int index) {
-    switch (what) {
-    case ModelChange::Columns:
-        SyncColumns();
-        SyncRows(-1);
-        break;
-    case ModelChange::ListFlags:
-        SyncFlags();
-        break;
-    case ModelChange::Rows:
-        SyncRows(index);
-        break;
-    case ModelChange::Cell:
-        SyncRowCells(index);
-        WidenColumns();
-        break;
-    case ModelChange::ItemState:
-        SyncRowState(index);
-        break;
-    default:
-        break;
-    }
-}
+    : RowsBinding(list, window, host), list_(list), baseX_(baseX) {}
 
 void ListViewBinding::SyncColumns() {
     while (SendMessageW(Window(), LVM_DELETECOLUMN, 0, 0) != FALSE) {

@@ -36,7 +36,7 @@ std::wstring LiteralLabel(const std::string& text) {
 }  // namespace
 
 TabBinding::TabBinding(TabControl& tabs, HWND window, WindowHost& host)
-    : ControlBinding(tabs, window, host), tabs_(tabs) {}
+    : ItemsBinding(tabs, window, host), tabs_(tabs) {}
 
 LRESULT TabBinding::OnNotify(const NMHDR& header) {
     if (header.code == static_cast<UINT>(TCN_SELCHANGE)) {
@@ -44,18 +44,6 @@ LRESULT TabBinding::OnNotify(const NMHDR& header) {
         UserAction([this, index] { tabs_.UserSelectTab(index); });
     }
     return FALSE;
-}
-
-void TabBinding::SyncContent() {
-    SyncItems();
-    SyncSelection();
-}
-
-void TabBinding::ApplyContent(ModelChange what, int /*index*/) {
-    if (what == ModelChange::Items) {
-        SyncItems();
-    }
-    SyncSelection();
 }
 
 void TabBinding::SyncItems() {
