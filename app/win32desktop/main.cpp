@@ -25,7 +25,7 @@
 #include "link/InterruptRelease.h"
 #include "link/PrinterPort.h"
 #include "link/SystemDeviceSource.h"
-#include "link/win32/WideText.h"
+#include "platform/win32/WideText.h"
 #include "ui/win32/Win32Backend.h"
 #include "ui/win32/Win32Script.h"
 

@@ -14,7 +14,7 @@
 #include "tests/support/RecordingDialog.h"
 #include "ui/AccessibleName.h"
 #include "ui/win32/Win32Backend.h"
-#include "ui/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 namespace lanvane {
 namespace {
@@ -40,7 +40,7 @@ std::optional<std::string> SystemName(HWND window) {
     if (result != S_OK || name == nullptr) {
         return std::nullopt;
     }
-    std::string text = ToUtf8(name);
+    std::string text = win32::WideToUtf8(name);
     SysFreeString(name);
     return text;
 }

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "ui/win32/WideText.h"
+#include "platform/win32/WideText.h"
 #include "ui/win32/WindowText.h"
 
 namespace lanvane {
@@ -68,7 +68,7 @@ void IpAddressBinding::SyncField(int index) {
     const std::string text = ShownField(index);
     HWND field = fields_[static_cast<std::size_t>(index)];
     if (WindowText(field) != text) {
-        SetWindowTextW(field, ToWide(text).c_str());
+        SetWindowTextW(field, win32::Utf8ToWide(text).c_str());
     }
 }
 

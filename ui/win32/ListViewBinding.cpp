@@ -7,7 +7,7 @@
 #include <string>
 
 #include "ui/Notification.h"
-#include "ui/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 namespace lanvane {
 
@@ -31,7 +31,7 @@ int FormatOf(ColumnAlign align) {
 }
 
 int TextWidth(HWND list, const std::string& text) {
-    const std::wstring wide = ToWide(text);
+    const std::wstring wide = win32::Utf8ToWide(text);
     return static_cast<int>(SendMessageW(list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(wide.c_str())));
 }
 
@@ -56,7 +56,7 @@ void ListViewBinding::SyncColumns() {
     }
     const auto& columns = list_.Columns();
     for (std::size_t column = 0; column < columns.size(); ++column) {
-        std::wstring title = ToWide(columns[column].title);
+        std::wstring title = win32::Utf8ToWide(columns[column].title);
         LVCOLUMNW entry{};
         entry.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
         entry.fmt = FormatOf(columns[column].align);
@@ -123,7 +123,7 @@ void ListViewBinding::SyncRowCells(int row) {
         return;
     }
     for (int column = 0; column < static_cast<int>(list_.Columns().size()); ++column) {
-        std::wstring text = ToWide(list_.GetItemText(row, column));
+        std::wstring text = win32::Utf8ToWide(list_.GetItemText(row, column));
         LVITEMW item{};
         item.iSubItem = column;
         item.pszText = text.data();

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 namespace lanvane {
 
@@ -24,7 +24,7 @@ std::wstring TabText(HWND tabs, int index) {
 // Information"); the tab control would take it for a mnemonic mark.
 std::wstring LiteralLabel(const std::string& text) {
     std::wstring label;
-    for (const wchar_t character : ToWide(text)) {
+    for (const wchar_t character : win32::Utf8ToWide(text)) {
         label += character;
         if (character == L'&') {
             label += L'&';

@@ -13,7 +13,7 @@
 #include "ui/win32/OpenFileDialog.h"
 #include "ui/SyncGuard.h"
 #include "ui/win32/WebPageUrl.h"
-#include "ui/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 namespace lanvane {
 
@@ -51,7 +51,7 @@ void InitCommonControlsOnce() {
 void OpenWithShell(const std::string& url) {
     // The shell may hand the page to an extension that needs COM.
     const HRESULT initialized = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    ShellExecuteW(nullptr, L"open", ToWide(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(nullptr, L"open", win32::Utf8ToWide(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     if (SUCCEEDED(initialized)) {
         CoUninitialize();
     }
@@ -275,7 +275,7 @@ int Win32Backend::ShowMessageBox(Dialog* owner, const MessageBoxRequest& request
     messageBoxes_.push_back(request);
     frames_.Push(Frame{ModalKind::MessageBox, owner, {&request, nullptr}});
     const UINT style = MB_OK | IconStyle(request.icon) | (owner == nullptr ? MB_TASKMODAL : MB_APPLMODAL);
-    MessageBoxW(OwnerWindow(owner), ToWide(request.text).c_str(), ToWide(request.caption).c_str(), style);
+    MessageBoxW(OwnerWindow(owner), win32::Utf8ToWide(request.text).c_str(), win32::Utf8ToWide(request.caption).c_str(), style);
     frames_.Pop();
     SyncModality();
     return kIdOk;

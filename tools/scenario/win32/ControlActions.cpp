@@ -8,7 +8,7 @@
 #include "ui/ControlSteps.h"
 #include "ui/ListView.h"
 #include "ui/win32/UserClicks.h"
-#include "ui/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 namespace lanvane::scenario {
 
@@ -34,7 +34,7 @@ void PressKey(HWND window, WPARAM key) {
 
 // One WM_CHAR per UTF-16 unit, as the keyboard gives them.
 void TypeCharacters(HWND edit, const std::string& text) {
-    for (const wchar_t unit : ToWide(text)) {
+    for (const wchar_t unit : win32::Utf8ToWide(text)) {
         SendMessageW(edit, WM_CHAR, unit, 1);
     }
 }
@@ -271,7 +271,7 @@ std::string AnswerFileDialog(Win32Backend& ui, const std::vector<std::string>& p
     for (const std::string& path : paths) {
         names += paths.size() == 1 ? DialogPath(path) : (names.empty() ? "" : " ") + ('"' + DialogPath(path) + '"');
     }
-    SetWindowTextW(name, ToWide(names).c_str());
+    SetWindowTextW(name, win32::Utf8ToWide(names).c_str());
     PostMessageW(chooser, WM_COMMAND, IDOK, 0);
     return kDone;
 }
