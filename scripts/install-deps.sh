@@ -13,14 +13,4 @@ packages=(build-essential ccache cmake ninja-build pkg-config googletest libgtes
           fonts-dejavu-core fonts-noto-cjk scdoc man-db groff-base dpkg-dev bash-completion zsh
           at-spi2-core python3-pyatspi gir1.2-atspi-2.0 dbus-daemon x11-utils)
 
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
-    || missing+=("$package")
-done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-as_root=()
-[ "$(id -u)" -eq 0 ] || as_root=(sudo)
-"${as_root[@]}" apt-get update
-DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+bash "$(dirname "$0")/install-missing.sh" "${packages[@]}"
