@@ -14,6 +14,7 @@
 #include "app/AppContext.h"
 #include "app/AppWindows.h"
 #include "app/LanRoad.h"
+#include "app/ProgramDevices.h"
 #include "app/ScreenshotTour.h"
 #include "app/SetupApp.h"
 #include "app/SystemLanguage.h"
@@ -23,8 +24,6 @@
 #include "app/win32desktop/Win32DesktopOptions.h"
 #include "app/win32desktop/Win32TourBackend.h"
 #include "link/InterruptRelease.h"
-#include "link/PrinterPort.h"
-#include "link/SystemDeviceSource.h"
 #include "platform/win32/WideText.h"
 #include "ui/win32/Win32Backend.h"
 #include "ui/win32/Win32Script.h"
@@ -147,24 +146,17 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
     CSetupApp app(SystemDefaultLanguageId(), loader);
     app.InitInstance();
 
-    CPrinterPort systemPort;
-    PrinterPortLike* port = &systemPort;
-    SystemDeviceSource systemDevices;
-    PrinterDeviceSource* devices = &systemDevices;
-    LanRoad lan;
-    if (!options.broadcastAddress.empty()) {
-        lan.network.broadcastAddress = options.broadcastAddress;
-    }
+    ProgramDevices devices(options.broadcastAddress);
     const std::unique_ptr<Win32Demo> demo = options.demo ? MakeWin32Demo() : nullptr;
     if (options.demo) {
-        if (!StartDemo(demo.get(), options, lan)) {
+        if (!StartDemo(demo.get(), options, devices.lan)) {
             return 1;
         }
-        devices = &demo->Devices();
-        port = &demo->Port(systemPort);
+        devices.deviceSource = &demo->Devices();
+        devices.port = &demo->Port(devices.systemPort);
     }
     AppWindows windows;
-    AppContext context{ui, app.Resources(), windows, *port, *devices, lan};
+    AppContext context{ui, app.Resources(), windows, *devices.port, *devices.deviceSource, devices.lan};
     const auto closing = options.closeAfterMs ? CloseAfter(ui, *options.closeAfterMs) : nullptr;
     Win32TourBackend tourUi(ui, options.screenshotFolder);
     const auto tour = options.screenshotFolder.empty() ? nullptr : StartTour(tourUi, options.screenshotFolder);
