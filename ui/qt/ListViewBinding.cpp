@@ -89,23 +89,15 @@ void ListViewBinding::SyncFlags() {
 }
 
 // Rows come and go one at a time; anything else is copied whole.
-void ListViewBinding::SyncRows(int changed) {
-    const int rows = list_.GetItemCount();
-    const int shown = widget_.rowCount();
-    if (changed >= 0 && rows == shown + 1 && changed < rows) {
-        widget_.insertRow(changed);
-        SyncRowCells(changed);
-    } else if (changed >= 0 && rows == shown - 1 && changed <= rows) {
-        widget_.removeRow(changed);
-    } else {
-        widget_.setRowCount(rows);
-        for (int row = 0; row < rows; ++row) {
-            SyncRowCells(row);
-        }
-    }
-    WidenColumns();
-    SyncAllStates();
-}
+int ListViewBinding::ModelRows() const { return list_.GetItemCount(); }
+
+int ListViewBinding::ShownRows() const { return widget_.rowCount(); }
+
+void ListViewBinding::InsertShownRow(int row) { widget_.insertRow(row); }
+
+void ListViewBinding::RemoveShownRow(int row) { widget_.removeRow(row); }
+
+void ListViewBinding::ShowRows(int count) { widget_.setRowCount(count); }
 
 void ListViewBinding::SyncRowCells(int row) {
     if (row < 0 || row >= widget_.rowCount()) {

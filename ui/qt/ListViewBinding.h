@@ -24,10 +24,14 @@ private:
     void SyncColumns() override;
     void WidenColumns() override;
     void SyncFlags() override;
-    void SyncRows(int changed) override;
     void SyncRowCells(int row) override;
     void SyncRowState(int row) override;
-    void SyncAllStates();
+    void SyncAllStates() override;
+    int ModelRows() const override;
+    int ShownRows() const override;
+    void InsertShownRow(int row) override;
+    void RemoveShownRow(int row) override;
+    void ShowRows(int count) override;
     Qt::Alignment ColumnAlignment(int column) const;
 
     ListView& list_;

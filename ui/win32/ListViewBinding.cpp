@@ -95,27 +95,25 @@ void ListViewBinding::SyncFlags() {
 }
 
 // Rows come and go one at a time; anything else is copied whole.
-void ListViewBinding::SyncRows(int changed) {
-    const int rows = list_.GetItemCount();
-    const auto shown = static_cast<int>(SendMessageW(Window(), LVM_GETITEMCOUNT, 0, 0));
-    if (changed >= 0 && rows == shown + 1 && changed < rows) {
-        LVITEMW item{};
-        item.iItem = changed;
-        SendMessageW(Window(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-        SyncRowCells(changed);
-    } else if (changed >= 0 && rows == shown - 1 && changed <= rows) {
-        SendMessageW(Window(), LVM_DELETEITEM, static_cast<WPARAM>(changed), 0);
-    } else {
-        SendMessageW(Window(), LVM_DELETEALLITEMS, 0, 0);
-        for (int row = 0; row < rows; ++row) {
-            LVITEMW item{};
-            item.iItem = row;
-            SendMessageW(Window(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-            SyncRowCells(row);
-        }
+int ListViewBinding::ModelRows() const { return list_.GetItemCount(); }
+
+int ListViewBinding::ShownRows() const { return static_cast<int>(SendMessageW(Window(), LVM_GETITEMCOUNT, 0, 0)); }
+
+void ListViewBinding::InsertShownRow(int row) {
+    LVITEMW item{};
+    item.iItem = row;
+    SendMessageW(Window(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void ListViewBinding::RemoveShownRow(int row) {
+    SendMessageW(Window(), LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
+}
+
+void ListViewBinding::ShowRows(int count) {
+    SendMessageW(Window(), LVM_DELETEALLITEMS, 0, 0);
+    for (int row = 0; row < count; ++row) {
+        InsertShownRow(row);
     }
-    WidenColumns();
-    SyncAllStates();
 }
 
 void ListViewBinding::SyncRowCells(int row) {

@@ -20,10 +20,14 @@ private:
     bool Intercept(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void SyncColumns() override;
     void SyncFlags() override;
-    void SyncRows(int changed) override;
     void SyncRowCells(int row) override;
     void SyncRowState(int row) override;
-    void SyncAllStates();
+    void SyncAllStates() override;
+    int ModelRows() const override;
+    int ShownRows() const override;
+    void InsertShownRow(int row) override;
+    void RemoveShownRow(int row) override;
+    void ShowRows(int count) override;
     void WidenColumns() override;
     bool TakeKey(WPARAM key);
     void ClickRow(int row);
