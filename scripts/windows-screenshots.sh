@@ -15,7 +15,7 @@ bash scripts/install-missing.sh xvfb xauth fonts-wine
 
 if [ ! -f "$build/build.ninja" ]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/MinGW-w64.cmake \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLANVANE_WERROR=ON
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DLANVANE_WERROR=ON
 fi
 cmake --build "$build" -j"${JOBS:-2}" --target lanvane
 
