@@ -49,9 +49,12 @@ void CConfigTabCtrl::CreatePages() {
     }
 }
 
+// A page takes its tab's label as its title, which names its controls that have no label.
 void CConfigTabCtrl::InsertTabs() {
     for (int index = 0; index < kPageCount; ++index) {
-        Tab().InsertItem(index, session_.context.strings.Text(kTabLabels[static_cast<std::size_t>(index)]));
+        const std::string_view label = session_.context.strings.Text(kTabLabels[static_cast<std::size_t>(index)]);
+        Tab().InsertItem(index, label);
+        PageAt(index).SetWindowText(label);
     }
 }
 

@@ -16,22 +16,15 @@ run_tests=false
 # takes from the Debian packages.
 packages=(cmake ninja-build ccache googletest libcli11-dev nlohmann-json3-dev
           g++-mingw-w64-x86-64-posix wine wine64 zip openssl)
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
-    || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  as_root=()
-  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-  "${as_root[@]}" apt-get update
-  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-missing.sh "${packages[@]}"
 
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 build_dir=build-windows
+# No debugging data: the zip strips it anyway, and without it the cross-build takes a third
+# less time.
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/MinGW-w64.cmake \
-      -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLANVANE_WERROR=ON -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+      -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+      -DLANVANE_WERROR=ON -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 # Everything: the programs, their language libraries, the test programs and runners.
 cmake --build "$build_dir" -j "$(nproc)"
 

@@ -11,20 +11,11 @@ build=build-windows
 folder=${1:-$build/screenshots}
 
 # The virtual X server, and Wine's own fonts (the caption buttons are drawn in one of them).
-missing=()
-for package in xvfb xauth fonts-wine; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  as_root=()
-  [ "$(id -u)" -eq 0 ] || as_root=(sudo)
-  "${as_root[@]}" apt-get update
-  DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+bash scripts/install-missing.sh xvfb xauth fonts-wine
 
 if [ ! -f "$build/build.ninja" ]; then
   cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/MinGW-w64.cmake \
-    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLANVANE_WERROR=ON
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DLANVANE_WERROR=ON
 fi
 cmake --build "$build" -j"${JOBS:-2}" --target lanvane
 

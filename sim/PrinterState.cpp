@@ -1,13 +1,10 @@
 #include "sim/PrinterState.h"
 
+#include "sim/DottedAddress.h"
 #include "sim/WireConstants.h"
 
 namespace lanvane::sim {
 namespace {
-
-constexpr std::uint32_t Address(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d) {
-    return (a << 24) | (b << 16) | (c << 8) | d;
-}
 
 PrinterRecord DefaultRecord(int layout) {
     PrinterRecord record;
@@ -15,9 +12,9 @@ PrinterRecord DefaultRecord(int layout) {
     record.printerName = "VT-Printer";
     record.networkMode = 0;
     record.dhcp = 0;
-    record.ipAddress = Address(192, 168, 0, 100);
-    record.subnetMask = Address(255, 255, 255, 0);
-    record.gateway = Address(192, 168, 0, 1);
+    record.ipAddress = AddressOf(192, 168, 0, 100);
+    record.subnetMask = AddressOf(255, 255, 255, 0);
+    record.gateway = AddressOf(192, 168, 0, 1);
     record.ssid = "VT-Office";
     record.authentication = 3;
     record.cryptograph = 4;
@@ -41,7 +38,7 @@ PrinterRecord DefaultRecord(int layout) {
     record.setCommunity = "private";
     record.getCommunity = "public";
     record.trapCommunity = "vt-trap";
-    record.trapIpAddress = Address(192, 168, 0, 10);
+    record.trapIpAddress = AddressOf(192, 168, 0, 10);
     record.inactivityTime = 300;
     return record;
 }

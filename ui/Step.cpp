@@ -36,6 +36,7 @@ const char* NameOf(StepKind kind) {
     case StepKind::Focus: return "Focus";
     case StepKind::PressOk: return "PressOk";
     case StepKind::PressCancel: return "PressCancel";
+    case StepKind::SwitchPage: return "SwitchPage";
     case StepKind::Advance: return "Advance";
     case StepKind::Wait: return "Wait";
     case StepKind::AnswerMessageBox: return "AnswerMessageBox";
@@ -89,6 +90,12 @@ Step Step::PressOk() {
 
 Step Step::PressCancel() {
     return Make(StepKind::PressCancel);
+}
+
+Step Step::SwitchPage(bool forward) {
+    Step step = Make(StepKind::SwitchPage);
+    step.number = forward ? 1 : -1;
+    return step;
 }
 
 Step Step::Advance(int ms) {

@@ -20,6 +20,7 @@ enum class StepKind : std::uint8_t {
     Focus,             // move the focus to a control
     PressOk,           // Enter in the innermost dialog
     PressCancel,       // Escape in the innermost dialog
+    SwitchPage,        // Ctrl+Tab (number 1) or Ctrl+Shift+Tab (number -1) in the innermost dialog
     Advance,           // let virtual time pass; what falls due fires in order
     Wait,              // wait (real time, bounded) for a watched socket to have data
     AnswerMessageBox,  // answer the open message box
@@ -53,6 +54,7 @@ struct Step {
     static Step Focus(int controlId, int pageId = 0);
     static Step PressOk();
     static Step PressCancel();
+    static Step SwitchPage(bool forward);
     static Step Advance(int ms);
     static Step Wait(int ms);
     static Step AnswerMessageBox(int answer = kIdOk);

@@ -4,6 +4,7 @@
 
 #include "lan/core/FeatureCodes.h"
 #include "protocol/AddressText.h"
+#include "sim/DottedAddress.h"
 #include "sim/LanPrinterSettings.h"
 #include "sim/PrinterState.h"
 
@@ -12,10 +13,6 @@ namespace lanvane {
 namespace {
 
 constexpr char kLoopbackBroadcast[] = "127.255.255.255";
-
-constexpr std::uint32_t Address(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d) {
-    return (a << 24) | (b << 16) | (c << 8) | d;
-}
 
 sim::LanPrinterSettings Printer(sim::LanKind kind, int index, std::uint8_t fwMajor, std::uint8_t fwMinor) {
     sim::LanPrinterSettings settings = sim::DefaultLanPrinter(kind, index);
@@ -36,9 +33,9 @@ std::vector<sim::LanPrinterSettings> DemoFleet() {
     office.baudCode = 0xFD;  // 38400
     printers.push_back(office);
     auto labels = Printer(sim::LanKind::Ethernet, 3, 3, 2);
-    labels.ip = Address(127, 0, 11, 40);
-    labels.subnet = Address(255, 255, 255, 0);
-    labels.gateway = Address(127, 0, 11, 1);
+    labels.ip = sim::AddressOf(127, 0, 11, 40);
+    labels.subnet = sim::AddressOf(255, 255, 255, 0);
+    labels.gateway = sim::AddressOf(127, 0, 11, 1);
     labels.port = 515;
     labels.https = true;
     printers.push_back(labels);

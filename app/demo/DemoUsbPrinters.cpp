@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "sim/DottedAddress.h"
 #include "sim/PrinterState.h"
 
 namespace lanvane {
@@ -9,10 +10,6 @@ namespace lanvane {
 namespace {
 
 constexpr char kVendorId[] = "F0F0";
-
-constexpr std::uint32_t Address(std::uint32_t a, std::uint32_t b, std::uint32_t c, std::uint32_t d) {
-    return (a << 24) | (b << 16) | (c << 8) | d;
-}
 
 // A second printer that differs from the first wherever the pages show it.
 sim::PrinterState LabelPrinter() {
@@ -23,7 +20,7 @@ sim::PrinterState LabelPrinter() {
     state.record.printerName = "VT-Label";
     state.record.networkMode = 1;
     state.record.dhcp = 1;
-    state.record.ipAddress = Address(192, 168, 0, 101);
+    state.record.ipAddress = sim::AddressOf(192, 168, 0, 101);
     state.record.ssid = "Lab Adhoc";
     state.record.authentication = 0;
     state.record.cryptograph = 0;

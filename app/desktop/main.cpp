@@ -11,18 +11,17 @@
 #include "LanvaneVersion.h"
 #include "app/AppContext.h"
 #include "app/AppWindows.h"
-#include "app/LanRoad.h"
+#include "app/ProgramDevices.h"
+#include "app/ScreenshotTour.h"
 #include "app/SetupApp.h"
 #include "app/SystemLanguage.h"
 #include "app/demo/DemoPrinters.h"
 #include "app/desktop/DesktopOptions.h"
-#include "app/desktop/ScreenshotTour.h"
+#include "app/desktop/QtTourBackend.h"
 #include "app/desktop/ShownSignal.h"
 #include "app/desktop/ToolkitMessageFilter.h"
 #include "app/posix/DlopenLanguageLoader.h"
 #include "link/InterruptRelease.h"
-#include "link/PrinterPort.h"
-#include "link/SystemDeviceSource.h"
 #include "ui/qt/QtBackend.h"
 
 namespace {
@@ -102,14 +101,7 @@ int RunDesktop(int argc, char** argv) {
         std::fprintf(stderr, "lanvane: %s\n", problem.c_str());
     }
 
-    CPrinterPort systemPort;
-    PrinterPortLike* port = &systemPort;
-    SystemDeviceSource systemDevices;
-    PrinterDeviceSource* devices = &systemDevices;
-    LanRoad lan;
-    if (!options.broadcastAddress.empty()) {
-        lan.network.broadcastAddress = options.broadcastAddress;
-    }
+    ProgramDevices devices(options.broadcastAddress);
     DemoPrinters demo;
     if (options.demo) {
         std::string problem;
@@ -121,17 +113,18 @@ int RunDesktop(int argc, char** argv) {
         for (const std::string& warning : warnings) {
             std::fprintf(stderr, "lanvane: %s\n", warning.c_str());
         }
-        port = &demo.usb.Port(systemPort);
-        devices = &demo.usb.Devices();
-        lan.network = demo.lan.Network(options.broadcastAddress);
+        devices.port = &demo.usb.Port(devices.systemPort);
+        devices.deviceSource = &demo.usb.Devices();
+        devices.lan.network = demo.lan.Network(options.broadcastAddress);
     }
     AppWindows windows;
-    AppContext context{ui, app.Resources(), windows, *port, *devices, lan};
+    AppContext context{ui, app.Resources(), windows, *devices.port, *devices.deviceSource, devices.lan};
 
+    QtTourBackend tourUi(ui, options.screenshotFolder);
     std::optional<ScreenshotTour> tour;
     if (!options.screenshotFolder.empty()) {
         QDir().mkpath(QString::fromStdString(options.screenshotFolder));
-        tour.emplace(ui, options.screenshotFolder);
+        tour.emplace(tourUi);
         tour->Start();
     }
     app.Run(context);

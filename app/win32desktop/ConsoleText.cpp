@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "link/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 namespace lanvane {
 

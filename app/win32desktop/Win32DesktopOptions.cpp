@@ -6,7 +6,7 @@
 #include <iterator>
 #include <system_error>
 
-#include "link/win32/WideText.h"
+#include "platform/win32/WideText.h"
 #include "protocol/AddressText.h"
 
 namespace lanvane {

@@ -14,17 +14,17 @@
 #include "app/AppContext.h"
 #include "app/AppWindows.h"
 #include "app/LanRoad.h"
+#include "app/ProgramDevices.h"
+#include "app/ScreenshotTour.h"
 #include "app/SetupApp.h"
 #include "app/SystemLanguage.h"
 #include "app/win32/LoadLibraryLanguageLoader.h"
 #include "app/win32desktop/ConsoleText.h"
 #include "app/win32desktop/Win32Demo.h"
 #include "app/win32desktop/Win32DesktopOptions.h"
-#include "app/win32desktop/Win32ScreenshotTour.h"
+#include "app/win32desktop/Win32TourBackend.h"
 #include "link/InterruptRelease.h"
-#include "link/PrinterPort.h"
-#include "link/SystemDeviceSource.h"
-#include "link/win32/WideText.h"
+#include "platform/win32/WideText.h"
 #include "ui/win32/Win32Backend.h"
 #include "ui/win32/Win32Script.h"
 
@@ -107,15 +107,15 @@ std::unique_ptr<Win32Script> CloseAfter(Win32Backend& ui, int delayMs) {
     return script;
 }
 
-std::unique_ptr<Win32ScreenshotTour> StartTour(Win32Backend& ui, const std::string& folder) {
+std::unique_ptr<ScreenshotTour> StartTour(TourBackend& tourUi, const std::string& folder) {
     std::error_code ignored;  // a folder that cannot be made fails every picture, and says so
     std::filesystem::create_directories(std::filesystem::path(win32::Utf8ToWide(folder)), ignored);
-    auto tour = std::make_unique<Win32ScreenshotTour>(ui, folder);
+    auto tour = std::make_unique<ScreenshotTour>(tourUi);
     tour->Start();
     return tour;
 }
 
-int ReportTour(const Win32ScreenshotTour& tour) {
+int ReportTour(const ScreenshotTour& tour) {
     std::string saved;
     for (const std::string& path : tour.Saved()) {
         saved += path + "\n";
@@ -146,26 +146,20 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*comm
     CSetupApp app(SystemDefaultLanguageId(), loader);
     app.InitInstance();
 
-    CPrinterPort systemPort;
-    PrinterPortLike* port = &systemPort;
-    SystemDeviceSource systemDevices;
-    PrinterDeviceSource* devices = &systemDevices;
-    LanRoad lan;
-    if (!options.broadcastAddress.empty()) {
-        lan.network.broadcastAddress = options.broadcastAddress;
-    }
+    ProgramDevices devices(options.broadcastAddress);
     const std::unique_ptr<Win32Demo> demo = options.demo ? MakeWin32Demo() : nullptr;
     if (options.demo) {
-        if (!StartDemo(demo.get(), options, lan)) {
+        if (!StartDemo(demo.get(), options, devices.lan)) {
             return 1;
         }
-        devices = &demo->Devices();
-        port = &demo->Port(systemPort);
+        devices.deviceSource = &demo->Devices();
+        devices.port = &demo->Port(devices.systemPort);
     }
     AppWindows windows;
-    AppContext context{ui, app.Resources(), windows, *port, *devices, lan};
+    AppContext context{ui, app.Resources(), windows, *devices.port, *devices.deviceSource, devices.lan};
     const auto closing = options.closeAfterMs ? CloseAfter(ui, *options.closeAfterMs) : nullptr;
-    const auto tour = options.screenshotFolder.empty() ? nullptr : StartTour(ui, options.screenshotFolder);
+    Win32TourBackend tourUi(ui, options.screenshotFolder);
+    const auto tour = options.screenshotFolder.empty() ? nullptr : StartTour(tourUi, options.screenshotFolder);
     app.Run(context);
     if (tour) {
         return ReportTour(*tour);

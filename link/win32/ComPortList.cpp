@@ -1,7 +1,7 @@
 #include "link/ComPortList.h"
 
 #include "link/NaturalOrder.h"
-#include "link/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 #include <windows.h>
 

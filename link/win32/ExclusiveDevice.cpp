@@ -1,7 +1,7 @@
 #include "link/win32/ExclusiveDevice.h"
 
 #include "link/win32/SystemError.h"
-#include "link/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 #include <windows.h>
 

@@ -2,6 +2,7 @@
 
 #include "link/win32/SystemError.h"
 #include "link/win32/Winsock.h"
+#include "platform/win32/Winsock.h"
 
 #include <winsock2.h>
 #include <ws2tcpip.h>

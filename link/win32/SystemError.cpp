@@ -1,6 +1,6 @@
 #include "link/win32/SystemError.h"
 
-#include "link/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 #include <winsock2.h>
 #include <windows.h>

@@ -2,7 +2,7 @@
 
 #include "link/win32/ExclusiveDevice.h"
 #include "link/win32/UsbInterfacePath.h"
-#include "link/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 #include <windows.h>
 #include <setupapi.h>

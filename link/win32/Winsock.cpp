@@ -4,15 +4,6 @@
 
 namespace lanvane::win32 {
 
-bool StartWinsock() {
-    // Winsock stays up until the program ends; the system cleans it up then.
-    static const bool started = [] {
-        WSADATA data{};
-        return WSAStartup(MAKEWORD(2, 2), &data) == 0;
-    }();
-    return started;
-}
-
 bool SetBlocking(NativeSocket socket, bool blocking) {
     // The request code's sign bit is set; the call takes it as a long.
     u_long nonBlocking = blocking ? 0 : 1;

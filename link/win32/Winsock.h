@@ -6,10 +6,6 @@
 
 namespace lanvane::win32 {
 
-// Starts Winsock 2 for the program, once; every socket is made after this. False when the
-// system could not start it.
-bool StartWinsock();
-
 // Sets whether calls on the socket wait; false when the system refused.
 bool SetBlocking(NativeSocket socket, bool blocking);
 

@@ -27,7 +27,8 @@ constexpr ControlTemplate kControls[] = {
     ListView(ctl::kDeviceListView, {kMargin, kMargin, kWidth - 2 * kMargin, kListHeight},
              style::kGroup | style::kSingleSelection | style::kShowSelectionAlways),
     Button(ctl::kSearchButton, "&Search", ButtonAt(kSearchX, kButtonWidth), style::kGroup),
-    Button(ctl::kSettingButton, "Se&tting", ButtonAt(kSettingX, kButtonWidth), style::kDisabled),
+    // Enter acts on the chosen printer; Exit is Escape.
+    DefaultButton(ctl::kSettingButton, "Se&tting", ButtonAt(kSettingX, kButtonWidth), style::kDisabled),
     Button(ctl::kWebConfigButton, "&Configuration(Web)", ButtonAt(kWebX, kWideButtonWidth),
            style::kDisabled),
     Button(ctl::kBssInfoButton, "&BSS Info", ButtonAt(kBssX, kButtonWidth), style::kDisabled),

@@ -26,7 +26,8 @@ constexpr ControlTemplate kControls[] = {
     GroupBox("Communication", {kColumnX, kMargin, kColumnWidth, 42}, style::kGroup),
     FirstRadio(ctl::kSerialRadio, "&SERIAL", {kRadioX, 20, kRadioWidth, kChoiceHeight},
                style::kDisabled),
-    Radio(ctl::kUsbRadio, "US&B", {kRadioX, 33, kRadioWidth, kChoiceHeight}),
+    // A tab stop of its own: the group is reached by Tab while SERIAL is disabled.
+    Radio(ctl::kUsbRadio, "US&B", {kRadioX, 33, kRadioWidth, kChoiceHeight}, style::kTabStop),
     Label("&Port", {kColumnX, 56, kColumnWidth, kTextHeight}, style::kGroup),
     DropDownList(ctl::kPortList, {kColumnX, 66, kColumnWidth, kFieldHeight}),
     Button(ctl::kConnectButton, "&Connect", CommandAt(88)),

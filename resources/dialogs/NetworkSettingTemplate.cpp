@@ -44,9 +44,10 @@ constexpr ControlTemplate kControls[] = {
          kPortDigits),
     Label(" (0 ~ 32767)", {kNoteX, kPortRow + 2, 50, kTextHeight}),
     Label("Inactivity &time :", {kLabelX, kInactivityRow - 2, kLabelWidth, kTextHeight}),
-    Label("(0 ~ 3600)", {kLabelX, kInactivityRow + 7, kLabelWidth, kTextHeight}),
     Edit(ctl::kSettingInactivity, {kFieldX, kInactivityRow, kNumberWidth, kFieldHeight},
          kNumberEdit, kInactivityDigits),
+    // The range goes after the field, so that the field's label is the text just before it.
+    Label("(0 ~ 3600)", {kLabelX, kInactivityRow + 7, kLabelWidth, kTextHeight}),
     Label("sec (Default: 0)", {kNoteX, kInactivityRow + 2, 66, kTextHeight}),
     CheckBox(ctl::kSettingDhcp, "&DHCP Mode", {kFieldX, kDhcpRow, kWidth - kMargin - 8 - kFieldX, kChoiceHeight}),
     Label("Device &Baudrate :", LabelAt(kBaudRow)),

@@ -4,6 +4,7 @@
 #include <ws2tcpip.h>
 
 #include "link/win32/Winsock.h"
+#include "platform/win32/Winsock.h"
 
 namespace lanvane::sim {
 namespace {

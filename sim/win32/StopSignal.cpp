@@ -3,6 +3,7 @@
 #include <winsock2.h>
 
 #include "link/win32/Winsock.h"
+#include "platform/win32/Winsock.h"
 
 namespace lanvane::sim {
 namespace {

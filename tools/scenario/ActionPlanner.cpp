@@ -46,6 +46,9 @@ public:
     ActionPlan operator()(const command::Focus& focus) { return Single(focus.control, ActionKind::Focus); }
     ActionPlan operator()(const command::PressEnter&) { return {{On(ActionKind::PressEnter, {})}, {}}; }
     ActionPlan operator()(const command::PressEscape&) { return {{On(ActionKind::PressEscape, {})}, {}}; }
+    ActionPlan operator()(const command::PageKey& key) {
+        return {{On(ActionKind::PageKey, {}, key.forward ? 1 : -1, key.key)}, {}};
+    }
 
     // A user selects all and types over it: the first key replaces the whole text, the
     // others follow one by one. Typing nothing over a selection erases it.
@@ -178,7 +181,8 @@ bool IsWindowAction(const CommandBody& body) {
            std::holds_alternative<command::Erase>(body) || std::holds_alternative<command::Choose>(body) ||
            std::holds_alternative<command::SelectTab>(body) || std::holds_alternative<command::ClickRow>(body) ||
            std::holds_alternative<command::SetAddress>(body) || std::holds_alternative<command::Focus>(body) ||
-           std::holds_alternative<command::PressEnter>(body) || std::holds_alternative<command::PressEscape>(body);
+           std::holds_alternative<command::PressEnter>(body) || std::holds_alternative<command::PressEscape>(body) ||
+           std::holds_alternative<command::PageKey>(body);
 }
 
 ActionPlan PlanWindowAction(const CommandBody& body, Dialog& window) {

@@ -82,6 +82,9 @@ std::optional<CommandBody> CommandParser::ParseCommand(const std::string& word) 
     if (word == "escape") {
         return Finished(cursor_, command::PressEscape{});
     }
+    if (word == "key") {
+        return ParsePageKey();
+    }
     if (word == "answer") {
         return Finished(cursor_, command::AnswerMessage{});
     }
@@ -127,6 +130,17 @@ std::optional<CommandBody> CommandParser::ParseChoose() {
 }
 
 // tab 3 | tab "Network" | tab 1013 3 | tab 1013 "Network"
+std::optional<CommandBody> CommandParser::ParsePageKey() {
+    if (cursor_.AtEnd()) {
+        return cursor_.Fail("missing key (ctrl+tab, ctrl+shift+tab, ctrl+pagedown or ctrl+pageup)");
+    }
+    const std::string key = cursor_.Take().text;
+    if (key != "ctrl+tab" && key != "ctrl+shift+tab" && key != "ctrl+pagedown" && key != "ctrl+pageup") {
+        return cursor_.Fail("unknown key \"" + key + "\" (ctrl+tab, ctrl+shift+tab, ctrl+pagedown or ctrl+pageup)");
+    }
+    return Finished(cursor_, command::PageKey{key, key == "ctrl+tab" || key == "ctrl+pagedown"});
+}
+
 std::optional<CommandBody> CommandParser::ParseTab() {
     command::SelectTab tab;
     if (cursor_.Remaining() == 2) {

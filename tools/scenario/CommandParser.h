@@ -25,6 +25,7 @@ private:
     std::optional<CommandBody> ParseType(bool append);
     std::optional<CommandBody> ParseChoose();
     std::optional<CommandBody> ParseTab();
+    std::optional<CommandBody> ParsePageKey();
     std::optional<CommandBody> ParseAddress();
     std::optional<CommandBody> ParsePick();
     std::optional<CommandBody> ParsePrinter();

@@ -56,6 +56,11 @@ struct Focus {
 };
 struct PressEnter {};
 struct PressEscape {};
+// Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown or Ctrl+PageUp: the next or previous page.
+struct PageKey {
+    std::string key;
+    bool forward = true;
+};
 struct Advance {
     int ms = 0;
 };
@@ -148,7 +153,7 @@ struct ExpectRequests {
 using CommandBody =
     std::variant<command::Click, command::Type, command::Erase, command::Choose, command::SelectTab,
                  command::ClickRow, command::SetAddress, command::Focus, command::PressEnter,
-                 command::PressEscape, command::Advance, command::Wait, command::AnswerMessage,
+                 command::PressEscape, command::PageKey, command::Advance, command::Wait, command::AnswerMessage,
                  command::PickFiles, command::StartPrinter, command::StartLanPrinter, command::ChangeFaults,
                  command::ExpectMessage, command::ExpectNoMessage, command::ExpectDialog,
                  command::ExpectTitle, command::ExpectClosed, command::ExpectUrl, command::ExpectControl,

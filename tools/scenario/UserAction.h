@@ -23,6 +23,7 @@ enum class ActionKind : std::uint8_t {
     Focus,
     PressEnter,
     PressEscape,
+    PageKey,         // text names the key ("ctrl+tab"); number 1 forward, -1 back
     Advance,         // virtual time passes
     Wait,            // real time, bounded, for a watched socket
     AnswerMessageBox,

@@ -6,6 +6,7 @@
 
 #include "ui/Dialog.h"
 #include "ui/ControlSteps.h"
+#include "ui/PageSwitch.h"
 
 namespace lanvane {
 
@@ -30,12 +31,12 @@ void HeadlessBackend::DialogClosed(Dialog& dialog) {
 template <class Done>
 void HeadlessBackend::RunFrame(Frame frame, Done done) {
     CheckThread();
-    frames_.push_back(frame);
+    frames_.Push(frame);
     while (!done()) {
         RunOnce();
     }
-    frames_.pop_back();
-    if (frames_.empty()) {
+    frames_.Pop();
+    if (frames_.Empty()) {
         closingDown_ = false;
         stepsThisRun_ = 0;
         advanceTarget_ = clock_.Now();
@@ -43,7 +44,7 @@ void HeadlessBackend::RunFrame(Frame frame, Done done) {
 }
 
 void HeadlessBackend::RunModalLoop(Dialog& dialog) {
-    RunFrame(Frame{FrameKind::Dialog, &dialog, 0}, [&dialog] { return dialog.IsEnded(); });
+    RunFrame(Frame{ModalKind::Dialog, &dialog, 0}, [&dialog] { return dialog.IsEnded(); });
 }
 
 bool HeadlessBackend::AcceptsInput(const Dialog& topLevel) const {
@@ -53,14 +54,14 @@ bool HeadlessBackend::AcceptsInput(const Dialog& topLevel) const {
 int HeadlessBackend::ShowMessageBox(Dialog* owner, const MessageBoxRequest& request) {
     messageBoxes_.push_back(MessageBoxRecord{request, false, 0});
     const std::size_t index = messageBoxes_.size() - 1;
-    RunFrame(Frame{FrameKind::MessageBox, owner, index}, [this, index] { return messageBoxes_[index].answered; });
+    RunFrame(Frame{ModalKind::MessageBox, owner, index}, [this, index] { return messageBoxes_[index].answered; });
     return messageBoxes_[index].answer;
 }
 
 std::vector<std::string> HeadlessBackend::ShowOpenFileDialog(Dialog* owner, const FileDialogRequest& request) {
     fileDialogs_.push_back(FileDialogRecord{request, false, {}});
     const std::size_t index = fileDialogs_.size() - 1;
-    RunFrame(Frame{FrameKind::FileDialog, owner, index}, [this, index] { return fileDialogs_[index].answered; });
+    RunFrame(Frame{ModalKind::FileDialog, owner, index}, [this, index] { return fileDialogs_[index].answered; });
     return fileDialogs_[index].paths;
 }
 
@@ -101,34 +102,14 @@ void HeadlessBackend::Sleep(int ms) {
     clock_.Advance(std::max(ms, 0));
 }
 
-Dialog* HeadlessBackend::ActiveDialog() const {
-    if (frames_.empty() || frames_.back().kind != FrameKind::Dialog) {
-        return nullptr;
-    }
-    return frames_.back().dialog;
-}
-
-Dialog* HeadlessBackend::InnermostWindow() const {
-    for (auto frame = frames_.rbegin(); frame != frames_.rend(); ++frame) {
-        if (frame->dialog != nullptr) {
-            return &frame->dialog->TopLevel();
-        }
-    }
-    return nullptr;
-}
-
 const MessageBoxRecord* HeadlessBackend::PendingMessageBox() const {
-    if (frames_.empty() || frames_.back().kind != FrameKind::MessageBox) {
-        return nullptr;
-    }
-    return &messageBoxes_[frames_.back().record];
+    const Frame* frame = frames_.InnermostOf(ModalKind::MessageBox);
+    return frame != nullptr ? &messageBoxes_[frame->native] : nullptr;
 }
 
 const FileDialogRecord* HeadlessBackend::PendingFileDialog() const {
-    if (frames_.empty() || frames_.back().kind != FrameKind::FileDialog) {
-        return nullptr;
-    }
-    return &fileDialogs_[frames_.back().record];
+    const Frame* frame = frames_.InnermostOf(ModalKind::FileDialog);
+    return frame != nullptr ? &fileDialogs_[frame->native] : nullptr;
 }
 
 void HeadlessBackend::RunOnce() {
@@ -219,18 +200,21 @@ std::string HeadlessBackend::Apply(const Step& step) {
     if (step.kind == StepKind::PressCancel) {
         return dialog->UserCancel() ? std::string() : "the dialog takes no input";
     }
+    if (step.kind == StepKind::SwitchPage) {
+        return UserSwitchPage(*dialog, step.number > 0) ? std::string() : "no page to switch to";
+    }
     return ApplyControlStep(*dialog, step);
 }
 
 std::string HeadlessBackend::Answer(const Step& step) {
     if (step.kind == StepKind::AnswerMessageBox && PendingMessageBox() != nullptr) {
-        MessageBoxRecord& record = messageBoxes_[frames_.back().record];
+        MessageBoxRecord& record = messageBoxes_[frames_.Innermost()->native];
         record.answered = true;
         record.answer = step.number;
         return {};
     }
     if (step.kind == StepKind::AnswerFileDialog && PendingFileDialog() != nullptr) {
-        FileDialogRecord& record = fileDialogs_[frames_.back().record];
+        FileDialogRecord& record = fileDialogs_[frames_.Innermost()->native];
         record.answered = true;
         record.paths = step.paths;
         if (!record.request.multiSelect && record.paths.size() > 1) {
@@ -249,10 +233,7 @@ void HeadlessBackend::CancelInnermost() {
     } else if (PendingFileDialog() != nullptr) {
         Answer(Step::AnswerFileDialog({}));
     } else if (Dialog* dialog = ActiveDialog()) {
-        dialog->UserCancel();
-        if (!dialog->IsEnded()) {
-            dialog->EndDialog(kIdCancel);
-        }
+        CancelAsUser(*dialog);
     }
 }
 

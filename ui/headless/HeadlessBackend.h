@@ -6,6 +6,7 @@
 #include <thread>
 #include <vector>
 
+#include "ui/ModalStack.h"
 #include "ui/UiBackend.h"
 #include "ui/headless/HeadlessDriver.h"
 #include "ui/headless/ModalRecords.h"
@@ -46,11 +47,9 @@ public:
     void Sleep(int ms) override;
 
     // What a driver or test reads.
-    Dialog* ActiveDialog() const;
-    // The top-level dialog the user sees on top: the innermost modal dialog, or the owner of
-    // the message box or file dialog open over it. nullptr when nothing is open.
-    Dialog* InnermostWindow() const;
-    int ModalDepth() const { return static_cast<int>(frames_.size()); }
+    Dialog* ActiveDialog() const { return frames_.ActiveDialog(); }
+    Dialog* InnermostWindow() const { return frames_.InnermostWindow(); }
+    int ModalDepth() const { return frames_.Depth(); }
     const MessageBoxRecord* PendingMessageBox() const;
     const FileDialogRecord* PendingFileDialog() const;
     const std::vector<MessageBoxRecord>& MessageBoxes() const { return messageBoxes_; }
@@ -63,12 +62,8 @@ public:
     bool IsClosingDown() const { return closingDown_; }
 
 private:
-    enum class FrameKind { Dialog, MessageBox, FileDialog };
-    struct Frame {
-        FrameKind kind;
-        Dialog* dialog;
-        std::size_t record;  // index into the message box or file dialog records
-    };
+    // A frame's index into the message box or file dialog records.
+    using Frame = ModalStack<std::size_t>::Frame;
 
     template <class Done>
     void RunFrame(Frame frame, Done done);
@@ -88,7 +83,7 @@ private:
     VirtualClock clock_;
     TimerQueue timers_;
     SocketWatch sockets_;
-    std::vector<Frame> frames_;
+    ModalStack<std::size_t> frames_;
     std::vector<MessageBoxRecord> messageBoxes_;
     std::vector<FileDialogRecord> fileDialogs_;
     std::vector<std::string> openedUrls_;

@@ -7,7 +7,7 @@
 namespace lanvane {
 
 ComboBinding::ComboBinding(ComboBox& combo, QComboBox& widget, WindowHost& host)
-    : ControlBinding(combo, widget, host), combo_(combo), widget_(widget) {
+    : ItemsBinding(combo, widget, host), combo_(combo), widget_(widget) {
     widget_.setEditable(combo_.HasEditField());
     QObject::connect(&widget_, &QComboBox::activated, Receiver(), [this](int index) {
         UserAction([this, index] { combo_.UserChoose(index); });
@@ -20,16 +20,11 @@ ComboBinding::ComboBinding(ComboBox& combo, QComboBox& widget, WindowHost& host)
     }
 }
 
-void ComboBinding::SyncContent() {
-    SyncItems();
-    SyncSelection();
-}
-
-void ComboBinding::ApplyContent(ModelChange what, int /*index*/) {
-    if (what == ModelChange::Items) {
-        SyncItems();
+void ComboBinding::Name(const QString& name) {
+    ControlBinding::Name(name);
+    if (QLineEdit* edit = widget_.lineEdit()) {
+        edit->setAccessibleName(name);
     }
-    SyncSelection();
 }
 
 void ComboBinding::SyncItems() {

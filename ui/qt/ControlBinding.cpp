@@ -7,6 +7,10 @@ namespace lanvane {
 ControlBinding::ControlBinding(Control& control, QWidget& widget, WindowHost& host)
     : control_(control), widget_(widget), host_(host) {}
 
+void ControlBinding::Name(const QString& name) {
+    widget_.setAccessibleName(name);
+}
+
 void ControlBinding::SyncAll() {
     SyncGuard guard(syncing_);
     SyncGuard mirroring(host_.Mirroring());

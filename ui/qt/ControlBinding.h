@@ -26,6 +26,9 @@ public:
     // The widgets in which the control's keyboard focus can rest.
     virtual std::vector<QWidget*> FocusWidgets() const { return {&widget_}; }
 
+    // Gives the widget the name a screen reader announces.
+    virtual void Name(const QString& name);
+
     // Copies the whole model onto the widget.
     void SyncAll();
     // Copies one change of the model onto the widget.

@@ -1,11 +1,12 @@
 #include "ui/qt/IpAddressBinding.h"
 
+#include "ui/AccessibleName.h"
 #include "ui/qt/QtText.h"
 
 namespace lanvane {
 
 IpAddressBinding::IpAddressBinding(IpAddressControl& address, IpAddressEdit& widget, WindowHost& host)
-    : ControlBinding(address, widget, host), address_(address), widget_(widget) {
+    : FieldsBinding(address, widget, host), address_(address), widget_(widget) {
     widget_.OnFieldEdited([this](int index, const QString& digits) {
         UserAction([this, index, &digits] { address_.UserSetField(index, ToStdString(digits)); });
     });
@@ -23,17 +24,10 @@ std::vector<QWidget*> IpAddressBinding::FocusWidgets() const {
     return fields;
 }
 
-void IpAddressBinding::SyncContent() {
-    for (int index = 0; index < IpAddressControl::kFieldCount; ++index) {
-        SyncField(index);
-    }
-}
-
-void IpAddressBinding::ApplyContent(ModelChange what, int index) {
-    if (what == ModelChange::Field && index >= 0 && index < IpAddressControl::kFieldCount) {
-        SyncField(index);
-    } else {
-        SyncContent();
+void IpAddressBinding::Name(const QString& name) {
+    ControlBinding::Name(name);
+    for (int index = 0; index < IpAddressEdit::kFieldCount; ++index) {
+        widget_.FieldEdit(index).setAccessibleName(ToQString(IpFieldName(index, ToStdString(name))));
     }
 }
 

@@ -29,7 +29,7 @@ Qt::Alignment AlignmentOf(ColumnAlign align) {
 
 ListViewBinding::ListViewBinding(ListView& list, QTableWidget& widget, const DialogUnits& units,
                                  WindowHost& host)
-    : ControlBinding(list, widget, host), list_(list), widget_(widget), units_(units) {
+    : RowsBinding(list, widget, host), list_(list), widget_(widget), units_(units) {
     widget_.verticalHeader()->hide();
     widget_.verticalHeader()->setDefaultSectionSize(widget_.fontMetrics().height() + 4);
     widget_.horizontalHeader()->setHighlightSections(false);
@@ -40,38 +40,10 @@ ListViewBinding::ListViewBinding(ListView& list, QTableWidget& widget, const Dia
     widget_.setSelectionMode(list_.HasStyle(style::kSingleSelection) ? QAbstractItemView::SingleSelection
                                                                      : QAbstractItemView::MultiSelection);
     widget_.setFocusPolicy(Qt::StrongFocus);
+    // Tab leaves the list, as in the classic control; the arrows move between rows.
+    widget_.setTabKeyNavigation(false);
     widget_.viewport()->installEventFilter(this);
     widget_.installEventFilter(this);
-}
-
-void ListViewBinding::SyncContent() {
-    SyncColumns();
-    SyncFlags();
-    SyncRows(-1);
-}
-
-void ListViewBinding::ApplyContent(ModelChange what, int index) {
-    switch (what) {
-    case ModelChange::Columns:
-        SyncColumns();
-        SyncRows(-1);
-        break;
-    case ModelChange::ListFlags:
-        SyncFlags();
-        break;
-    case ModelChange::Rows:
-        SyncRows(index);
-        break;
-    case ModelChange::Cell:
-        SyncRowCells(index);
-        WidenColumns();
-        break;
-    case ModelChange::ItemState:
-        SyncRowState(index);
-        break;
-    default:
-        break;
-    }
 }
 
 Qt::Alignment ListViewBinding::ColumnAlignment(int column) const {
@@ -117,23 +89,15 @@ void ListViewBinding::SyncFlags() {
 }
 
 // Rows come and go one at a time; anything else is copied whole.
-void ListViewBinding::SyncRows(int changed) {
-    const int rows = list_.GetItemCount();
-    const int shown = widget_.rowCount();
-    if (changed >= 0 && rows == shown + 1 && changed < rows) {
-        widget_.insertRow(changed);
-        SyncRowCells(changed);
-    } else if (changed >= 0 && rows == shown - 1 && changed <= rows) {
-        widget_.removeRow(changed);
-    } else {
-        widget_.setRowCount(rows);
-        for (int row = 0; row < rows; ++row) {
-            SyncRowCells(row);
-        }
-    }
-    WidenColumns();
-    SyncAllStates();
-}
+int ListViewBinding::ModelRows() const { return list_.GetItemCount(); }
+
+int ListViewBinding::ShownRows() const { return widget_.rowCount(); }
+
+void ListViewBinding::InsertShownRow(int row) { widget_.insertRow(row); }
+
+void ListViewBinding::RemoveShownRow(int row) { widget_.removeRow(row); }
+
+void ListViewBinding::ShowRows(int count) { widget_.setRowCount(count); }
 
 void ListViewBinding::SyncRowCells(int row) {
     if (row < 0 || row >= widget_.rowCount()) {

@@ -100,62 +100,62 @@ void QtBackend::DialogClosed(Dialog& dialog) {
 void QtBackend::RunModalLoop(Dialog& dialog) {
     QtDialogWindow* window = WindowOf(dialog);
     QEventLoop loop;
-    frames_.push_back(Frame{FrameKind::Dialog, &dialog, &loop, {}, nullptr, nullptr});
+    frames_.Push(Frame{ModalKind::Dialog, &dialog, {&loop, {}, nullptr, nullptr}});
     if (window != nullptr) {
         window->ShowModal();
     }
     if (!dialog.IsEnded()) {
         loop.exec(QEventLoop::DialogExec);
     }
-    frames_.pop_back();
+    frames_.Pop();
     if (window != nullptr && WindowOf(dialog) == window) {
         window->HideModal();
+    }
+    ActivateInnermost();
+}
+
+// The window below a closed one takes the keyboard back, also where no window manager
+// hands it back (the X server alone gives the focus to nobody).
+void QtBackend::ActivateInnermost() {
+    for (auto frame = frames_.Frames().rbegin(); frame != frames_.Frames().rend(); ++frame) {
+        if (frame->kind != ModalKind::Dialog) {
+            continue;
+        }
+        if (QtDialogWindow* window = WindowOf(*frame->dialog); window != nullptr && window->isVisible()) {
+            window->activateWindow();
+        }
+        return;
     }
 }
 
 // A handler may end any open dialog, not only the innermost; each loop returns once the
 // loops inside it have.
 void QtBackend::AfterInput() {
-    for (const Frame& frame : frames_) {
-        if (frame.kind == FrameKind::Dialog && frame.dialog->IsEnded()) {
-            frame.loop->exit(0);
+    for (const Frame& frame : frames_.Frames()) {
+        if (frame.kind == ModalKind::Dialog && frame.dialog->IsEnded()) {
+            frame.native.loop->exit(0);
         }
     }
 }
 
 void QtBackend::CloseInnermost() {
-    if (frames_.empty()) {
-        return;
-    }
-    const Frame& frame = frames_.back();
-    switch (frame.kind) {
-    case FrameKind::MessageBox:
-        if (auto* box = static_cast<QMessageBox*>(frame.window.data())) {
-            box->done(QMessageBox::Ok);
-        }
-        break;
-    case FrameKind::FileDialog:
-        if (auto* chooser = static_cast<QFileDialog*>(frame.window.data())) {
-            chooser->reject();
-        }
-        break;
-    case FrameKind::Dialog:
-        frame.dialog->EndDialog(kIdCancel);
+    if (QMessageBox* box = ActiveMessageBox()) {
+        box->done(QMessageBox::Ok);
+    } else if (QFileDialog* chooser = ActiveFileDialog()) {
+        chooser->reject();
+    } else if (Dialog* dialog = ActiveDialog()) {
+        dialog->EndDialog(kIdCancel);
         AfterInput();
-        break;
     }
 }
 
 void QtBackend::CancelInnermost() {
-    if (frames_.empty() || frames_.back().kind != FrameKind::Dialog) {
+    Dialog* dialog = ActiveDialog();
+    if (dialog == nullptr) {
         CloseInnermost();
         return;
     }
-    Dialog& dialog = *frames_.back().dialog;
-    dialog.UserCancel();
-    if (!dialog.IsEnded()) {
-        dialog.EndDialog(kIdCancel);
-    }
+    CancelAsUser(*dialog);
     AfterInput();
 }
 
@@ -174,42 +174,24 @@ bool QtBackend::AcceptsInput(const Dialog& topLevel) const {
     return ActiveDialog() == &topLevel;
 }
 
-Dialog* QtBackend::ActiveDialog() const {
-    if (frames_.empty() || frames_.back().kind != FrameKind::Dialog) {
-        return nullptr;
-    }
-    return frames_.back().dialog;
-}
-
-Dialog* QtBackend::InnermostWindow() const {
-    for (auto frame = frames_.rbegin(); frame != frames_.rend(); ++frame) {
-        if (frame->dialog != nullptr) {
-            return &frame->dialog->TopLevel();
-        }
-    }
-    return nullptr;
-}
-
 const MessageBoxRequest* QtBackend::PendingMessageBox() const {
-    return frames_.empty() ? nullptr : frames_.back().messageBox;
+    const Frame* frame = frames_.Innermost();
+    return frame != nullptr ? frame->native.messageBox : nullptr;
 }
 
 const FileDialogRequest* QtBackend::PendingFileDialog() const {
-    return frames_.empty() ? nullptr : frames_.back().fileDialog;
+    const Frame* frame = frames_.Innermost();
+    return frame != nullptr ? frame->native.fileDialog : nullptr;
 }
 
 QMessageBox* QtBackend::ActiveMessageBox() const {
-    if (frames_.empty() || frames_.back().kind != FrameKind::MessageBox) {
-        return nullptr;
-    }
-    return static_cast<QMessageBox*>(frames_.back().window.data());
+    const Frame* frame = frames_.InnermostOf(ModalKind::MessageBox);
+    return frame != nullptr ? static_cast<QMessageBox*>(frame->native.window.data()) : nullptr;
 }
 
 QFileDialog* QtBackend::ActiveFileDialog() const {
-    if (frames_.empty() || frames_.back().kind != FrameKind::FileDialog) {
-        return nullptr;
-    }
-    return static_cast<QFileDialog*>(frames_.back().window.data());
+    const Frame* frame = frames_.InnermostOf(ModalKind::FileDialog);
+    return frame != nullptr ? static_cast<QFileDialog*>(frame->native.window.data()) : nullptr;
 }
 
 int QtBackend::ShowMessageBox(Dialog* owner, const MessageBoxRequest& request) {
@@ -218,9 +200,10 @@ int QtBackend::ShowMessageBox(Dialog* owner, const MessageBoxRequest& request) {
                     OwnerWindow(owner));
     box.setWindowModality(Qt::ApplicationModal);
     box.setWindowIcon(icon_);
-    frames_.push_back(Frame{FrameKind::MessageBox, owner, nullptr, &box, &request});
+    frames_.Push(Frame{ModalKind::MessageBox, owner, {nullptr, &box, &request, nullptr}});
     box.exec();
-    frames_.pop_back();
+    frames_.Pop();
+    ActivateInnermost();
     AfterInput();
     return kIdOk;
 }
@@ -232,9 +215,10 @@ std::vector<std::string> QtBackend::ShowOpenFileDialog(Dialog* owner, const File
     chooser.setFileMode(request.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     chooser.setNameFilters(NameFilters(request.filter));
     chooser.setWindowModality(Qt::ApplicationModal);
-    frames_.push_back(Frame{FrameKind::FileDialog, owner, nullptr, &chooser, nullptr, &request});
+    frames_.Push(Frame{ModalKind::FileDialog, owner, {nullptr, &chooser, nullptr, &request}});
     const int result = chooser.exec();
-    frames_.pop_back();
+    frames_.Pop();
+    ActivateInnermost();
     AfterInput();
     std::vector<std::string> paths;
     if (result == QDialog::Accepted) {

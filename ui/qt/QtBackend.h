@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/ModalStack.h"
 #include "ui/UiBackend.h"
 #include "ui/qt/WindowHost.h"
 #include "ui/qt/QtDialogWindow.h"
@@ -70,15 +71,15 @@ public:
 
     // What a driver, a test or the screenshots read.
     QtDialogWindow* WindowOf(const Dialog& dialog) const;
-    Dialog* ActiveDialog() const;
+    Dialog* ActiveDialog() const { return frames_.ActiveDialog(); }
     // The innermost modal dialog, or the owner of the message box or file dialog over it.
-    Dialog* InnermostWindow() const;
+    Dialog* InnermostWindow() const { return frames_.InnermostWindow(); }
     QMessageBox* ActiveMessageBox() const;
     QFileDialog* ActiveFileDialog() const;
     // What the open message box or file dialog was asked to show; nullptr when none is open.
     const MessageBoxRequest* PendingMessageBox() const;
     const FileDialogRequest* PendingFileDialog() const;
-    int ModalDepth() const { return static_cast<int>(frames_.size()); }
+    int ModalDepth() const { return frames_.Depth(); }
     const std::vector<MessageBoxRequest>& MessageBoxes() const { return messageBoxes_; }
     const std::vector<std::string>& OpenedUrls() const { return openedUrls_; }
     int WaitCursorDepth() const { return waitCursorDepth_; }
@@ -87,17 +88,16 @@ public:
     bool PaintingDuringExchange() const { return pumping_; }
 
 private:
-    enum class FrameKind { Dialog, MessageBox, FileDialog };
-    struct Frame {
-        FrameKind kind;
-        Dialog* dialog;
+    struct NativeFrame {
         QEventLoop* loop = nullptr;                         // Dialog frames
         QPointer<QWidget> window;                           // message box or file dialog
         const MessageBoxRequest* messageBox = nullptr;      // MessageBox frames
         const FileDialogRequest* fileDialog = nullptr;      // FileDialog frames
     };
+    using Frame = ModalStack<NativeFrame>::Frame;
 
     void AfterInput() override;
+    void ActivateInnermost();
     bool& Mirroring() override { return mirroring_; }
     QtDialogWindow* OwnerWindow(Dialog* owner) const;
     QtDialogWindow* NewestTopLevel() const;
@@ -108,7 +108,7 @@ private:
     QtSocketWatch sockets_;
     std::map<const Dialog*, QPointer<QtDialogWindow>> windows_;
     std::vector<const Dialog*> topLevels_;  // open top-level dialogs, oldest first
-    std::vector<Frame> frames_;
+    ModalStack<NativeFrame> frames_;
     std::vector<MessageBoxRequest> messageBoxes_;
     std::vector<std::string> openedUrls_;
     UrlOpener urlOpener_;

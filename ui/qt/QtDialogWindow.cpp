@@ -3,9 +3,14 @@
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <algorithm>
 
+#include "ui/AccessibleName.h"
+#include "ui/PageSwitch.h"
 #include "ui/qt/BindingFactory.h"
 #include "ui/qt/QtText.h"
 #include "ui/SyncGuard.h"
@@ -29,6 +34,15 @@ Qt::WindowFlags FlagsFor(const Dialog& dialog, const QtDialogWindow* owner) {
 bool IsUserFocusMove(Qt::FocusReason reason) {
     return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
            reason == Qt::ShortcutFocusReason || reason == Qt::OtherFocusReason;
+}
+
+// Ctrl+Tab, Ctrl+Shift+Tab (Backtab), Ctrl+PageDown and Ctrl+PageUp.
+bool IsPageKey(const QKeyEvent& event) {
+    if (!event.modifiers().testFlag(Qt::ControlModifier)) {
+        return false;
+    }
+    const int key = event.key();
+    return key == Qt::Key_Tab || key == Qt::Key_Backtab || key == Qt::Key_PageDown || key == Qt::Key_PageUp;
 }
 
 bool HoldsOtherControls(ControlKind kind) {
@@ -55,6 +69,11 @@ QtDialogWindow::QtDialogWindow(Dialog& dialog, QtDialogWindow* owner, const QIco
         setFixedSize(units_.Size(dialog.Template().width, dialog.Template().height));
     }
     BuildControls(icon);
+    TieLabels();
+    NameControls();
+    if (isPage_) {
+        FollowTabStrip();
+    }
     SyncWindow();
     dialog_.SetObserver(this);
 }
@@ -93,6 +112,51 @@ void QtDialogWindow::BuildControls(const QIcon& icon) {
     for (const auto& binding : bindings_) {
         binding->SyncAll();
     }
+}
+
+void QtDialogWindow::NameControls() {
+    const DialogTemplate& source = dialog_.Template();
+    for (std::size_t index = 0; index < bindings_.size(); ++index) {
+        if (!NamedByOwnText(source.controls[index].kind)) {
+            bindings_[index]->Name(ToQString(AccessibleName(source, index, dialog_.GetWindowText())));
+        }
+    }
+}
+
+// A label's access key then moves the focus to its control, as in classic dialogs.
+void QtDialogWindow::TieLabels() {
+    const DialogTemplate& source = dialog_.Template();
+    for (std::size_t index = 0; index < bindings_.size(); ++index) {
+        const auto label = LabelIndex(source, index);
+        auto* labelWidget = label ? qobject_cast<QLabel*>(&bindings_[*label]->Widget()) : nullptr;
+        if (labelWidget != nullptr && bindings_[index]->Model().CanTakeFocus()) {
+            labelWidget->setBuddy(bindings_[index]->FocusWidgets().front());
+            bindings_[*label]->SyncAll();  // with a buddy it shows its key underlined
+        }
+    }
+}
+
+void QtDialogWindow::FollowTabStrip() {
+    QWidget* previous = parentWindow_ != nullptr ? parentWindow_->TabStrip() : nullptr;
+    if (previous == nullptr) {
+        return;
+    }
+    // Each control's widget moves with the widgets inside it (an address's fields).
+    for (const auto& binding : bindings_) {
+        if (binding->Widget().focusPolicy() != Qt::NoFocus) {
+            QWidget::setTabOrder(previous, &binding->Widget());
+            previous = &binding->Widget();
+        }
+    }
+}
+
+QWidget* QtDialogWindow::TabStrip() const {
+    for (const auto& binding : bindings_) {
+        if (auto* tabs = qobject_cast<QTabWidget*>(&binding->Widget())) {
+            return tabs->tabBar();
+        }
+    }
+    return nullptr;
 }
 
 ControlBinding* QtDialogWindow::BindingOf(const Control& control) const {
@@ -186,6 +250,7 @@ void QtDialogWindow::OnDialogChanged(const Dialog& /*dialog*/, DialogChange what
     switch (what) {
     case DialogChange::Title:
         setWindowTitle(ToQString(dialog_.GetWindowText()));
+        NameControls();
         break;
     case DialogChange::Visible:
         if (isPage_ || shownModal_) {
@@ -211,6 +276,12 @@ void QtDialogWindow::OnDialogChanged(const Dialog& /*dialog*/, DialogChange what
 void QtDialogWindow::keyPressEvent(QKeyEvent* event) {
     if (isPage_) {
         event->ignore();
+        return;
+    }
+    if (IsPageKey(*event)) {
+        UserSwitchPage(dialog_, event->key() == Qt::Key_Tab || event->key() == Qt::Key_PageDown);
+        host_.AfterInput();
+        event->accept();
         return;
     }
     switch (event->key()) {

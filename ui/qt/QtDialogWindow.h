@@ -46,6 +46,12 @@ private:
     void OnControlChanged(const Control& control, ModelChange what, int index) override;
     void OnDialogChanged(const Dialog& dialog, DialogChange what) override;
     void BuildControls(const QIcon& icon);
+    // Accessible names from the template and the title; labels lead to their controls.
+    void NameControls();
+    void TieLabels();
+    // A page's controls come right after its parent's tab strip in the tab order.
+    void FollowTabStrip();
+    QWidget* TabStrip() const;
     void SyncWindow();
     void PlacePage();
     void ShowModelFocus();

@@ -1,8 +1,5 @@
 #include "ui/qt/QtScript.h"
 
-#include <QElapsedTimer>
-#include <memory>
-
 #include "ui/qt/QtBackend.h"
 
 namespace lanvane {
@@ -14,33 +11,13 @@ constexpr int kStuckRetryMs = 10;
 
 }  // namespace
 
-QtScript::QtScript(const QtBackend& ui, int timeLimitMs, Stuck stuck) : ui_(ui), stuck_(std::move(stuck)) {
+QtScript::QtScript(const QtBackend& ui, int timeLimitMs, Stuck stuck) : StepScript(std::move(stuck)), ui_(ui) {
     timeLimit_.setInterval(timeLimitMs);
     QObject::connect(&timeLimit_, &QTimer::timeout, [this] { OutOfTime(); });
 }
 
 QtScript::~QtScript() {
     timeLimit_.stop();
-}
-
-QtScript& QtScript::Then(std::function<void()> step) {
-    steps_.push_back(Entry{std::move(step), {}});
-    return *this;
-}
-
-QtScript& QtScript::WaitUntil(std::function<bool()> condition) {
-    steps_.push_back(Entry{{}, std::move(condition)});
-    return *this;
-}
-
-QtScript& QtScript::Pause(int ms) {
-    auto started = std::make_shared<QElapsedTimer>();
-    return WaitUntil([started, ms] {
-        if (!started->isValid()) {
-            started->start();
-        }
-        return started->hasExpired(ms);
-    });
 }
 
 void QtScript::Start() {
@@ -50,31 +27,27 @@ void QtScript::Start() {
 }
 
 void QtScript::Next() {
-    if (steps_.empty()) {
+    if (!StepsLeft()) {
         return;
     }
-    if (ui_.PaintingDuringExchange()) {
+    std::optional<std::function<void()>> step;
+    if (!ui_.PaintingDuringExchange()) {
+        step = TakeDueStep();
+    }
+    if (!step) {
         QTimer::singleShot(kPollMs, &timeLimit_, [this] { Next(); });
         return;
     }
-    Entry entry = steps_.front();
-    if (entry.condition && !entry.condition()) {
-        QTimer::singleShot(kPollMs, &timeLimit_, [this] { Next(); });
-        return;
-    }
-    steps_.pop_front();
     // The next step is due before this one runs, so that it runs inside a window this one opens.
     QTimer::singleShot(0, &timeLimit_, [this] { Next(); });
-    if (entry.step) {
-        entry.step();
+    if (*step) {
+        (*step)();
     }
 }
 
 void QtScript::OutOfTime() {
-    timedOut_ = true;
-    steps_.clear();
     timeLimit_.setInterval(kStuckRetryMs);
-    if (!stuck_ || stuck_()) {
+    if (GiveUp()) {
         timeLimit_.stop();
     }
 }

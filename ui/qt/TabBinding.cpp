@@ -1,45 +1,28 @@
 #include "ui/qt/TabBinding.h"
 
+#include <QTabBar>
 #include <QWidget>
 
 #include "ui/qt/QtText.h"
 
 namespace lanvane {
 
-namespace {
-
-// Tab labels come from the string table and mean an ampersand as one ("System &
-// Information"); the tab bar would take it for a shortcut mark.
-QString LiteralLabel(const std::string& text) {
-    QString label = ToQString(text);
-    label.replace(QLatin1Char('&'), QStringLiteral("&&"));
-    return label;
-}
-
-}  // namespace
-
 TabBinding::TabBinding(TabControl& tabs, QTabWidget& widget, WindowHost& host)
-    : ControlBinding(tabs, widget, host), tabs_(tabs), widget_(widget) {
+    : ItemsBinding(tabs, widget, host), tabs_(tabs), widget_(widget) {
     QObject::connect(&widget_, &QTabWidget::currentChanged, Receiver(), [this](int index) {
         UserAction([this, index] { tabs_.UserSelectTab(index); });
     });
 }
 
-void TabBinding::SyncContent() {
-    SyncItems();
-    SyncSelection();
-}
-
-void TabBinding::ApplyContent(ModelChange what, int /*index*/) {
-    if (what == ModelChange::Items) {
-        SyncItems();
-    }
-    SyncSelection();
+void TabBinding::Name(const QString& name) {
+    ControlBinding::Name(name);
+    widget_.tabBar()->setAccessibleName(name);
 }
 
 void TabBinding::SyncItems() {
     for (int index = 0; index < tabs_.GetItemCount(); ++index) {
-        const QString text = LiteralLabel(tabs_.GetItemText(index));
+        // Written with Windows' marks, which the tab bar reads alike: "&&" shows one ampersand.
+        const QString text = ToQString(tabs_.GetItemText(index));
         if (index >= widget_.count()) {
             widget_.addTab(new QWidget(), text);
         } else if (widget_.tabText(index) != text) {

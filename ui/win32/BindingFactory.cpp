@@ -17,7 +17,7 @@
 #include "ui/win32/ListViewBinding.h"
 #include "ui/win32/SimpleBindings.h"
 #include "ui/win32/TabBinding.h"
-#include "ui/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 namespace lanvane {
 
@@ -133,7 +133,7 @@ HWND MakeWindow(const Control& control, HWND dialog) {
     if (control.HasStyle(style::kGroup)) {
         style |= WS_GROUP;
     }
-    const std::wstring text = control.Kind() == ControlKind::Icon ? std::wstring() : ToWide(control.Text());
+    const std::wstring text = control.Kind() == ControlKind::Icon ? std::wstring() : win32::Utf8ToWide(control.Text());
     HWND window = CreateWindowExW(kind.extendedStyle, kind.className, text.c_str(), style, rect.left, rect.top,
                                   rect.right - rect.left, rect.bottom - rect.top, dialog,
                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.Id())),

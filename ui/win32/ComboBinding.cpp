@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/win32/WideText.h"
+#include "platform/win32/WideText.h"
 #include "ui/win32/WindowText.h"
 
 namespace lanvane {
@@ -18,13 +18,13 @@ std::string ItemText(HWND combo, int index) {
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<std::size_t>(length));
-    return ToUtf8(text);
+    return win32::WideToUtf8(text);
 }
 
 }  // namespace
 
 ComboBinding::ComboBinding(ComboBox& combo, HWND window, WindowHost& host)
-    : ControlBinding(combo, window, host), combo_(combo) {}
+    : ItemsBinding(combo, window, host), combo_(combo) {}
 
 void ComboBinding::OnCommand(int code) {
     if (code == CBN_SELCHANGE) {
@@ -33,18 +33,6 @@ void ComboBinding::OnCommand(int code) {
     } else if (code == CBN_EDITCHANGE) {
         UserAction([this] { combo_.UserReplaceText(WindowText(Window())); });
     }
-}
-
-void ComboBinding::SyncContent() {
-    SyncItems();
-    SyncSelection();
-}
-
-void ComboBinding::ApplyContent(ModelChange what, int /*index*/) {
-    if (what == ModelChange::Items) {
-        SyncItems();
-    }
-    SyncSelection();
 }
 
 void ComboBinding::SyncItems() {
@@ -58,7 +46,7 @@ void ComboBinding::SyncItems() {
     }
     SendMessageW(Window(), CB_RESETCONTENT, 0, 0);
     for (int index = 0; index < combo_.GetCount(); ++index) {
-        SendMessageW(Window(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(ToWide(combo_.GetItemText(index)).c_str()));
+        SendMessageW(Window(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(win32::Utf8ToWide(combo_.GetItemText(index)).c_str()));
     }
 }
 
@@ -68,7 +56,7 @@ void ComboBinding::SyncSelection() {
         SendMessageW(Window(), CB_SETCURSEL, static_cast<WPARAM>(combo_.GetCurSel()), 0);
     }
     if (combo_.HasEditField() && WindowText(Window()) != combo_.Text()) {
-        SetWindowTextW(Window(), ToWide(combo_.Text()).c_str());
+        SetWindowTextW(Window(), win32::Utf8ToWide(combo_.Text()).c_str());
     }
 }
 

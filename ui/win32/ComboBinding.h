@@ -3,13 +3,14 @@
 #include <vector>
 
 #include "ui/ComboBox.h"
+#include "ui/ItemsBinding.h"
 #include "ui/win32/ControlBinding.h"
 
 namespace lanvane {
 
 // A drop-down list or combo box: the user's pick goes to UserChoose, typing into a combo's
 // edit field to UserReplaceText.
-class ComboBinding final : public ControlBinding {
+class ComboBinding final : public ItemsBinding<ControlBinding> {
 public:
     ComboBinding(ComboBox& combo, HWND window, WindowHost& host);
 
@@ -17,10 +18,8 @@ public:
     void OnCommand(int code) override;
 
 private:
-    void SyncContent() override;
-    void ApplyContent(ModelChange what, int index) override;
-    void SyncItems();
-    void SyncSelection();
+    void SyncItems() override;
+    void SyncSelection() override;
 
     ComboBox& combo_;
 };

@@ -1,6 +1,6 @@
 #include "ui/win32/DialogFrame.h"
 
-#include "ui/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 namespace lanvane {
 
@@ -35,11 +35,11 @@ DialogFrame::DialogFrame(const DialogTemplate& source) {
     }
     Add(0);
     Add(0);
-    AddText(ToWide(source.title));
+    AddText(win32::Utf8ToWide(source.title));
     Add(static_cast<WORD>(source.fontPointSize > 0 ? source.fontPointSize : kClassicPointSize));
     Add(FW_NORMAL);
     Add(MAKEWORD(FALSE, DEFAULT_CHARSET));
-    AddText(ToWide(source.fontName.empty() ? std::string_view("MS Shell Dlg") : source.fontName));
+    AddText(win32::Utf8ToWide(source.fontName.empty() ? std::string_view("MS Shell Dlg") : source.fontName));
 }
 
 void DialogFrame::AddDword(DWORD value) {

@@ -1,6 +1,6 @@
 #include "ui/win32/EditBinding.h"
 
-#include "ui/win32/WideText.h"
+#include "platform/win32/WideText.h"
 #include "ui/win32/WindowText.h"
 
 namespace lanvane {
@@ -20,7 +20,7 @@ void EditBinding::SyncContent() {
     if (WindowText(Window()) != edit_.Text()) {
         DWORD start = 0;
         SendMessageW(Window(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
-        SetWindowTextW(Window(), ToWide(edit_.Text()).c_str());
+        SetWindowTextW(Window(), win32::Utf8ToWide(edit_.Text()).c_str());
         SendMessageW(Window(), EM_SETSEL, start, start);
     }
 }

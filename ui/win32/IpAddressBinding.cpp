@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <string>
 
-#include "ui/win32/WideText.h"
+#include "platform/win32/WideText.h"
 #include "ui/win32/WindowText.h"
 
 namespace lanvane {
@@ -29,7 +29,7 @@ std::vector<HWND> FieldsOf(const std::vector<HWND>& watched) {
 }  // namespace
 
 IpAddressBinding::IpAddressBinding(IpAddressControl& address, HWND window, WindowHost& host)
-    : ControlBinding(address, window, host), address_(address), fields_(FieldsOf(Watched())) {
+    : FieldsBinding(address, window, host), address_(address), fields_(FieldsOf(Watched())) {
     std::sort(fields_.begin(), fields_.end(), [](HWND a, HWND b) { return LeftEdge(a) < LeftEdge(b); });
 }
 
@@ -61,20 +61,6 @@ std::string IpAddressBinding::ShownField(int index) const {
     return value ? std::to_string(*value) : std::string();
 }
 
-void IpAddressBinding::SyncContent() {
-    for (int index = 0; index < IpAddressControl::kFieldCount; ++index) {
-        SyncField(index);
-    }
-}
-
-void IpAddressBinding::ApplyContent(ModelChange what, int index) {
-    if (what == ModelChange::Field && index >= 0 && index < IpAddressControl::kFieldCount) {
-        SyncField(index);
-    } else {
-        SyncContent();
-    }
-}
-
 void IpAddressBinding::SyncField(int index) {
     if (index >= static_cast<int>(fields_.size())) {
         return;
@@ -82,7 +68,7 @@ void IpAddressBinding::SyncField(int index) {
     const std::string text = ShownField(index);
     HWND field = fields_[static_cast<std::size_t>(index)];
     if (WindowText(field) != text) {
-        SetWindowTextW(field, ToWide(text).c_str());
+        SetWindowTextW(field, win32::Utf8ToWide(text).c_str());
     }
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/FieldsBinding.h"
 #include "ui/IpAddressControl.h"
 #include "ui/win32/ControlBinding.h"
 
@@ -11,7 +12,7 @@ namespace lanvane {
 // The system's IP address control: a field the user changed (each keystroke comes as
 // EN_CHANGE, leaving a field as IPN_FIELDCHANGED) goes to the model's UserSetField. The model's fields are written into the control's four edit
 // fields one by one, since a field of the model may be blank while the others are not.
-class IpAddressBinding final : public ControlBinding {
+class IpAddressBinding final : public FieldsBinding<ControlBinding> {
 public:
     IpAddressBinding(IpAddressControl& address, HWND window, WindowHost& host);
 
@@ -20,9 +21,7 @@ public:
     LRESULT OnNotify(const NMHDR& header) override;
 
 private:
-    void SyncContent() override;
-    void ApplyContent(ModelChange what, int index) override;
-    void SyncField(int index);
+    void SyncField(int index) override;
     void TakeUserFields();
     std::string ShownField(int index) const;
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "ui/Notification.h"
-#include "ui/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 namespace lanvane {
 
@@ -31,7 +31,7 @@ int FormatOf(ColumnAlign align) {
 }
 
 int TextWidth(HWND list, const std::string& text) {
-    const std::wstring wide = ToWide(text);
+    const std::wstring wide = win32::Utf8ToWide(text);
     return static_cast<int>(SendMessageW(list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(wide.c_str())));
 }
 
@@ -49,44 +49,14 @@ UINT StateOf(const ListView& list, int row) {
 }  // namespace
 
 ListViewBinding::ListViewBinding(ListView& list, HWND window, int baseX, WindowHost& host)
-    : ControlBinding(list, window, host), list_(list), baseX_(baseX) {}
-
-void ListViewBinding::SyncContent() {
-    SyncColumns();
-    SyncFlags();
-    SyncRows(-1);
-}
-
-void ListViewBinding::ApplyContent(ModelChange what, int index) {
-    switch (what) {
-    case ModelChange::Columns:
-        SyncColumns();
-        SyncRows(-1);
-        break;
-    case ModelChange::ListFlags:
-        SyncFlags();
-        break;
-    case ModelChange::Rows:
-        SyncRows(index);
-        break;
-    case ModelChange::Cell:
-        SyncRowCells(index);
-        WidenColumns();
-        break;
-    case ModelChange::ItemState:
-        SyncRowState(index);
-        break;
-    default:
-        break;
-    }
-}
+    : RowsBinding(list, window, host), list_(list), baseX_(baseX) {}
 
 void ListViewBinding::SyncColumns() {
     while (SendMessageW(Window(), LVM_DELETECOLUMN, 0, 0) != FALSE) {
     }
     const auto& columns = list_.Columns();
     for (std::size_t column = 0; column < columns.size(); ++column) {
-        std::wstring title = ToWide(columns[column].title);
+        std::wstring title = win32::Utf8ToWide(columns[column].title);
         LVCOLUMNW entry{};
         entry.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
         entry.fmt = FormatOf(columns[column].align);
@@ -125,27 +95,25 @@ void ListViewBinding::SyncFlags() {
 }
 
 // Rows come and go one at a time; anything else is copied whole.
-void ListViewBinding::SyncRows(int changed) {
-    const int rows = list_.GetItemCount();
-    const auto shown = static_cast<int>(SendMessageW(Window(), LVM_GETITEMCOUNT, 0, 0));
-    if (changed >= 0 && rows == shown + 1 && changed < rows) {
-        LVITEMW item{};
-        item.iItem = changed;
-        SendMessageW(Window(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-        SyncRowCells(changed);
-    } else if (changed >= 0 && rows == shown - 1 && changed <= rows) {
-        SendMessageW(Window(), LVM_DELETEITEM, static_cast<WPARAM>(changed), 0);
-    } else {
-        SendMessageW(Window(), LVM_DELETEALLITEMS, 0, 0);
-        for (int row = 0; row < rows; ++row) {
-            LVITEMW item{};
-            item.iItem = row;
-            SendMessageW(Window(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-            SyncRowCells(row);
-        }
+int ListViewBinding::ModelRows() const { return list_.GetItemCount(); }
+
+int ListViewBinding::ShownRows() const { return static_cast<int>(SendMessageW(Window(), LVM_GETITEMCOUNT, 0, 0)); }
+
+void ListViewBinding::InsertShownRow(int row) {
+    LVITEMW item{};
+    item.iItem = row;
+    SendMessageW(Window(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+void ListViewBinding::RemoveShownRow(int row) {
+    SendMessageW(Window(), LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
+}
+
+void ListViewBinding::ShowRows(int count) {
+    SendMessageW(Window(), LVM_DELETEALLITEMS, 0, 0);
+    for (int row = 0; row < count; ++row) {
+        InsertShownRow(row);
     }
-    WidenColumns();
-    SyncAllStates();
 }
 
 void ListViewBinding::SyncRowCells(int row) {
@@ -153,7 +121,7 @@ void ListViewBinding::SyncRowCells(int row) {
         return;
     }
     for (int column = 0; column < static_cast<int>(list_.Columns().size()); ++column) {
-        std::wstring text = ToWide(list_.GetItemText(row, column));
+        std::wstring text = win32::Utf8ToWide(list_.GetItemText(row, column));
         LVITEMW item{};
         item.iSubItem = column;
         item.pszText = text.data();

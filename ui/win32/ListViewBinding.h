@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/ListView.h"
+#include "ui/RowsBinding.h"
 #include "ui/win32/ControlBinding.h"
 
 namespace lanvane {
@@ -9,23 +10,25 @@ namespace lanvane {
 // to the model's UserClickRow (which raises ListItemChanged for every row whose state
 // changes) and the system's own selection handling never runs, so the window shows the
 // model's states and nothing else.
-class ListViewBinding final : public ControlBinding {
+class ListViewBinding final : public RowsBinding<ControlBinding> {
 public:
     // baseX: the dialog's horizontal base unit, to scale the column widths the windows
     // give in pixels of the classic dialog font.
     ListViewBinding(ListView& list, HWND window, int baseX, WindowHost& host);
 
 private:
-    void SyncContent() override;
-    void ApplyContent(ModelChange what, int index) override;
     bool Intercept(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-    void SyncColumns();
-    void SyncFlags();
-    void SyncRows(int changed);
-    void SyncRowCells(int row);
-    void SyncRowState(int row);
-    void SyncAllStates();
-    void WidenColumns();
+    void SyncColumns() override;
+    void SyncFlags() override;
+    void SyncRowCells(int row) override;
+    void SyncRowState(int row) override;
+    void SyncAllStates() override;
+    int ModelRows() const override;
+    int ShownRows() const override;
+    void InsertShownRow(int row) override;
+    void RemoveShownRow(int row) override;
+    void ShowRows(int count) override;
+    void WidenColumns() override;
     bool TakeKey(WPARAM key);
     void ClickRow(int row);
 

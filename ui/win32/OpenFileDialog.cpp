@@ -2,7 +2,7 @@
 
 #include <commdlg.h>
 
-#include "ui/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 namespace lanvane {
 
@@ -20,7 +20,7 @@ std::wstring SystemPattern(std::wstring pattern) {
 
 std::wstring SystemFilter(std::string_view filter) {
     std::vector<std::wstring> parts;
-    std::wstring text = ToWide(filter);
+    std::wstring text = win32::Utf8ToWide(filter);
     std::size_t start = 0;
     for (std::size_t bar = text.find(L'|'); bar != std::wstring::npos; bar = text.find(L'|', start)) {
         parts.push_back(text.substr(start, bar - start));
@@ -42,14 +42,14 @@ std::vector<std::string> ChosenPaths(std::wstring_view buffer) {
     }
     std::vector<std::string> paths;
     if (names.size() == 1) {
-        paths.push_back(ToUtf8(names.front()));
+        paths.push_back(win32::WideToUtf8(names.front()));
     }
     for (std::size_t index = 1; index < names.size(); ++index) {
         std::wstring folder = names.front();
         if (!folder.empty() && folder.back() != L'\\') {
             folder += L'\\';
         }
-        paths.push_back(ToUtf8(folder + names[index]));
+        paths.push_back(win32::WideToUtf8(folder + names[index]));
     }
     return paths;
 }
@@ -57,7 +57,7 @@ std::vector<std::string> ChosenPaths(std::wstring_view buffer) {
 std::vector<std::string> RunOpenFileDialog(HWND owner, const FileDialogRequest& request) {
     std::wstring buffer(kBufferCharacters, L'\0');
     const std::wstring filter = SystemFilter(request.filter);
-    const std::wstring title = ToWide(request.title);
+    const std::wstring title = win32::Utf8ToWide(request.title);
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner;

@@ -2,14 +2,14 @@
 
 #include <commctrl.h>
 
-#include "ui/win32/WideText.h"
+#include "platform/win32/WideText.h"
 #include "ui/win32/WindowText.h"
 
 namespace lanvane {
 
 void TextBinding::SyncContent() {
     if (WindowText(Window()) != Model().Text()) {
-        SetWindowTextW(Window(), ToWide(Model().Text()).c_str());
+        SetWindowTextW(Window(), win32::Utf8ToWide(Model().Text()).c_str());
     }
 }
 
@@ -33,7 +33,7 @@ void CheckableBinding::OnCommand(int code) {
 
 void CheckableBinding::SyncContent() {
     if (WindowText(Window()) != button_.Text()) {
-        SetWindowTextW(Window(), ToWide(button_.Text()).c_str());
+        SetWindowTextW(Window(), win32::Utf8ToWide(button_.Text()).c_str());
     }
     SendMessageW(Window(), BM_SETCHECK, button_.IsChecked() ? BST_CHECKED : BST_UNCHECKED, 0);
 }

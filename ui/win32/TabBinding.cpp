@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 namespace lanvane {
 
@@ -24,7 +24,7 @@ std::wstring TabText(HWND tabs, int index) {
 // Information"); the tab control would take it for a mnemonic mark.
 std::wstring LiteralLabel(const std::string& text) {
     std::wstring label;
-    for (const wchar_t character : ToWide(text)) {
+    for (const wchar_t character : win32::Utf8ToWide(text)) {
         label += character;
         if (character == L'&') {
             label += L'&';
@@ -36,7 +36,7 @@ std::wstring LiteralLabel(const std::string& text) {
 }  // namespace
 
 TabBinding::TabBinding(TabControl& tabs, HWND window, WindowHost& host)
-    : ControlBinding(tabs, window, host), tabs_(tabs) {}
+    : ItemsBinding(tabs, window, host), tabs_(tabs) {}
 
 LRESULT TabBinding::OnNotify(const NMHDR& header) {
     if (header.code == static_cast<UINT>(TCN_SELCHANGE)) {
@@ -44,18 +44,6 @@ LRESULT TabBinding::OnNotify(const NMHDR& header) {
         UserAction([this, index] { tabs_.UserSelectTab(index); });
     }
     return FALSE;
-}
-
-void TabBinding::SyncContent() {
-    SyncItems();
-    SyncSelection();
-}
-
-void TabBinding::ApplyContent(ModelChange what, int /*index*/) {
-    if (what == ModelChange::Items) {
-        SyncItems();
-    }
-    SyncSelection();
 }
 
 void TabBinding::SyncItems() {

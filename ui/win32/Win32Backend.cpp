@@ -9,10 +9,11 @@
 #include "resources/ResourceIds.h"
 #include "ui/Dialog.h"
 #include "ui/DialogResult.h"
+#include "ui/PageSwitch.h"
 #include "ui/win32/OpenFileDialog.h"
 #include "ui/SyncGuard.h"
 #include "ui/win32/WebPageUrl.h"
-#include "ui/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 namespace lanvane {
 
@@ -50,7 +51,7 @@ void InitCommonControlsOnce() {
 void OpenWithShell(const std::string& url) {
     // The shell may hand the page to an extension that needs COM.
     const HRESULT initialized = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    ShellExecuteW(nullptr, L"open", ToWide(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(nullptr, L"open", win32::Utf8ToWide(url).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     if (SUCCEEDED(initialized)) {
         CoUninitialize();
     }
@@ -162,9 +163,25 @@ bool Win32Backend::IsDialogKey(const MSG& message, HWND dialog) {
     return (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) == 0;
 }
 
+// Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp anywhere in the dialog.
+bool Win32Backend::IsPageKey(const MSG& message, HWND dialog) {
+    if (message.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0) {
+        return false;
+    }
+    if (message.wParam != VK_TAB && message.wParam != VK_NEXT && message.wParam != VK_PRIOR) {
+        return false;
+    }
+    return message.hwnd == dialog || IsChild(dialog, message.hwnd) != FALSE;
+}
+
 void Win32Backend::Dispatch(MSG& message) {
     Dialog* active = ActiveDialog();
     Win32DialogWindow* window = active == nullptr ? nullptr : WindowOf(*active);
+    if (window != nullptr && IsPageKey(message, window->Handle())) {
+        const bool back = message.wParam == VK_PRIOR || (message.wParam == VK_TAB && GetKeyState(VK_SHIFT) < 0);
+        UserSwitchPage(*active, !back);
+        return;
+    }
     if (window != nullptr && IsDialogKey(message, window->Handle())) {
         if (message.wParam == VK_RETURN) {
             window->TakeEnter(message.hwnd);
@@ -182,7 +199,7 @@ void Win32Backend::Dispatch(MSG& message) {
 
 void Win32Backend::RunModalLoop(Dialog& dialog) {
     Win32DialogWindow* window = WindowOf(dialog);
-    frames_.push_back(Frame{FrameKind::Dialog, &dialog});
+    frames_.Push(Frame{ModalKind::Dialog, &dialog});
     SyncModality();
     if (window != nullptr) {
         window->ShowModal();
@@ -198,7 +215,7 @@ void Win32Backend::RunModalLoop(Dialog& dialog) {
         }
         Dispatch(message);
     }
-    frames_.pop_back();
+    frames_.Pop();
     SyncModality();
     if (window != nullptr && WindowOf(dialog) == window) {
         window->HideModal();
@@ -209,28 +226,25 @@ void Win32Backend::RunModalLoop(Dialog& dialog) {
 }
 
 void Win32Backend::CloseInnermost() {
-    if (frames_.empty()) {
+    const Frame* frame = frames_.Innermost();
+    if (frame == nullptr) {
         return;
     }
-    const Frame& frame = frames_.back();
-    if (frame.kind == FrameKind::Dialog) {
-        frame.dialog->EndDialog(kIdCancel);
+    if (frame->kind == ModalKind::Dialog) {
+        frame->dialog->EndDialog(kIdCancel);
         PostMessageW(nullptr, WM_NULL, 0, 0);
     } else if (HWND box = SystemDialogWindow()) {
-        PostMessageW(box, WM_COMMAND, frame.kind == FrameKind::MessageBox ? IDOK : IDCANCEL, 0);
+        PostMessageW(box, WM_COMMAND, frame->kind == ModalKind::MessageBox ? IDOK : IDCANCEL, 0);
     }
 }
 
 void Win32Backend::CancelInnermost() {
-    if (frames_.empty() || frames_.back().kind != FrameKind::Dialog) {
+    Dialog* dialog = ActiveDialog();
+    if (dialog == nullptr) {
         CloseInnermost();
         return;
     }
-    Dialog& dialog = *frames_.back().dialog;
-    dialog.UserCancel();
-    if (!dialog.IsEnded()) {
-        dialog.EndDialog(kIdCancel);
-    }
+    CancelAsUser(*dialog);
     PostMessageW(nullptr, WM_NULL, 0, 0);
 }
 
@@ -238,24 +252,8 @@ bool Win32Backend::AcceptsInput(const Dialog& topLevel) const {
     return ActiveDialog() == &topLevel && !pumping_;
 }
 
-Dialog* Win32Backend::ActiveDialog() const {
-    if (frames_.empty() || frames_.back().kind != FrameKind::Dialog) {
-        return nullptr;
-    }
-    return frames_.back().dialog;
-}
-
-Dialog* Win32Backend::InnermostWindow() const {
-    for (auto frame = frames_.rbegin(); frame != frames_.rend(); ++frame) {
-        if (frame->dialog != nullptr) {
-            return &frame->dialog->TopLevel();
-        }
-    }
-    return nullptr;
-}
-
 HWND Win32Backend::SystemDialogWindow() const {
-    if (frames_.empty() || frames_.back().kind == FrameKind::Dialog) {
+    if (frames_.Empty() || frames_.InnermostOf(ModalKind::Dialog) != nullptr) {
         return nullptr;
     }
     SystemDialogSearch search{&windows_};
@@ -264,27 +262,29 @@ HWND Win32Backend::SystemDialogWindow() const {
 }
 
 const MessageBoxRequest* Win32Backend::PendingMessageBox() const {
-    return frames_.empty() ? nullptr : frames_.back().messageBox;
+    const Frame* frame = frames_.Innermost();
+    return frame != nullptr ? frame->native.messageBox : nullptr;
 }
 
 const FileDialogRequest* Win32Backend::PendingFileDialog() const {
-    return frames_.empty() ? nullptr : frames_.back().fileDialog;
+    const Frame* frame = frames_.Innermost();
+    return frame != nullptr ? frame->native.fileDialog : nullptr;
 }
 
 int Win32Backend::ShowMessageBox(Dialog* owner, const MessageBoxRequest& request) {
     messageBoxes_.push_back(request);
-    frames_.push_back(Frame{FrameKind::MessageBox, owner, &request, nullptr});
+    frames_.Push(Frame{ModalKind::MessageBox, owner, {&request, nullptr}});
     const UINT style = MB_OK | IconStyle(request.icon) | (owner == nullptr ? MB_TASKMODAL : MB_APPLMODAL);
-    MessageBoxW(OwnerWindow(owner), ToWide(request.text).c_str(), ToWide(request.caption).c_str(), style);
-    frames_.pop_back();
+    MessageBoxW(OwnerWindow(owner), win32::Utf8ToWide(request.text).c_str(), win32::Utf8ToWide(request.caption).c_str(), style);
+    frames_.Pop();
     SyncModality();
     return kIdOk;
 }
 
 std::vector<std::string> Win32Backend::ShowOpenFileDialog(Dialog* owner, const FileDialogRequest& request) {
-    frames_.push_back(Frame{FrameKind::FileDialog, owner, nullptr, &request});
+    frames_.Push(Frame{ModalKind::FileDialog, owner, {nullptr, &request}});
     std::vector<std::string> paths = RunOpenFileDialog(OwnerWindow(owner), request);
-    frames_.pop_back();
+    frames_.Pop();
     SyncModality();
     return paths;
 }

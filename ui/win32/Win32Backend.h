@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/ModalStack.h"
 #include "ui/UiBackend.h"
 #include "ui/win32/DialogWindowHost.h"
 #include "ui/win32/Win32DialogWindow.h"
@@ -61,14 +62,14 @@ public:
     Win32DialogWindow* WindowOf(const Dialog& dialog) const;
     // The control window of a control of any open dialog, or nullptr.
     HWND ControlWindow(const Control& control) const;
-    Dialog* ActiveDialog() const;
+    Dialog* ActiveDialog() const { return frames_.ActiveDialog(); }
     // The innermost modal dialog, or the owner of the message box or file dialog over it.
-    Dialog* InnermostWindow() const;
+    Dialog* InnermostWindow() const { return frames_.InnermostWindow(); }
     // The system's window of the open message box or file dialog, or nullptr.
     HWND SystemDialogWindow() const;
     const MessageBoxRequest* PendingMessageBox() const;
     const FileDialogRequest* PendingFileDialog() const;
-    int ModalDepth() const { return static_cast<int>(frames_.size()); }
+    int ModalDepth() const { return frames_.Depth(); }
     const std::vector<MessageBoxRequest>& MessageBoxes() const { return messageBoxes_; }
     const std::vector<std::string>& OpenedUrls() const { return openedUrls_; }
     int WaitCursorDepth() const { return waitCursorDepth_; }
@@ -77,13 +78,11 @@ public:
     HICON Icon() const override { return icon_; }
 
 private:
-    enum class FrameKind { Dialog, MessageBox, FileDialog };
-    struct Frame {
-        FrameKind kind;
-        Dialog* dialog;
+    struct NativeFrame {
         const MessageBoxRequest* messageBox = nullptr;
         const FileDialogRequest* fileDialog = nullptr;
     };
+    using Frame = ModalStack<NativeFrame>::Frame;
 
     bool& Mirroring() override { return mirroring_; }
     bool IsInnermost(const Dialog& topLevel) const override;
@@ -96,13 +95,14 @@ private:
     // Enter or Escape typed in the dialog, for it rather than for the focused control.
     // Escape is the dialog's, whatever state its Cancel button is in, as in the models.
     static bool IsDialogKey(const MSG& message, HWND dialog);
+    static bool IsPageKey(const MSG& message, HWND dialog);
 
     HICON icon_;
     std::int64_t started_;
     Win32SocketWatch sockets_;
     std::map<const Dialog*, std::unique_ptr<Win32DialogWindow>> windows_;
     std::vector<const Dialog*> topLevels_;  // open top-level dialogs, oldest first
-    std::vector<Frame> frames_;
+    ModalStack<NativeFrame> frames_;
     std::vector<MessageBoxRequest> messageBoxes_;
     std::vector<std::string> openedUrls_;
     UrlOpener urlOpener_;

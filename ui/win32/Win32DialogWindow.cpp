@@ -7,7 +7,7 @@
 #include "ui/win32/BindingFactory.h"
 #include "ui/win32/DialogFrame.h"
 #include "ui/SyncGuard.h"
-#include "ui/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 namespace lanvane {
 
@@ -210,7 +210,7 @@ void Win32DialogWindow::SyncWindow() {
         PlacePage();
         ShowWindow(window_, dialog_.IsWindowVisible() ? SW_SHOWNA : SW_HIDE);
     } else {
-        SetWindowTextW(window_, ToWide(dialog_.GetWindowText()).c_str());
+        SetWindowTextW(window_, win32::Utf8ToWide(dialog_.GetWindowText()).c_str());
     }
 }
 
@@ -291,7 +291,7 @@ void Win32DialogWindow::OnDialogChanged(const Dialog& /*dialog*/, DialogChange w
     SyncGuard mirroring(host_.Mirroring());
     switch (what) {
     case DialogChange::Title:
-        SetWindowTextW(window_, ToWide(dialog_.GetWindowText()).c_str());
+        SetWindowTextW(window_, win32::Utf8ToWide(dialog_.GetWindowText()).c_str());
         break;
     case DialogChange::Visible:
         if (isPage_ || shownModal_) {

@@ -1,7 +1,6 @@
 #include "ui/win32/Win32Script.h"
 
 #include <map>
-#include <memory>
 
 #include "ui/win32/Win32Backend.h"
 
@@ -20,34 +19,13 @@ std::map<UINT_PTR, Win32Script*>& Scripts() {
 }  // namespace
 
 Win32Script::Win32Script(const Win32Backend& ui, int timeLimitMs, Stuck stuck)
-    : ui_(ui), timeLimitMs_(timeLimitMs), stuck_(std::move(stuck)) {}
+    : StepScript(std::move(stuck)), ui_(ui), timeLimitMs_(timeLimitMs) {}
 
 Win32Script::~Win32Script() {
     if (timer_ != 0) {
         KillTimer(nullptr, timer_);
         Scripts().erase(timer_);
     }
-}
-
-Win32Script& Win32Script::Then(std::function<void()> step) {
-    steps_.push_back(Entry{std::move(step), {}});
-    return *this;
-}
-
-Win32Script& Win32Script::WaitUntil(std::function<bool()> condition) {
-    steps_.push_back(Entry{{}, std::move(condition)});
-    return *this;
-}
-
-Win32Script& Win32Script::Pause(int ms) {
-    auto until = std::make_shared<std::uint64_t>(0);
-    return WaitUntil([until, ms] {
-        const std::uint64_t now = GetTickCount64();
-        if (*until == 0) {
-            *until = now + static_cast<std::uint64_t>(ms);
-        }
-        return now >= *until;
-    });
 }
 
 void Win32Script::Start() {
@@ -64,26 +42,16 @@ void CALLBACK Win32Script::Tick(HWND /*window*/, UINT /*message*/, UINT_PTR time
 }
 
 void Win32Script::Next() {
-    if (!timedOut_ && GetTickCount64() >= deadline_) {
-        timedOut_ = true;
-        steps_.clear();
-    }
-    if (timedOut_) {
-        if (!stuckDone_) {
-            stuckDone_ = !stuck_ || stuck_();
-        }
+    outOfTime_ = outOfTime_ || GetTickCount64() >= deadline_;
+    if (outOfTime_) {
+        stuckDone_ = stuckDone_ || GiveUp();
         return;
     }
-    if (steps_.empty() || ui_.PaintingDuringExchange()) {
+    if (ui_.PaintingDuringExchange()) {
         return;
     }
-    Entry entry = steps_.front();
-    if (entry.condition && !entry.condition()) {
-        return;
-    }
-    steps_.pop_front();
-    if (entry.step) {
-        entry.step();
+    if (const std::optional<std::function<void()>> step = TakeDueStep(); step && *step) {
+        (*step)();
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "platform/win32/Winsock.h"
+
 namespace lanvane {
 
 namespace {
@@ -24,8 +26,7 @@ void RegisterWindowClass(WNDPROC procedure) {
 }  // namespace
 
 Win32SocketWatch::Win32SocketWatch(Readable readable) : readable_(std::move(readable)) {
-    WSADATA data{};
-    started_ = WSAStartup(MAKEWORD(2, 2), &data) == 0;
+    win32::StartWinsock();
     RegisterWindowClass(Procedure);
     window_ = CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr),
                               nullptr);
@@ -37,9 +38,6 @@ Win32SocketWatch::~Win32SocketWatch() {
         StopSelecting(watched.socket);
     }
     DestroyWindow(window_);
-    if (started_) {
-        WSACleanup();
-    }
 }
 
 LRESULT CALLBACK Win32SocketWatch::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -47,7 +47,6 @@ private:
     Readable readable_;
     HWND window_ = nullptr;
     std::map<Key, Watched> watched_;
-    bool started_ = false;
 };
 
 }  // namespace lanvane

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "platform/win32/WideText.h"
+
 namespace lanvane {
 namespace {
 
@@ -85,13 +87,6 @@ bool Blank(const Picture& picture) {
     return true;
 }
 
-std::wstring Wide(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
-    return wide;
-}
-
 bool WritePng(const Picture& picture, const std::wstring& path) {
     ComRef<IWICImagingFactory> factory;
     ComRef<IWICStream> stream;
@@ -121,7 +116,7 @@ bool SaveWindowPicture(HWND window, const std::string& path) {
         return false;
     }
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    const bool written = WritePng(picture, Wide(path));
+    const bool written = WritePng(picture, win32::Utf8ToWide(path));
     if (SUCCEEDED(com)) {
         CoUninitialize();
     }

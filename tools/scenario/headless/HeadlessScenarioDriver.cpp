@@ -30,6 +30,8 @@ Step StepFor(const UserAction& action) {
         return Step::PressOk();
     case ActionKind::PressEscape:
         return Step::PressCancel();
+    case ActionKind::PageKey:
+        return Step::SwitchPage(action.number > 0);
     case ActionKind::Advance:
         return Step::Advance(action.number);
     case ActionKind::Wait:

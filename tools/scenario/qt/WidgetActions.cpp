@@ -171,15 +171,23 @@ std::string OnControl(QtBackend& ui, const UserAction& action) {
     return "not an action on a control";
 }
 
-std::string PressKey(QtBackend& ui, Qt::Key key) {
+std::string PressKey(QtBackend& ui, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     Dialog* modal = ui.ActiveDialog();
     QtDialogWindow* window = modal != nullptr ? ui.WindowOf(*modal) : nullptr;
     if (window == nullptr) {
         return "a message box or file dialog is open";
     }
     QWidget* target = window->focusWidget() != nullptr ? window->focusWidget() : window;
-    QTest::keyClick(target, key);
+    QTest::keyClick(target, key, modifiers);
     return kDone;
+}
+
+std::string PressPageKey(QtBackend& ui, const std::string& key) {
+    if (key == "ctrl+pagedown" || key == "ctrl+pageup") {
+        return PressKey(ui, key == "ctrl+pagedown" ? Qt::Key_PageDown : Qt::Key_PageUp, Qt::ControlModifier);
+    }
+    return key == "ctrl+tab" ? PressKey(ui, Qt::Key_Tab, Qt::ControlModifier)
+                             : PressKey(ui, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
 }
 
 std::string AnswerMessageBox(QtBackend& ui) {
@@ -218,6 +226,8 @@ std::string PerformOnWidgets(QtBackend& ui, const UserAction& action) {
         return PressKey(ui, Qt::Key_Return);
     case ActionKind::PressEscape:
         return PressKey(ui, Qt::Key_Escape);
+    case ActionKind::PageKey:
+        return PressPageKey(ui, action.text);
     case ActionKind::AnswerMessageBox:
         return AnswerMessageBox(ui);
     case ActionKind::AnswerFileDialog:

@@ -8,7 +8,7 @@
 #include "ui/ControlSteps.h"
 #include "ui/ListView.h"
 #include "ui/win32/UserClicks.h"
-#include "ui/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 namespace lanvane::scenario {
 
@@ -34,7 +34,7 @@ void PressKey(HWND window, WPARAM key) {
 
 // One WM_CHAR per UTF-16 unit, as the keyboard gives them.
 void TypeCharacters(HWND edit, const std::string& text) {
-    for (const wchar_t unit : ToWide(text)) {
+    for (const wchar_t unit : win32::Utf8ToWide(text)) {
         SendMessageW(edit, WM_CHAR, unit, 1);
     }
 }
@@ -218,6 +218,24 @@ std::string PressInWindow(Win32Backend& ui, WPARAM key) {
     return kDone;
 }
 
+// The loop reads Ctrl and Shift from the keyboard state, which posted keys do not change:
+// they are held in it until the next action, by which time the posted keys have been taken.
+void HoldModifiers(bool control, bool shift) {
+    BYTE state[256];
+    GetKeyboardState(state);
+    state[VK_CONTROL] = control ? 0x80 : 0;
+    state[VK_SHIFT] = shift ? 0x80 : 0;
+    SetKeyboardState(state);
+}
+
+std::string PressPageKey(Win32Backend& ui, const std::string& key) {
+    HoldModifiers(true, key == "ctrl+shift+tab");
+    if (key == "ctrl+pagedown" || key == "ctrl+pageup") {
+        return PressInWindow(ui, key == "ctrl+pagedown" ? VK_NEXT : VK_PRIOR);
+    }
+    return PressInWindow(ui, VK_TAB);
+}
+
 std::string AnswerMessageBox(Win32Backend& ui) {
     HWND box = ui.PendingMessageBox() != nullptr ? ui.SystemDialogWindow() : nullptr;
     HWND ok = box != nullptr ? GetDlgItem(box, IDOK) : nullptr;
@@ -253,7 +271,7 @@ std::string AnswerFileDialog(Win32Backend& ui, const std::vector<std::string>& p
     for (const std::string& path : paths) {
         names += paths.size() == 1 ? DialogPath(path) : (names.empty() ? "" : " ") + ('"' + DialogPath(path) + '"');
     }
-    SetWindowTextW(name, ToWide(names).c_str());
+    SetWindowTextW(name, win32::Utf8ToWide(names).c_str());
     PostMessageW(chooser, WM_COMMAND, IDOK, 0);
     return kDone;
 }
@@ -261,11 +279,14 @@ std::string AnswerFileDialog(Win32Backend& ui, const std::vector<std::string>& p
 }  // namespace
 
 std::string PerformOnControls(Win32Backend& ui, const UserAction& action) {
+    HoldModifiers(false, false);
     switch (action.kind) {
     case ActionKind::PressEnter:
         return PressInWindow(ui, VK_RETURN);
     case ActionKind::PressEscape:
         return PressInWindow(ui, VK_ESCAPE);
+    case ActionKind::PageKey:
+        return PressPageKey(ui, action.text);
     case ActionKind::AnswerMessageBox:
         return AnswerMessageBox(ui);
     case ActionKind::AnswerFileDialog:

@@ -1,30 +1,25 @@
 #pragma once
 
-#include "ui/win32/WindowsHeader.h"
-
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "ui/win32/Win32Backend.h"
-#include "ui/win32/Win32Script.h"
+#include "app/TourBackend.h"
 
 namespace lanvane {
 
-class Dialog;
-
 // Walks through every window of the running program against the demo printers, as a user
-// would (clicks on the real controls), and saves a picture of each into a folder, under the
-// same names as the Qt program's tour: the main menu, the search, both device lists with
-// their printers, the network setting, the BSS information dialog, the configuration window
-// on each of its six tabs, a message box and the summary. Ends by closing the main menu.
-// The pictures are taken from the screen, so this needs one (Wine: an X server).
-class Win32ScreenshotTour {
+// would (on the real controls), and saves a picture of each, under the same names on every
+// backend: the main menu, the search, both device lists with their printers, the network
+// setting, the BSS information dialog, the configuration window connected on each of its
+// six tabs, a message box and the summary. Ends by closing the main menu.
+class ScreenshotTour {
 public:
-    Win32ScreenshotTour(Win32Backend& ui, std::string folder);
+    explicit ScreenshotTour(TourBackend& ui);
 
-    void Start() { script_.Start(); }
+    void Start() { script_->Start(); }
     // Every picture was taken and saved.
-    bool Succeeded() const { return script_.Finished() && problems_.empty(); }
+    bool Succeeded() const { return script_->Finished() && problems_.empty(); }
     const std::vector<std::string>& Saved() const { return saved_; }
     const std::vector<std::string>& Problems() const { return problems_; }
 
@@ -37,9 +32,10 @@ private:
     void WaitForDialog(int dialogId);
     void WaitForMessageBox();
     void WaitForRows(int dialogId, int listId);
+    void AnswerMessageBox();
     void ShotOfDialog(const std::string& name);
     void ShotOfMessageBox(const std::string& name);
-    void AnswerMessageBox();
+    void Idle(int ms);
 
     // Steps: a control of the innermost dialog, or of its page with that template id.
     void Click(int controlId, int pageId = 0);
@@ -50,13 +46,12 @@ private:
 
     // The innermost dialog when it is the one with this template id.
     Dialog* Active(int dialogId) const;
-    HWND WindowOf(int controlId, int pageId = 0) const;
-    void Shot(HWND window, const std::string& name);
+    Control* ControlOf(int controlId, int pageId = 0) const;
+    void Keep(const TourBackend::Picture& picture, const std::string& missing);
     void Problem(const std::string& problem) { problems_.push_back(problem); }
 
-    Win32Backend& ui_;
-    std::string folder_;
-    Win32Script script_;
+    TourBackend& ui_;
+    std::unique_ptr<StepScript> script_;
     std::vector<std::string> saved_;
     std::vector<std::string> problems_;
 };

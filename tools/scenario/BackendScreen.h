@@ -1,14 +1,14 @@
 #pragma once
 
 #include "tools/scenario/ScenarioScreen.h"
-#include "ui/qt/QtBackend.h"
 
 namespace lanvane::scenario {
 
-// The screen as the Qt backend shows it.
-class QtScreen final : public ScenarioScreen {
+// The screen as a real backend (Qt, Win32) shows it: both tell the same things by the same names.
+template <class Backend>
+class BackendScreen final : public ScenarioScreen {
 public:
-    explicit QtScreen(const QtBackend& ui) : ui_(ui) {}
+    explicit BackendScreen(const Backend& ui) : ui_(ui) {}
 
     Dialog* Window() const override { return ui_.InnermostWindow(); }
     const MessageBoxRequest* OpenMessageBox() const override { return ui_.PendingMessageBox(); }
@@ -17,7 +17,7 @@ public:
     std::vector<std::string> OpenedUrls() const override { return ui_.OpenedUrls(); }
 
 private:
-    const QtBackend& ui_;
+    const Backend& ui_;
 };
 
 }  // namespace lanvane::scenario

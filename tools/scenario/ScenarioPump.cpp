@@ -1,9 +1,6 @@
-#include "tools/scenario/qt/ScenarioPump.h"
+#include "tools/scenario/ScenarioPump.h"
 
 #include <algorithm>
-
-#include "tools/scenario/qt/QtScreen.h"
-#include "tools/scenario/qt/WidgetActions.h"
 
 namespace lanvane::scenario {
 
@@ -17,21 +14,14 @@ constexpr int kLongestWaitMs = 5000;
 
 }  // namespace
 
-ScenarioPump::ScenarioPump(ScenarioPlayer& player, QtBackend& ui, int timeLimitMs)
-    : player_(player), ui_(ui), timeLimit_(timeLimitMs) {}
-
 void ScenarioPump::Start() {
     started_ = Clock::now();
     resumeAt_ = started_;
     Schedule(std::chrono::milliseconds(0));
 }
 
-void ScenarioPump::Schedule(std::chrono::milliseconds delay) {
-    QTimer::singleShot(delay, Qt::PreciseTimer, &owner_, [this] { Turn(); });
-}
-
 void ScenarioPump::Turn() {
-    if (ui_.ModalDepth() == 0) {
+    if (Screen().ProgramEnded()) {
         return;
     }
     const Clock::time_point now = Clock::now();
@@ -41,7 +31,7 @@ void ScenarioPump::Turn() {
     }
     if (closingDown_) {
         Schedule(kTurnGap);
-        CloseDown();
+        CancelInnermost();
         return;
     }
     if (now < resumeAt_) {
@@ -50,11 +40,11 @@ void ScenarioPump::Turn() {
         Schedule(std::min(std::chrono::ceil<std::chrono::milliseconds>(resumeAt_ - now), kLongestPause));
         return;
     }
-    if (ui_.PaintingDuringExchange() || ui_.SocketDataWaiting()) {
+    if (!MayAct()) {
         Schedule(kTurnGap);
         return;
     }
-    const UserAction action = player_.Next(QtScreen(ui_));
+    const UserAction action = player_.Next(Screen());
     Schedule(kTurnGap);
     switch (action.kind) {
     case ActionKind::Advance:
@@ -69,14 +59,11 @@ void ScenarioPump::Turn() {
     default:
         break;
     }
-    const std::string refusal = PerformOnWidgets(ui_, action);
-    if (!refusal.empty()) {
+    // An action that opens a window returns only when the window closes; meanwhile the
+    // window's own loop turns, and the next actions are played inside it.
+    if (const std::string refusal = Perform(action); !refusal.empty()) {
         player_.Refused(refusal);
     }
-}
-
-void ScenarioPump::CloseDown() {
-    ui_.CancelInnermost();
 }
 
 }  // namespace lanvane::scenario
