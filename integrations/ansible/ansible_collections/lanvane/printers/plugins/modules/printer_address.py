@@ -47,24 +47,15 @@ options:
   baud:
     description: The printer's serial rate, 1200 to 230400.
     type: int
-  broadcast:
-    description: Search at this broadcast address alone.
-    type: str
-  interface:
-    description: Search at the broadcast address of this network interface.
-    type: str
   timeout:
     description: How long the search and the confirmation wait, in milliseconds (lanvane-cli's C(--timeout)).
     type: int
-  cli:
-    description: The lanvane-cli program to run.
-    type: str
-    default: lanvane-cli
 notes:
   - Supports check mode and diff mode.
   - Options left out keep the printer's values.
-author:
-  - Lanvane developers
+extends_documentation_fragment:
+  - lanvane.printers.lanvane
+  - lanvane.printers.lanvane.search
 """
 
 EXAMPLES = r"""

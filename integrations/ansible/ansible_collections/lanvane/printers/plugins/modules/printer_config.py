@@ -53,15 +53,11 @@ options:
   timeout:
     description: How long each wait for the printer lasts, in milliseconds (lanvane-cli's C(--timeout)).
     type: int
-  cli:
-    description: The lanvane-cli program to run.
-    type: str
-    default: lanvane-cli
 notes:
   - Supports check mode and diff mode.
   - After a write the printer must be restarted for the new settings to take effect.
-author:
-  - Lanvane developers
+extends_documentation_fragment:
+  - lanvane.printers.lanvane
 """
 
 EXAMPLES = r"""

@@ -18,23 +18,14 @@ options:
     type: str
     choices: [ethernet, wlan]
     default: ethernet
-  broadcast:
-    description: Search at this broadcast address alone.
-    type: str
-  interface:
-    description: Search at the broadcast address of this network interface.
-    type: str
   timeout:
     description: How long the search waits for replies, in milliseconds (default 1100).
     type: int
-  cli:
-    description: The lanvane-cli program to run.
-    type: str
-    default: lanvane-cli
 notes:
   - Supports check mode; it changes nothing.
-author:
-  - Lanvane developers
+extends_documentation_fragment:
+  - lanvane.printers.lanvane
+  - lanvane.printers.lanvane.search
 """
 
 EXAMPLES = r"""
