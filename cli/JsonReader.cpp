@@ -52,4 +52,18 @@ std::string ParseFailureText(std::string_view text, const nlohmann::detail::pars
     return PositionText(text, error.byte) + ": " + Reason(error.what());
 }
 
+std::string ValueFailureText(const nlohmann::detail::exception& error) {
+    const std::string what = error.what();
+    const std::size_t tagEnd = what.find("] ");
+    return tagEnd == std::string::npos ? what : what.substr(tagEnd + 2);
+}
+
+std::optional<std::string> NulByteText(std::string_view text) {
+    const std::size_t nul = text.find('\0');
+    if (nul == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return PositionText(text, nul + 1) + ": a NUL byte";
+}
+
 }  // namespace lanvane::cli

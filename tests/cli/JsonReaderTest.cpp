@@ -30,5 +30,13 @@ TEST(JsonReaderTest, NestingIsCountedOutsideStringsAndRefusedBeyondTheCapBeforeP
               "'}'; expected string literal");
 }
 
+TEST(JsonReaderTest, ANulByteOrANumberBeyondEveryTypeIsARefusalNotACutOrACrash) {
+    // The parser would stop at the NUL and take "7" alone.
+    EXPECT_EQ(ReadJsonDocument<nlohmann::json>(std::string("7\n 7\0[[", 6), "f").refusal,
+              "f is not a valid JSON document: line 2, column 3: a NUL byte");
+    EXPECT_EQ(ReadJsonDocument<nlohmann::json>(R"({"port": 1e999})", "f").refusal,
+              "f is not a valid JSON document: number overflow parsing '1e999'");
+}
+
 }  // namespace
 }  // namespace lanvane::cli
