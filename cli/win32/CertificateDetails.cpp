@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "link/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 namespace lanvane::cli {
 namespace {

@@ -1,6 +1,6 @@
 #include "cli/NetworkInterfaces.h"
 
-#include "link/win32/WideText.h"
+#include "platform/win32/WideText.h"
 #include "protocol/AddressText.h"
 
 #include <winsock2.h>

@@ -1,6 +1,6 @@
 #include "cli/ProgramArguments.h"
 
-#include "link/win32/WideText.h"
+#include "platform/win32/WideText.h"
 
 #include <windows.h>
 #include <shellapi.h>

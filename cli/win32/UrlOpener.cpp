@@ -1,6 +1,6 @@
 #include "cli/UrlOpener.h"
 
-#include "link/win32/WideText.h"
+#include "platform/win32/WideText.h"
 #include "protocol/AddressText.h"
 
 #include <windows.h>
