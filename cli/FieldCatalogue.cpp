@@ -17,9 +17,6 @@ constexpr std::array<CodeName, 6> kCryptographs = {
 constexpr std::array<CodeName, 6> kEapModes = {
     {{0, "peap"}, {1, "ttls"}, {2, "tls"}, {3, "leap"}, {4, "fast"}, {5, "none"}}};
 
-// Connection modes: the window lists 0 ("PIN&PBC"); printers report 1 to 3 as well.
-constexpr std::uint32_t kMaxP2pConnMode = 3;
-
 FieldType TypeOfText(std::string_view name) {
     constexpr std::array<std::string_view, 8> kSecrets = {"wepKey",       "pskKey",       "authPassword",
                                                           "userPassword", "setCommunity", "getCommunity",
@@ -41,9 +38,9 @@ FieldSpec SpecOf(const RecordField& field) {
     if (name == "dhcp" || name == "https" || name == "telnet" || name == "ftp" || name == "snmp") {
         return Plain(field, FieldType::Switch);
     }
-    if (name == "adhocChannel") return Plain(field, FieldType::Number, rules::kMaxAdhocChannel);
-    if (name == "printerPort") return Plain(field, FieldType::Number, rules::kMaxPrinterPort);
-    if (name == "inactivityTime") return Plain(field, FieldType::Number, rules::kMaxInactivityTime);
+    if (name == "adhocChannel") return Plain(field, FieldType::Number, kMaxAdhocChannel);
+    if (name == "printerPort") return Plain(field, FieldType::Number, kMaxPrinterPort);
+    if (name == "inactivityTime") return Plain(field, FieldType::Number, kMaxInactivityTime);
     if (name == "p2pConnMode") return Plain(field, FieldType::Number, kMaxP2pConnMode);
     if (name == "p2pChannel") return Plain(field, FieldType::Channel);
     if (field.kind == FieldKind::Address) return Plain(field, FieldType::Address);

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "protocol/ConfigRecordLayout.h"
+#include "protocol/ConfigFieldTable.h"
 
 namespace lanvane::cli {
 

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "rules/PageValuesFromConfig.h"
+#include "rules/RecordPageValues.h"
 #include "rules/UpdateRules.h"
 #include "resources/StringIds.h"
 #include "ValidValues.h"
