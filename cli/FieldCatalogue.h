@@ -21,12 +21,6 @@ enum class FieldType {
     Channel,  // one of the texts "1", "6", "11"
 };
 
-// A code and the name lanvane-cli gives it.
-struct CodeName {
-    int code;
-    std::string_view name;
-};
-
 struct FieldSpec {
     const RecordField* record;
     FieldType type;
