@@ -1,53 +1,27 @@
 #include "cli/FieldCatalogue.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
-
-#include "rules/RangeCorrections.h"
 
 namespace lanvane::cli {
 namespace {
 
-constexpr std::array<CodeName, 3> kNetworkModes = {{{0, "infra"}, {1, "adhoc"}, {2, "wifi-direct"}}};
-constexpr std::array<CodeName, 6> kAuthentications = {
-    {{0, "open-system"}, {1, "shared-key"}, {2, "wpa-psk"}, {3, "wpa2-psk"}, {4, "wpa"}, {5, "wpa2"}}};
-constexpr std::array<CodeName, 6> kCryptographs = {
-    {{0, "none"}, {1, "wep64"}, {2, "wep128"}, {3, "tkip"}, {4, "aes"}, {5, "aes-tkip"}}};
-constexpr std::array<CodeName, 6> kEapModes = {
-    {{0, "peap"}, {1, "ttls"}, {2, "tls"}, {3, "leap"}, {4, "fast"}, {5, "none"}}};
-
-// Connection modes: the window lists 0 ("PIN&PBC"); printers report 1 to 3 as well.
-constexpr std::uint32_t kMaxP2pConnMode = 3;
-
-FieldType TypeOfText(std::string_view name) {
-    constexpr std::array<std::string_view, 8> kSecrets = {"wepKey",       "pskKey",       "authPassword",
-                                                          "userPassword", "setCommunity", "getCommunity",
-                                                          "trapCommunity", "p2pPinCode"};
-    return std::find(kSecrets.begin(), kSecrets.end(), name) != kSecrets.end() ? FieldType::Secret
-                                                                               : FieldType::Text;
-}
-
-FieldSpec Plain(const RecordField& field, FieldType type, std::uint32_t maximum = 0) {
-    return {&field, type, maximum, {}};
+// Texts that are secrets are shown masked; switches take true or false, not code names.
+FieldType TypeOf(const RecordField& field) {
+    switch (field.type) {
+        case ValueType::Text: return field.secret ? FieldType::Secret : FieldType::Text;
+        case ValueType::Switch: return FieldType::Switch;
+        case ValueType::Code: return FieldType::Code;
+        case ValueType::Number: return FieldType::Number;
+        case ValueType::Address: return FieldType::Address;
+        case ValueType::Channel: return FieldType::Channel;
+    }
+    return FieldType::Text;
 }
 
 FieldSpec SpecOf(const RecordField& field) {
-    const std::string_view name = field.name;
-    if (name == "networkMode") return {&field, FieldType::Code, 0, kNetworkModes};
-    if (name == "authentication") return {&field, FieldType::Code, 0, kAuthentications};
-    if (name == "cryptograph") return {&field, FieldType::Code, 0, kCryptographs};
-    if (name == "eapMode") return {&field, FieldType::Code, 0, kEapModes};
-    if (name == "dhcp" || name == "https" || name == "telnet" || name == "ftp" || name == "snmp") {
-        return Plain(field, FieldType::Switch);
-    }
-    if (name == "adhocChannel") return Plain(field, FieldType::Number, rules::kMaxAdhocChannel);
-    if (name == "printerPort") return Plain(field, FieldType::Number, rules::kMaxPrinterPort);
-    if (name == "inactivityTime") return Plain(field, FieldType::Number, rules::kMaxInactivityTime);
-    if (name == "p2pConnMode") return Plain(field, FieldType::Number, kMaxP2pConnMode);
-    if (name == "p2pChannel") return Plain(field, FieldType::Channel);
-    if (field.kind == FieldKind::Address) return Plain(field, FieldType::Address);
-    return Plain(field, TypeOfText(name));
+    const FieldType type = TypeOf(field);
+    return {&field, type, field.maximum, type == FieldType::Code ? field.codes : std::span<const CodeName>{}};
 }
 
 std::vector<FieldSpec> BuildSpecs() {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "protocol/ConfigRecordLayout.h"
+#include "protocol/ConfigFieldTable.h"
 
 namespace lanvane::cli {
 
@@ -19,12 +19,6 @@ enum class FieldType {
     Number,   // a whole number within the field's range
     Address,  // an IPv4 address "a.b.c.d"
     Channel,  // one of the texts "1", "6", "11"
-};
-
-// A code and the name lanvane-cli gives it.
-struct CodeName {
-    int code;
-    std::string_view name;
 };
 
 struct FieldSpec {

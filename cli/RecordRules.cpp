@@ -52,7 +52,7 @@ std::optional<ConfigJsonError> CheckChangedValues(const InterfaceConfig& reporte
     if (const auto refusal = rules::CheckSecurityChange(SecurityOf(reported), SecurityOf(wanted))) {
         return CombinationRefusalOf(*refusal, wanted);
     }
-    if (const auto failure = rules::CheckAddressChange(rules::AddressSettingOf(reported), rules::AddressSettingOf(wanted))) {
+    if (const auto failure = rules::CheckAddressChange(AddressSettingOf(reported), AddressSettingOf(wanted))) {
         return PageRuleRefusal(rules::ConfigFieldName(failure->field), failure->messageId, wanted, strings);
     }
     return std::nullopt;

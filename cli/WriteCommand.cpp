@@ -24,7 +24,7 @@
 #include "protocol/PrinterConfigWriter.h"
 #include "resources/StringIds.h"
 #include "rules/ConfigSummary.h"
-#include "rules/PageValuesFromConfig.h"
+#include "rules/RecordPageValues.h"
 #include "rules/UpdateRules.h"
 
 namespace lanvane::cli {

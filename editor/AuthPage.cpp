@@ -6,6 +6,7 @@
 #include <string>
 
 #include "rules/AuthPageRules.h"
+#include "rules/RecordPageValues.h"
 #include "rules/ValueCodes.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
@@ -146,27 +147,15 @@ void CAuthPage::Reload() {
 }
 
 void CAuthPage::Load(const InterfaceConfig& config) {
-    values_.authentication = config.authentication;
-    values_.cryptograph = config.cryptograph;
-    values_.eapMode = config.eapMode;
-    values_.wepKey = config.wepKey;
-    values_.pskKey = config.pskKey;
-    values_.authId = config.authId;
-    values_.authPassword = config.authPassword;
+    rules::LoadPageValues(config, values_);
 }
 
 void CAuthPage::ApplyTo(InterfaceConfig& record) const {
-    ApplyChoice(values_.authentication, record.authentication);
-    int cryptograph = values_.cryptograph;
-    if (rules::IsWepCryptograph(cryptograph)) {
-        cryptograph = rules::WepCryptographForKeyLength(values_.wepKey.size()).value_or(cryptograph);
+    AuthPageValues applied = values_;
+    if (rules::IsWepCryptograph(applied.cryptograph)) {
+        applied.cryptograph = rules::WepCryptographForKeyLength(applied.wepKey.size()).value_or(applied.cryptograph);
     }
-    ApplyChoice(cryptograph, record.cryptograph);
-    ApplyChoice(values_.eapMode, record.eapMode);
-    record.wepKey = values_.wepKey;
-    record.pskKey = values_.pskKey;
-    record.authId = values_.authId;
-    record.authPassword = values_.authPassword;
+    rules::ApplyPageValues(applied, record);
 }
 
 void CAuthPage::OnCommand(int controlId, Notification code) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editor/EditorPage.h"
-#include "rules/PageValues.h"
+#include "protocol/PageValues.h"
 #include "protocol/InterfaceConfig.h"
 
 namespace lanvane {
@@ -29,7 +29,7 @@ public:
     // cryptograph written: WEP64 or WEP128.
     void ApplyTo(InterfaceConfig& record) const;
 
-    const rules::AuthPageValues& Values() const { return values_; }
+    const AuthPageValues& Values() const { return values_; }
 
 protected:
     bool OnInitDialog() override;
@@ -54,7 +54,7 @@ private:
     void MarkOnly(int radioId);
     void AllowWepKey();
 
-    rules::AuthPageValues& values_;
+    AuthPageValues& values_;
 };
 
 }  // namespace lanvane

@@ -21,10 +21,4 @@ void EditorPage::ComplainAboutNumber(int controlId) {
     SetFocus(controlId);
 }
 
-void EditorPage::ApplyChoice(int choice, std::uint8_t& field) {
-    if (choice >= 0) {
-        field = static_cast<std::uint8_t>(choice);
-    }
-}
-
 }  // namespace lanvane

@@ -24,17 +24,14 @@ public:
 
 protected:
     EditorSession& Session() { return session_; }
-    rules::ConfigPageValues& PageValues() { return session_.values; }
-    const rules::ConfigPageValues& PageValues() const { return session_.values; }
+    ConfigPageValues& PageValues() { return session_.values; }
+    const ConfigPageValues& PageValues() const { return session_.values; }
     const StringTable& Strings() const { return session_.context.strings; }
     void ShowMessage(int messageId);
     void ShowMessageText(std::string_view text);
     // The complaint of a read-back that met a number field it cannot read: the message,
     // then the focus on the field.
     void ComplainAboutNumber(int controlId);
-    // A choice goes into its one-byte record field; none chosen (-1) leaves the field as the
-    // printer gave it.
-    static void ApplyChoice(int choice, std::uint8_t& field);
 
 private:
     EditorSession& session_;

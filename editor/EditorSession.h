@@ -5,7 +5,7 @@
 #include "editor/EditorContext.h"
 #include "protocol/BssTable.h"
 #include "protocol/ExchangeBuffers.h"
-#include "rules/PageValues.h"
+#include "protocol/PageValues.h"
 
 namespace lanvane {
 
@@ -19,7 +19,7 @@ struct EditorSession {
 
     EditorContext& context;
     Sleeper pause;  // the context's, or none at all when it gave none
-    rules::ConfigPageValues values;
+    ConfigPageValues values;
     ExchangeBuffers buffers;
     BssTable bssTable{};
     bool connected = false;

@@ -31,7 +31,7 @@ public:
     explicit CInterfaceConfigDlg(EditorContext& context);
 
     bool IsConnected() const { return session_.connected; }
-    const rules::ConfigPageValues& PageValues() const { return session_.values; }
+    const ConfigPageValues& PageValues() const { return session_.values; }
     CConfigTabCtrl& Tabs() { return tabs_; }
 
 protected:

@@ -9,6 +9,7 @@
 #include "rules/NetworkPageRules.h"
 #include "rules/NumberText.h"
 #include "rules/RangeCorrections.h"
+#include "rules/RecordPageValues.h"
 #include "rules/ValueCodes.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
@@ -149,7 +150,7 @@ bool CNetworkPage::ReadBack() {
         return false;
     }
     values_.inactivityTime = *seconds;
-    if (*seconds > rules::kMaxInactivityTime) {
+    if (*seconds > kMaxInactivityTime) {
         return true;
     }
     values_.p2pPinCode = GetDlgItemText(ctl::kPinCode);
@@ -166,37 +167,17 @@ void CNetworkPage::Reload() {
 }
 
 void CNetworkPage::Load(const InterfaceConfig& config) {
-    values_.networkMode = config.networkMode;
-    values_.ipAssignment = config.dhcp == 0 ? kManual : kAutomatic;
-    values_.adhocChannel = config.adhocChannel;
-    values_.ipAddress = config.ipAddress;
-    values_.subnetMask = config.subnetMask;
-    values_.gateway = config.gateway;
-    values_.reportedAddress = rules::AddressSettingOf(config);
+    rules::LoadPageValues(config, values_);
     Item<IpAddressControl>(ctl::kNetworkIpAddress).SetAddress(config.ipAddress);
     Item<IpAddressControl>(ctl::kNetworkSubnetMask).SetAddress(config.subnetMask);
     Item<IpAddressControl>(ctl::kNetworkGateway).SetAddress(config.gateway);
-    values_.ssid = config.ssid;
-    values_.inactivityTime = config.inactivityTime;
     Reload();
     LoadWifiDirect(config);
     SettleLoadedMode(config.version == 2);
 }
 
 void CNetworkPage::ApplyTo(InterfaceConfig& record) const {
-    ApplyChoice(values_.networkMode, record.networkMode);
-    if (values_.ipAssignment >= 0) {
-        record.dhcp = values_.ipAssignment == kAutomatic ? 1 : 0;
-    }
-    record.ipAddress = values_.ipAddress;
-    record.subnetMask = values_.subnetMask;
-    record.gateway = values_.gateway;
-    record.ssid = values_.ssid;
-    record.inactivityTime = static_cast<std::uint16_t>(values_.inactivityTime);
-    record.adhocChannel = static_cast<std::uint8_t>(values_.adhocChannel);
-    ApplyChoice(values_.p2pConnMode, record.p2pConnMode);
-    record.p2pChannel = values_.p2pChannel;
-    record.p2pPinCode = values_.p2pPinCode;
+    rules::ApplyPageValues(values_, record);
 }
 
 void CNetworkPage::LoadWifiDirect(const InterfaceConfig& config) {
@@ -211,7 +192,6 @@ void CNetworkPage::LoadWifiDirect(const InterfaceConfig& config) {
         Reload();
     }
     Item<ComboBox>(ctl::kConnectionMode).SetCurSel(config.p2pConnMode);
-    values_.p2pConnMode = config.p2pConnMode;
     EnableDlgItem(ctl::kPinCode, true);
     ReadBack();
     values_.p2pPinCode = config.p2pPinCode;

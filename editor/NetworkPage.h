@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editor/EditorPage.h"
-#include "rules/PageValues.h"
+#include "protocol/PageValues.h"
 #include "protocol/InterfaceConfig.h"
 
 namespace lanvane {
@@ -34,7 +34,7 @@ public:
     // On Disconnect: the Wi-Fi Direct controls go off and the PIN value is emptied.
     void ClearWifiDirect();
 
-    const rules::NetworkPageValues& Values() const { return values_; }
+    const NetworkPageValues& Values() const { return values_; }
 
 protected:
     bool OnInitDialog() override;
@@ -64,7 +64,7 @@ private:
     void EnableAddressControls(bool enable);
     void EnableWifiDirectControls(bool enable);
 
-    rules::NetworkPageValues& values_;
+    NetworkPageValues& values_;
 };
 
 }  // namespace lanvane

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "rules/RecordPageValues.h"
 #include "resources/ResourceIds.h"
 #include "resources/StringIds.h"
 #include "ui/ComboBox.h"
@@ -82,28 +83,14 @@ void CProtocolPage::Reload() {
 }
 
 void CProtocolPage::Load(const InterfaceConfig& config) {
-    values_.https = config.https;
-    values_.telnet = config.telnet;
-    values_.ftp = config.ftp;
-    values_.snmp = config.snmp;
-    values_.setCommunity = config.setCommunity;
-    values_.getCommunity = config.getCommunity;
-    values_.trapCommunity = config.trapCommunity;
-    values_.trapIpAddress = config.trapIpAddress;
+    rules::LoadPageValues(config, values_);
     Item<IpAddressControl>(ctl::kTrapIpAddress).SetAddress(config.trapIpAddress);
     Reload();
 }
 
 // A value the lists do not offer shows no entry and goes back as the printer gave it.
 void CProtocolPage::ApplyTo(InterfaceConfig& record) const {
-    ApplyChoice(values_.https, record.https);
-    ApplyChoice(values_.telnet, record.telnet);
-    ApplyChoice(values_.ftp, record.ftp);
-    ApplyChoice(values_.snmp, record.snmp);
-    record.getCommunity = values_.getCommunity;
-    record.setCommunity = values_.setCommunity;
-    record.trapCommunity = values_.trapCommunity;
-    record.trapIpAddress = values_.trapIpAddress;
+    rules::ApplyPageValues(values_, record);
 }
 
 bool CProtocolPage::OnNotify(int controlId, const NotifyMessage& message) {

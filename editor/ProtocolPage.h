@@ -1,7 +1,7 @@
 #pragma once
 
 #include "editor/EditorPage.h"
-#include "rules/PageValues.h"
+#include "protocol/PageValues.h"
 #include "protocol/InterfaceConfig.h"
 
 namespace lanvane {
@@ -25,14 +25,14 @@ public:
     // address into the record.
     void ApplyTo(InterfaceConfig& record) const;
 
-    const rules::ProtocolPageValues& Values() const { return values_; }
+    const ProtocolPageValues& Values() const { return values_; }
 
 protected:
     bool OnInitDialog() override;
     bool OnNotify(int controlId, const NotifyMessage& message) override;
 
 private:
-    rules::ProtocolPageValues& values_;
+    ProtocolPageValues& values_;
 };
 
 }  // namespace lanvane

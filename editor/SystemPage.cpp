@@ -7,6 +7,7 @@
 #include "protocol/AddressText.h"
 #include "rules/NumberText.h"
 #include "rules/RangeCorrections.h"
+#include "rules/RecordPageValues.h"
 #include "resources/ResourceIds.h"
 #include "ui/EditControl.h"
 
@@ -83,11 +84,7 @@ void CSystemPage::Reload() {
 }
 
 void CSystemPage::Load(const InterfaceConfig& config, const IdentificationData& identification) {
-    values_.printerName = config.printerName;
-    values_.userId = config.userId;
-    values_.userPassword = config.userPassword;
-    values_.confirmPassword = config.userPassword;
-    values_.printerPort = config.printerPort;
+    rules::LoadPageValues(config, values_);
     firmwareVersion_ = identification.firmwareVersion;
     updateDate_ = identification.updateDate;
     macAddress_ = MacText(identification.mac);
@@ -95,10 +92,7 @@ void CSystemPage::Load(const InterfaceConfig& config, const IdentificationData& 
 }
 
 void CSystemPage::ApplyTo(InterfaceConfig& record) const {
-    record.printerName = values_.printerName;
-    record.userId = values_.userId;
-    record.userPassword = values_.userPassword;
-    record.printerPort = static_cast<std::uint16_t>(values_.printerPort);
+    rules::ApplyPageValues(values_, record);
 }
 
 void CSystemPage::OnCommand(int controlId, Notification code) {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "editor/EditorPage.h"
-#include "rules/PageValues.h"
+#include "protocol/PageValues.h"
 #include "protocol/Framing.h"
 #include "protocol/InterfaceConfig.h"
 
@@ -29,7 +29,7 @@ public:
     // Puts Printer Name, User ID, User Password and Printer Port Num into the record.
     void ApplyTo(InterfaceConfig& record) const;
 
-    const rules::SystemPageValues& Values() const { return values_; }
+    const SystemPageValues& Values() const { return values_; }
 
 protected:
     bool OnInitDialog() override;
@@ -39,7 +39,7 @@ private:
     void OnPrinterNameChanged();
     void OnPrinterPortChanged();
 
-    rules::SystemPageValues& values_;
+    SystemPageValues& values_;
     std::string firmwareVersion_;
     std::string updateDate_;
     std::string macAddress_;

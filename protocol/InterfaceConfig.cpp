@@ -5,7 +5,7 @@
 #include <type_traits>
 
 #include "protocol/BigEndian.h"
-#include "protocol/ConfigRecordLayout.h"
+#include "protocol/ConfigFieldTable.h"
 #include "protocol/FieldText.h"
 #include "protocol/Framing.h"
 

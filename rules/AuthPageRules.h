@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "rules/PageValues.h"
+#include "protocol/PageValues.h"
 #include "rules/RuleFailure.h"
 #include "rules/ValueCodes.h"
 

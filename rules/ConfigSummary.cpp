@@ -1,11 +1,10 @@
 #include "rules/ConfigSummary.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <optional>
 #include <string_view>
 
 #include "protocol/AddressText.h"
+#include "protocol/ConfigFieldTable.h"
 #include "rules/ValueCodes.h"
 #include "rules/ValueNames.h"
 #include "resources/StringIds.h"
@@ -14,71 +13,60 @@ namespace lanvane::rules {
 
 namespace {
 
-// Field widths of the record.
-constexpr std::size_t kPrinterNameWidth = 64;
-constexpr std::size_t kUserWidth = 32;
-constexpr std::size_t kCommunityWidth = 16;
-constexpr std::size_t kSsidWidth = 32;
-constexpr std::size_t kWepKeyWidth = 26;
-constexpr std::size_t kPskKeyWidth = 64;
-constexpr std::size_t kCredentialWidth = 32;
-constexpr std::size_t kP2pChannelWidth = 3;
-constexpr std::size_t kP2pPinWidth = 9;
+using C = InterfaceConfig;
+
+bool Is(const RecordField& field, FieldMember member) {
+    return &field == &FieldOf(member);
+}
 
 std::string FieldText(std::string_view text, std::size_t width) {
     return std::string(text.substr(0, std::min(text.find('\0'), width)));
 }
 
-std::vector<std::string> ValueTexts(const InterfaceConfig& config, const StringTable& strings) {
-    const auto onOff = [&strings](int code) { return ValueText(ValueTable::onOff, code, strings); };
-    const bool eap = IsEapKind(config.authentication);
-    const bool extended = config.version == 2;
-    return {
-        FieldText(config.printerName, kPrinterNameWidth),
-        std::to_string(config.printerPort),
-        FieldText(config.userId, kUserWidth),
-        FieldText(config.userPassword, kUserWidth),
-        onOff(config.https),
-        onOff(config.telnet),
-        onOff(config.ftp),
-        onOff(config.snmp),
-        FieldText(config.setCommunity, kCommunityWidth),
-        FieldText(config.getCommunity, kCommunityWidth),
-        AddressText(config.trapIpAddress),
-        FieldText(config.trapCommunity, kCommunityWidth),
-        ValueText(ValueTable::networkMode, config.networkMode, strings),
-        config.adhocChannel == 0 ? std::string("-") : std::to_string(config.adhocChannel),
-        FieldText(config.ssid, kSsidWidth),
-        std::to_string(config.inactivityTime),
-        ValueText(ValueTable::ipAssignment, config.dhcp, strings),
-        AddressText(config.ipAddress),
-        AddressText(config.subnetMask),
-        AddressText(config.gateway),
-        ValueText(ValueTable::authentication, config.authentication, strings),
-        ValueText(ValueTable::cryptograph, config.cryptograph, strings),
-        IsWepCryptograph(config.cryptograph) ? FieldText(config.wepKey, kWepKeyWidth) : std::string(),
-        IsWpaCryptograph(config.cryptograph) && IsPskKind(config.authentication)
-            ? FieldText(config.pskKey, kPskKeyWidth)
-            : std::string(),
-        eap ? ValueText(ValueTable::eapMode, config.eapMode, strings)
-            : std::string(strings.Text(sid::kEapNone)),
-        eap ? FieldText(config.authId, kCredentialWidth) : std::string(),
-        eap ? FieldText(config.authPassword, kCredentialWidth) : std::string(),
-        extended ? std::to_string(config.p2pConnMode) : std::string(),
-        extended ? FieldText(config.p2pChannel, kP2pChannelWidth) : std::string(),
-        extended ? FieldText(config.p2pPinCode, kP2pPinWidth) : std::string(),
-    };
+std::string ValueTextOf(const RecordField& field, const InterfaceConfig& config, const StringTable& strings) {
+    switch (field.type) {
+        case ValueType::Text:
+        case ValueType::Channel: return FieldText(TextIn(field, config), field.width);
+        case ValueType::Address: return AddressText(NumberIn(field, config));
+        case ValueType::Switch:
+        case ValueType::Code: return ValueText(field, static_cast<int>(NumberIn(field, config)), strings);
+        case ValueType::Number: break;
+    }
+    return std::to_string(NumberIn(field, config));
+}
+
+// Keys and EAP credentials are shown only where the authentication and cryptograph use
+// them; a field the record's version lacks stays empty.
+bool IsShown(const RecordField& field, const InterfaceConfig& config) {
+    if (Is(field, &C::wepKey)) {
+        return IsWepCryptograph(config.cryptograph);
+    }
+    if (Is(field, &C::pskKey)) {
+        return IsWpaCryptograph(config.cryptograph) && IsPskKind(config.authentication);
+    }
+    if (Is(field, &C::authId) || Is(field, &C::authPassword)) {
+        return IsEapKind(config.authentication);
+    }
+    return field.IsIn(config.version);
+}
+
+std::string SummaryValue(const RecordField& field, const InterfaceConfig& config, const StringTable& strings) {
+    if (Is(field, &C::eapMode) && !IsEapKind(config.authentication)) {
+        return std::string(strings.Text(sid::kEapNone));
+    }
+    if (Is(field, &C::adhocChannel) && config.adhocChannel == 0) {
+        return "-";
+    }
+    return IsShown(field, config) ? ValueTextOf(field, config, strings) : std::string();
 }
 
 }  // namespace
 
 std::vector<ConfigSummaryRow> ConfigSummaryRows(const InterfaceConfig& config, const StringTable& strings) {
-    std::vector<std::string> values = ValueTexts(config, strings);
-    std::vector<ConfigSummaryRow> rows;
-    rows.reserve(kConfigSummaryRowCount);
-    for (std::size_t index = 0; index < values.size(); ++index) {
-        rows.push_back({std::string(strings.Text(sid::kSummaryPrinterName + static_cast<int>(index))),
-                        std::move(values[index])});
+    std::vector<ConfigSummaryRow> rows(RecordFields().size());
+    for (const RecordField& field : RecordFields()) {
+        rows[static_cast<std::size_t>(field.summary.order)] = {std::string(strings.Text(field.summary.labelId)),
+                                                                SummaryValue(field, config, strings)};
     }
     return rows;
 }

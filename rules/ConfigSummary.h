@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -8,8 +7,6 @@
 #include "resources/StringTable.h"
 
 namespace lanvane::rules {
-
-constexpr std::size_t kConfigSummaryRowCount = 30;
 
 // One row of the summary of a written record: the setting's name and its value as text.
 struct ConfigSummaryRow {
@@ -19,9 +16,9 @@ struct ConfigSummaryRow {
     bool operator==(const ConfigSummaryRow&) const = default;
 };
 
-// The 30 rows that list a record, in the record's own layout (config.version): texts cut
-// at their first NUL and at the field width, numbers in decimal, addresses dotted, codes by
-// their names from `strings`. A code that its table does not name is shown as its number.
+// One row for each field of the record, in the order and with the labels of the field table,
+// in the record's own layout (config.version): texts cut at their first NUL and at the field
+// width, numbers in decimal, addresses dotted, codes by their names from `strings`. A code that its table does not name is shown as its number.
 // Keys are shown only where the authentication and cryptograph use them; the Wi-Fi Direct
 // rows stay empty for a version 1 record.
 std::vector<ConfigSummaryRow> ConfigSummaryRows(const InterfaceConfig& config, const StringTable& strings);

@@ -51,10 +51,6 @@ RuleResult CheckGateway(std::uint32_t ip, std::uint32_t mask, std::uint32_t gate
 
 }  // namespace
 
-AddressSetting AddressSettingOf(const InterfaceConfig& config) {
-    return {config.dhcp != 0, config.ipAddress, config.subnetMask, config.gateway};
-}
-
 RuleResult CheckManualAddress(std::uint32_t ip, std::uint32_t mask, std::uint32_t gateway) {
     if (!IsContiguousMask(mask)) {
         return MakeFailure(sid::kSubnetMaskInvalid, ConfigField::subnetMask);

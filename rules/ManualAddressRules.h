@@ -2,22 +2,10 @@
 
 #include <cstdint>
 
-#include "protocol/InterfaceConfig.h"
+#include "protocol/AddressSetting.h"
 #include "rules/RuleFailure.h"
 
 namespace lanvane::rules {
-
-// A printer's IPv4 setting as its record holds it, first octet in the high byte.
-struct AddressSetting {
-    bool dhcp = false;
-    std::uint32_t ip = 0;
-    std::uint32_t mask = 0;
-    std::uint32_t gateway = 0;
-
-    bool operator==(const AddressSetting&) const = default;
-};
-
-AddressSetting AddressSettingOf(const InterfaceConfig& config);
 
 // A manually assigned address at which the printer can be reached. Rules in order, the first
 // failure stops: the mask is a contiguous run of ones from the left and not 0.0.0.0 (250);

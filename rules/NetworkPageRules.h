@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "rules/PageValues.h"
+#include "protocol/PageValues.h"
 #include "rules/RuleFailure.h"
 
 namespace lanvane::rules {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules/PageValues.h"
+#include "protocol/PageValues.h"
 #include "rules/RuleFailure.h"
 
 namespace lanvane::rules {

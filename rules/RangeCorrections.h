@@ -3,16 +3,14 @@
 #include <cstdint>
 #include <optional>
 
+#include "protocol/ConfigFieldTable.h"
 #include "rules/RuleFailure.h"
 
 // Corrections made while the user types into a number field: the field's message, then the
 // value the field shows instead.
 namespace lanvane::rules {
 
-constexpr std::uint32_t kMaxPrinterPort = 32767;
 constexpr std::uint32_t kDefaultPrinterPort = 9100;
-constexpr std::uint32_t kMaxInactivityTime = 3600;
-constexpr std::uint32_t kMaxAdhocChannel = 14;
 
 struct RangeCorrection {
     RuleFailure failure;

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "rules/PageValues.h"
+#include "protocol/PageValues.h"
 #include "rules/RuleFailure.h"
 
 namespace lanvane::rules {

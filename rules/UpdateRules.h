@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "rules/ConfigPage.h"
-#include "rules/PageValues.h"
+#include "protocol/PageValues.h"
 #include "rules/RuleFailure.h"
 
 namespace lanvane::rules {

@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "rules/PageValuesFromConfig.h"
 #include "rules/UpdateRules.h"
 #include "resources/StringIds.h"
 #include "ValidValues.h"
@@ -104,35 +103,6 @@ TEST(WholeConfigCheckTest, ChecksEveryEditablePageInTabOrder) {
     EXPECT_EQ(CheckWholeConfig(values).failure->messageId, sid::kCommunityNameIncorrect);
     values.system.userId.clear();
     EXPECT_EQ(CheckWholeConfig(values).failure->messageId, sid::kUserIdIncorrect);
-}
-
-InterfaceConfig ValidRecord(int version) {
-    InterfaceConfig config;
-    config.version = version;
-    config.printerName = "Office printer";
-    config.printerPort = 9100;
-    config.userId = "admin";
-    config.userPassword = "secret";
-    config.dhcp = 1;
-    config.ssid = "office";
-    config.authentication = static_cast<std::uint8_t>(auth_code::kOpenSystem);
-    config.cryptograph = static_cast<std::uint8_t>(crypt_code::kWep64);
-    config.wepKey = "abcde";
-    config.setCommunity = "private";
-    config.getCommunity = "public";
-    config.trapCommunity = "trap";
-    config.p2pPinCode = "12345678";
-    return config;
-}
-
-TEST(PageValuesFromConfigTest, VersionTwoRecordKeepsItsPin) {
-    InterfaceConfig config = ValidRecord(2);
-    config.dhcp = 0;
-    config.p2pPinCode = "123456";
-    const ConfigPageValues values = PageValuesFromConfig(config);
-    EXPECT_TRUE(values.extendedRecord);
-    EXPECT_EQ(values.network.ipAssignment, ip_assignment_code::kManual);
-    EXPECT_EQ(CheckWholeConfig(values).failure->messageId, sid::kIncorrectPin);
 }
 
 }  // namespace

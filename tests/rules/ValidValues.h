@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "rules/PageValues.h"
+#include "protocol/PageValues.h"
 #include "rules/RuleFailure.h"
 #include "rules/ValueCodes.h"
 

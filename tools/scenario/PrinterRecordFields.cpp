@@ -4,6 +4,8 @@
 #include <limits>
 #include <variant>
 
+#include "protocol/ConfigFieldTable.h"
+#include "sim/SimRecordLayout.h"
 #include "tools/scenario/FieldTexts.h"
 
 namespace lanvane::scenario {
@@ -11,54 +13,15 @@ namespace {
 
 using sim::PrinterRecord;
 
-struct Address {
-    std::uint32_t PrinterRecord::*member;
-};
-using FieldMember = std::variant<std::string PrinterRecord::*, std::uint8_t PrinterRecord::*,
-                                 std::uint16_t PrinterRecord::*, Address>;
-
-struct RecordField {
-    std::string_view name;
-    FieldMember member;
-};
-
-const RecordField kFields[] = {
-    {"printerName", &PrinterRecord::printerName},
-    {"networkMode", &PrinterRecord::networkMode},
-    {"dhcp", &PrinterRecord::dhcp},
-    {"ipAddress", Address{&PrinterRecord::ipAddress}},
-    {"subnetMask", Address{&PrinterRecord::subnetMask}},
-    {"gateway", Address{&PrinterRecord::gateway}},
-    {"ssid", &PrinterRecord::ssid},
-    {"authentication", &PrinterRecord::authentication},
-    {"cryptograph", &PrinterRecord::cryptograph},
-    {"wepKey", &PrinterRecord::wepKey},
-    {"pskKey", &PrinterRecord::pskKey},
-    {"adhocChannel", &PrinterRecord::adhocChannel},
-    {"eapMode", &PrinterRecord::eapMode},
-    {"authId", &PrinterRecord::authId},
-    {"authPassword", &PrinterRecord::authPassword},
-    {"p2pConnMode", &PrinterRecord::p2pConnMode},
-    {"p2pPinCode", &PrinterRecord::p2pPinCode},
-    {"p2pChannel", &PrinterRecord::p2pChannel},
-    {"userId", &PrinterRecord::userId},
-    {"userPassword", &PrinterRecord::userPassword},
-    {"printerPort", &PrinterRecord::printerPort},
-    {"https", &PrinterRecord::https},
-    {"telnet", &PrinterRecord::telnet},
-    {"ftp", &PrinterRecord::ftp},
-    {"snmp", &PrinterRecord::snmp},
-    {"setCommunity", &PrinterRecord::setCommunity},
-    {"getCommunity", &PrinterRecord::getCommunity},
-    {"trapCommunity", &PrinterRecord::trapCommunity},
-    {"trapIpAddress", Address{&PrinterRecord::trapIpAddress}},
-    {"inactivityTime", &PrinterRecord::inactivityTime},
-};
-
-const RecordField* FindField(std::string_view name) {
-    for (const RecordField& field : kFields) {
-        if (field.name == name) {
-            return &field;
+// A field of the record's table, as the simulated printer holds it in its member of the
+// same name: the simulator keeps its own table, as the other side of the wire.
+const sim::RecordField* FindField(std::string_view name) {
+    if (FindRecordField(name) == nullptr) {
+        return nullptr;
+    }
+    for (const sim::RecordField& simField : sim::SimRecordLayout::Fields()) {
+        if (simField.name == name) {
+            return &simField;
         }
     }
     return nullptr;
@@ -70,18 +33,6 @@ std::optional<Number> ParseNumber(std::string_view text) {
     return value ? std::optional<Number>(static_cast<Number>(*value)) : std::nullopt;
 }
 
-struct TextOf {
-    const PrinterRecord& record;
-    std::string operator()(std::string PrinterRecord::*member) const { return record.*member; }
-    std::string operator()(std::uint8_t PrinterRecord::*member) const {
-        return std::to_string(record.*member);
-    }
-    std::string operator()(std::uint16_t PrinterRecord::*member) const {
-        return std::to_string(record.*member);
-    }
-    std::string operator()(Address address) const { return AddressText(record.*address.member); }
-};
-
 template <class Value>
 bool Store(PrinterRecord& record, Value PrinterRecord::*member, std::optional<Value> value) {
     if (value) {
@@ -90,6 +41,17 @@ bool Store(PrinterRecord& record, Value PrinterRecord::*member, std::optional<Va
     return value.has_value();
 }
 
+// Texts as they are, addresses dotted, other numbers in decimal.
+struct TextOf {
+    const PrinterRecord& record;
+    std::string operator()(std::string PrinterRecord::*member) const { return record.*member; }
+    std::string operator()(std::uint32_t PrinterRecord::*member) const { return AddressText(record.*member); }
+    template <class Number>
+    std::string operator()(Number PrinterRecord::*member) const {
+        return std::to_string(record.*member);
+    }
+};
+
 struct Setter {
     PrinterRecord& record;
     std::string_view text;
@@ -97,13 +59,13 @@ struct Setter {
         record.*member = std::string(text);
         return true;
     }
-    bool operator()(std::uint8_t PrinterRecord::*member) const {
-        return Store(record, member, ParseNumber<std::uint8_t>(text));
+    bool operator()(std::uint32_t PrinterRecord::*member) const {
+        return Store(record, member, ParseAddressText(text));
     }
-    bool operator()(std::uint16_t PrinterRecord::*member) const {
-        return Store(record, member, ParseNumber<std::uint16_t>(text));
+    template <class Number>
+    bool operator()(Number PrinterRecord::*member) const {
+        return Store(record, member, ParseNumber<Number>(text));
     }
-    bool operator()(Address address) const { return Store(record, address.member, ParseAddressText(text)); }
 };
 
 }  // namespace
@@ -113,7 +75,7 @@ bool IsRecordField(std::string_view name) {
 }
 
 std::optional<std::string> RecordFieldText(const PrinterRecord& record, std::string_view name) {
-    const RecordField* field = FindField(name);
+    const sim::RecordField* field = FindField(name);
     if (field == nullptr) {
         return std::nullopt;
     }
@@ -121,13 +83,13 @@ std::optional<std::string> RecordFieldText(const PrinterRecord& record, std::str
 }
 
 bool SetRecordField(PrinterRecord& record, std::string_view name, std::string_view text) {
-    const RecordField* field = FindField(name);
+    const sim::RecordField* field = FindField(name);
     return field != nullptr && std::visit(Setter{record, text}, field->member);
 }
 
 std::string RecordFieldNames() {
     std::string names;
-    for (const RecordField& field : kFields) {
+    for (const RecordField& field : RecordFields()) {
         names += names.empty() ? "" : ", ";
         names += field.name;
     }

@@ -3,12 +3,12 @@
 #include <cstdint>
 #include <string>
 
-#include "rules/ManualAddressRules.h"
+#include "protocol/AddressSetting.h"
 
 // The values of the configuration pages as the rules see them: texts as the user typed
 // them, numbers as read back, choices as list or radio indexes (-1 for none). A window fills
 // them from its controls, lanvane-cli from a record.
-namespace lanvane::rules {
+namespace lanvane {
 
 struct SystemPageValues {
     std::string printerName;
@@ -63,4 +63,4 @@ struct ConfigPageValues {
     bool extendedRecord = false;  // the printer uses the version 2 record
 };
 
-}  // namespace lanvane::rules
+}  // namespace lanvane
