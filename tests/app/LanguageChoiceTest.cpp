@@ -33,25 +33,22 @@ const LanguageResources kChinese{kLanguageResourcesVersion,
                                  "[strings]\n204 = translated connected\n"
                                  "[dialog 102 main menu]\nVantrole Lanvane = translated title\n"};
 
-TEST(SetupAppTest, HongKongLoadsTheTraditionalChineseLibraryWhenPresent) {
-    FakeLoader loader;
-    loader.libraries["TraditionalChinese.dll"] = &kChinese;
-    CSetupApp app(0x0C04, loader);
-    app.InitInstance();
-    EXPECT_THAT(loader.requested, ElementsAre("TraditionalChinese.dll"));
-    EXPECT_EQ(app.LanguageLibrary(), "TraditionalChinese.dll");
-    EXPECT_EQ(app.Resources().Text(sid::kConnected), "translated connected");
-    EXPECT_EQ(app.Resources().Dialog(dlg::kMainMenu).title, "translated title");
-}
-
-TEST(SetupAppTest, WhatTheLibraryLacksStaysEnglish) {
-    FakeLoader loader;
-    loader.libraries["SimplifiedChinese.dll"] = &kChinese;
-    CSetupApp app(0x1004, loader);
-    app.InitInstance();
-    EXPECT_THAT(loader.requested, ElementsAre("SimplifiedChinese.dll"));
-    EXPECT_EQ(app.Resources().Text(sid::kAppCaption), "Lanvane");
-    EXPECT_EQ(app.Resources().Dialog(dlg::kInterfaceConfig).title, "Lanvane");
+// Hong Kong takes the Traditional, Singapore the Simplified Chinese library; what the
+// library lacks stays English.
+TEST(SetupAppTest, ChineseTerritoriesLoadTheirLibraryWhenPresent) {
+    for (const auto& [language, library] : {std::pair{LanguageId{0x0C04}, "TraditionalChinese.dll"},
+                                            std::pair{LanguageId{0x1004}, "SimplifiedChinese.dll"}}) {
+        FakeLoader loader;
+        loader.libraries[library] = &kChinese;
+        CSetupApp app(language, loader);
+        app.InitInstance();
+        EXPECT_THAT(loader.requested, ElementsAre(library));
+        EXPECT_EQ(app.LanguageLibrary(), library);
+        EXPECT_EQ(app.Resources().Text(sid::kConnected), "translated connected");
+        EXPECT_EQ(app.Resources().Dialog(dlg::kMainMenu).title, "translated title");
+        EXPECT_EQ(app.Resources().Text(sid::kAppCaption), "Lanvane");
+        EXPECT_EQ(app.Resources().Dialog(dlg::kInterfaceConfig).title, "Lanvane");
+    }
 }
 
 TEST(SetupAppTest, LanguagesWithoutLibraryLoadNothing) {

@@ -160,10 +160,10 @@ TEST_F(CliAgainstSimTest, RefusedValuesAndDryRunsLeaveThePrinterRecordByteForByt
     EXPECT_FALSE(rig.Took(RequestKind::ConfigSet));
 }
 
-// The value rules at their edges, on a WPA2-PSK/AES printer at 192.168.0.100/24 via
-// 192.168.0.1: each refusal names the field, the value and the rule, with status 2 and nothing
-// sent; the values just inside pass a dry run.
-TEST_F(CliAgainstSimTest, ValueRulesRefuseAtTheirEdgesAndNothingIsSent) {
+// The value rules on a WPA2-PSK/AES printer at 192.168.0.100/24 via 192.168.0.1, one case of
+// each kind of message (the rules' own tests walk every edge): each refusal names the field,
+// the value and the rule, with status 2 and nothing sent; values inside pass a dry run.
+TEST_F(CliAgainstSimTest, ValueRuleRefusalsNameFieldValueAndRuleAndNothingIsSent) {
     const std::string hex63(63, 'a');
     const std::string psk = "pskKey: a text of ";
     const std::string passphrase = " characters refused: a WPA-PSK or WPA2-PSK passphrase has 8 to 63 printable ASCII "
@@ -176,16 +176,9 @@ TEST_F(CliAgainstSimTest, ValueRulesRefuseAtTheirEdgesAndNothingIsSent) {
         std::string error;  // empty: accepted
     } cases[] = {
         {R"({"pskKey": "1234567"})", psk + "7" + passphrase},
-        {R"({"pskKey": "12345678"})", ""},
-        {R"({"pskKey": ")" + std::string(63, '~') + R"("})", ""},
-        {R"({"pskKey": ")" + hex63 + R"(0"})", ""},
         {R"({"pskKey": ")" + hex63 + R"(g"})", psk + "64" + passphrase},
         {R"({"authentication": "open-system", "cryptograph": "aes"})",
          R"(cryptograph: "aes" refused: with authentication "open-system" it is one of: none, wep64, wep128)"},
-        {R"({"authentication": "shared-key", "cryptograph": "none"})",
-         R"(cryptograph: "none" refused: with authentication "shared-key" it is one of: wep64, wep128)"},
-        {R"({"cryptograph": "wep64"})",
-         R"(cryptograph: "wep64" refused: with authentication "wpa2-psk" it is one of: tkip, aes, aes-tkip)"},
         {R"({"authentication": "wpa2"})",
          R"(eapMode: "none" refused: with authentication "wpa2" it is one of: peap, ttls, tls, leap, fast)"},
         {R"({"eapMode": "tls"})", R"(eapMode: "tls" refused: with authentication "wpa2-psk" it is one of: none)"},
@@ -196,18 +189,10 @@ TEST_F(CliAgainstSimTest, ValueRulesRefuseAtTheirEdgesAndNothingIsSent) {
         {R"({"ipAddress": "0.0.0.0"})", R"(ipAddress: "0.0.0.0" refused: The IP address cannot be used.)"},
         {R"({"ipAddress": "127.0.0.1"})",
          ip("127.0.0.1", "Addresses from 127.0.0.0 to 127.255.255.255 are reserved for loopback.")},
-        {R"({"ipAddress": "224.0.0.1"})",
-         ip("224.0.0.1", "Addresses from 224.0.0.0 to 255.255.255.255 are reserved for multicast and broadcast.")},
-        {R"({"ipAddress": "255.255.255.255"})",
-         ip("255.255.255.255", "Addresses from 224.0.0.0 to 255.255.255.255 are reserved for multicast and broadcast.")},
         {R"({"ipAddress": "192.168.0.0"})", ip("192.168.0.0", "It is the network address of its subnet.")},
-        {R"({"ipAddress": "192.168.0.255"})", ip("192.168.0.255", "It is the broadcast address of its subnet.")},
         {R"({"gateway": "192.168.1.1"})",
          "gateway: \"192.168.1.1\" refused: The gateway cannot be used. The gateway must be an address in the "
          "printer's subnet, or 0.0.0.0 for none."},
-        {R"({"gateway": "192.168.0.100"})",
-         "gateway: \"192.168.0.100\" refused: The gateway cannot be used. The gateway must not be the printer's own IP "
-         "address."},
         {R"({"ipAddress": "10.20.30.40", "subnetMask": "255.255.255.0", "gateway": "0.0.0.0"})", ""},
         {R"({"dhcp": true, "ipAddress": "0.0.0.0", "subnetMask": "0.0.0.0"})", ""},
     };
@@ -256,16 +241,6 @@ TEST(CliRestoreTest, SavedDocumentsAreCheckedAgainstThePrinter) {
     EXPECT_TRUE(Contains(dropped.err, "dropped: the printer's layout 1 record lacks p2pChannel, p2pPinCode\n"))
         << dropped.err;
     EXPECT_EQ(older.Printer().State().record.ssid, "Moved");
-}
-
-TEST(CliLayout1Test, WifiDirectIsRefusedForAVersion1Printer) {
-    SimRig rig(1);
-    for (const char* settings : {R"({"p2pPinCode": "1234"})", R"({"networkMode": "wifi-direct"})"}) {
-        const CliRun run = RunCli({"write", "--usb", rig.DevicePath(), "--set", "-"}, {},
-                                  std::chrono::milliseconds(10000), {}, {settings, {}, {}});
-        EXPECT_EQ(run.status, kBadUsage) << run.err;
-    }
-    EXPECT_FALSE(rig.Took(RequestKind::ConfigSet));
 }
 
 TEST_F(CliAgainstSimTest, InputFilesAreCheckedBeforeTheyAreRead) {
@@ -434,7 +409,6 @@ TEST(CliDiffTest, DiffListsTheFieldsThatDifferWithSecretsMasked) {
     EXPECT_EQ(JsonOf(json)["differences"][2], nlohmann::json::parse(R"({"field": "pskKey", "before": "one",
         "after": "two"})"));
     EXPECT_EQ(RunCli({"diff", before, dir.WriteFile("c.json", "[]")}).status, kBadUsage);
-    EXPECT_EQ(RunCli({"diff", before, after}).status, kDone);
     EXPECT_EQ(RunCli({"diff", before, after, "--exit-code"}).status, 1);
     EXPECT_EQ(RunCli({"diff", "--exit-code", before, before}).status, kDone);
 

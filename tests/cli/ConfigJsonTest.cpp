@@ -105,6 +105,9 @@ TEST(ConfigJsonTest, AVersion1RecordRefusesTheWifiDirectFields) {
     const auto error = Apply(R"({"p2pConnMode": 1})", config);
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(error->Text(), "p2pConnMode: the printer's version 1 record does not carry this field");
+    EXPECT_EQ(Apply(R"({"networkMode": "wifi-direct"})", config)->Text(),
+              "networkMode: \"wifi-direct\" is not allowed (one of: infra, adhoc, wifi-direct)");
+    EXPECT_EQ(config, SampleConfig(1));
     EXPECT_EQ(CheckConfigJson(nlohmann::json::parse(R"({"p2pConnMode": 1})")), std::nullopt);
 }
 

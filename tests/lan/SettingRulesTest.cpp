@@ -37,17 +37,6 @@ TEST(SettingRulesTest, TypedNumbersOutOfRangeAreCorrected) {
     EXPECT_EQ(CorrectInactivity(3601), (FieldCorrection{sid::kTimeNotSet, 0}));
 }
 
-TEST(SettingRulesTest, ReservedPortRefusesBeforeAnythingIsWritten) {
-    for (long port : {80L, 443L, 23L, 21L, 25L, 3318L}) {
-        DeviceRecord record;
-        NetworkSettingValues values = ManualValues();
-        values.localPort = port;
-        EXPECT_EQ(ApplySettingValues(values, record), SaveOutcome::ReservedPort) << port;
-        EXPECT_EQ(record, DeviceRecord{}) << port;
-    }
-    EXPECT_EQ(SaveOutcomeMessage(SaveOutcome::ReservedPort), sid::kPortNotAvailable);
-}
-
 TEST(SettingRulesTest, ValuesAreWrittenInPlaceAndAZeroAddressIsRefusedAfterwards) {
     DeviceRecord record;
     record.mac = {1, 2, 3, 4, 5, 6};
@@ -72,9 +61,9 @@ TEST(SettingRulesTest, ValuesAreWrittenInPlaceAndAZeroAddressIsRefusedAfterwards
     EXPECT_EQ(SaveOutcomeMessage(SaveOutcome::AddressCannotBeUsed), sid::kAddressCannotBeUsed);
 }
 
-// Out-of-range numbers the printer reported go back as they are; changed ones, and any that
-// would not fit the datagram, are refused.
-TEST(SettingRulesTest, OnlyChangedOrUnfittingNumbersAreRefused) {
+// Out-of-range numbers the printer reported go back as they are; changed ones, any that
+// would not fit the datagram, and reserved ports are refused before anything is written.
+TEST(SettingRulesTest, OnlyChangedUnfittingOrReservedNumbersAreRefused) {
     struct Row {
         long localPort;
         long inactivity;
@@ -87,6 +76,9 @@ TEST(SettingRulesTest, OnlyChangedOrUnfittingNumbersAreRefused) {
         {65616, 5000, SaveOutcome::PortOutOfRange},  // would wrap to the reserved port 80
         {40000, 70000, SaveOutcome::InactivityOutOfRange},
         {-1, 5000, SaveOutcome::PortOutOfRange},
+        {80, 5000, SaveOutcome::ReservedPort},   {443, 5000, SaveOutcome::ReservedPort},
+        {23, 5000, SaveOutcome::ReservedPort},   {21, 5000, SaveOutcome::ReservedPort},
+        {25, 5000, SaveOutcome::ReservedPort},   {3318, 5000, SaveOutcome::ReservedPort},
     };
     for (const Row& row : rows) {
         DeviceRecord record;
@@ -101,6 +93,7 @@ TEST(SettingRulesTest, OnlyChangedOrUnfittingNumbersAreRefused) {
             EXPECT_EQ(record, reported) << "nothing is written";
         }
     }
+    EXPECT_EQ(SaveOutcomeMessage(SaveOutcome::ReservedPort), sid::kPortNotAvailable);
 }
 
 // A manual address is judged once it differs from the record's, before anything is written;

@@ -1,16 +1,12 @@
 #pragma once
 
 #include <fcntl.h>
-#include <poll.h>
 #include <stdlib.h>
 #include <termios.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <cstdint>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 namespace lanvane::test {
 
@@ -49,27 +45,6 @@ public:
         if (write(master_, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) {
             throw std::runtime_error("pseudo-terminal write failed");
         }
-    }
-
-    // What the printer received: reads until `count` bytes came or the wait ended.
-    std::vector<std::uint8_t> Receive(std::size_t count, std::chrono::milliseconds wait) const {
-        const auto deadline = std::chrono::steady_clock::now() + wait;
-        std::vector<std::uint8_t> received;
-        std::uint8_t chunk[4096];
-        while (received.size() < count) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-                deadline - std::chrono::steady_clock::now());
-            pollfd entry{master_, POLLIN, 0};
-            if (left.count() <= 0 || poll(&entry, 1, static_cast<int>(left.count())) <= 0) {
-                break;
-            }
-            const ssize_t got = read(master_, chunk, sizeof chunk);
-            if (got <= 0) {
-                break;
-            }
-            received.insert(received.end(), chunk, chunk + got);
-        }
-        return received;
     }
 
 private:

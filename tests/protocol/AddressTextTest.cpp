@@ -5,15 +5,12 @@
 namespace lanvane {
 namespace {
 
-TEST(AddressTextTest, FirstOctetIsTheHighByte) {
-    EXPECT_EQ(AddressText(0xC0A80064u), "192.168.0.100");
-    EXPECT_EQ(AddressText(0u), "0.0.0.0");
-    EXPECT_EQ(AddressText(0xFFFFFFFFu), "255.255.255.255");
-}
-
-TEST(AddressTextTest, ParsesWhatItWrites) {
-    EXPECT_EQ(ParseAddressText("192.168.0.100"), 0xC0A80064u);
-    EXPECT_EQ(ParseAddressText("255.255.255.255"), 0xFFFFFFFFu);
+TEST(AddressTextTest, FirstOctetIsTheHighByteBothWays) {
+    for (const auto& [value, text] : {std::pair{0xC0A80064u, "192.168.0.100"}, std::pair{0u, "0.0.0.0"},
+                                      std::pair{0xFFFFFFFFu, "255.255.255.255"}}) {
+        EXPECT_EQ(AddressText(value), text);
+        EXPECT_EQ(ParseAddressText(text), value) << text;
+    }
     EXPECT_EQ(ParseAddressText("010.0.0.1"), 0x0A000001u);
 }
 

@@ -17,59 +17,55 @@ NetworkPageValues ValidNetwork() {
     return test::ValidValues().network;
 }
 
-std::vector<int> MessageIds(const std::vector<RuleFailure>& failures) {
-    std::vector<int> ids;
+std::vector<test::Refusal> Refusals(const std::vector<RuleFailure>& failures) {
+    std::vector<test::Refusal> refusals;
     for (const RuleFailure& failure : failures) {
-        ids.push_back(failure.messageId);
+        refusals.push_back({failure.messageId, failure.field});
     }
-    return ids;
+    return refusals;
 }
 
 TEST(NetworkPageLeaveTest, PinLengthRuleHoldsInEveryMode) {
+    const std::vector<test::Refusal> pin = {{sid::kIncorrectPin, ConfigField::p2pPinCode}};
     for (const int mode : {mode_code::kInfra, mode_code::kAdhoc, mode_code::kWifiDirect}) {
         NetworkPageValues values = ValidNetwork();
         values.networkMode = mode;
         values.adhocChannel = 6;
-        for (const std::size_t length : {0u, 1u, 3u, 5u, 6u, 7u}) {
+        for (const std::size_t length : {0u, 1u, 3u, 4u, 5u, 6u, 7u, 8u, 9u}) {
             values.p2pPinCode = Chars(length);
-            EXPECT_EQ(MessageIds(CheckNetworkPageLeave(values)), std::vector{sid::kIncorrectPin})
+            const bool valid = length == 4 || length >= 8;
+            EXPECT_EQ(Refusals(CheckNetworkPageLeave(values)), valid ? std::vector<test::Refusal>{} : pin)
                 << "mode " << mode << ", PIN of " << length;
-        }
-        for (const std::size_t length : {4u, 8u, 9u}) {
-            values.p2pPinCode = Chars(length);
-            EXPECT_TRUE(CheckNetworkPageLeave(values).empty()) << "mode " << mode << ", PIN of " << length;
         }
     }
 }
 
-TEST(NetworkPageLeaveTest, AdhocChannelZeroStopsBeforeTheOtherRulesInAdhocModeOnly) {
-    NetworkPageValues values = ValidNetwork();
-    values.adhocChannel = 0;
-    EXPECT_TRUE(CheckNetworkPageLeave(values).empty());
-    values.networkMode = mode_code::kAdhoc;
-    values.ssid.clear();
-    values.p2pPinCode.clear();
-    const auto failures = CheckNetworkPageLeave(values);
-    ASSERT_EQ(failures.size(), 1u);
-    EXPECT_EQ(failures[0].messageId, sid::kAdhocChannelIncorrect);
-    EXPECT_EQ(failures[0].field, ConfigField::adhocChannel);
-}
-
-TEST(NetworkPageLeaveTest, NumbersBeyondTheirRangeAreRefused) {
-    NetworkPageValues values = ValidNetwork();
-    values.adhocChannel = 256;  // would be cut to channel 0 in the record
-    EXPECT_EQ(MessageIds(CheckNetworkPageLeave(values)), std::vector{sid::kChannelNotSet});
-
-    values = ValidNetwork();
-    values.inactivityTime = 3601;
-    const auto failures = CheckNetworkPageLeave(values);
-    ASSERT_EQ(failures.size(), 1u);
-    EXPECT_EQ(failures[0].messageId, sid::kTimeNotSet);
-    EXPECT_EQ(failures[0].field, ConfigField::inactivityTime);
-
-    values.inactivityTime = 3600;
-    values.adhocChannel = 14;
-    EXPECT_TRUE(CheckNetworkPageLeave(values).empty());
+// Channel 0 counts in Adhoc mode only, and there it stops before the other rules; numbers
+// beyond their range would be cut in the record (channel 256 to 0).
+TEST(NetworkPageLeaveTest, TheAdhocChannelAndNumbersBeyondTheirRangeAreRefused) {
+    const struct {
+        const char* name;
+        void (*change)(NetworkPageValues&);
+        std::vector<test::Refusal> refusals;
+    } cases[] = {
+        {"ChannelZeroInInfra", [](NetworkPageValues& v) { v.adhocChannel = 0; }, {}},
+        {"ChannelZeroInAdhoc",
+         [](NetworkPageValues& v) {
+             v.adhocChannel = 0, v.networkMode = mode_code::kAdhoc;
+             v.ssid.clear(), v.p2pPinCode.clear();
+         },
+         {{sid::kAdhocChannelIncorrect, ConfigField::adhocChannel}}},
+        {"Channel256", [](NetworkPageValues& v) { v.adhocChannel = 256; },
+         {{sid::kChannelNotSet, ConfigField::adhocChannel}}},
+        {"Inactivity3601", [](NetworkPageValues& v) { v.inactivityTime = 3601; },
+         {{sid::kTimeNotSet, ConfigField::inactivityTime}}},
+        {"Largest", [](NetworkPageValues& v) { v.inactivityTime = 3600, v.adhocChannel = 14; }, {}},
+    };
+    for (const auto& c : cases) {
+        NetworkPageValues values = ValidNetwork();
+        c.change(values);
+        EXPECT_EQ(Refusals(CheckNetworkPageLeave(values)), c.refusals) << c.name;
+    }
 }
 
 // Update checks the page without the PIN length; the extended record needs a PIN in
@@ -117,10 +113,8 @@ TEST(NetworkChoiceTest, AdhocIsRefusedUnderEveryWpaKind) {
 }
 
 TEST(NetworkChoiceTest, DhcpIsRefusedOnlyInAdhocMode) {
-    const RuleResult result = CheckDhcpChoice(mode_code::kAdhoc);
-    ASSERT_TRUE(result.has_value());
-    EXPECT_EQ(result->messageId, sid::kAdhocNeedsManualAddress);
-    EXPECT_EQ(result->message, "Network is in Adhoc mode.\nYou must assign IP address manually.");
+    EXPECT_EQ(test::RefusalOf(CheckDhcpChoice(mode_code::kAdhoc)),
+              (test::Refusal{sid::kAdhocNeedsManualAddress, ConfigField::dhcp}));
     EXPECT_FALSE(CheckDhcpChoice(mode_code::kInfra).has_value());
     EXPECT_FALSE(CheckDhcpChoice(mode_code::kWifiDirect).has_value());
 }

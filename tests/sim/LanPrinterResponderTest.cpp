@@ -17,35 +17,14 @@ Bytes Text(std::string_view text, std::initializer_list<int> tail = {}) {
     return bytes;
 }
 
-LanPrinterSettings EthernetPrinter() {
-    LanPrinterSettings settings;
-    settings.mac = {0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E};
-    settings.ip = 0xC0A80032u;
-    settings.subnet = 0xFFFFFF00u;
-    settings.gateway = 0xC0A80001u;
-    settings.port = 9100;
-    settings.baudCode = 0xF4;
-    settings.fwMajor = 1;
-    settings.fwMinor = 7;
-    settings.inactivity = 300;
-    settings.https = true;
-    return settings;
-}
-
-LanPrinterSettings WlanPrinter() {
-    LanPrinterSettings settings = EthernetPrinter();
-    settings.kind = LanKind::Wlan;
-    settings.featureCode = 25;
-    settings.reserved = 0x5A;
-    return settings;
-}
+LanPrinterSettings EthernetPrinter() { return DefaultLanPrinter(LanKind::Ethernet, 1); }
 
 TEST(LanPrinterResponderTest, SetDatagramsForOthersOrCutShortAreIgnored) {
     LanPrinterResponder printer(EthernetPrinter());
-    Bytes otherMac = Text("SETT", {0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5F});
+    Bytes otherMac = Text("SETT", {0x00, 0x1A, 0x2B, 0xE0, 0x00, 0x02});
     otherMac.resize(30, 1);
     EXPECT_TRUE(printer.Answer(otherMac).empty());
-    Bytes shortOne = Text("SETT", {0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E});
+    Bytes shortOne = Text("SETT", {0x00, 0x1A, 0x2B, 0xE0, 0x00, 0x01});
     shortOne.resize(29, 1);
     EXPECT_TRUE(printer.Answer(shortOne).empty());
     EXPECT_EQ(printer.SettingsTaken(), 0);
@@ -53,8 +32,8 @@ TEST(LanPrinterResponderTest, SetDatagramsForOthersOrCutShortAreIgnored) {
 }
 
 TEST(LanPrinterResponderTest, WlanPrinterConfirmsWithSetResponseOrSetc) {
-    LanPrinterResponder printer(WlanPrinter());
-    Bytes set = Text("__[I_F]__[PRT_SET]", {0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E, 10, 0, 0, 9});
+    LanPrinterResponder printer(DefaultLanPrinter(LanKind::Wlan, 1));
+    Bytes set = Text("__[I_F]__[PRT_SET]", {0x00, 0x1A, 0x2B, 0xB0, 0x00, 0x01, 10, 0, 0, 9});
     set.resize(47, 0);
     auto confirmation = printer.Answer(set);
     ASSERT_EQ(confirmation.size(), 1u);
@@ -68,7 +47,7 @@ TEST(LanPrinterResponderTest, WlanPrinterConfirmsWithSetResponseOrSetc) {
     expected = Text("SETC");
     expected.resize(19, 0);
     EXPECT_EQ(confirmation[0].bytes, expected);
-    EXPECT_EQ(printer.Settings().featureCode, 25) << "the feature code is the printer's own";
+    EXPECT_EQ(printer.Settings().featureCode, 31) << "the feature code is the printer's own";
 }
 
 TEST(LanPrinterResponderTest, FaultsDelayRepeatShortenOrWithholdReplies) {
@@ -82,7 +61,7 @@ TEST(LanPrinterResponderTest, FaultsDelayRepeatShortenOrWithholdReplies) {
 
     printer.SetFaults(LanFaultPlan{.silentToSearch = true, .silentToSetting = true});
     EXPECT_TRUE(printer.Answer(Text("FIND")).empty());
-    Bytes set = Text("SETT", {0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E, 10, 0, 0, 9});
+    Bytes set = Text("SETT", {0x00, 0x1A, 0x2B, 0xE0, 0x00, 0x01, 10, 0, 0, 9});
     set.resize(30, 0);
     EXPECT_TRUE(printer.Answer(set).empty());
     EXPECT_EQ(printer.SettingsTaken(), 1) << "a withheld confirmation still takes the settings";

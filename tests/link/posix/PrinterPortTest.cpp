@@ -3,6 +3,7 @@
 #include "../PortTestSupport.h"
 #include "../PseudoTerminal.h"
 #include "link/InterruptRelease.h"
+#include "tests/support/posix/TempDir.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -16,7 +17,6 @@
 
 #include <array>
 #include <chrono>
-#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -152,19 +152,16 @@ TEST(ComPortTest, ALineHeldByAKilledProgramOpensAgain) {
 // Only a character device is a printer: a file, a FIFO or a directory given as one is
 // refused for both kinds, and nothing is written to it.
 TEST(PrinterPortOpenTest, AnythingButACharacterDeviceIsRefusedUntouched) {
-    namespace fs = std::filesystem;
-    const fs::path dir = fs::temp_directory_path() / ("lanvane-port-" + std::to_string(getpid()));
-    fs::create_directories(dir / "directory");
-    const fs::path file = dir / "file.txt";
-    std::ofstream(file) << "IMPORTANT DATA\n";
+    const test::TempDir dir;
+    const std::string file = dir.WriteFile("file.txt", "IMPORTANT DATA\n");
     ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
 
     for (const bool usbDevice : {true, false}) {
-        for (const fs::path& path : {file, dir / "fifo", dir / "directory"}) {
+        for (const std::string& path : {file, dir / "fifo", dir.Path().string()}) {
             LineState lines;
             CPrinterPort port(FastTimings(), std::make_unique<FakeModemLines>(lines));
             port.SetUsbDevice(usbDevice);
-            port.SetPortName(path.string());
+            port.SetPortName(path);
             EXPECT_FALSE(port.Open()) << path;
             EXPECT_EQ(port.LastError().kind, LinkFailure::NotADevice) << path;
             const std::uint8_t request[] = {0x1D, 0x49, 0x42};
@@ -174,7 +171,6 @@ TEST(PrinterPortOpenTest, AnythingButACharacterDeviceIsRefusedUntouched) {
     std::stringstream content;
     content << std::ifstream(file).rdbuf();
     EXPECT_EQ(content.str(), "IMPORTANT DATA\n");
-    fs::remove_all(dir);
 }
 
 // Whether the device is still held, as the next program to open it would find.
