@@ -5,6 +5,8 @@ __metaclass__ = type
 
 import json
 
+from ansible.module_utils.basic import AnsibleModule
+
 # The record fields lanvane-cli masks; the modules take them only under a no_log option.
 SECRET_FIELDS = frozenset([
     "wepKey", "pskKey", "authPassword", "userPassword",
@@ -16,6 +18,14 @@ CLI_ARGUMENTS = dict(
     cli=dict(type="str", default="lanvane-cli"),
     timeout=dict(type="int"),
 )
+
+
+def lan_module(arguments):
+    """A module of a LAN job: its own options, where the search goes (a broadcast address or
+    an interface, not both) and the options that reach lanvane-cli."""
+    spec = dict(arguments, broadcast=dict(type="str"), interface=dict(type="str"), **CLI_ARGUMENTS)
+    return AnsibleModule(argument_spec=spec, supports_check_mode=True,
+                         mutually_exclusive=[("broadcast", "interface")])
 
 
 def run_cli(module, arguments, data=None):

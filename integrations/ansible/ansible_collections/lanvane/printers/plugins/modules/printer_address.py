@@ -88,9 +88,8 @@ device:
   type: dict
 """
 
-from ansible.module_utils.basic import AnsibleModule
 from ansible_collections.lanvane.printers.plugins.module_utils.lanvane_cli import (
-    CLI_ARGUMENTS, diff_of, fail_with_error, run_cli)
+    diff_of, fail_with_error, lan_module, run_cli)
 
 # Module options that become "--NAME VALUE" of set-ip as they are.
 VALUE_OPTIONS = ("ip", "mask", "gateway", "port", "inactivity", "baud", "broadcast", "interface")
@@ -107,12 +106,8 @@ def main():
         port=dict(type="int"),
         inactivity=dict(type="int"),
         baud=dict(type="int"),
-        broadcast=dict(type="str"),
-        interface=dict(type="str"),
     )
-    arguments.update(CLI_ARGUMENTS)
-    module = AnsibleModule(argument_spec=arguments, supports_check_mode=True,
-                           mutually_exclusive=[("broadcast", "interface")])
+    module = lan_module(arguments)
     params = module.params
 
     command = ["set-ip", "--mode", params["mode"], "--mac", params["mac"]]

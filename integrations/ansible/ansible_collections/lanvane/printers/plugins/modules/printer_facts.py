@@ -55,20 +55,12 @@ ansible_facts:
                 "inactivityTime": 0, "baudRate": 115200, "https": false}]
 """
 
-from ansible.module_utils.basic import AnsibleModule
 from ansible_collections.lanvane.printers.plugins.module_utils.lanvane_cli import (
-    CLI_ARGUMENTS, fail_with_error, run_cli)
+    fail_with_error, lan_module, run_cli)
 
 
 def main():
-    arguments = dict(
-        mode=dict(type="str", choices=["ethernet", "wlan"], default="ethernet"),
-        broadcast=dict(type="str"),
-        interface=dict(type="str"),
-    )
-    arguments.update(CLI_ARGUMENTS)
-    module = AnsibleModule(argument_spec=arguments, supports_check_mode=True,
-                           mutually_exclusive=[("broadcast", "interface")])
+    module = lan_module(dict(mode=dict(type="str", choices=["ethernet", "wlan"], default="ethernet")))
     params = module.params
     command = ["discover", "--mode", params["mode"]]
     for name in ("broadcast", "interface"):
