@@ -9,6 +9,7 @@
 
 #include "cli/ExitStatus.h"
 #include "cli/UrlOpener.h"
+#include "link/DeviceRoots.h"
 #include "link/PrinterPort.h"
 #include "link/TcpLink.h"
 #include "resources/StringTable.h"
@@ -38,8 +39,8 @@ struct CliContext {
 
     PortTimings portTimings;
     std::uint16_t surveyPort = CTcpLink::kPrinterPort;
-    std::filesystem::path systemRoot = "/sys";
-    std::filesystem::path deviceRoot = "/dev";
+    std::filesystem::path systemRoot = DefaultSystemRoot();
+    std::filesystem::path deviceRoot = DefaultDeviceRoot();
     UrlOpener openUrl = OpenInBrowser;
     ExitStatus exitStatus = ExitStatus::Done;
 

@@ -1,18 +1,26 @@
 # lanvane_module(TARGET FOLDER folder
-#                SOURCES portable.cpp...  POSIX_SOURCES posix/x.cpp...  WIN32_SOURCES win32/x.cpp...
+#                SOURCES portable.cpp...  POSIX_SOURCES posix/x.cpp...  LINUX_SOURCES linux/x.cpp...
+#                MACOS_SOURCES macos/x.cpp...  WIN32_SOURCES win32/x.cpp...
 #                PUBLIC_USES target...  PRIVATE_USES target...)
 # builds the static library TARGET from the sources listed, taken relative to FOLDER, with the
-# backend sources of the platform being built. PUBLIC_USES are what its headers include,
-# PRIVATE_USES what only its sources include. A module may include only from itself and from
-# the modules it uses: the build checks every file of its folder (see CheckModuleIncludes.cmake).
+# backend sources of the system being built: POSIX_SOURCES on every POSIX system, and besides
+# them LINUX_SOURCES on Linux and MACOS_SOURCES on macOS; WIN32_SOURCES on Windows.
+# PUBLIC_USES are what its headers include, PRIVATE_USES what only its sources include.
+# A module may include only from itself and from the modules it uses: the build checks every
+# file of its folder (see CheckModuleIncludes.cmake).
 function(lanvane_module name)
   cmake_parse_arguments(arg "" "FOLDER"
-    "SOURCES;POSIX_SOURCES;WIN32_SOURCES;PUBLIC_USES;PRIVATE_USES" ${ARGN})
+    "SOURCES;POSIX_SOURCES;LINUX_SOURCES;MACOS_SOURCES;WIN32_SOURCES;PUBLIC_USES;PRIVATE_USES" ${ARGN})
   set(sources ${arg_SOURCES})
   if(WIN32)
     list(APPEND sources ${arg_WIN32_SOURCES})
   else()
     list(APPEND sources ${arg_POSIX_SOURCES})
+  endif()
+  if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+    list(APPEND sources ${arg_LINUX_SOURCES})
+  elseif(APPLE)
+    list(APPEND sources ${arg_MACOS_SOURCES})
   endif()
   list(TRANSFORM sources PREPEND ${PROJECT_SOURCE_DIR}/${arg_FOLDER}/)
   add_library(${name} STATIC ${sources})

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "link/DeviceRoots.h"
 #include "link/PrinterDeviceSource.h"
 
 namespace lanvane {
@@ -10,8 +11,8 @@ namespace lanvane {
 // describes its devices and keeps their nodes; tests point them at a fake tree.
 class SystemDeviceSource : public PrinterDeviceSource {
 public:
-    explicit SystemDeviceSource(std::filesystem::path systemRoot = "/sys",
-                                std::filesystem::path deviceRoot = "/dev",
+    explicit SystemDeviceSource(std::filesystem::path systemRoot = DefaultSystemRoot(),
+                                std::filesystem::path deviceRoot = DefaultDeviceRoot(),
                                 UsbListing usbListing = UsbListing::FreeToOpen);
 
     std::vector<UsbDeviceEntry> UsbDevices() override;

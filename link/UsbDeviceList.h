@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "link/DeviceRoots.h"
 #include "link/LinkError.h"
 
 namespace lanvane {
@@ -38,8 +39,8 @@ enum class UsbListing { FreeToOpen, EveryPresent };
 // keeps their nodes; tests point them at a fake tree.
 class CUsbDeviceList {
 public:
-    explicit CUsbDeviceList(std::filesystem::path systemRoot = "/sys",
-                            std::filesystem::path deviceRoot = "/dev",
+    explicit CUsbDeviceList(std::filesystem::path systemRoot = DefaultSystemRoot(),
+                            std::filesystem::path deviceRoot = DefaultDeviceRoot(),
                             UsbListing listing = UsbListing::FreeToOpen);
 
     // Enumerates anew; returns the number of devices found.

@@ -1,17 +1,16 @@
 #include "link/SocketCalls.h"
 
 #include "link/posix/PollWait.h"
+#include "link/posix/ReceiveBuffer.h"
 #include "link/posix/SystemError.h"
 
 #include <arpa/inet.h>
 #include <fcntl.h>
-#include <linux/sock_diag.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <array>
 #include <cerrno>
 #include <utility>
 
@@ -21,14 +20,6 @@ namespace {
 bool EnableOption(int socket, int option) {
     const int on = 1;
     return setsockopt(socket, SOL_SOCKET, option, &on, sizeof on) == 0;
-}
-
-// Forcing the size passes the system's limit where the program may; elsewhere the size is
-// the most the limit allows.
-void EnlargeReceiveBuffer(int socket, int size) {
-    if (setsockopt(socket, SOL_SOCKET, SO_RCVBUFFORCE, &size, sizeof size) != 0) {
-        setsockopt(socket, SOL_SOCKET, SO_RCVBUF, &size, sizeof size);
-    }
 }
 
 void SetReceiveTimeout(int socket, std::chrono::milliseconds timeout) {
@@ -134,7 +125,7 @@ long ReceiveStream(NativeSocket socket, std::uint8_t* buffer, std::size_t capaci
 }
 
 bool PrepareDatagramSocket(NativeSocket socket, int receiveBufferBytes) {
-    EnlargeReceiveBuffer(socket, receiveBufferBytes);
+    posix::EnlargeReceiveBuffer(socket, receiveBufferBytes);
     return EnableOption(socket, SO_BROADCAST);
 }
 
@@ -180,18 +171,6 @@ Received ReceiveDatagram(NativeSocket socket, UdpDatagram& datagram) {
     datagram.senderAddress = AddressText(sender.sin_addr);
     datagram.senderPort = ntohs(sender.sin_port);
     return Received::Datagram;
-}
-
-// The socket's own drop counter, read at any time (the counter that comes with received
-// datagrams would miss drops after the last one).
-std::uint32_t DroppedDatagrams(NativeSocket socket) {
-    std::array<std::uint32_t, SK_MEMINFO_VARS> meminfo{};
-    socklen_t size = sizeof meminfo;
-    if (getsockopt(socket, SOL_SOCKET, SO_MEMINFO, meminfo.data(), &size) != 0 ||
-        size <= SK_MEMINFO_DROPS * sizeof(std::uint32_t)) {
-        return 0;
-    }
-    return meminfo[SK_MEMINFO_DROPS];
 }
 
 bool WaitReadable(NativeSocket socket, std::chrono::milliseconds limit) {

@@ -1,7 +1,7 @@
 #include "link/ComPortList.h"
 
 #include "link/NaturalOrder.h"
-#include "link/posix/SysfsValue.h"
+#include "link/linux/SysfsValue.h"
 
 #include <algorithm>
 #include <system_error>
@@ -18,7 +18,7 @@ bool HasDeviceLink(const fs::path& ttyDir) {
 
 // The 8250 driver lists every possible ttyS port; those without a UART read type 0.
 bool IsUnpopulatedUart(const fs::path& ttyDir, const std::string& name) {
-    return name.rfind("ttyS", 0) == 0 && posix::ReadSysfsValue(ttyDir / "type") == "0";
+    return name.rfind("ttyS", 0) == 0 && sysfs::ReadValue(ttyDir / "type") == "0";
 }
 
 }  // namespace

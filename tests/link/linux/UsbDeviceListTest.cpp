@@ -1,7 +1,7 @@
 #include "link/UsbDeviceList.h"
 
 #include "FakeTree.h"
-#include "PseudoTerminal.h"
+#include "../PseudoTerminal.h"
 
 #include <fcntl.h>
 #include <sys/file.h>

@@ -2,7 +2,7 @@
 
 #include "link/NaturalOrder.h"
 #include "link/posix/ExclusiveDevice.h"
-#include "link/posix/SysfsValue.h"
+#include "link/linux/SysfsValue.h"
 
 #include <algorithm>
 #include <cctype>
@@ -38,7 +38,7 @@ std::vector<std::string> PrinterNodeNames(const fs::path& systemRoot) {
 
 // A USB id file holds four hexadecimal digits; they are kept in upper case.
 std::optional<std::string> ReadUsbId(const fs::path& file) {
-    std::optional<std::string> id = posix::ReadSysfsValue(file);
+    std::optional<std::string> id = sysfs::ReadValue(file);
     if (!id || id->size() != 4 ||
         !std::all_of(id->begin(), id->end(),
                      [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; })) {

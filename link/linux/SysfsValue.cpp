@@ -1,10 +1,10 @@
-#include "link/posix/SysfsValue.h"
+#include "link/linux/SysfsValue.h"
 
 #include <fstream>
 
-namespace lanvane::posix {
+namespace lanvane::sysfs {
 
-std::optional<std::string> ReadSysfsValue(const std::filesystem::path& file) {
+std::optional<std::string> ReadValue(const std::filesystem::path& file) {
     std::ifstream stream(file);
     std::string line;
     if (!stream || !std::getline(stream, line)) {
@@ -18,4 +18,4 @@ std::optional<std::string> ReadSysfsValue(const std::filesystem::path& file) {
     return line.substr(first, line.find_last_not_of(kBlank) - first + 1);
 }
 
-}  // namespace lanvane::posix
+}  // namespace lanvane::sysfs

@@ -4,10 +4,10 @@
 #include <optional>
 #include <string>
 
-namespace lanvane::posix {
+namespace lanvane::sysfs {
 
 // The first line of a sysfs attribute file without surrounding white space; nothing when
 // the file cannot be read.
-std::optional<std::string> ReadSysfsValue(const std::filesystem::path& file);
+std::optional<std::string> ReadValue(const std::filesystem::path& file);
 
-}  // namespace lanvane::posix
+}  // namespace lanvane::sysfs
