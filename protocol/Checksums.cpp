@@ -58,7 +58,7 @@ int BuildTagFrame(std::span<std::uint8_t> frame, std::span<const std::uint8_t> c
     const auto tail = closed.subspan(content.size());
     std::copy(content.begin(), content.end(), closed.begin());
     std::fill(tail.begin(), tail.end(), std::uint8_t{0});
-    WriteBigEndian(Checksum16(closed), closed.data() + padded, kChecksumSize);
+    WriteBigEndian(Checksum16(closed), closed.subspan(padded));
     if (Checksum16(closed) != 0) {
         return -1;
     }
@@ -85,7 +85,7 @@ int BuildCrcFrame(std::span<std::uint8_t> frame, std::span<const std::uint8_t> c
         return -1;
     }
     std::copy(content.begin(), content.end(), frame.begin());
-    WriteBigEndian(Crc32Msb(content), frame.data() + content.size(), kCrcSize);
+    WriteBigEndian(Crc32Msb(content), frame.subspan(content.size(), kCrcSize));
     return static_cast<int>(frameLength);
 }
 

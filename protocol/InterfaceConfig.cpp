@@ -24,7 +24,7 @@ void DecodeField(const RecordField& field, std::span<const std::uint8_t> at, Int
             if constexpr (std::is_same_v<Value, std::string>) {
                 value = TextFromField(at);
             } else {
-                value = static_cast<Value>(ReadBigEndian(at.data(), at.size()));
+                value = static_cast<Value>(ReadBigEndian(at));
             }
         },
         field.member);
@@ -38,7 +38,7 @@ void EncodeField(const RecordField& field, const InterfaceConfig& config, std::s
             if constexpr (std::is_same_v<Value, std::string>) {
                 TextToField(value, at);
             } else {
-                WriteBigEndian(value, at.data(), at.size());
+                WriteBigEndian(value, at);
             }
         },
         field.member);
