@@ -9,6 +9,7 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <span>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -19,7 +20,7 @@
 #include "bench/posix/CountingSerialChannel.h"
 #include "protocol/CertificateUpload.h"
 #include "protocol/ExchangeBuffers.h"
-#include "protocol/Framing.h"
+#include "protocol/Identification.h"
 #include "protocol/PrinterConfigReader.h"
 #include "protocol/PrinterConfigWriter.h"
 
@@ -171,10 +172,9 @@ int main(int argc, char** argv) {
     const std::size_t size = certificate.size();
     const auto chunks = static_cast<int>((size + CertificateChunkSize(size) - 1) / CertificateChunkSize(size));
     const ClientJob upload = [&](ByteChannel& channel, ExchangeBuffers& buffers) {
-        const auto* data = reinterpret_cast<const std::uint8_t*>(certificate.data());
+        const std::span data(reinterpret_cast<const std::uint8_t*>(certificate.data()), certificate.size());
         return ReadMakerName(channel, kPause, 1) == kMakerName &&
-               UploadCertificate(channel, buffers, CertKind::CA, data, certificate.size(), {}, kPause) ==
-                   UploadOutcome::Ok;
+               UploadCertificate(channel, buffers, CertKind::CA, data, {}, kPause) == UploadOutcome::Ok;
     };
     Measure(*device, "certificate of " + std::to_string(size) + " bytes", upload, chunks,
             {cli, "cert", "--usb", *device, "--kind", "ca", "--file", certificatePath});

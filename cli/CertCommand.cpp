@@ -97,7 +97,7 @@ ExitStatus LoadCertificate(const CertOptions& options, CliContext& context, Repo
     SecureBytes bytes;
     CertificateOutcome outcome = ReadInput(options, context, bytes, refusal);
     if (outcome == CertificateOutcome::Ok) {
-        outcome = CheckCertificate(bytes.data(), bytes.size(), options.kind);
+        outcome = CheckCertificate(bytes.View(), options.kind);
     }
     if (outcome != CertificateOutcome::Ok) {
         if (refusal.empty()) {
@@ -116,8 +116,8 @@ UploadOutcome Upload(PrinterSession& session, const CertOptions& options, const 
     ProgressDisplay progress(context.err, MessagesGoToTerminal() && !context.quiet);
     const InterruptNotice notice(interrupted::kUploadingCertificate);
     const UploadOutcome outcome =
-        UploadCertificate(session.Channel(), session.Buffers(), options.kind, certificate.data(),
-                          certificate.size(), [&](int position) { progress.Show(position); }, RealPause());
+        UploadCertificate(session.Channel(), session.Buffers(), options.kind, certificate.View(),
+                          [&](int position) { progress.Show(position); }, RealPause());
     progress.Finish();
     return outcome;
 }

@@ -15,16 +15,16 @@ long long MillisecondsSince(std::chrono::steady_clock::time_point start) {
 
 }  // namespace
 
-bool TracingChannel::Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) {
+bool TracingChannel::Read(std::span<std::uint8_t> buffer, std::size_t& count) {
     const auto start = std::chrono::steady_clock::now();
-    return Received(inner_.Read(buffer, capacity, count), start, buffer, count);
+    return Received(inner_.Read(buffer, count), start, buffer.data(), count);
 }
 
-bool TracingChannel::ReadReply(ReplyKind kind, std::uint8_t* buffer, std::size_t capacity, std::size_t& count) {
+bool TracingChannel::ReadReply(ReplyKind kind, std::span<std::uint8_t> buffer, std::size_t& count) {
     const auto start = std::chrono::steady_clock::now();
-    const bool received = inner_.ReadReply(kind, buffer, capacity, count);
+    const bool received = inner_.ReadReply(kind, buffer, count);
     ShowDropped();
-    return Received(received, start, buffer, count);
+    return Received(received, start, buffer.data(), count);
 }
 
 bool TracingChannel::Received(bool received, std::chrono::steady_clock::time_point start, const std::uint8_t* buffer,
@@ -38,12 +38,13 @@ bool TracingChannel::Received(bool received, std::chrono::steady_clock::time_poi
     return true;
 }
 
-std::size_t TracingChannel::Write(const std::uint8_t* buffer, std::size_t length) {
+std::size_t TracingChannel::Write(std::span<const std::uint8_t> bytes) {
     const auto start = std::chrono::steady_clock::now();
-    const std::size_t written = inner_.Write(buffer, length);
+    const std::size_t written = inner_.Write(bytes);
     ShowDropped();
-    trace_ << "lanvane-cli: sent " << written << " of " << length << " bytes in " << MillisecondsSince(start) << " ms";
-    Show(buffer, written);
+    trace_ << "lanvane-cli: sent " << written << " of " << bytes.size() << " bytes in " << MillisecondsSince(start)
+           << " ms";
+    Show(bytes.data(), written);
     return written;
 }
 

@@ -15,9 +15,9 @@ public:
     TracingChannel(ByteChannel& inner, std::ostream& trace, bool showBytes)
         : inner_(inner), trace_(trace), showBytes_(showBytes) {}
 
-    bool Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) override;
-    bool ReadReply(ReplyKind kind, std::uint8_t* buffer, std::size_t capacity, std::size_t& count) override;
-    std::size_t Write(const std::uint8_t* buffer, std::size_t length) override;
+    bool Read(std::span<std::uint8_t> buffer, std::size_t& count) override;
+    bool ReadReply(ReplyKind kind, std::span<std::uint8_t> buffer, std::size_t& count) override;
+    std::size_t Write(std::span<const std::uint8_t> bytes) override;
     std::size_t DroppedBytes() const override { return inner_.DroppedBytes(); }
 
 private:

@@ -7,7 +7,7 @@
 
 #include "cli/ConfigDiff.h"
 #include "cli/Outcome.h"
-#include "protocol/Framing.h"
+#include "protocol/Identification.h"
 
 namespace lanvane::cli {
 

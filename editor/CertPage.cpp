@@ -109,7 +109,7 @@ void CCertPage::OnFileUpload() {
     }
     // The kind may have changed since the file was loaded: a key never goes out as a
     // certificate, nor a certificate as the key.
-    if (const CertificateOutcome fit = CheckCertificate(certData_.data(), certData_.size(), kind_);
+    if (const CertificateOutcome fit = CheckCertificate(certData_.View(), kind_);
         fit != CertificateOutcome::Ok) {
         ShowMessageText(CertificateMessage(Strings(), fit, kind_, FileName(path_)));
         return;
@@ -118,9 +118,8 @@ void CCertPage::OnFileUpload() {
     {
         WaitCursor wait(Ui());
         const InterruptNotice notice(interrupted::kUploadingCertificate);
-        outcome = UploadCertificate(Session().context.port, Session().buffers, kind_, certData_.data(),
-                                    certData_.size(), [this](int position) { ShowProgress(position); },
-                                    Session().pause);
+        outcome = UploadCertificate(Session().context.port, Session().buffers, kind_, certData_.View(),
+                                    [this](int position) { ShowProgress(position); }, Session().pause);
     }
     ShowMessage(outcome == UploadOutcome::Ok ? sid::kCertificateUploaded : sid::kCertificateUploadFailed);
 }

@@ -246,9 +246,9 @@ bool CInterfaceConfigDlg::WritePrinterConfig(const InterfaceConfig& config) {
 // The summary lists the record as its bytes went out: texts cut to their fields.
 void CInterfaceConfigDlg::ShowSummary(const InterfaceConfig& written) {
     std::array<std::uint8_t, kRecordSizeV2> bytes{};
-    EncodeConfigRecord(written, bytes.data());
+    EncodeConfigRecord(written, bytes);
     CConfigSummaryDlg summary(Ui(), DialogTemplateIn(context_.resources, dlg::kConfigSummary), context_.strings,
-                              DecodeRecordBytes(bytes.data(), written.version), this);
+                              DecodeRecordBytes(bytes, written.version), this);
     summary.DoModal();
 }
 

@@ -8,7 +8,7 @@
 #include "editor/EditorContext.h"
 #include "editor/EditorSession.h"
 #include "link/UsbDeviceList.h"
-#include "protocol/Framing.h"
+#include "protocol/Identification.h"
 #include "protocol/InterfaceConfig.h"
 #include "protocol/PrinterConfigReader.h"
 #include "ui/Dialog.h"

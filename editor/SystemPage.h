@@ -3,9 +3,9 @@
 #include <string>
 
 #include "editor/EditorPage.h"
-#include "protocol/PageValues.h"
-#include "protocol/Framing.h"
+#include "protocol/Identification.h"
 #include "protocol/InterfaceConfig.h"
+#include "protocol/PageValues.h"
 
 namespace lanvane {
 

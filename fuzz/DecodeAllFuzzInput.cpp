@@ -4,16 +4,20 @@
 #include <array>
 #include <vector>
 
-#include "protocol/Framing.h"
+#include "protocol/AttentionMessage.h"
+#include "protocol/Checksums.h"
+#include "protocol/CommandTags.h"
+#include "protocol/Identification.h"
 #include "protocol/InterfaceConfig.h"
+#include "protocol/LinkMessage.h"
 
 namespace lanvane {
 namespace {
 
 bool RecordSurvivesReencoding(const InterfaceConfig& config) {
     std::array<std::uint8_t, kRecordSizeV2> record{};
-    EncodeConfigRecord(config, record.data());
-    return DecodeRecordBytes(record.data(), config.version) == config;
+    EncodeConfigRecord(config, record);
+    return DecodeRecordBytes(record, config.version) == config;
 }
 
 bool IsCleared(const IdentificationData& data) {
@@ -25,49 +29,47 @@ bool IsCleared(const IdentificationData& data) {
 bool DecodeFrame(const std::vector<std::uint8_t>& frame) {
     for (int version : {1, 2}) {
         InterfaceConfig config;
-        if (DecodeConfigRecord(frame.data(), frame.size(), version, config) &&
+        if (DecodeConfigRecord(frame, version, config) &&
             (config.version != version || !RecordSurvivesReencoding(config))) {
             return false;
         }
     }
     IdentificationData identification{"stale", "stale", {1, 2, 3, 4, 5, 6}};
-    if (!CheckSystemResponse(frame.data(), frame.size(), identification) &&
-        !IsCleared(identification)) {
+    if (!CheckSystemResponse(frame, identification) && !IsCleared(identification)) {
         return false;
     }
-    IsFrameWithTag(frame.data(), frame.size(), tag::kIfSuc);
-    IsAttentionReply(frame.data(), frame.size());
+    IsFrameWithTag(frame, tag::kIfSuc);
+    IsAttentionReply(frame);
     return true;
 }
 
 bool DecodeBareRecord(const std::uint8_t* data, std::size_t size) {
     std::array<std::uint8_t, kRecordSizeV2> record{};
     std::copy_n(data, std::min(size, record.size()), record.begin());
-    return RecordSurvivesReencoding(DecodeRecordBytes(record.data(), 1)) &&
-           RecordSurvivesReencoding(DecodeRecordBytes(record.data(), 2));
+    return RecordSurvivesReencoding(DecodeRecordBytes(record, 1)) &&
+           RecordSurvivesReencoding(DecodeRecordBytes(record, 2));
 }
 
 bool LinkMessageRoundTrips(const std::vector<std::uint8_t>& frame) {
     std::uint8_t message[kMessageBufferSize];
-    const std::size_t size = BuildLinkMessage(frame.data(), frame.size(), message);
+    const std::size_t size = BuildLinkMessage(frame, message);
     if (size == 0) {
         return frame.size() > (kMessageBufferSize - 4) / 2;
     }
     std::vector<std::uint8_t> again(frame.size());
-    return DecodeLinkMessage(message, size, again.data(), again.size()) == frame.size() &&
-           again == frame;
+    return DecodeLinkMessage(std::span(message).first(size), again) == frame.size() && again == frame;
 }
 
 bool TagFrameChecksToZero(const std::uint8_t* data, std::size_t size) {
     std::vector<std::uint8_t> frame(size + 3);
-    const int length = BuildTagFrame(frame.data(), data, size);
-    return length > 0 && Checksum16(frame.data(), static_cast<std::size_t>(length)) == 0;
+    const int length = BuildTagFrame(frame, {data, size});
+    return length > 0 && Checksum16(std::span(frame).first(static_cast<std::size_t>(length))) == 0;
 }
 
 std::vector<std::uint8_t> DecodeInto(const std::uint8_t* data, std::size_t size,
                                      std::size_t capacity) {
     std::vector<std::uint8_t> frame(capacity);
-    frame.resize(DecodeLinkMessage(data, size, frame.data(), frame.size()));
+    frame.resize(DecodeLinkMessage({data, size}, frame));
     return frame;
 }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "protocol/ByteChannel.h"
@@ -17,19 +18,19 @@ class ScriptedChannel : public ByteChannel {
 public:
     explicit ScriptedChannel(FuzzedDataProvider& input) : input_(input) {}
 
-    bool Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) override {
+    bool Read(std::span<std::uint8_t> buffer, std::size_t& count) override {
         count = 0;
         if (input_.remaining_bytes() == 0 || input_.ConsumeBool()) {
             return false;
         }
         const std::vector<std::uint8_t> burst =
-            input_.ConsumeBytes<std::uint8_t>(input_.ConsumeIntegralInRange<std::size_t>(0, 2 * capacity));
-        count = std::min(burst.size(), capacity);
-        std::copy_n(burst.begin(), count, buffer);
+            input_.ConsumeBytes<std::uint8_t>(input_.ConsumeIntegralInRange<std::size_t>(0, 2 * buffer.size()));
+        count = std::min(burst.size(), buffer.size());
+        std::copy_n(burst.begin(), count, buffer.begin());
         return count > 0;
     }
 
-    std::size_t Write(const std::uint8_t*, std::size_t length) override { return length; }
+    std::size_t Write(std::span<const std::uint8_t> bytes) override { return bytes.size(); }
 
 private:
     FuzzedDataProvider& input_;

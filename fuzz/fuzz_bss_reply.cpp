@@ -26,7 +26,7 @@ void ParseRawFrame(const std::uint8_t* data, std::size_t size) {
     table[0].ssid = "untouched";
     // An exact-size copy, so that a read past the frame's end is caught.
     const std::vector<std::uint8_t> frame(data, data + size);
-    const BssOutcome outcome = ParseBssReply(frame.data(), frame.size(), table);
+    const BssOutcome outcome = ParseBssReply(frame, table);
     if (outcome == BssOutcome::ChecksumFailed) {
         Check(table[0].ssid == "untouched", "a frame that fails its checksum leaves the table alone");
         return;

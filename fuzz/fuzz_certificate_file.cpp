@@ -63,7 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     using namespace lanvane;
     const std::vector<std::uint8_t> bytes(data, data + size);
     for (const CertKind kind : {CertKind::CA, CertKind::ClientKey, CertKind::ClientPem}) {
-        const CertificateOutcome outcome = CheckCertificate(bytes.data(), bytes.size(), kind);
+        const CertificateOutcome outcome = CheckCertificate(bytes, kind);
         fuzz::CheckInMemory(bytes, outcome);
         fuzz::CheckFromFile(bytes, kind, outcome);
     }

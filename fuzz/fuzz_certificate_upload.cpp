@@ -16,7 +16,8 @@ namespace {
 
 bool Wiped(const ExchangeBuffers& buffers) {
     const auto zero = [](std::uint8_t byte) { return byte == 0; };
-    return std::all_of(std::begin(buffers.staging), std::end(buffers.staging), zero) &&
+    return std::all_of(std::begin(buffers.request), std::end(buffers.request), zero) &&
+           std::all_of(std::begin(buffers.staging), std::end(buffers.staging), zero) &&
            std::all_of(std::begin(buffers.message), std::end(buffers.message), zero) &&
            std::all_of(std::begin(buffers.reply), std::end(buffers.reply), zero);
 }
@@ -39,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         last = position;
     };
     const UploadOutcome outcome =
-        UploadCertificate(channel, buffers, kind, certificate.data(), certificate.size(), progress, nullptr);
+        UploadCertificate(channel, buffers, kind, certificate, progress, nullptr);
     Check(outcome != UploadOutcome::Ok || certificate.empty() || last == 100, "a finished upload ends at 100");
     Check(fuzz::Wiped(buffers), "no key material stays in the buffers");
     return 0;

@@ -5,7 +5,7 @@
 #include "fuzz/FuzzCheck.h"
 #include "fuzz/ScriptedChannel.h"
 #include "protocol/ExchangeBuffers.h"
-#include "protocol/Framing.h"
+#include "protocol/Identification.h"
 #include "protocol/PrinterConfigReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -97,7 +97,7 @@ void CPrinterPort::ReleaseDevice() {
     }
 }
 
-bool CPrinterPort::Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) {
+bool CPrinterPort::Read(std::span<std::uint8_t> buffer, std::size_t& count) {
     count = 0;
     if (!open_) {
         Fail(LinkFailure::IoError, "read", "the port is not open");
@@ -109,8 +109,8 @@ bool CPrinterPort::Read(std::uint8_t* buffer, std::size_t capacity, std::size_t&
         const port::Transfer got = port::ReadBurst(handle_, KindOf(usbDevice_), burst.data(), burst.size(), timings_.attemptWait,
                                                    timings_.burstGap, silenceOnly, portName_);
         if (got.bytes > 0) {
-            count = std::min(got.bytes, capacity);
-            std::copy_n(burst.data(), count, buffer);
+            count = std::min(got.bytes, buffer.size());
+            std::copy_n(burst.begin(), count, buffer.begin());
             return count > 0;
         }
         if (got.error.Failed()) {
@@ -122,7 +122,7 @@ bool CPrinterPort::Read(std::uint8_t* buffer, std::size_t capacity, std::size_t&
     return false;
 }
 
-bool CPrinterPort::ReadReply(ReplyKind kind, std::uint8_t* buffer, std::size_t capacity, std::size_t& count) {
+bool CPrinterPort::ReadReply(ReplyKind kind, std::span<std::uint8_t> buffer, std::size_t& count) {
     count = 0;
     if (!open_) {
         Fail(LinkFailure::IoError, "read", "the port is not open");
@@ -130,25 +130,25 @@ bool CPrinterPort::ReadReply(ReplyKind kind, std::uint8_t* buffer, std::size_t c
     }
     std::array<std::uint8_t, kReplyLimit> joined{};
     LinkError failure;
-    const std::size_t size = ReadFrameBursts(kind, joined.data(), joined.size(), failure);
+    const std::size_t size = ReadFrameBursts(kind, joined, failure);
     if (size == 0) {
         lastError_ = failure.Failed() ? failure : LinkError{LinkFailure::TimedOut, "read", portName_, "no reply"};
         return false;
     }
-    dropped_ += StoreReplyFrame(kind, joined.data(), size, buffer, capacity, count);
+    dropped_ += StoreReplyFrame(kind, std::span(joined).first(size), buffer, count);
     return count > 0;
 }
 
-std::size_t CPrinterPort::ReadFrameBursts(ReplyKind kind, std::uint8_t* joined, std::size_t room,
-                                          LinkError& error) {
+std::size_t CPrinterPort::ReadFrameBursts(ReplyKind kind, std::span<std::uint8_t> joined, LinkError& error) {
     std::size_t size = 0;
     const port::ReplyWhole whole = [&](std::size_t burstBytes) {
-        return FindReplyFrame(kind, joined, size + burstBytes).whole;
+        return FindReplyFrame(kind, joined.first(size + burstBytes)).whole;
     };
-    for (int attempt = 0; attempt < timings_.attempts && size < room; ++attempt) {
+    for (int attempt = 0; attempt < timings_.attempts && size < joined.size(); ++attempt) {
         const auto wait = size == 0 ? timings_.attemptWait : timings_.joinWait;
+        const auto room = joined.subspan(size);
         const port::Transfer got =
-            port::ReadBurst(handle_, KindOf(usbDevice_), joined + size, room - size, wait, timings_.burstGap, whole, portName_);
+            port::ReadBurst(handle_, KindOf(usbDevice_), room.data(), room.size(), wait, timings_.burstGap, whole, portName_);
         if (got.error.Failed() && size == 0) {
             error = got.error;
             return 0;
@@ -162,16 +162,17 @@ std::size_t CPrinterPort::ReadFrameBursts(ReplyKind kind, std::uint8_t* joined, 
     return size;
 }
 
-std::size_t CPrinterPort::Write(const std::uint8_t* buffer, std::size_t length) {
+std::size_t CPrinterPort::Write(std::span<const std::uint8_t> bytes) {
     if (!open_) {
         Fail(LinkFailure::IoError, "write", "the port is not open");
         return 0;
     }
     dropped_ += port::DropWaitingInput(handle_, KindOf(usbDevice_));
-    const port::Transfer put = port::WriteWithin(handle_, KindOf(usbDevice_), buffer, length, WriteLimit(length), portName_);
+    const port::Transfer put =
+        port::WriteWithin(handle_, KindOf(usbDevice_), bytes.data(), bytes.size(), WriteLimit(bytes.size()), portName_);
     if (put.error.Failed()) {
         lastError_ = put.error;
-    } else if (put.bytes < length) {
+    } else if (put.bytes < bytes.size()) {
         Fail(LinkFailure::TimedOut, "write", "the device did not take the data in time");
     }
     return put.bytes;

@@ -4,10 +4,11 @@
 #include "link/NativeHandle.h"
 #include "link/PrinterPortLike.h"
 
-#include <cstddef>
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <utility>
 
@@ -72,16 +73,16 @@ public:
     void Close() override;
     bool IsOpen() const override { return open_; }
 
-    // Waits for the first burst of a reply and stores at most `capacity` of its bytes;
+    // Waits for the first burst of a reply and stores as many of its bytes as `buffer` holds;
     // the rest of that burst is dropped so that it cannot pass for the next reply.
-    bool Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) override;
+    bool Read(std::span<std::uint8_t> buffer, std::size_t& count) override;
     // Takes the reply the moment its frame is whole; a burst without the frame's end still
     // ends at the burst gap and, while the frame is incomplete, waits for the next burst.
-    bool ReadReply(ReplyKind kind, std::uint8_t* buffer, std::size_t capacity, std::size_t& count) override;
-    // Drops the input left from earlier replies, then writes the whole buffer unless the
+    bool ReadReply(ReplyKind kind, std::span<std::uint8_t> buffer, std::size_t& count) override;
+    // Drops the input left from earlier replies, then writes all the bytes unless the
     // write time-out or a device error ends it first. Returns the number of bytes written,
     // 0 when none could be.
-    std::size_t Write(const std::uint8_t* buffer, std::size_t length) override;
+    std::size_t Write(std::span<const std::uint8_t> bytes) override;
     std::size_t DroppedBytes() const override { return dropped_; }
 
     // Why the last failed open, read or write failed.
@@ -99,7 +100,7 @@ private:
     void ReleaseDevice();
     // Joins bursts into `joined` until the frame of `kind` is whole or the bounds end it.
     // Returns the bytes joined; `error` tells why none came when the device failed.
-    std::size_t ReadFrameBursts(ReplyKind kind, std::uint8_t* joined, std::size_t room, LinkError& error);
+    std::size_t ReadFrameBursts(ReplyKind kind, std::span<std::uint8_t> joined, LinkError& error);
     std::chrono::milliseconds WriteLimit(std::size_t length) const;
     void Fail(LinkFailure kind, const char* operation, std::string reason);
 

@@ -36,20 +36,20 @@ bool CTcpLink::Connect() {
     return true;
 }
 
-long CTcpLink::Send(const std::uint8_t* data, std::size_t length) {
+long CTcpLink::Send(std::span<const std::uint8_t> bytes) {
     if (socket_ == kNoSocket) {
         lastError_ = LinkError{LinkFailure::IoError, "send to", Target(), "not connected"};
         return -1;
     }
-    return net::SendStream(socket_, data, length, Target(), lastError_);
+    return net::SendStream(socket_, bytes.data(), bytes.size(), Target(), lastError_);
 }
 
-long CTcpLink::Receive(std::uint8_t* buffer, std::size_t capacity) {
+long CTcpLink::Receive(std::span<std::uint8_t> buffer) {
     if (socket_ == kNoSocket) {
         lastError_ = LinkError{LinkFailure::IoError, "receive from", Target(), "not connected"};
         return -1;
     }
-    const long received = net::ReceiveStream(socket_, buffer, std::min(capacity, kReceiveLimit),
+    const long received = net::ReceiveStream(socket_, buffer.data(), std::min(buffer.size(), kReceiveLimit),
                                              timings_.receiveTimeout, Target(), lastError_);
     if (received == 0) {
         lastError_ = LinkError{LinkFailure::IoError, "receive from", Target(), "the printer closed the connection"};

@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <utility>
 
@@ -29,8 +30,8 @@ public:
     // Opens a new connection (closing any earlier one); false when the address text is
     // not a dotted-decimal IPv4 address, or the printer refuses or does not answer in time.
     bool Connect() override;
-    long Send(const std::uint8_t* data, std::size_t length) override;
-    long Receive(std::uint8_t* buffer, std::size_t capacity) override;
+    long Send(std::span<const std::uint8_t> bytes) override;
+    long Receive(std::span<std::uint8_t> buffer) override;
     // Harmless when nothing is open.
     void Close() override;
     // Why the last failed connect, send or receive failed.

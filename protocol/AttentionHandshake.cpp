@@ -1,19 +1,21 @@
 #include "protocol/AttentionHandshake.h"
 
-#include "protocol/Framing.h"
+#include <algorithm>
+
+#include "protocol/AttentionMessage.h"
 
 namespace lanvane {
 
-bool ExchangeAttention(ByteChannel& channel, std::uint8_t* buffer, std::size_t capacity) {
+bool ExchangeAttention(ByteChannel& channel, std::span<std::uint8_t> buffer) {
     const auto attention = AttentionMessage(kConfigSelector);
-    if (channel.Write(attention.data(), attention.size()) != attention.size()) {
+    if (channel.Write(attention) != attention.size()) {
         return false;
     }
     std::size_t count = 0;
-    if (!channel.ReadReply(ReplyKind::LinkMessage, buffer, capacity, count)) {
+    if (!channel.ReadReply(ReplyKind::LinkMessage, buffer, count)) {
         return false;
     }
-    return IsAttentionReply(buffer, count);
+    return IsAttentionReply(buffer.first(std::min(count, buffer.size())));
 }
 
 }  // namespace lanvane

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "protocol/ByteChannel.h"
 
@@ -10,6 +11,6 @@ namespace lanvane {
 // Writes the attention message with the configuration selector and reads the printer's
 // answer into `buffer`. True only when the whole message went out and the answer is the
 // printer's attention reply.
-bool ExchangeAttention(ByteChannel& channel, std::uint8_t* buffer, std::size_t capacity);
+bool ExchangeAttention(ByteChannel& channel, std::span<std::uint8_t> buffer);
 
 }  // namespace lanvane

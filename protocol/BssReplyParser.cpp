@@ -4,8 +4,8 @@
 #include <optional>
 #include <string_view>
 
-#include "protocol/Framing.h"
-#include "protocol/TagBytes.h"
+#include "protocol/Checksums.h"
+#include "protocol/CommandTags.h"
 
 namespace lanvane {
 namespace {
@@ -19,7 +19,7 @@ constexpr std::size_t kRecordStartMargin = 7;
 
 class RecordReader {
 public:
-    RecordReader(const std::uint8_t* data, std::size_t n) : data_(data), n_(n) {}
+    explicit RecordReader(std::span<const std::uint8_t> data) : data_(data), n_(data.size()) {}
 
     bool HasRecord() const { return position_ + kRecordStartMargin < n_; }
 
@@ -65,28 +65,29 @@ private:
         if (position_ + 2 + length > n_) {
             return std::nullopt;
         }
-        const std::string_view element(reinterpret_cast<const char*>(data_ + position_ + 2),
+        const std::string_view element(reinterpret_cast<const char*>(data_.data() + position_ + 2),
                                        length);
         position_ += 2 + length;
         return element;
     }
 
-    const std::uint8_t* data_;
+    std::span<const std::uint8_t> data_;
     std::size_t n_;
     std::size_t position_ = kTagLength;
 };
 
 }  // namespace
 
-BssOutcome ParseBssReply(const std::uint8_t* data, std::size_t n, BssTable& table) {
-    if (Checksum16(data, n) != 0) {
+BssOutcome ParseBssReply(std::span<const std::uint8_t> frame, BssTable& table) {
+    if (Checksum16(frame) != 0) {
         return BssOutcome::ChecksumFailed;
     }
     table = BssTable{};
-    if (n < kTagLength || !std::equal(data, data + kTagLength, TagBytes(tag::kBssRsp))) {
+    const auto bssTag = TagBytes(tag::kBssRsp);
+    if (frame.size() < kTagLength || !std::equal(bssTag.begin(), bssTag.end(), frame.begin())) {
         return BssOutcome::TagMismatch;
     }
-    RecordReader reader(data, n);
+    RecordReader reader(frame);
     for (auto& entry : table) {
         if (!reader.HasRecord()) {
             break;

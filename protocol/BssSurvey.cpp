@@ -1,13 +1,14 @@
 #include "protocol/BssSurvey.h"
 
 #include <algorithm>
-#include <iterator>
+#include <array>
+#include <span>
 
 #include "protocol/AttentionHandshake.h"
 #include "protocol/BssReplyParser.h"
-#include "protocol/Framing.h"
+#include "protocol/Checksums.h"
+#include "protocol/CommandTags.h"
 #include "protocol/LinkMessageTransfer.h"
-#include "protocol/TagBytes.h"
 
 namespace lanvane {
 namespace {
@@ -23,20 +24,21 @@ constexpr std::size_t kTcpReceiveBufferSize = StreamLink::kReceiveLimit + 1;
 
 // A raw tag frame carries no end of its own: it is whole once its tag has come and its
 // checksum holds.
-bool WholeFrame(const std::uint8_t* data, std::size_t size) {
-    return size >= kTagLength && Checksum16(data, size) == 0;
+bool WholeFrame(std::span<const std::uint8_t> data) {
+    return data.size() >= kTagLength && Checksum16(data) == 0;
 }
 
 // Receives until the reply's frame is whole. Each attempt is one receive; until data comes
 // an empty one moves the progress on, after that an empty one ends the reply as it is.
-std::size_t ReceiveReply(StreamLink& link, std::uint8_t (&buffer)[kTcpReceiveBufferSize],
+std::size_t ReceiveReply(StreamLink& link, std::span<std::uint8_t, kTcpReceiveBufferSize> buffer,
                          const ProgressCallback& progress) {
+    const auto receivable = buffer.first(StreamLink::kReceiveLimit);
     std::size_t size = 0;
-    for (int attempt = 1; attempt <= kReceiveAttempts && size < StreamLink::kReceiveLimit; ++attempt) {
-        const long received = link.Receive(buffer + size, StreamLink::kReceiveLimit - size);
+    for (int attempt = 1; attempt <= kReceiveAttempts && size < receivable.size(); ++attempt) {
+        const long received = link.Receive(receivable.subspan(size));
         if (received > 0) {
-            size += std::min(static_cast<std::size_t>(received), StreamLink::kReceiveLimit - size);
-            if (WholeFrame(buffer, size)) {
+            size += std::min(static_cast<std::size_t>(received), receivable.size() - size);
+            if (WholeFrame(receivable.first(size))) {
                 break;
             }
         } else if (size > 0) {
@@ -55,41 +57,41 @@ BssOutcome RequestBssOverTcp(StreamLink& link, BssTable& table,
     if (!link.Connect()) {
         return BssOutcome::ConnectFailed;
     }
-    std::uint8_t request[kTagLength + 3]{};
-    const int requestSize = BuildTagFrame(request, TagBytes(tag::kBssReq), kTagLength);
+    std::array<std::uint8_t, kTagLength + 3> request{};
+    const int requestSize = BuildTagFrame(request, TagBytes(tag::kBssReq));
     if (requestSize < 0) {
         return BssOutcome::FrameBuildFailed;
     }
-    link.Send(request, static_cast<std::size_t>(requestSize));
+    link.Send(std::span(request).first(static_cast<std::size_t>(requestSize)));
     ReportProgress(progress, 0);
     ReportProgress(progress, kProgressAfterRequest);
 
-    std::uint8_t reply[kTcpReceiveBufferSize]{};
+    std::array<std::uint8_t, kTcpReceiveBufferSize> reply{};
     const std::size_t received = ReceiveReply(link, reply, progress);
     ReportProgress(progress, kProgressDone);
     if (received == 0) {
         return BssOutcome::NoReply;
     }
-    return ParseBssReply(reply, received, table);
+    return ParseBssReply(std::span(reply).first(received), table);
 }
 
 BssOutcome RequestBssOverPort(ByteChannel& channel, ExchangeBuffers& buffers, BssTable& table,
                               const ProgressCallback& progress) {
-    if (!ExchangeAttention(channel, buffers.reply, sizeof buffers.reply)) {
+    if (!ExchangeAttention(channel, buffers.reply)) {
         return BssOutcome::AttentionRefused;
     }
-    const auto size = PrepareLinkMessage(buffers, TagBytes(tag::kBssReq), kTagLength);
+    const auto size = PrepareLinkMessage(buffers, TagBytes(tag::kBssReq));
     if (size == 0) {
         return BssOutcome::FrameBuildFailed;
     }
-    channel.Write(buffers.message, size);
+    channel.Write(std::span(buffers.message).first(size));
     ReportProgress(progress, kProgressWhileReading);
     const auto received = ReceiveTagFrame(channel, buffers);
     if (!received) {
         return BssOutcome::NoReply;
     }
     ReportProgress(progress, kProgressDone);
-    return ParseBssReply(buffers.reply, received->frameSize, table);
+    return ParseBssReply(std::span(buffers.reply).first(received->frameSize), table);
 }
 
 }  // namespace lanvane

@@ -62,15 +62,15 @@ std::uint8_t CertSelector(CertKind kind) {
     return static_cast<std::uint8_t>(kSelectorBase + static_cast<std::uint8_t>(kind));
 }
 
-CertificateOutcome CheckCertificate(const std::uint8_t* data, std::size_t size, CertKind kind) {
-    if (size >= kCertificateSizeLimit) {
+CertificateOutcome CheckCertificate(std::span<const std::uint8_t> file, CertKind kind) {
+    if (file.size() >= kCertificateSizeLimit) {
         return CertificateOutcome::TooLarge;
     }
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const std::string_view text(reinterpret_cast<const char*>(file.data()), file.size());
     if (const auto blocks = ReadPemBlocks(text)) {
         return CheckPem(*blocks, kind);
     }
-    return CheckBinary({data, size}, kind);
+    return CheckBinary(file, kind);
 }
 
 }  // namespace lanvane

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace lanvane {
 
@@ -30,6 +31,6 @@ enum class CertificateOutcome {
 // client PEM one or more PEM CERTIFICATE blocks and nothing else; the client key one PEM
 // private key (RSA, EC or PKCS#8, encrypted or not; EC PARAMETERS may stand beside it).
 // A binary file of the wrong kind is NotCertificate or NotPrivateKey. Never ReadFailed.
-CertificateOutcome CheckCertificate(const std::uint8_t* data, std::size_t size, CertKind kind);
+CertificateOutcome CheckCertificate(std::span<const std::uint8_t> file, CertKind kind);
 
 }  // namespace lanvane

@@ -51,7 +51,7 @@ CertificateOutcome LoadCertificateFile(const std::filesystem::path& path, CertKi
     SecureBytes bytes;
     CertificateOutcome outcome = ReadCertificateFile(path, bytes);
     if (outcome == CertificateOutcome::Ok) {
-        outcome = CheckCertificate(bytes.data(), bytes.size(), kind);
+        outcome = CheckCertificate(bytes.View(), kind);
     }
     certData.Clear();
     if (outcome == CertificateOutcome::Ok) {

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <iterator>
 #include <optional>
+#include <span>
 #include <string_view>
 
-#include "protocol/Framing.h"
-#include "protocol/TagBytes.h"
+#include "protocol/AttentionMessage.h"
+#include "protocol/Checksums.h"
+#include "protocol/CommandTags.h"
+#include "protocol/LinkMessage.h"
 
 namespace lanvane {
 namespace {
@@ -24,30 +26,34 @@ constexpr std::string_view kStartReply = "STRT";
 // The fields of a chunk frame that follow the tag: offset and length, little-endian.
 constexpr std::size_t kChunkHeaderSize = kTagLength + 8;
 
-void PutLittleEndian32(std::uint8_t* destination, std::size_t value) {
-    for (int byte = 0; byte < 4; ++byte) {
+void PutLittleEndian32(std::span<std::uint8_t, 4> destination, std::size_t value) {
+    for (std::size_t byte = 0; byte < destination.size(); ++byte) {
         destination[byte] = static_cast<std::uint8_t>(value >> (8 * byte));
     }
 }
 
-// Stages tag, offset, length and data in the reply buffer, closes them with the CRC in the
-// staging buffer and wraps that as a link message. Returns the link message size.
-std::size_t PrepareChunk(ExchangeBuffers& buffers, const std::uint8_t* certificate,
-                         std::size_t offset, std::size_t length, bool last) {
-    std::uint8_t* frame = buffers.reply;
-    std::copy_n(TagBytes(last ? tag::kCertEnd : tag::kFwCert), kTagLength, frame);
-    PutLittleEndian32(frame + kTagLength, offset);
-    PutLittleEndian32(frame + kTagLength + 4, length);
-    std::copy_n(certificate + offset, length, frame + kChunkHeaderSize);
-    std::fill(std::begin(buffers.staging), std::end(buffers.staging), std::uint8_t{0});
-    const int frameSize = BuildCrcFrame(buffers.staging, frame, kChunkHeaderSize + length);
-    return BuildLinkMessage(buffers.staging, static_cast<std::size_t>(frameSize),
+// Stages tag, offset, length and data in the request buffer, closes them with the CRC in
+// the staging buffer and wraps that as a link message. Returns the link message size.
+std::size_t PrepareChunk(ExchangeBuffers& buffers, std::span<const std::uint8_t> chunk, std::size_t offset,
+                         bool last) {
+    const auto request = std::span(buffers.request).first(kChunkHeaderSize + chunk.size());
+    const auto chunkTag = TagBytes(last ? tag::kCertEnd : tag::kFwCert);
+    std::copy(chunkTag.begin(), chunkTag.end(), request.begin());
+    PutLittleEndian32(request.subspan(kTagLength).first<4>(), offset);
+    PutLittleEndian32(request.subspan(kTagLength + 4).first<4>(), chunk.size());
+    std::copy(chunk.begin(), chunk.end(), request.begin() + kChunkHeaderSize);
+    buffers.staging.fill(0);
+    const int frameSize = BuildCrcFrame(buffers.staging, request);
+    if (frameSize < 0) {
+        return 0;
+    }
+    return BuildLinkMessage(std::span(buffers.staging).first(static_cast<std::size_t>(frameSize)),
                             buffers.message);
 }
 
-bool ReplySays(const std::uint8_t* reply, std::size_t count, std::string_view text) {
-    return count >= kReplyTextOffset + text.size() &&
-           std::equal(text.begin(), text.end(), reply + kReplyTextOffset,
+bool ReplySays(std::span<const std::uint8_t> reply, std::string_view text) {
+    return reply.size() >= kReplyTextOffset + text.size() &&
+           std::equal(text.begin(), text.end(), reply.begin() + kReplyTextOffset,
                       [](char expected, std::uint8_t got) {
                           return static_cast<std::uint8_t>(expected) == got;
                       });
@@ -56,10 +62,10 @@ bool ReplySays(const std::uint8_t* reply, std::size_t count, std::string_view te
 class Upload {
 public:
     Upload(ByteChannel& channel, ExchangeBuffers& buffers, CertKind kind,
-           const std::uint8_t* certificate, std::size_t total, const ProgressCallback& progress,
+           std::span<const std::uint8_t> certificate, const ProgressCallback& progress,
            const Sleeper& pause)
         : channel_(channel), buffers_(buffers), kind_(kind), certificate_(certificate),
-          total_(total), chunk_(CertificateChunkSize(total)), progress_(progress),
+          total_(certificate.size()), chunk_(CertificateChunkSize(total_)), progress_(progress),
           pause_(pause) {}
 
     UploadOutcome Run() {
@@ -74,11 +80,11 @@ public:
         while (true) {
             const std::size_t length = std::min(chunk_, total_ - sent_);
             const bool last = total_ - sent_ <= chunk_;
-            const std::size_t size = PrepareChunk(buffers_, certificate_, sent_, length, last);
-            if (const auto failed = Send(buffers_.message, size)) {
+            const std::size_t size = PrepareChunk(buffers_, certificate_.subspan(sent_, length), sent_, last);
+            if (const auto failed = Send(std::span(buffers_.message).first(size))) {
                 return *failed;
             }
-            if (!ReplySays(reply_.data(), replyCount_, tag::kIfSuc)) {
+            if (!ReplySays(Reply(), tag::kIfSuc)) {
                 if (retries <= 0) {
                     return UploadOutcome::NotAcknowledged;
                 }
@@ -101,10 +107,10 @@ private:
     std::optional<UploadOutcome> Announce() {
         const auto announcement = AttentionMessage(CertSelector(kind_));
         for (int attempt = 0; attempt < kAnnouncements; ++attempt) {
-            if (const auto failed = Send(announcement.data(), announcement.size())) {
+            if (const auto failed = Send(announcement)) {
                 return failed;
             }
-            if (ReplySays(reply_.data(), replyCount_, kStartReply)) {
+            if (ReplySays(Reply(), kStartReply)) {
                 return std::nullopt;
             }
         }
@@ -112,22 +118,26 @@ private:
     }
 
     // Writes one message and reads the printer's answer to it.
-    std::optional<UploadOutcome> Send(const std::uint8_t* message, std::size_t size) {
-        if (size == 0 || channel_.Write(message, size) == 0) {
+    std::optional<UploadOutcome> Send(std::span<const std::uint8_t> message) {
+        if (message.empty() || channel_.Write(message) == 0) {
             return UploadOutcome::WriteFailed;
         }
         reply_.fill(0);
         replyCount_ = 0;
-        if (!channel_.ReadReply(ReplyKind::LinkMessage, reply_.data(), reply_.size(), replyCount_)) {
+        if (!channel_.ReadReply(ReplyKind::LinkMessage, reply_, replyCount_)) {
             return UploadOutcome::NoReply;
         }
         return std::nullopt;
     }
 
+    std::span<const std::uint8_t> Reply() const {
+        return std::span(reply_).first(std::min(replyCount_, reply_.size()));
+    }
+
     ByteChannel& channel_;
     ExchangeBuffers& buffers_;
     CertKind kind_;
-    const std::uint8_t* certificate_;
+    std::span<const std::uint8_t> certificate_;
     std::size_t total_;
     std::size_t chunk_;
     const ProgressCallback& progress_;
@@ -144,9 +154,9 @@ std::size_t CertificateChunkSize(std::size_t total) {
 }
 
 UploadOutcome UploadCertificate(ByteChannel& channel, ExchangeBuffers& buffers, CertKind kind,
-                                const std::uint8_t* certificate, std::size_t total,
-                                const ProgressCallback& progress, const Sleeper& pause) {
-    const auto outcome = Upload(channel, buffers, kind, certificate, total, progress, pause).Run();
+                                std::span<const std::uint8_t> certificate, const ProgressCallback& progress,
+                                const Sleeper& pause) {
+    const auto outcome = Upload(channel, buffers, kind, certificate, progress, pause).Run();
     buffers.Wipe();
     return outcome;
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "protocol/ByteChannel.h"
 #include "protocol/Certificate.h"
@@ -27,7 +28,7 @@ std::size_t CertificateChunkSize(std::size_t total);
 // by the printer, reporting progress 0..100 and pausing after each acknowledged chunk. The
 // buffers are wiped afterwards, since they held key material.
 UploadOutcome UploadCertificate(ByteChannel& channel, ExchangeBuffers& buffers, CertKind kind,
-                                const std::uint8_t* certificate, std::size_t total,
-                                const ProgressCallback& progress, const Sleeper& pause);
+                                std::span<const std::uint8_t> certificate, const ProgressCallback& progress,
+                                const Sleeper& pause);
 
 }  // namespace lanvane

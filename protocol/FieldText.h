@@ -2,15 +2,16 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
 namespace lanvane {
 
 // A text field is ASCII, zero padded to its width, with no terminator when full.
-std::string TextFromField(const std::uint8_t* field, std::size_t width);
+std::string TextFromField(std::span<const std::uint8_t> field);
 
-// Writes at most `width` characters and zero fills the rest of the field.
-void TextToField(std::string_view text, std::uint8_t* field, std::size_t width);
+// Writes as many characters as the field holds and zero fills the rest of it.
+void TextToField(std::string_view text, std::span<std::uint8_t> field);
 
 }  // namespace lanvane

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -61,18 +62,19 @@ std::size_t RecordSize(int version);
 int RecordVersionForReply(std::size_t replyLinkMessageSize);
 
 // Checks the IF__CUR frame (checksum 0, tag) and decodes the record after the tag.
-// Bytes beyond `n` are read as zeros. Returns false and leaves `config` alone on refusal.
-bool DecodeConfigRecord(const std::uint8_t* frame, std::size_t n, int version,
-                        InterfaceConfig& config);
+// Bytes beyond the frame are read as zeros. Returns false and leaves `config` alone on refusal.
+bool DecodeConfigRecord(std::span<const std::uint8_t> frame, int version, InterfaceConfig& config);
 
-// Decodes a bare record (no tag) of RecordSize(version) bytes.
-InterfaceConfig DecodeRecordBytes(const std::uint8_t* record, int version);
+// Decodes a bare record (no tag) of RecordSize(version) bytes; a field the bytes do not
+// reach keeps its default.
+InterfaceConfig DecodeRecordBytes(std::span<const std::uint8_t> record, int version);
 
-// Writes RecordSize(config.version) bytes into `record`, all zero but the fields.
-void EncodeConfigRecord(const InterfaceConfig& config, std::uint8_t* record);
+// Writes RecordSize(config.version) bytes into `record`, all zero but the fields; a field
+// the record does not reach is left out.
+void EncodeConfigRecord(const InterfaceConfig& config, std::span<std::uint8_t> record);
 
 // Index of the P2P channel text in the channel list "1", "6", "11", if any.
-std::optional<int> P2pChannelIndex(const std::uint8_t* field3);
+std::optional<int> P2pChannelIndex(std::span<const std::uint8_t, 3> field);
 std::optional<int> P2pChannelIndex(std::string_view text);  // the text as the record holds it
 std::string_view P2pChannelText(int index);
 

@@ -1,13 +1,14 @@
 #include "protocol/PrinterConfigReader.h"
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdint>
-#include <iterator>
+#include <span>
 
 #include "protocol/AttentionHandshake.h"
+#include "protocol/CommandTags.h"
 #include "protocol/LinkMessageTransfer.h"
-#include "protocol/TagBytes.h"
 
 namespace lanvane {
 namespace {
@@ -15,21 +16,20 @@ namespace {
 constexpr std::chrono::milliseconds kIdentificationPause{200};
 
 // The reply is one leading byte and the maker name up to a NUL, all within the buffer.
-std::string MakerNameIn(const std::uint8_t (&reply)[kIdentificationBufferSize]) {
-    const auto* first = std::begin(reply) + 1;
-    const auto* last = std::find(first, std::end(reply), std::uint8_t{0});
-    return std::string(first, last);
+std::string MakerNameIn(const std::array<std::uint8_t, kIdentificationBufferSize>& reply) {
+    const auto first = reply.begin() + 1;
+    return std::string(first, std::find(first, reply.end(), std::uint8_t{0}));
 }
 
 // Sends a request that is a bare tag and receives the printer's answer.
 std::optional<ReceivedFrame> Request(ByteChannel& channel, ExchangeBuffers& buffers,
                                      std::string_view requestTag, ReadOutcome& failure) {
-    const auto size = PrepareLinkMessage(buffers, TagBytes(requestTag), requestTag.size());
+    const auto size = PrepareLinkMessage(buffers, TagBytes(requestTag));
     if (size == 0) {
         failure = ReadOutcome::FrameBuildFailed;
         return std::nullopt;
     }
-    channel.Write(buffers.message, size);
+    channel.Write(std::span(buffers.message).first(size));
     auto received = ReceiveTagFrame(channel, buffers);
     if (!received) {
         failure = ReadOutcome::NoReply;
@@ -38,8 +38,8 @@ std::optional<ReceivedFrame> Request(ByteChannel& channel, ExchangeBuffers& buff
 }
 
 bool Attention(ByteChannel& channel, ExchangeBuffers& buffers) {
-    std::fill(std::begin(buffers.reply), std::end(buffers.reply), std::uint8_t{0});
-    return ExchangeAttention(channel, buffers.reply, sizeof buffers.reply);
+    buffers.reply.fill(0);
+    return ExchangeAttention(channel, buffers.reply);
 }
 
 ReadOutcome ReadIdentification(ByteChannel& channel, ExchangeBuffers& buffers,
@@ -52,7 +52,7 @@ ReadOutcome ReadIdentification(ByteChannel& channel, ExchangeBuffers& buffers,
     if (!received) {
         return failure;
     }
-    if (!CheckSystemResponse(buffers.reply, received->frameSize, identification)) {
+    if (!CheckSystemResponse(std::span(buffers.reply).first(received->frameSize), identification)) {
         return ReadOutcome::SystemResponseRefused;
     }
     return ReadOutcome::Ok;
@@ -68,7 +68,7 @@ ReadOutcome ReadRecord(ByteChannel& channel, ExchangeBuffers& buffers, Interface
         return failure;
     }
     const int version = RecordVersionForReply(received->messageSize);
-    if (!DecodeConfigRecord(buffers.reply, received->frameSize, version, config)) {
+    if (!DecodeConfigRecord(std::span(buffers.reply).first(received->frameSize), version, config)) {
         return ReadOutcome::RecordRefused;
     }
     config.version = version;
@@ -78,14 +78,14 @@ ReadOutcome ReadRecord(ByteChannel& channel, ExchangeBuffers& buffers, Interface
 }  // namespace
 
 std::string ReadMakerName(ByteChannel& channel, const Sleeper& pause, int reads) {
-    std::uint8_t reply[kIdentificationBufferSize]{};
-    channel.Write(kIdentificationRequest, sizeof kIdentificationRequest);
+    std::array<std::uint8_t, kIdentificationBufferSize> reply{};
+    channel.Write(kIdentificationRequest);
     if (pause) {
         pause(kIdentificationPause);
     }
     std::size_t count = 0;
-    if (!channel.ReadReply(ReplyKind::MakerName, reply, sizeof reply, count) && reads > 1) {
-        channel.ReadReply(ReplyKind::MakerName, reply, sizeof reply, count);
+    if (!channel.ReadReply(ReplyKind::MakerName, reply, count) && reads > 1) {
+        channel.ReadReply(ReplyKind::MakerName, reply, count);
     }
     return MakerNameIn(reply);
 }

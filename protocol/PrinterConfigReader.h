@@ -4,7 +4,7 @@
 
 #include "protocol/ByteChannel.h"
 #include "protocol/ExchangeBuffers.h"
-#include "protocol/Framing.h"
+#include "protocol/Identification.h"
 #include "protocol/InterfaceConfig.h"
 #include "protocol/Sleeper.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "protocol/Framing.h"
+#include "protocol/LinkMessage.h"
 
 namespace lanvane {
 namespace {
@@ -14,26 +14,26 @@ bool Printable(std::uint8_t byte) {
     return byte >= 0x20 && byte < 0x7F;
 }
 
-ReplyFrame FindLinkMessage(const std::uint8_t* bytes, std::size_t count) {
-    const std::uint8_t* end = bytes + count;
-    const std::uint8_t* start =
-        std::search(bytes, end, std::begin(kLinkPrefixFromPrinter), std::end(kLinkPrefixFromPrinter));
-    if (start == end) {
-        return {0, count, false};
+ReplyFrame FindLinkMessage(std::span<const std::uint8_t> bytes) {
+    const auto start =
+        std::search(bytes.begin(), bytes.end(), std::begin(kLinkPrefixFromPrinter), std::end(kLinkPrefixFromPrinter));
+    if (start == bytes.end()) {
+        return {0, bytes.size(), false};
     }
-    const std::uint8_t* terminator = std::find(start + sizeof kLinkPrefixFromPrinter, end, kLinkTerminator);
-    if (terminator == end) {
-        return {0, count, false};
+    const auto terminator = std::find(start + sizeof kLinkPrefixFromPrinter, bytes.end(), kLinkTerminator);
+    if (terminator == bytes.end()) {
+        return {0, bytes.size(), false};
     }
-    return {static_cast<std::size_t>(start - bytes), static_cast<std::size_t>(terminator - bytes) + 1, true};
+    return {static_cast<std::size_t>(start - bytes.begin()), static_cast<std::size_t>(terminator - bytes.begin()) + 1,
+            true};
 }
 
 // The frame is the leading byte and a printable name ending in a NUL. Line noise holds
 // control and high bytes, which no maker name does, so the name reaches back to the first
 // byte that is not printable; that byte is the leading one, unless the text itself opens
 // with our printers' leading byte. A NUL with no name before it is noise too.
-ReplyFrame FindMakerName(const std::uint8_t* bytes, std::size_t count) {
-    for (std::size_t nul = 0; nul < count; ++nul) {
+ReplyFrame FindMakerName(std::span<const std::uint8_t> bytes) {
+    for (std::size_t nul = 0; nul < bytes.size(); ++nul) {
         if (bytes[nul] != 0) {
             continue;
         }
@@ -47,13 +47,13 @@ ReplyFrame FindMakerName(const std::uint8_t* bytes, std::size_t count) {
             return {lead, nul + 1, true};
         }
     }
-    return {0, count, false};
+    return {0, bytes.size(), false};
 }
 
 }  // namespace
 
-ReplyFrame FindReplyFrame(ReplyKind kind, const std::uint8_t* bytes, std::size_t count) {
-    return kind == ReplyKind::LinkMessage ? FindLinkMessage(bytes, count) : FindMakerName(bytes, count);
+ReplyFrame FindReplyFrame(ReplyKind kind, std::span<const std::uint8_t> bytes) {
+    return kind == ReplyKind::LinkMessage ? FindLinkMessage(bytes) : FindMakerName(bytes);
 }
 
 }  // namespace lanvane

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace lanvane {
 
@@ -23,7 +24,7 @@ struct ReplyFrame {
     bool whole = false;
 };
 
-ReplyFrame FindReplyFrame(ReplyKind kind, const std::uint8_t* bytes, std::size_t count);
+ReplyFrame FindReplyFrame(ReplyKind kind, std::span<const std::uint8_t> bytes);
 
 // The most bytes a reply of either kind may take on the line, noise before it included.
 constexpr std::size_t kReplyLimit = 8192;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace lanvane {
@@ -24,6 +25,7 @@ public:
     std::uint8_t* data() { return bytes_.data(); }
     const std::uint8_t* data() const { return bytes_.data(); }
     std::size_t size() const { return bytes_.size(); }
+    std::span<const std::uint8_t> View() const { return bytes_; }
     bool empty() const { return bytes_.empty(); }
 
 private:

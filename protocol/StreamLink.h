@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace lanvane {
 
@@ -13,9 +14,9 @@ public:
 
     virtual ~StreamLink() = default;
     virtual bool Connect() = 0;
-    virtual long Send(const std::uint8_t* data, std::size_t length) = 0;
+    virtual long Send(std::span<const std::uint8_t> bytes) = 0;
     // One receive of at most kReceiveLimit bytes; 0 or less means no data arrived.
-    virtual long Receive(std::uint8_t* buffer, std::size_t capacity) = 0;
+    virtual long Receive(std::span<std::uint8_t> buffer) = 0;
     virtual void Close() = 0;
 };
 

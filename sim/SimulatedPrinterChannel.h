@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <span>
 #include <vector>
 
 #include "protocol/ByteChannel.h"
@@ -18,11 +19,11 @@ class SimulatedPrinterChannel : public ByteChannel {
 public:
     explicit SimulatedPrinterChannel(SimulatedPrinter& printer);
 
-    // The next burst, cut to `capacity`; what does not fit stays queued for the next read,
+    // The next burst, cut to the size of `buffer`; what does not fit stays queued for the next read,
     // as a driver would keep it. False when no burst is waiting.
-    bool Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) override;
+    bool Read(std::span<std::uint8_t> buffer, std::size_t& count) override;
     // Writes nothing (returns 0) once the printer has hung up.
-    std::size_t Write(const std::uint8_t* buffer, std::size_t length) override;
+    std::size_t Write(std::span<const std::uint8_t> bytes) override;
 
     std::size_t QueuedBursts() const { return bursts_.size(); }
     // Every buffer written so far, one entry per Write call.

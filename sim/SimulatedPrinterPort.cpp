@@ -18,13 +18,13 @@ bool SimulatedPrinterPort::Open() {
     return true;
 }
 
-bool SimulatedPrinterPort::Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) {
+bool SimulatedPrinterPort::Read(std::span<std::uint8_t> buffer, std::size_t& count) {
     count = 0;
-    return IsOpen() && channel_->Read(buffer, capacity, count);
+    return IsOpen() && channel_->Read(buffer, count);
 }
 
-std::size_t SimulatedPrinterPort::Write(const std::uint8_t* buffer, std::size_t length) {
-    return IsOpen() ? channel_->Write(buffer, length) : 0;
+std::size_t SimulatedPrinterPort::Write(std::span<const std::uint8_t> bytes) {
+    return IsOpen() ? channel_->Write(bytes) : 0;
 }
 
 }  // namespace lanvane::sim

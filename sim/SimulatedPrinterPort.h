@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -34,8 +35,8 @@ public:
     bool Open() override;
     void Close() override { channel_.reset(); }
     bool IsOpen() const override { return channel_ != nullptr; }
-    bool Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) override;
-    std::size_t Write(const std::uint8_t* buffer, std::size_t length) override;
+    bool Read(std::span<std::uint8_t> buffer, std::size_t& count) override;
+    std::size_t Write(std::span<const std::uint8_t> bytes) override;
 
 private:
     std::vector<std::pair<std::string, SimulatedPrinter*>> plugged_;

@@ -22,20 +22,19 @@ CountingSerialChannel::~CountingSerialChannel() {
     }
 }
 
-bool CountingSerialChannel::Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) {
-    return ReadUntil(buffer, capacity, count, ReplyKind::LinkMessage, false);
+bool CountingSerialChannel::Read(std::span<std::uint8_t> buffer, std::size_t& count) {
+    return ReadUntil(buffer.data(), buffer.size(), count, ReplyKind::LinkMessage, false);
 }
 
-bool CountingSerialChannel::ReadReply(ReplyKind kind, std::uint8_t* buffer, std::size_t capacity,
-                                      std::size_t& count) {
-    return ReadUntil(buffer, capacity, count, kind, end_ == ReplyEnd::Frame);
+bool CountingSerialChannel::ReadReply(ReplyKind kind, std::span<std::uint8_t> buffer, std::size_t& count) {
+    return ReadUntil(buffer.data(), buffer.size(), count, kind, end_ == ReplyEnd::Frame);
 }
 
 bool CountingSerialChannel::ReadUntil(std::uint8_t* buffer, std::size_t capacity, std::size_t& count,
                                       ReplyKind kind, bool atFrame) {
     count = 0;
     auto wait = kFirstByteWait;
-    while (count < capacity && !(atFrame && count > 0 && FindReplyFrame(kind, buffer, count).whole)) {
+    while (count < capacity && !(atFrame && count > 0 && FindReplyFrame(kind, {buffer, count}).whole)) {
         pollfd waited{fd_, POLLIN, 0};
         if (poll(&waited, 1, static_cast<int>(wait.count())) <= 0) {
             break;
@@ -52,17 +51,17 @@ bool CountingSerialChannel::ReadUntil(std::uint8_t* buffer, std::size_t capacity
     return count > 0;
 }
 
-std::size_t CountingSerialChannel::Write(const std::uint8_t* buffer, std::size_t length) {
+std::size_t CountingSerialChannel::Write(std::span<const std::uint8_t> bytes) {
     std::size_t done = 0;
-    while (done < length) {
-        const ssize_t written = write(fd_, buffer + done, length - done);
+    while (done < bytes.size()) {
+        const ssize_t written = write(fd_, bytes.data() + done, bytes.size() - done);
         if (written <= 0) {
             return 0;
         }
         done += static_cast<std::size_t>(written);
     }
-    bytes_ += length;
-    return length;
+    bytes_ += bytes.size();
+    return bytes.size();
 }
 
 }  // namespace lanvane::bench

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "protocol/ByteChannel.h"
@@ -29,9 +30,9 @@ public:
     CountingSerialChannel& operator=(const CountingSerialChannel&) = delete;
 
     bool Open() const { return fd_ >= 0; }
-    bool Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) override;
-    bool ReadReply(ReplyKind kind, std::uint8_t* buffer, std::size_t capacity, std::size_t& count) override;
-    std::size_t Write(const std::uint8_t* buffer, std::size_t length) override;
+    bool Read(std::span<std::uint8_t> buffer, std::size_t& count) override;
+    bool ReadReply(ReplyKind kind, std::span<std::uint8_t> buffer, std::size_t& count) override;
+    std::size_t Write(std::span<const std::uint8_t> bytes) override;
 
     std::size_t BytesOnTheWire() const { return bytes_; }
     int Replies() const { return replies_; }

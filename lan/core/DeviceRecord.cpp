@@ -22,35 +22,39 @@ constexpr std::size_t kHttpsAt = 26;
 constexpr std::size_t kFeatureCodeAt = 27;
 constexpr std::size_t kReservedAt = 28;
 
-std::uint16_t Read16(const std::uint8_t* bytes) {
-    return static_cast<std::uint16_t>(ReadBigEndian(bytes, 2));
+std::uint16_t Read16(std::span<const std::uint8_t> bytes, std::size_t at) {
+    return static_cast<std::uint16_t>(ReadBigEndian(bytes.subspan(at, 2)));
+}
+
+std::uint32_t Read32(std::span<const std::uint8_t> bytes, std::size_t at) {
+    return ReadBigEndian(bytes.subspan(at, 4));
 }
 
 void DecodeCommon(std::span<const std::uint8_t> bytes, DeviceRecord& record) {
     std::copy_n(bytes.begin() + kMacAt, record.mac.size(), record.mac.begin());
-    record.ip = ReadBigEndian(&bytes[kIpAt], 4);
-    record.subnet = ReadBigEndian(&bytes[kSubnetAt], 4);
-    record.gateway = ReadBigEndian(&bytes[kGatewayAt], 4);
-    record.port = Read16(&bytes[kPortAt]);
+    record.ip = Read32(bytes, kIpAt);
+    record.subnet = Read32(bytes, kSubnetAt);
+    record.gateway = Read32(bytes, kGatewayAt);
+    record.port = Read16(bytes, kPortAt);
     record.baudCode = bytes[kBaudCodeAt];
     record.fwMajor = bytes[kFwMajorAt];
     record.fwMinor = bytes[kFwMinorAt];
     record.dhcp = bytes[kDhcpAt];
-    record.inactivity = Read16(&bytes[kInactivityAt]);
+    record.inactivity = Read16(bytes, kInactivityAt);
     record.https = bytes[kHttpsAt];
 }
 
-void EncodeCommon(const DeviceRecord& record, std::uint8_t* bytes) {
-    std::copy(record.mac.begin(), record.mac.end(), bytes + kMacAt);
-    WriteBigEndian(record.ip, bytes + kIpAt, 4);
-    WriteBigEndian(record.subnet, bytes + kSubnetAt, 4);
-    WriteBigEndian(record.gateway, bytes + kGatewayAt, 4);
-    WriteBigEndian(record.port, bytes + kPortAt, 2);
+void EncodeCommon(const DeviceRecord& record, std::span<std::uint8_t> bytes) {
+    std::copy(record.mac.begin(), record.mac.end(), bytes.begin() + kMacAt);
+    WriteBigEndian(record.ip, bytes.subspan(kIpAt, 4));
+    WriteBigEndian(record.subnet, bytes.subspan(kSubnetAt, 4));
+    WriteBigEndian(record.gateway, bytes.subspan(kGatewayAt, 4));
+    WriteBigEndian(record.port, bytes.subspan(kPortAt, 2));
     bytes[kBaudCodeAt] = record.baudCode;
     bytes[kFwMajorAt] = record.fwMajor;
     bytes[kFwMinorAt] = record.fwMinor;
     bytes[kDhcpAt] = record.dhcp;
-    WriteBigEndian(record.inactivity, bytes + kInactivityAt, 2);
+    WriteBigEndian(record.inactivity, bytes.subspan(kInactivityAt, 2));
     bytes[kHttpsAt] = record.https;
 }
 
@@ -78,13 +82,13 @@ std::optional<WlanDeviceRecord> DecodeWlanDeviceRecord(std::span<const std::uint
 
 std::array<std::uint8_t, DeviceRecord::kSize> EncodeDeviceRecord(const DeviceRecord& record) {
     std::array<std::uint8_t, DeviceRecord::kSize> bytes{};
-    EncodeCommon(record, bytes.data());
+    EncodeCommon(record, bytes);
     return bytes;
 }
 
 std::array<std::uint8_t, WlanDeviceRecord::kSize> EncodeWlanDeviceRecord(const WlanDeviceRecord& record) {
     std::array<std::uint8_t, WlanDeviceRecord::kSize> bytes{};
-    EncodeCommon(record, bytes.data());
+    EncodeCommon(record, bytes);
     bytes[kFeatureCodeAt] = record.featureCode;
     bytes[kReservedAt] = record.reserved;
     return bytes;

@@ -5,8 +5,8 @@
 
 #include "SimRig.h"
 #include "link/PrinterPort.h"
+#include "protocol/AttentionMessage.h"
 #include "protocol/ExchangeBuffers.h"
-#include "protocol/Framing.h"
 #include "protocol/PrinterConfigReader.h"
 
 namespace lanvane::cli::test {
@@ -35,7 +35,7 @@ protected:
 
     void SendAttention() {
         const auto attention = AttentionMessage(kConfigSelector);
-        ASSERT_EQ(port->Write(attention.data(), attention.size()), attention.size());
+        ASSERT_EQ(port->Write(attention), attention.size());
     }
 
     SimRig rig{2};

@@ -10,19 +10,19 @@ namespace {
 // A channel whose every exchange drops a few bytes that belong to no reply.
 class DroppingChannel final : public ByteChannel {
 public:
-    bool Read(std::uint8_t*, std::size_t, std::size_t& count) override {
+    bool Read(std::span<std::uint8_t>, std::size_t& count) override {
         count = 0;
         return false;
     }
-    bool ReadReply(ReplyKind, std::uint8_t* buffer, std::size_t, std::size_t& count) override {
+    bool ReadReply(ReplyKind, std::span<std::uint8_t> buffer, std::size_t& count) override {
         dropped += 2;
         buffer[0] = 0x03;
         count = 1;
         return true;
     }
-    std::size_t Write(const std::uint8_t*, std::size_t length) override {
+    std::size_t Write(std::span<const std::uint8_t> bytes) override {
         dropped += 5;
-        return length;
+        return bytes.size();
     }
     std::size_t DroppedBytes() const override { return dropped; }
 
@@ -36,8 +36,8 @@ TEST(TracingChannelTest, TellsTheBytesDroppedAsBelongingToNoReply) {
     const std::uint8_t request[] = {0x1D};
     std::uint8_t reply[4]{};
     std::size_t count = 0;
-    tracing.Write(request, sizeof request);
-    ASSERT_TRUE(tracing.ReadReply(ReplyKind::LinkMessage, reply, sizeof reply, count));
+    tracing.Write(request);
+    ASSERT_TRUE(tracing.ReadReply(ReplyKind::LinkMessage, reply, count));
     const std::string said = trace.str();
     EXPECT_NE(said.find("lanvane-cli: dropped 5 bytes that belonged to no reply\n"), std::string::npos) << said;
     EXPECT_NE(said.find("lanvane-cli: dropped 2 bytes that belonged to no reply\n"), std::string::npos) << said;

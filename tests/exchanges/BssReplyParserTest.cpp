@@ -35,7 +35,7 @@ Bytes BssReply(const Bytes& records) { return TagFrame("__[I_F]__[BSS_RSP]", rec
 
 std::vector<BssRow> Rows(const Bytes& reply) {
     BssTable table{};
-    EXPECT_EQ(ParseBssReply(reply.data(), reply.size(), table), BssOutcome::Ok);
+    EXPECT_EQ(ParseBssReply(reply, table), BssOutcome::Ok);
     return FillBssList(table);
 }
 
@@ -115,13 +115,13 @@ TEST(ParseBssReply, BadChecksumLeavesTheTableAloneAndOtherTagClearsIt) {
     table[0].bssid[0] = 1;
     Bytes damaged = kHomeReply;
     damaged[20] ^= 0x10;
-    EXPECT_EQ(ParseBssReply(damaged.data(), damaged.size(), table), BssOutcome::ChecksumFailed);
+    EXPECT_EQ(ParseBssReply(damaged, table), BssOutcome::ChecksumFailed);
     EXPECT_EQ(table[0].ssid, "kept");
 
     const Bytes request = TagFrame("__[I_F]__[BSS_REQ]", BssRecord("Home", kBssid, 0, 0, 0));
-    EXPECT_EQ(ParseBssReply(request.data(), request.size(), table), BssOutcome::TagMismatch);
+    EXPECT_EQ(ParseBssReply(request, table), BssOutcome::TagMismatch);
     EXPECT_FALSE(table[0].HasBssid());
-    EXPECT_EQ(ParseBssReply(request.data(), 7, table), BssOutcome::ChecksumFailed);
+    EXPECT_EQ(ParseBssReply(std::span(request).first(7), table), BssOutcome::ChecksumFailed);
 }
 
 }  // namespace

@@ -20,21 +20,21 @@ public:
     explicit SurveyPort(sim::SimulatedPrinter& printer) : printer_(printer) {}
 
     bool Connect() override { return accepts; }
-    long Send(const std::uint8_t* data, std::size_t length) override {
-        sent.emplace_back(data, data + length);
+    long Send(std::span<const std::uint8_t> bytes) override {
+        sent.emplace_back(bytes.begin(), bytes.end());
         for (sim::ReplyBurst& burst : printer_.AnswerStream(sent.back()).bursts) {
             pieces.push_back(std::move(burst.bytes));
         }
-        return static_cast<long>(length);
+        return static_cast<long>(bytes.size());
     }
-    long Receive(std::uint8_t* buffer, std::size_t capacity) override {
+    long Receive(std::span<std::uint8_t> buffer) override {
         ++receives;
-        largestCapacity = std::max(largestCapacity, capacity);
+        largestCapacity = std::max(largestCapacity, buffer.size());
         if (pieces.empty() || receives <= receivesBeforeTheReply) {
             return -1;
         }
-        const std::size_t count = std::min(pieces.front().size(), capacity);
-        std::copy_n(pieces.front().begin(), count, buffer);
+        const std::size_t count = std::min(pieces.front().size(), buffer.size());
+        std::copy_n(pieces.front().begin(), count, buffer.begin());
         pieces.pop_front();
         return static_cast<long>(count);
     }

@@ -37,7 +37,7 @@ protected:
     UploadOutcome Upload(const Bytes& certificate, CertKind kind = CertKind::CA) {
         progress.clear();
         return UploadCertificate(
-            line->channel, *line->buffers, kind, certificate.data(), certificate.size(),
+            line->channel, *line->buffers, kind, certificate,
             [this](int position) { progress.push_back(position); },
             [this](milliseconds pause) { pauses.push_back(pause); });
     }
@@ -178,6 +178,7 @@ TEST_F(UploadCertificateTest, BuffersHoldNoKeyMaterialAfterwards) {
 
     const ExchangeBuffers& buffers = *line->buffers;
     const auto isZero = [](std::uint8_t byte) { return byte == 0; };
+    EXPECT_TRUE(std::all_of(std::begin(buffers.request), std::end(buffers.request), isZero));
     EXPECT_TRUE(std::all_of(std::begin(buffers.staging), std::end(buffers.staging), isZero));
     EXPECT_TRUE(std::all_of(std::begin(buffers.message), std::end(buffers.message), isZero));
     EXPECT_TRUE(std::all_of(std::begin(buffers.reply), std::end(buffers.reply), isZero));

@@ -19,15 +19,15 @@ public:
     explicit CountingChannel(sim::SimulatedPrinter& printer)
         : SimulatedPrinterChannel(printer), printer_(printer) {}
 
-    bool Read(std::uint8_t* buffer, std::size_t capacity, std::size_t& count) override {
+    bool Read(std::span<std::uint8_t> buffer, std::size_t& count) override {
         ++reads;
-        return SimulatedPrinterChannel::Read(buffer, capacity, count);
+        return SimulatedPrinterChannel::Read(buffer, count);
     }
-    std::size_t Write(const std::uint8_t* buffer, std::size_t length) override {
+    std::size_t Write(std::span<const std::uint8_t> bytes) override {
         if (Writes().size() == faultsFrom) {
             printer_.SetFaults(lateFaults);
         }
-        return SimulatedPrinterChannel::Write(buffer, length);
+        return SimulatedPrinterChannel::Write(bytes);
     }
 
     int reads = 0;

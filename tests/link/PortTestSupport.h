@@ -62,7 +62,7 @@ inline std::unique_ptr<CPrinterPort> PortOn(const std::string& path, LineState& 
 inline std::string ReadText(CPrinterPort& port) {
     std::array<std::uint8_t, CPrinterPort::kReadLimit> buffer{};
     std::size_t count = 0;
-    if (!port.Read(buffer.data(), buffer.size(), count)) {
+    if (!port.Read(buffer, count)) {
         return {};
     }
     return std::string(buffer.begin(), buffer.begin() + static_cast<long>(count));
@@ -71,7 +71,7 @@ inline std::string ReadText(CPrinterPort& port) {
 inline std::string ReadReplyText(CPrinterPort& port, ReplyKind kind) {
     std::array<std::uint8_t, CPrinterPort::kReadLimit> buffer{};
     std::size_t count = 0;
-    if (!port.ReadReply(kind, buffer.data(), buffer.size(), count)) {
+    if (!port.ReadReply(kind, buffer, count)) {
         return {};
     }
     return std::string(buffer.begin(), buffer.begin() + static_cast<long>(count));
@@ -117,7 +117,7 @@ void ExpectRepliesJudgedByTheirFrame(CPrinterPort& port, Printer& printer) {
             EXPECT_EQ(ReadReplyText(port, c.kind), c.reply);
         }
         const std::uint8_t poke = 0;
-        port.Write(&poke, 1);
+        port.Write(std::span(&poke, 1));
     }
 }
 

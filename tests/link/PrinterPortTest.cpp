@@ -64,7 +64,7 @@ TEST_F(UsbPrinterPortTest, BytesAfterAReplyAreDroppedBeforeTheNextRequest) {
     // bytes could otherwise still be on their way when the request goes out.
     std::this_thread::sleep_for(100ms);
     const std::uint8_t request[] = {0x1D, 0x49, 0x42};
-    EXPECT_EQ(port->Write(request, sizeof request), sizeof request);
+    EXPECT_EQ(port->Write(request), sizeof request);
     EXPECT_EQ(port->DroppedBytes(), late.size() + 1);
     printer.Send(test::kMakerReply);
     EXPECT_EQ(test::ReadReplyText(*port, ReplyKind::MakerName), test::kMakerReply);
@@ -74,7 +74,7 @@ TEST_F(UsbPrinterPortTest, SilentLineFailsAfterAllAttempts) {
     std::array<std::uint8_t, 32> buffer{};
     std::size_t count = 99;
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(port->Read(buffer.data(), buffer.size(), count));
+    EXPECT_FALSE(port->Read(buffer, count));
     const auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(count, 0u);
     EXPECT_EQ(port->LastError().kind, LinkFailure::TimedOut);
@@ -92,11 +92,11 @@ TEST_F(UsbPrinterPortTest, SmallBufferGetsNoMoreThanItHoldsAndTheRestOfTheBurstI
     std::array<std::uint8_t, 64> buffer{};
     buffer.fill(0xEE);
     std::size_t count = 0;
-    ASSERT_TRUE(port->Read(buffer.data(), 32, count));
+    ASSERT_TRUE(port->Read(std::span(buffer).first(32), count));
     EXPECT_EQ(count, 32u);
     EXPECT_EQ(std::string(buffer.begin(), buffer.begin() + 32), reply.substr(0, 32));
     EXPECT_TRUE(std::all_of(buffer.begin() + 32, buffer.end(), [](auto b) { return b == 0xEE; }));
-    EXPECT_FALSE(port->Read(buffer.data(), 32, count));
+    EXPECT_FALSE(port->Read(std::span(buffer).first(32), count));
 }
 
 // A USB printer that takes nothing holds the write up to its own bound, no longer.
@@ -108,7 +108,7 @@ TEST_F(UsbPrinterPortTest, PrinterHoldingTheLineEndsTheWriteAtItsBound) {
     ASSERT_TRUE(held->Open());
     const std::vector<std::uint8_t> data(1 << 20, 0x55);
     const auto start = std::chrono::steady_clock::now();
-    const std::size_t written = held->Write(data.data(), data.size());
+    const std::size_t written = held->Write(data);
     const auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_GE(elapsed, 580ms);
     EXPECT_LT(elapsed, 1500ms);

@@ -47,7 +47,7 @@ TEST(TcpLinkTest, SilentPrinterMakesEachReceiveEndAfterTheTimeout) {
     std::array<std::uint8_t, 4096> buffer{};
     for (int attempt = 0; attempt < 2; ++attempt) {
         const auto start = std::chrono::steady_clock::now();
-        EXPECT_LE(link.Receive(buffer.data(), buffer.size()), 0);
+        EXPECT_LE(link.Receive(buffer), 0);
         EXPECT_EQ(link.LastError().kind, LinkFailure::TimedOut);
         const auto elapsed = std::chrono::steady_clock::now() - start;
         EXPECT_GE(elapsed, 150ms);
@@ -62,14 +62,14 @@ TEST(TcpLinkTest, ConnectedLinkCarriesBytesAndReceivesAtMostTheLimit) {
     ASSERT_TRUE(printer.Accept());
 
     const std::vector<std::uint8_t> request{'B', 'S', 'S'};
-    EXPECT_EQ(link.Send(request.data(), request.size()), 3);
+    EXPECT_EQ(link.Send(request), 3);
     EXPECT_EQ(printer.Take(3), request);
 
     ASSERT_TRUE(printer.Give(std::vector<std::uint8_t>(5000, 0x42)));
     std::vector<std::uint8_t> buffer(8192);
     std::size_t total = 0;
     while (total < 5000) {
-        const long got = link.Receive(buffer.data(), buffer.size());
+        const long got = link.Receive(buffer);
         ASSERT_GT(got, 0);
         EXPECT_LE(got, 4095);
         total += static_cast<std::size_t>(got);
@@ -79,7 +79,7 @@ TEST(TcpLinkTest, ConnectedLinkCarriesBytesAndReceivesAtMostTheLimit) {
     printer.Hangup();
     long result = 0;
     for (int attempt = 0; attempt < 20 && result >= 0; ++attempt) {
-        result = link.Send(buffer.data(), 512);
+        result = link.Send(std::span(buffer).first(512));
         std::this_thread::sleep_for(5ms);
     }
     EXPECT_LT(result, 0);

@@ -18,7 +18,7 @@ std::string Generated(const std::string& name) {
 }
 
 CertificateOutcome Check(const std::string& bytes, CertKind kind) {
-    return CheckCertificate(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), kind);
+    return CheckCertificate({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()}, kind);
 }
 
 // A certificate block of exactly `size` bytes.

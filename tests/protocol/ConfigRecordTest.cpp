@@ -53,7 +53,7 @@ InterfaceConfig Distinctive(int version) {
 std::vector<std::uint8_t> Encode(const InterfaceConfig& config) {
     const std::size_t size = RecordSize(config.version);
     std::vector<std::uint8_t> record(size + 16, 0xEE);
-    EncodeConfigRecord(config, record.data());
+    EncodeConfigRecord(config, record);
     EXPECT_TRUE(std::all_of(record.begin() + static_cast<std::ptrdiff_t>(size), record.end(),
                             [](std::uint8_t b) { return b == 0xEE; }))
         << "written past the record";
@@ -122,11 +122,11 @@ TEST_P(RecordLayout, RoundTripKeepsEveryField) {
     const int version = GetParam();
     const InterfaceConfig config = Distinctive(version);
     const std::vector<std::uint8_t> record = Encode(config);
-    EXPECT_EQ(DecodeRecordBytes(record.data(), version), config);
+    EXPECT_EQ(DecodeRecordBytes(record, version), config);
 
     const std::vector<std::uint8_t> frame = TagFrame(tag::kIfCur, record);
     InterfaceConfig decoded;
-    ASSERT_TRUE(DecodeConfigRecord(frame.data(), frame.size(), version, decoded));
+    ASSERT_TRUE(DecodeConfigRecord(frame, version, decoded));
     EXPECT_EQ(decoded, config);
 }
 
@@ -135,7 +135,7 @@ TEST_P(RecordLayout, TextLongerThanItsFieldIsCutAndTheNextFieldStaysIntact) {
     config.ssid = std::string(32, 'S') + "spill";
     config.p2pPinCode = "1234567890123";
     config.trapCommunity = std::string(40, 'T');
-    const InterfaceConfig decoded = DecodeRecordBytes(Encode(config).data(), GetParam());
+    const InterfaceConfig decoded = DecodeRecordBytes(Encode(config), GetParam());
     EXPECT_EQ(decoded.ssid, std::string(32, 'S'));
     EXPECT_EQ(decoded.authentication, 3);
     EXPECT_EQ(decoded.cryptograph, 5);
@@ -152,9 +152,9 @@ TEST_P(RecordLayout, GoldenReplyDecodesAndEncodesBackToTheSameFrame) {
         test::ReadGolden("if_cur_v" + std::to_string(GetParam()) + ".link");
     ASSERT_EQ(RecordVersionForReply(reply.size()), GetParam());
     std::vector<std::uint8_t> frame(kMessageBufferSize);
-    frame.resize(DecodeLinkMessage(reply.data(), reply.size(), frame.data(), frame.size()));
+    frame.resize(DecodeLinkMessage(reply, frame));
     InterfaceConfig config;
-    ASSERT_TRUE(DecodeConfigRecord(frame.data(), frame.size(), GetParam(), config));
+    ASSERT_TRUE(DecodeConfigRecord(frame, GetParam(), config));
     EXPECT_EQ(config.printerName, "Golden Printer");
     EXPECT_EQ(config.p2pPinCode, GetParam() == 2 ? "12345670" : "");
     EXPECT_EQ(config.inactivityTime, 3600);
@@ -172,14 +172,14 @@ TEST(RecordLayout, VersionOneCarriesNoWifiDirectFields) {
     config.p2pConnMode = 7;
     config.p2pPinCode = "12345678";
     config.p2pChannel = "6";
-    const InterfaceConfig decoded = DecodeRecordBytes(Encode(config).data(), 1);
+    const InterfaceConfig decoded = DecodeRecordBytes(Encode(config), 1);
     EXPECT_EQ(decoded, Distinctive(1));
 }
 
 TEST(RecordLayout, TextIsTakenUpToItsFirstZeroByte) {
     std::vector<std::uint8_t> record = Encode(Distinctive(1));
     record[79 + 4] = 0;
-    EXPECT_EQ(DecodeRecordBytes(record.data(), 1).ssid, "ssid");
+    EXPECT_EQ(DecodeRecordBytes(record, 1).ssid, "ssid");
 }
 
 TEST(RecordVersion, ReplyLongerThanAVersionOneReplyCarriesVersionTwo) {
@@ -200,10 +200,10 @@ TEST(DecodeConfigRecord, RefusesAFaultyFrameAndLeavesTheConfigAlone) {
         TagFrame(tag::kIfSuc, std::vector<std::uint8_t>(603));
 
     InterfaceConfig config = Distinctive(2);
-    EXPECT_FALSE(DecodeConfigRecord(badChecksum.data(), badChecksum.size(), 1, config));
-    EXPECT_FALSE(DecodeConfigRecord(wrongTag.data(), wrongTag.size(), 1, config));
-    EXPECT_FALSE(DecodeConfigRecord(good.data(), 10, 1, config));
-    EXPECT_FALSE(DecodeConfigRecord(good.data(), good.size(), 3, config));
+    EXPECT_FALSE(DecodeConfigRecord(badChecksum, 1, config));
+    EXPECT_FALSE(DecodeConfigRecord(wrongTag, 1, config));
+    EXPECT_FALSE(DecodeConfigRecord(std::span(good).first(10), 1, config));
+    EXPECT_FALSE(DecodeConfigRecord(good, 3, config));
     EXPECT_EQ(config, Distinctive(2));
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TestFrames.h"
+#include "protocol/Identification.h"
 
 namespace lanvane {
 namespace {
@@ -38,7 +39,7 @@ TEST(CheckSystemResponse, TakesFirmwareDateAndMacAfterTheTag) {
     payload.resize(80, 0x33);
     const std::vector<std::uint8_t> frame = TagFrame(tag::kSysRsp, payload);
     IdentificationData data;
-    ASSERT_TRUE(CheckSystemResponse(frame.data(), frame.size(), data));
+    ASSERT_TRUE(CheckSystemResponse(frame, data));
     EXPECT_EQ(data.firmwareVersion, "FW 1.2.3-build9X");
     EXPECT_EQ(data.updateDate, "2024-01-31 10:00");
     EXPECT_EQ(MacText(data.mac), "00-1B-A9-C0-FE-0A");
@@ -48,13 +49,13 @@ TEST(CheckSystemResponse, NeedsAtLeast72Bytes) {
     std::vector<std::uint8_t> frame = SystemResponseOf72BytesEndingInZero();
     ASSERT_EQ(frame.size(), 72u);
     IdentificationData data;
-    EXPECT_TRUE(CheckSystemResponse(frame.data(), frame.size(), data));
+    EXPECT_TRUE(CheckSystemResponse(frame, data));
     EXPECT_EQ(data.firmwareVersion, "V1");
 
     frame.pop_back();
-    ASSERT_EQ(Checksum16(frame.data(), frame.size()), 0);
+    ASSERT_EQ(Checksum16(frame), 0);
     data.firmwareVersion = "stale";
-    EXPECT_FALSE(CheckSystemResponse(frame.data(), frame.size(), data));
+    EXPECT_FALSE(CheckSystemResponse(frame, data));
     EXPECT_EQ(data.firmwareVersion, "");
 }
 

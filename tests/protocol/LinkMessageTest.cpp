@@ -3,6 +3,7 @@
 #include <string>
 
 #include "TestFrames.h"
+#include "protocol/AttentionMessage.h"
 
 namespace lanvane {
 namespace {
@@ -31,10 +32,10 @@ TEST(LinkMessage, RequestsWithoutPayloadArePrefixFortyCharactersAndTerminator) {
 TEST(LinkMessage, FrameThatDoesNotFitTheMessageBufferIsRefused) {
     static std::uint8_t message[kMessageBufferSize];
     const std::vector<std::uint8_t> largest(4094, 0x5A);
-    EXPECT_EQ(EncodeLinkMessage(largest.data(), largest.size(), message), kMessageBufferSize);
+    EXPECT_EQ(EncodeLinkMessage(largest, message), kMessageBufferSize);
     EXPECT_EQ(message[kMessageBufferSize - 1], kLinkTerminator);
     const std::vector<std::uint8_t> tooLarge(4095, 0x5A);
-    EXPECT_EQ(BuildLinkMessage(tooLarge.data(), tooLarge.size(), message), 0u);
+    EXPECT_EQ(BuildLinkMessage(tooLarge, message), 0u);
 }
 
 TEST(HexCodec, HighBytesGetASignedHighDigitFromParenthesisToSlash) {
@@ -53,7 +54,7 @@ TEST(DecodeLinkMessage, SignedHighDigitsAndUpperCaseLowDigits) {
     for (const auto& c : cases) {
         const std::vector<std::uint8_t> message = Link(c.text);
         std::uint8_t frame[1] = {};
-        ASSERT_EQ(DecodeLinkMessage(message.data(), message.size(), frame, 1), 1u) << c.text;
+        ASSERT_EQ(DecodeLinkMessage(message, frame), 1u) << c.text;
         EXPECT_EQ(frame[0], c.value) << c.text;
     }
 }
@@ -61,7 +62,7 @@ TEST(DecodeLinkMessage, SignedHighDigitsAndUpperCaseLowDigits) {
 TEST(DecodeLinkMessage, StopsAtTheFrameCapacity) {
     const std::vector<std::uint8_t> message = Link("0102030405060708");
     std::uint8_t frame[6] = {0, 0, 0, 0, 0xEE, 0xEE};
-    EXPECT_EQ(DecodeLinkMessage(message.data(), message.size(), frame, 4), 4u);
+    EXPECT_EQ(DecodeLinkMessage(message, std::span(frame).first(4)), 4u);
     EXPECT_EQ(frame[3], 0x04);
     EXPECT_EQ(frame[4], 0xEE);
     EXPECT_EQ(frame[5], 0xEE);
@@ -70,13 +71,13 @@ TEST(DecodeLinkMessage, StopsAtTheFrameCapacity) {
 // The printer answers with its own prefix; an echo of the message is no answer.
 TEST(AttentionMessage, ReplyNeedsThePrinterPrefixAndTheConfigSelector) {
     const std::uint8_t good[] = {0x1F, 0x57, 0x4D, 0x7F, 0x00};
-    EXPECT_TRUE(IsAttentionReply(good, sizeof good));
-    EXPECT_TRUE(IsAttentionReply(good, 4));
-    EXPECT_FALSE(IsAttentionReply(good, 3));
+    EXPECT_TRUE(IsAttentionReply(good));
+    EXPECT_TRUE(IsAttentionReply(std::span(good).first(4)));
+    EXPECT_FALSE(IsAttentionReply(std::span(good).first(3)));
     const std::uint8_t echoed[] = {0x1F, 0x57, 0x43, 0x7F};
-    EXPECT_FALSE(IsAttentionReply(echoed, sizeof echoed));
+    EXPECT_FALSE(IsAttentionReply(echoed));
     const std::uint8_t otherSelector[] = {0x1F, 0x57, 0x4D, 0x81};
-    EXPECT_FALSE(IsAttentionReply(otherSelector, sizeof otherSelector));
+    EXPECT_FALSE(IsAttentionReply(otherSelector));
 }
 
 }  // namespace

@@ -38,11 +38,11 @@ TEST(FindReplyFrame, FindsTheFrameByItsOwnStartAndEnd) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const auto* bytes = reinterpret_cast<const std::uint8_t*>(c.bytes.data());
-        EXPECT_EQ(FindReplyFrame(c.kind, bytes, c.bytes.size()).whole, c.whole);
+        const std::span bytes(reinterpret_cast<const std::uint8_t*>(c.bytes.data()), c.bytes.size());
+        EXPECT_EQ(FindReplyFrame(c.kind, bytes).whole, c.whole);
         std::uint8_t kept[64]{};
         std::size_t count = 0;
-        const std::size_t dropped = StoreReplyFrame(c.kind, bytes, c.bytes.size(), kept, sizeof kept, count);
+        const std::size_t dropped = StoreReplyFrame(c.kind, bytes, kept, count);
         EXPECT_EQ(std::string(reinterpret_cast<const char*>(kept), count), c.frame);
         EXPECT_EQ(dropped, c.bytes.size() - c.frame.size());
     }

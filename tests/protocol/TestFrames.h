@@ -7,7 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "protocol/Framing.h"
+#include "protocol/Checksums.h"
+#include "protocol/CommandTags.h"
+#include "protocol/LinkMessage.h"
 
 namespace lanvane::test {
 
@@ -21,14 +23,14 @@ inline std::vector<std::uint8_t> TagFrame(std::string_view tagText,
     std::vector<std::uint8_t> source = Bytes(tagText);
     source.insert(source.end(), payload.begin(), payload.end());
     std::vector<std::uint8_t> frame(source.size() + 3, 0);
-    const int length = BuildTagFrame(frame.data(), source.data(), source.size());
+    const int length = BuildTagFrame(frame, source);
     frame.resize(length < 0 ? 0 : static_cast<std::size_t>(length));
     return frame;
 }
 
 inline std::vector<std::uint8_t> LinkMessage(const std::vector<std::uint8_t>& frame) {
     static std::uint8_t message[kMessageBufferSize];
-    const std::size_t size = BuildLinkMessage(frame.data(), frame.size(), message);
+    const std::size_t size = BuildLinkMessage(frame, message);
     return {message, message + size};
 }
 

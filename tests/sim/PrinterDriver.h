@@ -16,10 +16,10 @@ public:
 
     // Writes the request and returns the first reply burst (empty when none came).
     Bytes Exchange(const Bytes& request) {
-        channel_.Write(request.data(), request.size());
+        channel_.Write(request);
         std::array<std::uint8_t, 8192> buffer{};
         std::size_t count = 0;
-        if (!channel_.Read(buffer.data(), buffer.size(), count)) {
+        if (!channel_.Read(buffer, count)) {
             return {};
         }
         return Bytes(buffer.begin(), buffer.begin() + static_cast<std::ptrdiff_t>(count));

@@ -51,7 +51,7 @@ TEST(ComPortTest, PrinterHoldingTheLineEndsTheWriteAtTheBound) {
 
     const std::vector<std::uint8_t> data(1 << 20, 0x55);
     const auto start = std::chrono::steady_clock::now();
-    const std::size_t written = port->Write(data.data(), data.size());
+    const std::size_t written = port->Write(data);
     const auto elapsed = std::chrono::steady_clock::now() - start;
     EXPECT_GE(elapsed, 90ms);
     EXPECT_LT(elapsed, 500ms);
@@ -72,9 +72,9 @@ TEST(PrinterPortClosedTest, ClosedOrMissingPortRefusesIoAndClosesHarmlessly) {
     port.Close();
     std::array<std::uint8_t, 8> buffer{};
     std::size_t count = 5;
-    EXPECT_FALSE(port.Read(buffer.data(), buffer.size(), count));
+    EXPECT_FALSE(port.Read(buffer, count));
     EXPECT_EQ(count, 0u);
-    EXPECT_EQ(port.Write(buffer.data(), buffer.size()), 0u);
+    EXPECT_EQ(port.Write(buffer), 0u);
 }
 
 // A printer that is not ready (CTS or DSR off) fails the open and leaves the line free.
@@ -165,7 +165,7 @@ TEST(PrinterPortOpenTest, AnythingButACharacterDeviceIsRefusedUntouched) {
             EXPECT_FALSE(port.Open()) << path;
             EXPECT_EQ(port.LastError().kind, LinkFailure::NotADevice) << path;
             const std::uint8_t request[] = {0x1D, 0x49, 0x42};
-            EXPECT_EQ(port.Write(request, sizeof request), 0u);
+            EXPECT_EQ(port.Write(request), 0u);
         }
     }
     std::stringstream content;

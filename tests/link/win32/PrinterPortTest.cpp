@@ -30,7 +30,7 @@ TEST(PrinterPortOpenTest, FilesAndMissingDevicesAreRefusedUntouched) {
         EXPECT_FALSE(port->Open());
         EXPECT_EQ(port->LastError().kind, LinkFailure::NotADevice);
         const std::uint8_t request[] = {0x1D, 0x49, 0x42};
-        EXPECT_EQ(port->Write(request, sizeof request), 0u);
+        EXPECT_EQ(port->Write(request), 0u);
 
         const auto folder = PortOn(fs::temp_directory_path().string(), lines, usbDevice);
         EXPECT_FALSE(folder->Open());
