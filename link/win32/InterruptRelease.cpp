@@ -1,23 +1,19 @@
 #include "link/InterruptRelease.h"
 
+#include "link/InterruptReport.h"
 #include "link/win32/ExclusiveDevice.h"
 
 #include <windows.h>
 
-#include <atomic>
 #include <cstring>
 
 namespace lanvane {
 namespace {
 
-std::atomic<const char*> program{"lanvane"};
-std::atomic<const char*> notice{nullptr};
-std::atomic<const char*> outputOpening{nullptr};
-std::atomic<const char*> outputClosing{nullptr};
-
-void Put(DWORD stream, const char* text) {
+void Put(interrupt_report::Stream stream, const char* text) {
+    const DWORD handle = stream == interrupt_report::Stream::Error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE;
     DWORD written = 0;
-    WriteFile(GetStdHandle(stream), text, static_cast<DWORD>(std::strlen(text)), &written, nullptr);
+    WriteFile(GetStdHandle(handle), text, static_cast<DWORD>(std::strlen(text)), &written, nullptr);
 }
 
 // The same exit codes as the signals of the other systems: Ctrl-C and Ctrl-Break count as
@@ -36,47 +32,19 @@ Interruption InterruptionOf(DWORD event) {
     }
 }
 
-void SayWhatWasCut(DWORD stream, const Interruption& interruption) {
-    Put(stream, "interrupted by ");
-    Put(stream, interruption.name);
-    if (const char* work = notice.load()) {
-        Put(stream, " while ");
-        Put(stream, work);
-    }
-}
-
 // Runs on a thread of its own while the program's work may go on.
 BOOL WINAPI OnInterrupt(DWORD event) {
     win32::ReleaseHeldDevices();
     const Interruption interruption = InterruptionOf(event);
-    Put(STD_ERROR_HANDLE, program.load());
-    Put(STD_ERROR_HANDLE, ": ");
-    SayWhatWasCut(STD_ERROR_HANDLE, interruption);
-    Put(STD_ERROR_HANDLE, "\n");
-    if (const char* opening = outputOpening.load()) {
-        Put(STD_OUTPUT_HANDLE, opening);
-        SayWhatWasCut(STD_OUTPUT_HANDLE, interruption);
-        Put(STD_OUTPUT_HANDLE, outputClosing.load());
-    }
+    interrupt_report::Say(interruption.name, Put);
     ExitProcess(interruption.exitCode);
 }
 
 }  // namespace
 
 void ReleaseDevicesOnInterrupt(const char* programName) {
-    program.store(programName);
+    interrupt_report::SetProgramName(programName);
     SetConsoleCtrlHandler(OnInterrupt, TRUE);
-}
-
-void ReportInterruptOnOutput(const char* opening, const char* closing) {
-    outputClosing.store(closing);
-    outputOpening.store(opening);
-}
-
-InterruptNotice::InterruptNotice(const char* text) : previous_(notice.exchange(text)) {}
-
-InterruptNotice::~InterruptNotice() {
-    notice.store(previous_);
 }
 
 }  // namespace lanvane
