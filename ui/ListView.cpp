@@ -1,5 +1,6 @@
 #include "ui/ListView.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <iterator>
 
@@ -182,6 +183,25 @@ bool ListView::UserClickRow(int row) {
     ApplyState(row, RowAt(row).state | item_state::kSelected | item_state::kFocused);
     selectionMark_ = row;
     return true;
+}
+
+int ListView::RowAfterKey(RowKey key) const {
+    const int rows = GetItemCount();
+    if (rows == 0) {
+        return -1;
+    }
+    const int current = GetNextItem(-1, item_state::kFocused);
+    switch (key) {
+    case RowKey::Up:
+        return std::max(0, current - 1);
+    case RowKey::Down:
+        return current < 0 ? 0 : std::min(rows - 1, current + 1);
+    case RowKey::Home:
+        return 0;
+    case RowKey::End:
+        break;
+    }
+    return rows - 1;
 }
 
 }  // namespace lanvane

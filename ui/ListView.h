@@ -11,6 +11,9 @@ namespace lanvane {
 
 enum class ColumnAlign : std::uint8_t { Left, Center, Right };
 
+// The keys that move the focus through a list's rows.
+enum class RowKey : std::uint8_t { Up, Down, Home, End };
+
 struct ListColumn {
     std::string title;
     int width = 0;  // pixels
@@ -56,6 +59,8 @@ public:
     // The user clicks a row (selected and focused), or with row -1 an empty area (the
     // selection goes, the focus stays).
     bool UserClickRow(int row);
+    // The row a key moves the focus to, from the focused one; -1 when the list is empty.
+    int RowAfterKey(RowKey key) const;
 
 private:
     struct Row {

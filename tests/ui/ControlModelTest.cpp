@@ -91,5 +91,32 @@ TEST_F(ControlModelTest, HandlerThatEmptiesTheListDuringANotificationIsSafe) {
     });
 }
 
+TEST_F(ControlModelTest, RowKeysStayWithinTheListAndStartFromTheFocusedRow) {
+    struct Case {
+        int rows;
+        int focused;  // -1: no row has the focus
+        RowKey key;
+        int expected;
+    };
+    const Case cases[] = {
+        {0, -1, RowKey::Down, -1}, {0, -1, RowKey::End, -1}, {3, -1, RowKey::Up, 0},
+        {3, -1, RowKey::Down, 0},  {3, 0, RowKey::Up, 0},    {3, 1, RowKey::Down, 2},
+        {3, 2, RowKey::Down, 2},   {3, 2, RowKey::Home, 0},  {3, 0, RowKey::End, 2},
+    };
+    RecordingDialog dialog(ui, kForm);
+    Within(dialog, [&](RecordingDialog& d) {
+        auto& list = d.Item<ListView>(kRows);
+        for (const Case& c : cases) {
+            list.DeleteAllItems();
+            FillRows(list, c.rows);
+            if (c.focused >= 0) {
+                list.UserClickRow(c.focused);
+            }
+            EXPECT_EQ(list.RowAfterKey(c.key), c.expected)
+                << c.rows << " rows, focus " << c.focused << ", key " << static_cast<int>(c.key);
+        }
+    });
+}
+
 }  // namespace
 }  // namespace lanvane::test

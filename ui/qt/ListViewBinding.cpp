@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 
 #include "ui/qt/QtText.h"
 
@@ -23,6 +24,16 @@ Qt::Alignment AlignmentOf(ColumnAlign align) {
         break;
     }
     return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+std::optional<RowKey> RowKeyOf(int key) {
+    switch (key) {
+    case Qt::Key_Up: return RowKey::Up;
+    case Qt::Key_Down: return RowKey::Down;
+    case Qt::Key_Home: return RowKey::Home;
+    case Qt::Key_End: return RowKey::End;
+    default: return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -139,26 +150,9 @@ void ListViewBinding::SyncAllStates() {
 }
 
 bool ListViewBinding::TakeKey(int key) {
-    const int rows = list_.GetItemCount();
-    if (rows == 0) {
-        return false;
-    }
-    const int current = list_.GetNextItem(-1, item_state::kFocused);
-    int next = current;
-    switch (key) {
-    case Qt::Key_Up:
-        next = std::max(0, current - 1);
-        break;
-    case Qt::Key_Down:
-        next = current < 0 ? 0 : std::min(rows - 1, current + 1);
-        break;
-    case Qt::Key_Home:
-        next = 0;
-        break;
-    case Qt::Key_End:
-        next = rows - 1;
-        break;
-    default:
+    const std::optional<RowKey> rowKey = RowKeyOf(key);
+    const int next = rowKey ? list_.RowAfterKey(*rowKey) : -1;
+    if (next < 0) {
         return false;
     }
     UserAction([this, next] { list_.UserClickRow(next); });

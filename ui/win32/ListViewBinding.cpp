@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
 #include "ui/Notification.h"
@@ -44,6 +45,16 @@ UINT StateOf(const ListView& list, int row) {
         state |= LVIS_FOCUSED;
     }
     return state;
+}
+
+std::optional<RowKey> RowKeyOf(WPARAM key) {
+    switch (key) {
+    case VK_UP: return RowKey::Up;
+    case VK_DOWN: return RowKey::Down;
+    case VK_HOME: return RowKey::Home;
+    case VK_END: return RowKey::End;
+    default: return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -153,26 +164,9 @@ void ListViewBinding::ClickRow(int row) {
 }
 
 bool ListViewBinding::TakeKey(WPARAM key) {
-    const int rows = list_.GetItemCount();
-    if (rows == 0) {
-        return false;
-    }
-    const int current = list_.GetNextItem(-1, item_state::kFocused);
-    int next = current;
-    switch (key) {
-    case VK_UP:
-        next = std::max(0, current - 1);
-        break;
-    case VK_DOWN:
-        next = current < 0 ? 0 : std::min(rows - 1, current + 1);
-        break;
-    case VK_HOME:
-        next = 0;
-        break;
-    case VK_END:
-        next = rows - 1;
-        break;
-    default:
+    const std::optional<RowKey> rowKey = RowKeyOf(key);
+    const int next = rowKey ? list_.RowAfterKey(*rowKey) : -1;
+    if (next < 0) {
         return false;
     }
     ClickRow(next);
