@@ -237,42 +237,34 @@ bool CommandParser::ParsePrinterOption(const Token& option, PrinterSetup& setup)
         return true;
     }
     if (!option.key) {
-        cursor_.Fail("printer options are written key=value, not \"" + option.text + "\"");
-        return false;
+        return RefuseBareWord(option);
     }
     const std::string& key = *option.key;
     if (key == "layout") {
         const auto layout = ParseInt(option.value);
         if (layout != 1 && layout != 2) {
-            cursor_.Fail("layout is 1 (603 bytes) or 2 (616 bytes)");
-            return false;
+            return Refuse("layout is 1 (603 bytes) or 2 (616 bytes)");
         }
         setup.layout = *layout;
     } else if (key == "maker") {
         setup.makerName = option.value;
     } else if (key == "product") {
         if (!IsProductId(option.value)) {
-            cursor_.Fail("product is four upper-case hexadecimal digits, as 002B");
-            return false;
+            return Refuse("product is four upper-case hexadecimal digits, as 002B");
         }
         setup.productId = option.value;
     } else if (IsFaultOption(key)) {
-        if (const std::string error = ApplyFaultOption(setup.faults, key, option.value); !error.empty()) {
-            cursor_.Fail(error);
-            return false;
-        }
+        return AcceptedUnlessSaid(ApplyFaultOption(setup.faults, key, option.value));
     } else if (IsRecordField(key)) {
         sim::PrinterRecord scratch;
         if (!SetRecordField(scratch, key, option.value)) {
-            cursor_.Fail("\"" + option.value + "\" does not fit the record field " + key);
-            return false;
+            return Refuse("\"" + option.value + "\" does not fit the record field " + key);
         }
         setup.fields.push_back({key, option.value});
     } else {
-        cursor_.Fail("unknown printer option \"" + key + "\" (options: layout, maker, product, fault, no-answer-to, "
-                     "refuse-start, refuse-chunk, disconnect-after, no-networks, or a record field: " +
-                     RecordFieldNames() + ")");
-        return false;
+        return Refuse("unknown printer option \"" + key + "\" (options: layout, maker, product, fault, no-answer-to, "
+                      "refuse-start, refuse-chunk, disconnect-after, no-networks, or a record field: " +
+                      RecordFieldNames() + ")");
     }
     return true;
 }
@@ -298,33 +290,38 @@ bool CommandParser::ParseLanPrinterOption(const Token& option, LanPrinterSetup& 
         return true;
     }
     if (!option.key) {
-        cursor_.Fail("printer options are written key=value, not \"" + option.text + "\"");
-        return false;
+        return RefuseBareWord(option);
     }
     const std::string& key = *option.key;
     if (IsLanFaultOption(key)) {
-        if (const std::string error = ApplyLanFaultOption(setup.faults, key, option.value); !error.empty()) {
-            cursor_.Fail(error);
-            return false;
-        }
-        return true;
+        return AcceptedUnlessSaid(ApplyLanFaultOption(setup.faults, key, option.value));
     }
     sim::LanPrinterSettings scratch;
     if (!IsLanField(key)) {
-        cursor_.Fail("unknown LAN printer option \"" + key + "\" (options: fault, delay, repeat, shorten, "
-                     "no-networks, or a setting: " + LanFieldNames() + ")");
-        return false;
+        return Refuse("unknown LAN printer option \"" + key + "\" (options: fault, delay, repeat, shorten, "
+                      "no-networks, or a setting: " + LanFieldNames() + ")");
     }
     if (!SetLanField(scratch, key, option.value)) {
-        cursor_.Fail("\"" + option.value + "\" does not fit the LAN setting " + key);
-        return false;
+        return Refuse("\"" + option.value + "\" does not fit the LAN setting " + key);
     }
     if (key == "ip" && !IsLoopbackAddress(option.value)) {
-        cursor_.Fail("a simulated LAN printer's ip stays in 127.0.0.0/8");
-        return false;
+        return Refuse("a simulated LAN printer's ip stays in 127.0.0.0/8");
     }
     setup.fields.push_back({key, option.value});
     return true;
+}
+
+bool CommandParser::AcceptedUnlessSaid(std::string error) {
+    return error.empty() || Refuse(std::move(error));
+}
+
+bool CommandParser::RefuseBareWord(const Token& option) {
+    return Refuse("printer options are written key=value, not \"" + option.text + "\"");
+}
+
+bool CommandParser::Refuse(std::string why) {
+    cursor_.Fail(std::move(why));
+    return false;
 }
 
 // Either kind's fault options; the printer's kind decides when the line runs.

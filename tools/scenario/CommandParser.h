@@ -34,6 +34,11 @@ private:
     std::optional<CommandBody> ParseFaults(std::optional<int> printer);
     bool ParsePrinterOption(const Token& option, PrinterSetup& setup);
     bool ParseLanPrinterOption(const Token& option, LanPrinterSetup& setup);
+    // Fails the parse; false, for the option parsers to return.
+    bool Refuse(std::string why);
+    bool RefuseBareWord(const Token& option);
+    // True for an empty error; otherwise fails the parse with it.
+    bool AcceptedUnlessSaid(std::string error);
 
     TokenCursor cursor_;
     std::filesystem::path baseDirectory_;
