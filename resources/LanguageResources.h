@@ -22,6 +22,13 @@ inline constexpr const char* kLanguageResourcesSymbol = "LanvaneLanguageResource
 
 using LanguageResourcesFunction = const LanguageResources* (*)();
 
+// What a library's entry point hands out, or nullptr when it has none or was built against
+// other headers, whose resources could be laid out differently.
+inline const LanguageResources* CheckedResources(LanguageResourcesFunction entry) {
+    const LanguageResources* resources = entry != nullptr ? entry() : nullptr;
+    return resources != nullptr && resources->version == kLanguageResourcesVersion ? resources : nullptr;
+}
+
 }  // namespace lanvane
 
 // Exported by every language library.

@@ -18,18 +18,8 @@ std::vector<std::filesystem::path> SearchFolders(const std::filesystem::path& pr
     return {programDirectory, (programDirectory / LANVANE_LANGUAGE_FOLDER_FROM_PROGRAM).lexically_normal()};
 }
 
-// A library of another build of the headers could lay its resources out differently.
 const LanguageResources* ResourcesOf(void* handle) {
-    void* symbol = dlsym(handle, kLanguageResourcesSymbol);
-    if (symbol == nullptr) {
-        return nullptr;
-    }
-    const auto entry = reinterpret_cast<LanguageResourcesFunction>(symbol);
-    const LanguageResources* resources = entry();
-    if (resources == nullptr || resources->version != kLanguageResourcesVersion) {
-        return nullptr;
-    }
-    return resources;
+    return CheckedResources(reinterpret_cast<LanguageResourcesFunction>(dlsym(handle, kLanguageResourcesSymbol)));
 }
 
 }  // namespace

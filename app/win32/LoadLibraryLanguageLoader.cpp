@@ -18,18 +18,9 @@ HMODULE OpenLibrary(const std::filesystem::path& programDirectory, const std::st
     return LoadLibraryExW(path.c_str(), nullptr, kSafeSearch);
 }
 
-// A library of another build of the headers could lay its resources out differently.
 const LanguageResources* ResourcesOf(HMODULE module) {
     const FARPROC symbol = GetProcAddress(module, kLanguageResourcesSymbol);
-    if (symbol == nullptr) {
-        return nullptr;
-    }
-    const auto entry = reinterpret_cast<LanguageResourcesFunction>(reinterpret_cast<void*>(symbol));
-    const LanguageResources* resources = entry();
-    if (resources == nullptr || resources->version != kLanguageResourcesVersion) {
-        return nullptr;
-    }
-    return resources;
+    return CheckedResources(reinterpret_cast<LanguageResourcesFunction>(reinterpret_cast<void*>(symbol)));
 }
 
 }  // namespace
