@@ -112,16 +112,6 @@ bool ComboBox::UserTypeCharacter(char character) {
     return true;
 }
 
-int ComboBox::UserType(std::string_view text) {
-    int taken = 0;
-    for (char character : text) {
-        if (UserTypeCharacter(character)) {
-            ++taken;
-        }
-    }
-    return taken;
-}
-
 bool ComboBox::UserErase() {
     if (!AcceptsTyping() || !UserFocus() || Text().empty()) {
         return false;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ui/Control.h"
+#include "ui/TextEntry.h"
 
 namespace lanvane {
 
@@ -12,13 +13,14 @@ namespace lanvane {
 // entry's text (list) or the edit field's text (combo). The user's pick raises
 // SelectionChanged then SelectionConfirmed; typing into the combo's edit field raises
 // TextChanged per character and clears the selection. Program calls raise nothing.
-class ComboBox : public Control {
+class ComboBox : public Control, public TextEntry {
 public:
     static constexpr int kNone = -1;
 
     ComboBox(ControlHost& host, const ControlTemplate& source);
 
     bool HasEditField() const { return Kind() == ControlKind::DropDownCombo; }
+    bool TakesText() const override { return HasEditField(); }
 
     int AddString(std::string_view text);
     // Returns the index of the new entry, or kNone when index is beyond the end.
@@ -39,10 +41,9 @@ public:
     void SetTextLimit(int limit) { textLimit_ = limit; }
 
     bool UserChoose(int index);
-    bool UserTypeCharacter(char character);
-    int UserType(std::string_view text);
-    bool UserErase();
-    bool UserReplaceText(std::string_view text);
+    bool UserTypeCharacter(char character) override;
+    bool UserErase() override;
+    bool UserReplaceText(std::string_view text) override;
 
     void FocusChanged(bool gained) override;
 

@@ -1,10 +1,10 @@
 #include "ui/ControlSteps.h"
 
 #include "ui/ComboBox.h"
-#include "ui/EditControl.h"
 #include "ui/IpAddressControl.h"
 #include "ui/ListView.h"
 #include "ui/TabControl.h"
+#include "ui/TextEntry.h"
 
 namespace lanvane {
 
@@ -29,42 +29,13 @@ std::string Refused(bool done) {
     return done ? std::string() : std::string("the control did not take it");
 }
 
-std::string TypeInto(Control& control, const std::string& text) {
-    if (auto* edit = dynamic_cast<EditControl*>(&control)) {
-        edit->UserType(text);
-        return {};
-    }
-    auto* combo = dynamic_cast<ComboBox*>(&control);
-    if (combo == nullptr || !combo->HasEditField()) {
+// Does `action` on the control's edit field; says so when it has none.
+std::string InEditField(Control& control, auto action) {
+    auto* entry = dynamic_cast<TextEntry*>(&control);
+    if (entry == nullptr || !entry->TakesText()) {
         return "not an edit field";
     }
-    combo->UserType(text);
-    return {};
-}
-
-std::string EraseIn(Control& control) {
-    if (auto* edit = dynamic_cast<EditControl*>(&control)) {
-        edit->UserErase();
-        return {};
-    }
-    auto* combo = dynamic_cast<ComboBox*>(&control);
-    if (combo == nullptr || !combo->HasEditField()) {
-        return "not an edit field";
-    }
-    combo->UserErase();
-    return {};
-}
-
-std::string ReplaceIn(Control& control, const std::string& text) {
-    if (auto* edit = dynamic_cast<EditControl*>(&control)) {
-        edit->UserReplaceText(text);
-        return {};
-    }
-    auto* combo = dynamic_cast<ComboBox*>(&control);
-    if (combo == nullptr || !combo->HasEditField()) {
-        return "not an edit field";
-    }
-    combo->UserReplaceText(text);
+    action(*entry);
     return {};
 }
 
@@ -79,11 +50,11 @@ std::string Apply(Control& control, const Step& step) {
     case StepKind::Click:
         return Refused(control.UserClick());
     case StepKind::Type:
-        return TypeInto(control, step.text);
+        return InEditField(control, [&](TextEntry& entry) { entry.UserType(step.text); });
     case StepKind::Erase:
-        return EraseIn(control);
+        return InEditField(control, [](TextEntry& entry) { entry.UserErase(); });
     case StepKind::Replace:
-        return ReplaceIn(control, step.text);
+        return InEditField(control, [&](TextEntry& entry) { entry.UserReplaceText(step.text); });
     case StepKind::Choose:
         return WithKind<ComboBox>(control, "a drop-down list",
                                   [&](ComboBox& combo) { return combo.UserChoose(step.number); });

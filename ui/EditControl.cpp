@@ -45,16 +45,6 @@ bool EditControl::UserTypeCharacter(char character) {
     return true;
 }
 
-int EditControl::UserType(std::string_view text) {
-    int taken = 0;
-    for (char character : text) {
-        if (UserTypeCharacter(character)) {
-            ++taken;
-        }
-    }
-    return taken;
-}
-
 bool EditControl::UserErase() {
     if (!AcceptsTyping() || !UserFocus() || Text().empty()) {
         return false;

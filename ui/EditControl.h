@@ -4,13 +4,14 @@
 #include <string_view>
 
 #include "ui/Control.h"
+#include "ui/TextEntry.h"
 
 namespace lanvane {
 
 // An edit field. The limit and the digits-only rule hold for what the user types, not for
 // what the program sets, as with a classic edit control. Text the user changes raises
 // TextChanged once per change (per character typed); SetText raises nothing.
-class EditControl : public Control {
+class EditControl : public Control, public TextEntry {
 public:
     EditControl(ControlHost& host, const ControlTemplate& source);
 
@@ -24,16 +25,11 @@ public:
     // The text as shown: one '*' per character when masked.
     std::string DisplayText() const;
 
-    // One key typed at the end of the text; the focus moves here first. False when refused
-    // (limit, digits only, read-only, no input).
-    bool UserTypeCharacter(char character);
-    // Types the characters one by one; returns how many were taken.
-    int UserType(std::string_view text);
-    // Select all and delete. False when refused or already empty.
-    bool UserErase();
-    // A widget's whole new text, limited and filtered as typing would be. One TextChanged
-    // when the text differs.
-    bool UserReplaceText(std::string_view text);
+    // Typing is refused beyond the limit, for a non-digit in a digits-only field, when
+    // read-only and when the dialog takes no input. TextChanged once per change.
+    bool UserTypeCharacter(char character) override;
+    bool UserErase() override;
+    bool UserReplaceText(std::string_view text) override;
 
     void FocusChanged(bool gained) override;
 
