@@ -18,7 +18,8 @@ packages=(cmake ninja-build ccache googletest libcli11-dev nlohmann-json3-dev
           g++-mingw-w64-x86-64-posix wine wine64 zip openssl)
 bash scripts/install-missing.sh "${packages[@]}"
 
-export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+# ccache caches the files compiled with precompiled headers only with this sloppiness.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1 CCACHE_SLOPPINESS=pch_defines,time_macros
 build_dir=build-windows
 # No debugging data: the zip strips it anyway, and without it the cross-build takes a third
 # less time.

@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 
-export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
+# The sloppiness lets ccache cache the files compiled with precompiled headers.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1 CCACHE_SLOPPINESS=pch_defines,time_macros
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
 cmake --build build -j "$(nproc)" --target lanvane_packaged
 rm -f build/lanvane_*_amd64.deb
