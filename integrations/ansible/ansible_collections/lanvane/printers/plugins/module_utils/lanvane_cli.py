@@ -23,8 +23,8 @@ CLI_ARGUMENTS = dict(
 def lan_module(arguments):
     """A module of a LAN job: its own options, where the search goes (a broadcast address or
     an interface, not both) and the options that reach lanvane-cli."""
-    spec = dict(arguments, broadcast=dict(type="str"), interface=dict(type="str"), **CLI_ARGUMENTS)
-    return AnsibleModule(argument_spec=spec, supports_check_mode=True,
+    options = dict(arguments, broadcast=dict(type="str"), interface=dict(type="str"), **CLI_ARGUMENTS)
+    return AnsibleModule(argument_spec=options, supports_check_mode=True,
                          mutually_exclusive=[("broadcast", "interface")])
 
 
