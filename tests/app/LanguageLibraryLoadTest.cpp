@@ -4,10 +4,12 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/LanguageLibraryTable.h"
 #include "app/SetupApp.h"
+#include "app/SystemLanguage.h"
 #include "app/posix/DlopenLanguageLoader.h"
 #include "resources/DialogTemplates.h"
 #include "resources/ResourceIds.h"
@@ -65,6 +67,33 @@ TEST_F(LanguageLibraryLoadTest, LibraryIsFoundOnlyUnderItsExactName) {
     DlopenLanguageLoader loader(folder);
     EXPECT_EQ(loader.Load("German.dll"), nullptr);
     EXPECT_NE(loader.Load("german.dll"), nullptr);
+}
+
+// Each locale, from its environment to the library built for it: the first message of the
+// configuration window comes in that language. The Japanese scenario walks the windows.
+TEST(LanguageLibraryLocaleTest, EveryLocaleLoadsItsOwnBuiltLibrary) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"de_DE", "Der Drucker wurde erfolgreich verbunden."},
+        {"es_ES", "La impresora se ha conectado correctamente."},
+        {"fr_FR", "L'imprimante est connectée."},
+        {"hu_HU", "A nyomtató csatlakoztatása sikerült."},
+        {"it_IT", "La stampante è stata connessa."},
+        {"ja_JP", "プリンターに接続しました。"},
+        {"ko_KR", "프린터가 연결되었습니다."},
+        {"pl_PL", "Połączono z drukarką."},
+        {"ru_RU", "Принтер успешно подключён."},
+        {"zh_CN", "已成功连接打印机。"},
+        {"zh_TW", "已成功連線到印表機。"},
+    };
+    for (const auto& [locale, connected] : cases) {
+        const std::string lang = locale + ".UTF-8";
+        const auto environment = [&](const char* name) { return std::string(name) == "LANG" ? lang.c_str() : nullptr; };
+        DlopenLanguageLoader loader(LANVANE_PROGRAM_DIR);
+        CSetupApp app(SystemDefaultLanguageId(environment), loader);
+        app.InitInstance();
+        EXPECT_EQ(app.Resources().Text(sid::kConnected), connected) << locale;
+        EXPECT_TRUE(loader.Problems().empty()) << locale;
+    }
 }
 
 }  // namespace
