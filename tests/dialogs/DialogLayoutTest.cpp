@@ -2,8 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "LayoutRules.h"
@@ -11,6 +9,7 @@
 #include "resources/ResourceIds.h"
 #include "resources/ResourceSet.h"
 #include "resources/TabDisplayArea.h"
+#include "tests/resources/LanguageTableFiles.h"
 
 namespace lanvane::test {
 namespace {
@@ -35,11 +34,8 @@ TEST(DialogLayoutTest, EveryTemplateKeepsTheLayoutRules) {
 
 // A language's size changes make no controls overlap.
 TEST(DialogLayoutTest, EveryLanguageKeepsControlsApart) {
-    for (const char* language : {"SimplifiedChinese", "TraditionalChinese", "German", "Spanish", "French",
-                                 "Hungarian", "Italian", "Japanese", "Korean", "Polish", "Russian"}) {
-        std::ostringstream table;
-        table << std::ifstream(std::string(LANVANE_LANGUAGE_DIR) + "/" + language + ".lang").rdbuf();
-        const ResourceSet translated(ReadLanguageTable(table.str()));
+    for (const char* language : kTranslations) {
+        const ResourceSet translated(ReadLanguageTable(ReadTable(language)));
         for (const DialogTemplate* english : AllDialogTemplates()) {
             const DialogTemplate& dialog = translated.Dialog(english->id);
             EXPECT_THAT(OverlappingControls(dialog), IsEmpty()) << language << " " << Name(dialog);

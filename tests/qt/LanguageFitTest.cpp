@@ -11,15 +11,14 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <fstream>
 #include <map>
-#include <sstream>
 
 #include "resources/AccessKey.h"
 #include "resources/ListColumns.h"
 #include "resources/ResourceIds.h"
 #include "resources/ResourceSet.h"
 #include "resources/TabDisplayArea.h"
+#include "tests/resources/LanguageTableFiles.h"
 #include "ui/ListView.h"
 #include "ui/TabControl.h"
 
@@ -34,11 +33,8 @@ using ::testing::IsEmpty;
 const ResourceSet& ResourcesOf(const std::string& language) {
     static std::map<std::string, ResourceSet> loaded;
     if (!loaded.contains(language)) {
-        std::ostringstream text;
-        if (language != "English") {
-            text << std::ifstream(std::string(LANVANE_LANGUAGE_DIR) + "/" + language + ".lang").rdbuf();
-        }
-        loaded.emplace(language, language == "English" ? ResourceSet() : ResourceSet(ReadLanguageTable(text.str())));
+        loaded.emplace(language,
+                       language == "English" ? ResourceSet() : ResourceSet(ReadLanguageTable(ReadTable(language))));
     }
     return loaded.at(language);
 }
@@ -250,8 +246,7 @@ TEST_P(LanguageFitTest, EveryTextFitsItsControlAndEveryControlLiesInTheWindow) {
 
 std::vector<FitCase> AllCases() {
     std::vector<FitCase> cases;
-    for (const char* language : {"English", "SimplifiedChinese", "TraditionalChinese", "German", "Spanish", "French",
-                                 "Hungarian", "Italian", "Japanese", "Korean", "Polish", "Russian"}) {
+    for (const std::string& language : EveryLanguage()) {
         for (const int dialog : {dlg::kMainMenu, dlg::kSystemPage, dlg::kNetworkSetting, dlg::kDeviceList,
                                  dlg::kSearch, dlg::kInterfaceConfig, dlg::kProtocolPage, dlg::kBssPage,
                                  dlg::kNetworkPage, dlg::kAuthPage, dlg::kCertPage, dlg::kBssInfo,

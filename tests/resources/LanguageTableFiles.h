@@ -3,8 +3,21 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace lanvane {
+
+// Every language that has a table beside English, as its file is named.
+inline constexpr const char* kTranslations[] = {"SimplifiedChinese", "TraditionalChinese", "German",  "Spanish",
+                                                "French",            "Hungarian",          "Italian", "Japanese",
+                                                "Korean",            "Polish",             "Russian"};
+
+// English, then every translation.
+inline std::vector<std::string> EveryLanguage() {
+    std::vector<std::string> languages{"English"};
+    languages.insert(languages.end(), std::begin(kTranslations), std::end(kTranslations));
+    return languages;
+}
 
 // The text of a language's table, resources/languages/NAME.lang.
 inline std::string ReadTable(const std::string& language) {

@@ -180,8 +180,7 @@ TEST_P(LanguageTablesTest, EverySizeChangeMovesAControl) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, LanguageTablesTest,
-                         testing::Values("SimplifiedChinese", "TraditionalChinese", "German", "Spanish", "French",
-                                         "Hungarian", "Italian", "Japanese", "Korean", "Polish", "Russian"),
+                         testing::ValuesIn(kTranslations),
                          [](const testing::TestParamInfo<const char*>& param) { return std::string(param.param); });
 
 // The reader's rules, on a table that uses each of them once.
