@@ -32,7 +32,6 @@ KEY_RETURN = 0xFF0D
 KEY_ESCAPE = 0xFF1B
 KEY_RIGHT = 0xFF53
 KEY_PAGE_DOWN = 0xFF56
-KEY_PAGE_UP = 0xFF55
 CONTROL_MASK = 1 << 2
 SHIFT_MASK = 1 << 0
 
@@ -345,19 +344,14 @@ class Walk:
             self.press(KEY_PAGE_DOWN if page % 2 else KEY_TAB, CONTROL_MASK)
             if not self.settles_on(window, (before + 1) % pages):
                 fail(label, "Ctrl+Tab / Ctrl+PageDown does not go to the next page")
+        # The keys back are keyboard.scn's, played at the same widgets. A page may put the
+        # focus on its own control as it comes up: the strip takes it back.
         before = self.selected_tab(window)
-        self.press(KEY_TAB, CONTROL_MASK | SHIFT_MASK)
-        if not self.settles_on(window, (before - 1) % pages):
-            fail("configuration window", "Ctrl+Shift+Tab does not go to the previous page")
-        self.press(KEY_PAGE_UP, CONTROL_MASK)
-        if not self.settles_on(window, (before - 2) % pages):
-            fail("configuration window", "Ctrl+PageUp does not go to the previous page")
-        # A page may put the focus on its own control as it comes up: the strip takes it back.
         strip = next(node for node in self.descendants(window) if node.getRole() == pyatspi.ROLE_PAGE_TAB_LIST)
         strip.queryComponent().grabFocus()
         time.sleep(0.2)
         self.press(KEY_RIGHT)
-        if not self.settles_on(window, (before - 1) % pages):
+        if not self.settles_on(window, (before + 1) % pages):
             fail("configuration window", "Right on the tab strip does not go to the next page")
         self.click(window, "Update")
         self.expect_new_window(configuration, "the update message")
