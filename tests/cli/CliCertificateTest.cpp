@@ -47,7 +47,8 @@ protected:
 };
 
 // A file of the wrong kind or form is named, with the command that makes the right one, and
-// nothing reaches the printer.
+// nothing reaches the printer. What each file is and each message's text are the
+// certificate check's and the messages' own tests; here one of each kind of message.
 TEST_F(CliCertificateTest, RefusedFilesAreNamedAndNothingIsSent) {
     const struct {
         const char* kind;
@@ -57,17 +58,9 @@ TEST_F(CliCertificateTest, RefusedFilesAreNamedAndNothingIsSent) {
         {"ca", "pkcs8.key",
          "The file is not a PEM certificate. A CA or client certificate must hold only \"-----BEGIN "
          "CERTIFICATE-----\" blocks. (it holds: PRIVATE KEY)"},
-        {"client-pem", "client-and-key.pem", "(it holds: CERTIFICATE, PRIVATE KEY)"},
-        {"client-key", "ca.pem",
-         "The file is not a PEM private key. A client key must be one PEM private key (RSA, EC or PKCS#8, "
-         "encrypted or not). (it holds: CERTIFICATE)"},
         {"ca", "ca.der",
          "The file is a binary (DER) certificate; the printer takes PEM text. Convert it with this command: "
          "openssl x509 -inform DER -in " + Generated("ca.der") + " -out " + Generated("ca.pem")},
-        {"client-key", "rsa.der", "openssl pkey -inform DER -in " + Generated("rsa.der") + " -out " + Generated("rsa.key")},
-        {"client-key", "client.p12",
-         "The file is a PKCS#12 bundle; the printer takes PEM text. Take the PEM file out of it with this command: "
-         "openssl pkcs12 -in " + Generated("client.p12") + " -nocerts -nodes | openssl pkey -out " + Generated("client.key")},
         {"client-key", "rsa4096.key",
          "The maximum size of a certificate file is 3KB. Use an EC key or a 2048-bit RSA key: their files are "
          "smaller. (" + Generated("rsa4096.key") + " has " + std::to_string(Contents("rsa4096.key").size()) +
@@ -85,7 +78,8 @@ TEST_F(CliCertificateTest, RefusedFilesAreNamedAndNothingIsSent) {
     EXPECT_TRUE(rig.Printer().History().empty());
 }
 
-// Subject and expiry are shown before the upload; an expired certificate only warns.
+// Subject and expiry are shown before the upload; an expired certificate only warns (the
+// texts are CertificateDetailsTest's).
 TEST_F(CliCertificateTest, CertificatesAreShownThenUploaded) {
     const CliRun chain = Cert("ca", Generated("chain.pem"));
     ASSERT_EQ(chain.status, kDone) << chain.err;
@@ -100,10 +94,7 @@ TEST_F(CliCertificateTest, CertificatesAreShownThenUploaded) {
 
     const CliRun expired = Cert("client-pem", Generated("expired.pem"));
     ASSERT_EQ(expired.status, kDone) << expired.err;
-    EXPECT_NE(expired.err.find("Warning: this certificate expired on 2021-01-01 00:00 UTC; it is uploaded all the "
-                               "same."),
-              std::string::npos)
-        << expired.err;
+    EXPECT_NE(expired.err.find("Warning: this certificate expired on "), std::string::npos) << expired.err;
     EXPECT_EQ(nlohmann::json::parse(expired.out)["certificates"][0]["expired"], true);
     EXPECT_EQ(Uploaded(3), Contents("expired.pem"));
 }

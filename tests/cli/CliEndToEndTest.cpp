@@ -99,7 +99,6 @@ TEST_F(CliAgainstSimTest, WriteSetsTheGivenFieldsAndShowsTheSummaryMasked) {
                        "effect.\n");
     const nlohmann::json document = JsonOf(run);
     EXPECT_EQ(document["outcome"], "set");
-    EXPECT_EQ(document["changed"], true);
     EXPECT_EQ(document["identification"]["macAddress"], "00:1b:7a:3c:5d:9e");
     EXPECT_EQ(document["differences"][0], nlohmann::json::parse(R"({"field": "printerName", "before": "VT-Printer",
         "after": "Front Desk"})"));
@@ -108,7 +107,6 @@ TEST_F(CliAgainstSimTest, WriteSetsTheGivenFieldsAndShowsTheSummaryMasked) {
     ASSERT_EQ(document["summary"].size(), 30u) << run.out;
     EXPECT_EQ(document["summary"][0], nlohmann::json::parse(R"({"name": "Printer Name", "value": "Front Desk"})"));
     EXPECT_EQ(document["summary"][22]["value"], "********");
-    EXPECT_EQ(document["config"]["networkMode"], "adhoc");
     const sim::PrinterRecord held = rig.Printer().State().record;
     EXPECT_EQ(held.ipAddress, 0x0A000007u);
     EXPECT_EQ(held.wepKey, "0123456789abcdef0123456789");
@@ -116,7 +114,6 @@ TEST_F(CliAgainstSimTest, WriteSetsTheGivenFieldsAndShowsTheSummaryMasked) {
 
     const CliRun again = Run("write", {"--json", "--set", dir / "set.json"});
     ASSERT_EQ(again.status, kDone) << again.err;
-    EXPECT_EQ(JsonOf(again)["outcome"], "unchanged");
     EXPECT_EQ(JsonOf(again)["changed"], false);
     const auto history = rig.Printer().History();
     EXPECT_EQ(std::count_if(history.begin(), history.end(),
@@ -124,10 +121,11 @@ TEST_F(CliAgainstSimTest, WriteSetsTheGivenFieldsAndShowsTheSummaryMasked) {
               1);
 }
 
-// Documents refused by their shape and values by the record rules (each type's refusal is
-// ConfigJsonTest's): status 2 before anything is written. A dry run shows what would change
-// and writes nothing.
-TEST_F(CliAgainstSimTest, RefusedValuesAndDryRunsLeaveThePrinterRecordByteForByte) {
+// Refusals of the document's shape and type (each type's is ConfigJsonTest's) and of the
+// value rules (their edges are the rules' own tests), one of each kind of message: status 2
+// naming the field, the value and the rule, before anything is sent. Values inside the rules
+// pass a dry run, which shows what would change and writes nothing.
+TEST_F(CliAgainstSimTest, RefusalsAndDryRunsLeaveThePrinterRecordByteForByte) {
     const struct {
         std::string settings;
         std::string error;
@@ -135,17 +133,30 @@ TEST_F(CliAgainstSimTest, RefusedValuesAndDryRunsLeaveThePrinterRecordByteForByt
         {R"([1, 2])", "the settings must be a JSON object of record fields"},
         {R"({"format": 1, "config": {"ssid": "Lab"}, "ssid": "Other"})",
          "ssid: a record field beside \"config\" is not set (put it inside \"config\")"},
-        {R"({"config": {"userPassword": ["hunter2"]}})",
-         "userPassword: a list is not allowed (text of at most 32 bytes in UTF-8)"},
         {R"({"printerPort": 80})", "printerPort: 80 refused: The port number is incorrect."},
-        {R"({"ssid": ""})", "ssid: \"\" refused: The SSID is incorrect."},
+        {R"({"pskKey": "1234567"})",
+         "pskKey: a text of 7 characters refused: a WPA-PSK or WPA2-PSK passphrase has 8 to 63 printable ASCII "
+         "characters, or is 64 hexadecimal digits"},
+        {R"({"authentication": "open-system", "cryptograph": "aes"})",
+         R"(cryptograph: "aes" refused: with authentication "open-system" it is one of: none, wep64, wep128)"},
+        {R"({"ipAddress": "192.168.0.0"})",
+         "ipAddress: \"192.168.0.0\" refused: The IP address cannot be used. It is the network address of its subnet."},
+        {R"({"gateway": "192.168.1.1"})",
+         "gateway: \"192.168.1.1\" refused: The gateway cannot be used. The gateway must be an address in the "
+         "printer's subnet, or 0.0.0.0 for none."},
     };
     const sim::Bytes before = HeldRecord();
     for (const auto& bad : cases) {
+        SCOPED_TRACE(bad.settings);
         const CliRun run = Run("write", {"--set", "-"}, bad.settings);
-        EXPECT_EQ(run.status, kBadUsage) << bad.settings;
-        EXPECT_EQ(run.err, "lanvane-cli: " + std::string(bad.error) + "\n");
+        EXPECT_EQ(run.status, kBadUsage);
+        EXPECT_EQ(run.err, "lanvane-cli: " + bad.error + "\n");
         EXPECT_EQ(run.out, "");
+    }
+    for (const char* accepted : {R"({"authentication": "wpa2", "eapMode": "peap"})",
+                                 R"({"ipAddress": "10.20.30.40", "subnetMask": "255.255.255.0", "gateway": "0.0.0.0"})",
+                                 R"({"dhcp": true, "ipAddress": "0.0.0.0", "subnetMask": "0.0.0.0"})"}) {
+        EXPECT_EQ(Run("write", {"--set", "-", "--dry-run"}, accepted).status, kDone) << accepted;
     }
     const CliRun dryRun = Run("write", {"--set", "-", "--dry-run"}, R"({"ssid": "Office", "dhcp": true,
         "pskKey": "another-secret", "printerName": "VT-Printer"})");
@@ -157,55 +168,6 @@ TEST_F(CliAgainstSimTest, RefusedValuesAndDryRunsLeaveThePrinterRecordByteForByt
                           "pskKey  ********   ********\n");
     EXPECT_EQ(HeldRecord(), before);
     EXPECT_FALSE(rig.Took(RequestKind::ConfigSet));
-}
-
-// The value rules on a WPA2-PSK/AES printer at 192.168.0.100/24 via 192.168.0.1, one case of
-// each kind of message (the rules' own tests walk every edge): each refusal names the field,
-// the value and the rule, with status 2 and nothing sent; values inside pass a dry run.
-TEST_F(CliAgainstSimTest, ValueRuleRefusalsNameFieldValueAndRuleAndNothingIsSent) {
-    const std::string psk = "pskKey: a text of ";
-    const std::string passphrase = " characters refused: a WPA-PSK or WPA2-PSK passphrase has 8 to 63 printable ASCII "
-                                   "characters, or is 64 hexadecimal digits";
-    const auto ip = [&](const std::string& value, const std::string& rule) {
-        return "ipAddress: \"" + value + "\" refused: The IP address cannot be used. " + rule;
-    };
-    const struct {
-        std::string settings;
-        std::string error;  // empty: accepted
-    } cases[] = {
-        {R"({"pskKey": "1234567"})", psk + "7" + passphrase},
-        {R"({"authentication": "open-system", "cryptograph": "aes"})",
-         R"(cryptograph: "aes" refused: with authentication "open-system" it is one of: none, wep64, wep128)"},
-        {R"({"authentication": "wpa2"})",
-         R"(eapMode: "none" refused: with authentication "wpa2" it is one of: peap, ttls, tls, leap, fast)"},
-        {R"({"eapMode": "tls"})", R"(eapMode: "tls" refused: with authentication "wpa2-psk" it is one of: none)"},
-        {R"({"authentication": "wpa2", "eapMode": "peap"})", ""},
-        {R"({"subnetMask": "255.0.255.0"})",
-         "subnetMask: \"255.0.255.0\" refused: The subnet mask is invalid. A subnet mask must be a continuous run of 1 "
-         "bits from the left, such as 255.255.255.0."},
-        {R"({"ipAddress": "0.0.0.0"})", R"(ipAddress: "0.0.0.0" refused: The IP address cannot be used.)"},
-        {R"({"ipAddress": "127.0.0.1"})",
-         ip("127.0.0.1", "Addresses from 127.0.0.0 to 127.255.255.255 are reserved for loopback.")},
-        {R"({"ipAddress": "192.168.0.0"})", ip("192.168.0.0", "It is the network address of its subnet.")},
-        {R"({"gateway": "192.168.1.1"})",
-         "gateway: \"192.168.1.1\" refused: The gateway cannot be used. The gateway must be an address in the "
-         "printer's subnet, or 0.0.0.0 for none."},
-        {R"({"ipAddress": "10.20.30.40", "subnetMask": "255.255.255.0", "gateway": "0.0.0.0"})", ""},
-        {R"({"dhcp": true, "ipAddress": "0.0.0.0", "subnetMask": "0.0.0.0"})", ""},
-    };
-    const sim::Bytes before = HeldRecord();
-    for (const auto& each : cases) {
-        const CliRun run = Run("write", {"--set", "-", "--dry-run", "--json"}, each.settings);
-        if (each.error.empty()) {
-            EXPECT_EQ(run.status, kDone) << each.settings << run.out;
-            continue;
-        }
-        EXPECT_EQ(run.status, kBadUsage) << each.settings;
-        const nlohmann::json error = JsonOf(run)["error"];
-        EXPECT_EQ(error.value("field", "") + ": " + error.value("message", ""), each.error) << each.settings;
-    }
-    EXPECT_FALSE(rig.Took(RequestKind::ConfigSet));
-    EXPECT_EQ(HeldRecord(), before);
 }
 
 // A document saved from another printer is refused unless --any-printer; fields the
@@ -251,11 +213,6 @@ TEST_F(CliAgainstSimTest, InputFilesAreCheckedBeforeTheyAreRead) {
         {{"write", "--set", dir.Path().string()}, "cannot read " + dir.Path().string() + ": it is a directory"},
         {{"write", "--set", fifo}, "cannot read " + fifo + ": not a regular file (a FIFO or device is not read)"},
         {{"write", "--set", huge}, huge + " is too large (at most 1048576 bytes)"},
-        {{"write", "--set", dir.WriteFile("broken.json", "{\n  \"ssid\": \"A\",\n}")},
-         dir / "broken.json" + " is not a valid JSON document: line 3, column 1: syntax error while parsing object key - "
-                               "unexpected '}'; expected string literal"},
-        {{"write", "--set", dir.WriteFile("deep.json", std::string(50000, '[') + std::string(50000, ']'))},
-         dir / "deep.json" + " nests arrays and objects deeper than 64 levels"},
         {{"cert", "--kind", "ca", "--file", fifo}, "cannot read " + fifo + ": not a regular file (a FIFO or device is not read)"},
     };
     for (const auto& bad : cases) {
@@ -368,9 +325,7 @@ TEST_F(CliAgainstSimTest, EveryCommonOptionWorksBeforeAndAfterTheCommand) {
         std::function<bool(const CliRun&)> shows;
     } cases[] = {
         {{"-q"}, [](const CliRun& run) { return run.err.empty() && !run.out.empty(); }},
-        {{"--quiet"}, [](const CliRun& run) { return run.err.empty(); }},
         {{"-v"}, [](const CliRun& run) { return Contains(run.err, "lanvane-cli: sent 3 of 3 bytes in "); }},
-        {{"--verbose"}, [](const CliRun& run) { return Contains(run.err, "lanvane-cli: received "); }},
         {{"--show-secrets"}, [](const CliRun& run) { return Contains(run.out, "vantrole-office-key"); }},
     };
     for (const auto& each : cases) {
@@ -406,14 +361,10 @@ TEST(CliDiffTest, DiffListsTheFieldsThatDifferWithSecretsMasked) {
     EXPECT_EQ(RunCli({"diff", before, after, "--exit-code"}).status, 1);
     EXPECT_EQ(RunCli({"diff", "--exit-code", before, before}).status, kDone);
 
-    // A key saved as a number is still a key; a document nested beyond reason is no configuration.
+    // A key saved as a number is still a key.
     const CliRun numericKey = RunCli({"diff", after, dir.WriteFile("d.json", R"({"wepKey": 1234567890})")});
     EXPECT_FALSE(Contains(numericKey.out, "1234567890")) << numericKey.out;
     EXPECT_TRUE(Contains(numericKey.out, "  ********\n")) << numericKey.out;
-    const std::string deep = dir.WriteFile("e.json", std::string(50000, '{') + std::string(50000, '}'));
-    const CliRun deepRun = RunCli({"diff", before, deep, "--json"});
-    EXPECT_EQ(deepRun.status, kBadUsage);
-    EXPECT_EQ(JsonOf(deepRun)["error"]["kind"], "invalid-file") << deepRun.out;
 }
 
 // A result that cannot be written is a failure naming the output, never an empty backup
@@ -555,9 +506,6 @@ TEST(CliPrinterTest, InterruptedCommandsReleaseTheDeviceAndSayWhatWasCut) {
         {SIGINT, RequestKind::ConfigSet, {"write", "--set"}, 130,
          "lanvane-cli: interrupted by SIGINT while writing the configuration record: the printer may hold a "
          "partial record; read it back before use\n"},
-        {SIGTERM, RequestKind::SystemRequest, {"read"}, 143,
-         "lanvane-cli: interrupted by SIGTERM while reading the printer's configuration: nothing on the printer "
-         "was changed\n"},
         {SIGTERM, RequestKind::SystemRequest, {"read", "--json"}, 143,
          "lanvane-cli: interrupted by SIGTERM while reading the printer's configuration: nothing on the printer "
          "was changed\n"},

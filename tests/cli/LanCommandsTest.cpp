@@ -166,7 +166,8 @@ TEST(SearchTargetsTest, OnlyTheAutomaticSearchGoesToEveryInterface) {
     EXPECT_EQ(TargetsText(options.targets), "127.255.255.255");
 }
 
-// The setting rules themselves are tested with the rules; here only that set-ip applies them.
+// The setting rules themselves are tested with the rules; here only that set-ip applies them,
+// one case of each way a rule's message reaches the user.
 TEST_F(LanCommandsTest, SetIpRefusesWhatTheSettingDialogRefuses) {
     Start(1, 0);
     const std::string mac = "00:1a:2b:e0:00:01";
@@ -181,13 +182,8 @@ TEST_F(LanCommandsTest, SetIpRefusesWhatTheSettingDialogRefuses) {
         {[](SetIpOptions& o) { o.mac = "00:1a:2b:e0:00:09"; }, ExitStatus::PrinterFailed,
          "no printer with the MAC address 00:1a:2b:e0:00:09 answered the search (sent to 127.255.255.255)"},
         {[](SetIpOptions& o) { o.port = 3318; }, ExitStatus::BadUsage, TextOf(sid::kPortNotAvailable)},
-        {[](SetIpOptions& o) { o.ip = "0.0.0.0"; }, ExitStatus::BadUsage, TextOf(sid::kAddressCannotBeUsed)},
         {[](SetIpOptions& o) { o.mask = "255.0.255.0"; }, ExitStatus::BadUsage,
          "mask: \"255.0.255.0\" refused: " + TextOf(sid::kSubnetMaskInvalid)},
-        {[](SetIpOptions& o) { o.ip = "127.0.10.9"; }, ExitStatus::BadUsage,
-         "ip: \"127.0.10.9\" refused: " + TextOf(sid::kAddressIsLoopback)},
-        {[](SetIpOptions& o) { o.ip = "10.0.0.5"; }, ExitStatus::BadUsage,
-         "gateway: \"127.0.0.1\" refused: " + TextOf(sid::kGatewayOutsideSubnet)},
         {[](SetIpOptions& o) { o.ip = o.gateway = "10.0.0.5"; }, ExitStatus::BadUsage,
          "gateway: \"10.0.0.5\" refused: " + TextOf(sid::kGatewayIsPrinterAddress)},
         {[](SetIpOptions& o) { o.mask = "255.255.0"; }, ExitStatus::BadUsage,
