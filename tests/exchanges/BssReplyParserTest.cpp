@@ -3,32 +3,27 @@
 #include <gtest/gtest.h>
 
 #include "PrinterLine.h"
+#include "tests/sim/WireText.h"
 
 namespace lanvane::test {
 namespace {
 
-const Bytes kBssid = {0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
+using sim::test::Joined;
 
-Bytes Concat(std::initializer_list<Bytes> parts) {
-    Bytes all;
-    for (const Bytes& part : parts) {
-        all.insert(all.end(), part.begin(), part.end());
-    }
-    return all;
-}
+const Bytes kBssid = {0x00, 0x11, 0x22, 0x33, 0x44, 0x55};
 
 // One record of a BSS list: SSID element, BSSID element, mode, rssi (big-endian), security.
 Bytes BssRecord(std::string_view ssid, const Bytes& bssid, std::uint8_t mode, std::int16_t rssi,
                 std::uint8_t security) {
     const auto rssiBits = static_cast<std::uint16_t>(rssi);
-    return Concat({{0x00, static_cast<std::uint8_t>(ssid.size())}, Text(ssid),
+    return Joined({{0x00, static_cast<std::uint8_t>(ssid.size())}, Text(ssid),
                    {0x01, static_cast<std::uint8_t>(bssid.size())}, bssid,
                    {mode, static_cast<std::uint8_t>(rssiBits >> 8),
                     static_cast<std::uint8_t>(rssiBits & 0xFF), security}});
 }
 
 Bytes TagFrame(std::string_view tag, const Bytes& records) {
-    return sim::SealTagFrame(Concat({Text(tag), records}));
+    return sim::SealTagFrame(Joined({Text(tag), records}));
 }
 
 Bytes BssReply(const Bytes& records) { return TagFrame("__[I_F]__[BSS_RSP]", records); }
@@ -40,7 +35,7 @@ std::vector<BssRow> Rows(const Bytes& reply) {
 }
 
 // One network "Home", 00-11-22-33-44-55, infrastructure, -60, WPA/WPA2.
-const Bytes kHomeReply = Concat({Text("__[I_F]__[BSS_RSP]"),
+const Bytes kHomeReply = Joined({Text("__[I_F]__[BSS_RSP]"),
                                  {0x00, 0x04, 0x48, 0x6F, 0x6D, 0x65, 0x01, 0x06, 0x00, 0x11,
                                   0x22, 0x33, 0x44, 0x55, 0x00, 0xFF, 0xC4, 0x0C, 0x0E, 0x6F}});
 
@@ -79,17 +74,17 @@ TEST(ParseBssReply, ParsingStopsWithinTheReply) {
         std::size_t rows;
     } cases[] = {
         // 42 and 44 bytes: the second record starts 7 and 8 bytes before the end.
-        {"RecordInTheLastSevenBytes", Concat({net, {0x01, 0x01, 0xAA, 0x00, 0xFF}}), 1},
+        {"RecordInTheLastSevenBytes", Joined({net, {0x01, 0x01, 0xAA, 0x00, 0xFF}}), 1},
         {"RecordBeforeTheLastSevenBytes",
-         Concat({BssRecord("Nets", kBssid, 0, -1, 0), {0x01, 0x02, 0xAA, 0xBB, 0x00, 0xFF}}), 2},
-        {"FirstWithoutBssid", Concat({{0x00, 0x02, 'N', 'o', 0x00, 0x00, 0x05, 0x00}, net}), 0},
-        {"ZeroBssid", Concat({net, BssRecord("Zero", Bytes(6, 0), 0, -70, 0), net}), 1},
+         Joined({BssRecord("Nets", kBssid, 0, -1, 0), {0x01, 0x02, 0xAA, 0xBB, 0x00, 0xFF}}), 2},
+        {"FirstWithoutBssid", Joined({{0x00, 0x02, 'N', 'o', 0x00, 0x00, 0x05, 0x00}, net}), 0},
+        {"ZeroBssid", Joined({net, BssRecord("Zero", Bytes(6, 0), 0, -70, 0), net}), 1},
         {"SsidOf31Bytes",
-         Concat({net, BssRecord(std::string(30, 'y'), kBssid, 1, -41, 0),
+         Joined({net, BssRecord(std::string(30, 'y'), kBssid, 1, -41, 0),
                  BssRecord(std::string(31, 'x'), kBssid, 0, -42, 0), net}),
          2},
-        {"SsidPastTheData", Concat({net, {0x00, 0x1E}, Text("tail")}), 1},
-        {"BssidPastTheData", Concat({net, {0x01, 0xFF, 0x01, 0x02, 0x03, 0x04, 0x05}}), 1},
+        {"SsidPastTheData", Joined({net, {0x00, 0x1E}, Text("tail")}), 1},
+        {"BssidPastTheData", Joined({net, {0x01, 0xFF, 0x01, 0x02, 0x03, 0x04, 0x05}}), 1},
         {"MoreThanAHundred", many, 100},
     };
     for (const auto& c : cases) {
@@ -99,7 +94,7 @@ TEST(ParseBssReply, ParsingStopsWithinTheReply) {
 
 TEST(ParseBssReply, CellsShowTheValuesLiterally) {
     const Bytes longBssid = {0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7, 0xA8, 0xA9};
-    const auto rows = Rows(BssReply(Concat({BssRecord("", longBssid, 2, 5, 0x01),
+    const auto rows = Rows(BssReply(Joined({BssRecord("", longBssid, 2, 5, 0x01),
                                             BssRecord("%d%s%n", {0xB1, 0xB2}, 0, -32768, 0x40),
                                             BssRecord(std::string(30, 'y'), kBssid, 0, 0, 0)})));
     ASSERT_EQ(rows.size(), 3U);
