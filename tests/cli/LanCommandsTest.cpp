@@ -283,20 +283,6 @@ TEST_F(LanCommandsTest, PlanTakesNoLateConfirmationForTheNextPrinter) {
     EXPECT_EQ(SettingsTaken(), (std::vector<int>{1, 1}));
 }
 
-// A reply cut short lists no printer, so no setting sends zeros in the place of what it
-// lacked.
-TEST_F(LanCommandsTest, RepliesCutShortNeitherListNorSetAPrinter) {
-    Start(1, 1, sim::LanFaultPlan{.shortenTo = 30});
-    for (const auto& [mode, mac] :
-         {std::pair{LanMode::Ethernet, "00:1a:2b:e0:00:01"}, std::pair{LanMode::Wlan, "00:1a:2b:b0:00:01"}}) {
-        EXPECT_EQ(RunDiscover(Options(mode), EnglishStringTable()).kind, ErrorKind::NothingFound);
-        SetIpOptions options = SetIp(mode, mac);
-        options.dhcp = true;
-        EXPECT_EQ(RunSetIp(options, EnglishStringTable()).kind, ErrorKind::NothingFound);
-    }
-    EXPECT_EQ(SettingsTaken(), (std::vector<int>{0, 0}));
-}
-
 // A missing printer, a silent one and a refused value do not stop the others; one that
 // already holds its settings is sent nothing; a dry run judges the same and sends nothing.
 TEST_F(LanCommandsTest, PlanReportsWhatBecameOfEachPrinter) {
