@@ -12,6 +12,10 @@ options:
     description: The lanvane-cli program to run.
     type: str
     default: lanvane-cli
+  timeout:
+    description: How long each wait for the printer lasts (a search for its replies), in milliseconds
+      (lanvane-cli's C(--timeout)).
+    type: int
 author:
   - Lanvane developers
 """

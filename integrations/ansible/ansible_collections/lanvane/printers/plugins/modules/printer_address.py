@@ -47,9 +47,6 @@ options:
   baud:
     description: The printer's serial rate, 1200 to 230400.
     type: int
-  timeout:
-    description: How long the search and the confirmation wait, in milliseconds (lanvane-cli's C(--timeout)).
-    type: int
 notes:
   - Supports check mode and diff mode.
   - Options left out keep the printer's values.

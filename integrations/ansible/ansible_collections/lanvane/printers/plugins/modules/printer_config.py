@@ -50,9 +50,6 @@ options:
     description: Pass C(--drop-unsupported) to lanvane-cli.
     type: bool
     default: false
-  timeout:
-    description: How long each wait for the printer lasts, in milliseconds (lanvane-cli's C(--timeout)).
-    type: int
 notes:
   - Supports check mode and diff mode.
   - After a write the printer must be restarted for the new settings to take effect.

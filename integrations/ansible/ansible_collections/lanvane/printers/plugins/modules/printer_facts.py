@@ -18,9 +18,6 @@ options:
     type: str
     choices: [ethernet, wlan]
     default: ethernet
-  timeout:
-    description: How long the search waits for replies, in milliseconds (default 1100).
-    type: int
 notes:
   - Supports check mode; it changes nothing.
 extends_documentation_fragment:
