@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include "ui/SyncGuard.h"
-
 namespace lanvane {
 
 namespace {
@@ -18,7 +16,7 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
 }  // namespace
 
 ControlBinding::ControlBinding(Control& control, HWND window, WindowHost& host)
-    : control_(control), window_(window), host_(host) {
+    : ModelBinding(control, host.Mirroring()), window_(window), host_(host) {
     WatchFocus(window_);
     std::vector<HWND> children;
     EnumChildWindows(window_, CollectChild, reinterpret_cast<LPARAM>(&children));
@@ -47,38 +45,18 @@ LRESULT CALLBACK ControlBinding::Subclass(HWND window, UINT message, WPARAM wPar
     if (window == binding->window_ && binding->Intercept(message, wParam, lParam, result)) {
         return result;
     }
-    if (message == WM_SETFOCUS && !binding->host_.Mirroring() && !binding->syncing_) {
-        binding->control_.UserFocus();
+    if (message == WM_SETFOCUS && !binding->host_.Mirroring() && !binding->Syncing()) {
+        binding->Model().UserFocus();
     }
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-void ControlBinding::SyncAll() {
-    SyncGuard guard(syncing_);
-    SyncGuard mirroring(host_.Mirroring());
-    EnableWindow(window_, control_.IsEnabled() ? TRUE : FALSE);
-    ShowWindow(window_, control_.IsVisible() ? SW_SHOWNA : SW_HIDE);
-    SyncContent();
+void ControlBinding::ShowEnabled() {
+    EnableWindow(window_, Model().IsEnabled() ? TRUE : FALSE);
 }
 
-void ControlBinding::Apply(ModelChange what, int index) {
-    SyncGuard guard(syncing_);
-    SyncGuard mirroring(host_.Mirroring());
-    switch (what) {
-    case ModelChange::Enabled:
-        EnableWindow(window_, control_.IsEnabled() ? TRUE : FALSE);
-        break;
-    case ModelChange::Visible:
-        ShowWindow(window_, control_.IsVisible() ? SW_SHOWNA : SW_HIDE);
-        break;
-    default:
-        ApplyContent(what, index);
-        break;
-    }
-}
-
-void ControlBinding::ApplyContent(ModelChange /*what*/, int /*index*/) {
-    SyncContent();
+void ControlBinding::ShowVisible() {
+    ShowWindow(window_, Model().IsVisible() ? SW_SHOWNA : SW_HIDE);
 }
 
 }  // namespace lanvane
