@@ -14,13 +14,7 @@
 // implements these over its own calls; the links' logic is portable.
 namespace lanvane::net {
 
-// An IPv4 address as the system keeps it (network byte order).
-struct Ipv4Address {
-    std::uint32_t networkOrder = 0;
-};
-
-// False when the text is not a dotted-decimal IPv4 address.
-bool ParseIpv4(const std::string& text, Ipv4Address& address);
+// IPv4 addresses are held with the first octet in the high byte.
 
 enum class SocketKind { Stream, Datagram };
 
@@ -32,7 +26,7 @@ void CloseSocket(NativeSocket socket);
 LinkError LastSocketError(std::string operation, std::string target);
 
 // Connects within `connectWait`; a receive on the socket then waits at most `receiveTimeout`.
-LinkError Connect(NativeSocket socket, Ipv4Address peer, std::uint16_t port, std::chrono::milliseconds connectWait,
+LinkError Connect(NativeSocket socket, std::uint32_t peer, std::uint16_t port, std::chrono::milliseconds connectWait,
                   std::chrono::milliseconds receiveTimeout, const std::string& target);
 // Both return the bytes moved, -1 with `error` set on failure. A receive that waited out
 // its time-out fails as TimedOut; 0 means the peer closed the connection.
@@ -49,7 +43,7 @@ bool BindAnyAddress(NativeSocket socket, std::uint16_t port);
 // The port the socket is bound to; 0 when the system does not tell.
 std::uint16_t BoundPortOf(NativeSocket socket);
 // The count of bytes sent, -1 on failure.
-long SendDatagram(NativeSocket socket, Ipv4Address remote, std::uint16_t port, std::span<const std::uint8_t> bytes);
+long SendDatagram(NativeSocket socket, std::uint32_t remote, std::uint16_t port, std::span<const std::uint8_t> bytes);
 
 enum class Received { Datagram, NothingWaiting, Failed };
 // Takes one waiting datagram into `datagram`, marked truncated when it did not fit.

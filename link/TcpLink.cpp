@@ -1,6 +1,7 @@
 #include "link/TcpLink.h"
 
 #include "link/SocketCalls.h"
+#include "protocol/AddressText.h"
 
 #include <algorithm>
 #include <string>
@@ -18,8 +19,8 @@ std::string CTcpLink::Target() const {
 bool CTcpLink::Connect() {
     Close();
     lastError_ = {};
-    net::Ipv4Address peer;
-    if (!net::ParseIpv4(address_, peer)) {
+    const std::optional<std::uint32_t> peer = ParseAddressText(address_);
+    if (!peer) {
         lastError_ = LinkError{LinkFailure::BadAddress, "connect to", Target(), {}};
         return false;
     }
@@ -28,7 +29,7 @@ bool CTcpLink::Connect() {
         lastError_ = net::LastSocketError("connect to", Target());
         return false;
     }
-    lastError_ = net::Connect(socket_, peer, port_, timings_.connectWait, timings_.receiveTimeout, Target());
+    lastError_ = net::Connect(socket_, *peer, port_, timings_.connectWait, timings_.receiveTimeout, Target());
     if (lastError_.Failed()) {
         Close();
         return false;

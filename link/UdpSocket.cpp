@@ -1,6 +1,7 @@
 #include "link/UdpSocket.h"
 
 #include "link/SocketCalls.h"
+#include "protocol/AddressText.h"
 
 namespace lanvane {
 namespace {
@@ -34,8 +35,8 @@ UdpResult CUdpSocket::Bind() {
 }
 
 UdpResult CUdpSocket::SendData(std::span<const std::uint8_t> bytes) {
-    net::Ipv4Address remote;
-    if (!net::ParseIpv4(remoteHost_, remote)) {
+    const std::optional<std::uint32_t> remote = ParseAddressText(remoteHost_);
+    if (!remote) {
         lastError_ = LinkError{LinkFailure::BadAddress, "send to", remoteHost_, {}};
         return UdpResult::BadAddress;
     }
@@ -44,7 +45,7 @@ UdpResult CUdpSocket::SendData(std::span<const std::uint8_t> bytes) {
             return bound;
         }
     }
-    const long sent = net::SendDatagram(socket_, remote, remotePort_, bytes);
+    const long sent = net::SendDatagram(socket_, *remote, remotePort_, bytes);
     if (sent == static_cast<long>(bytes.size())) {
         return UdpResult::Ok;
     }

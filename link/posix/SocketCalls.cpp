@@ -1,13 +1,12 @@
 #include "link/SocketCalls.h"
 
+#include "link/SocketAddress.h"
 #include "link/posix/PollWait.h"
 #include "link/posix/ReceiveBuffer.h"
 #include "link/posix/SystemError.h"
+#include "protocol/AddressText.h"
 
-#include <arpa/inet.h>
 #include <fcntl.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -50,30 +49,7 @@ int AwaitConnection(int socket, std::chrono::milliseconds wait) {
     return getsockopt(socket, SOL_SOCKET, SO_ERROR, &error, &size) == 0 ? error : errno;
 }
 
-sockaddr_in AddressAt(Ipv4Address address, std::uint16_t port) {
-    sockaddr_in at{};
-    at.sin_family = AF_INET;
-    at.sin_addr.s_addr = address.networkOrder;
-    at.sin_port = htons(port);
-    return at;
-}
-
-std::string AddressText(const in_addr& address) {
-    char text[INET_ADDRSTRLEN] = {};
-    inet_ntop(AF_INET, &address, text, sizeof text);
-    return text;
-}
-
 }  // namespace
-
-bool ParseIpv4(const std::string& text, Ipv4Address& address) {
-    in_addr parsed{};
-    if (inet_pton(AF_INET, text.c_str(), &parsed) != 1) {
-        return false;
-    }
-    address.networkOrder = parsed.s_addr;
-    return true;
-}
 
 NativeSocket OpenSocket(SocketKind kind) {
     const int type = kind == SocketKind::Stream ? SOCK_STREAM : SOCK_DGRAM | SOCK_NONBLOCK;
@@ -89,11 +65,11 @@ LinkError LastSocketError(std::string operation, std::string target) {
     return posix::SystemError(std::move(operation), std::move(target), errno);
 }
 
-LinkError Connect(NativeSocket socket, Ipv4Address peer, std::uint16_t port, std::chrono::milliseconds connectWait,
+LinkError Connect(NativeSocket socket, std::uint32_t peer, std::uint16_t port, std::chrono::milliseconds connectWait,
                   std::chrono::milliseconds receiveTimeout, const std::string& target) {
     SetReceiveTimeout(socket, receiveTimeout);
     SetBlocking(socket, false);
-    const sockaddr_in address = AddressAt(peer, port);
+    const sockaddr_in address = SocketAddress(peer, port);
     int error = 0;
     if (connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
         error = errno == EINPROGRESS ? AwaitConnection(socket, connectWait) : errno;
@@ -130,7 +106,7 @@ bool PrepareDatagramSocket(NativeSocket socket, int receiveBufferBytes) {
 }
 
 bool BindAnyAddress(NativeSocket socket, std::uint16_t port) {
-    const sockaddr_in local = AddressAt(Ipv4Address{htonl(INADDR_ANY)}, port);
+    const sockaddr_in local = SocketAddress(INADDR_ANY, port);
     return bind(socket, reinterpret_cast<const sockaddr*>(&local), sizeof local) == 0;
 }
 
@@ -143,8 +119,8 @@ std::uint16_t BoundPortOf(NativeSocket socket) {
     return ntohs(local.sin_port);
 }
 
-long SendDatagram(NativeSocket socket, Ipv4Address remote, std::uint16_t port, std::span<const std::uint8_t> bytes) {
-    const sockaddr_in address = AddressAt(remote, port);
+long SendDatagram(NativeSocket socket, std::uint32_t remote, std::uint16_t port, std::span<const std::uint8_t> bytes) {
+    const sockaddr_in address = SocketAddress(remote, port);
     ssize_t sent = -1;
     do {
         sent = sendto(socket, bytes.data(), bytes.size(), 0, reinterpret_cast<const sockaddr*>(&address),
@@ -168,7 +144,7 @@ Received ReceiveDatagram(NativeSocket socket, UdpDatagram& datagram) {
     const auto whole = static_cast<std::size_t>(received);
     datagram.length = std::min(whole, UdpDatagram::kCapacity);
     datagram.truncated = whole > UdpDatagram::kCapacity;
-    datagram.senderAddress = AddressText(sender.sin_addr);
+    datagram.senderAddress = AddressText(ntohl(sender.sin_addr.s_addr));
     datagram.senderPort = ntohs(sender.sin_port);
     return Received::Datagram;
 }

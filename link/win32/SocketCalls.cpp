@@ -1,11 +1,10 @@
 #include "link/SocketCalls.h"
 
+#include "link/SocketAddress.h"
 #include "link/win32/SystemError.h"
 #include "link/win32/Winsock.h"
 #include "platform/win32/Winsock.h"
-
-#include <winsock2.h>
-#include <ws2tcpip.h>
+#include "protocol/AddressText.h"
 
 #include <algorithm>
 #include <utility>
@@ -47,31 +46,7 @@ int AwaitConnection(SOCKET socket, std::chrono::milliseconds wait) {
     return error != 0 ? error : WSAECONNREFUSED;
 }
 
-sockaddr_in AddressAt(Ipv4Address address, std::uint16_t port) {
-    sockaddr_in at{};
-    at.sin_family = AF_INET;
-    at.sin_addr.s_addr = address.networkOrder;
-    at.sin_port = htons(port);
-    return at;
-}
-
-std::string AddressText(const in_addr& address) {
-    char text[INET_ADDRSTRLEN] = {};
-    inet_ntop(AF_INET, &address, text, sizeof text);
-    return text;
-}
-
 }  // namespace
-
-bool ParseIpv4(const std::string& text, Ipv4Address& address) {
-    win32::StartWinsock();
-    in_addr parsed{};
-    if (inet_pton(AF_INET, text.c_str(), &parsed) != 1) {
-        return false;
-    }
-    address.networkOrder = parsed.s_addr;
-    return true;
-}
 
 NativeSocket OpenSocket(SocketKind kind) {
     win32::StartWinsock();
@@ -88,10 +63,10 @@ LinkError LastSocketError(std::string operation, std::string target) {
     return SocketError(std::move(operation), std::move(target), WSAGetLastError());
 }
 
-LinkError Connect(NativeSocket socket, Ipv4Address peer, std::uint16_t port, std::chrono::milliseconds connectWait,
+LinkError Connect(NativeSocket socket, std::uint32_t peer, std::uint16_t port, std::chrono::milliseconds connectWait,
                   std::chrono::milliseconds, const std::string& target) {
     win32::SetBlocking(socket, false);
-    const sockaddr_in address = AddressAt(peer, port);
+    const sockaddr_in address = SocketAddress(peer, port);
     int error = 0;
     if (connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
         error = WSAGetLastError();
@@ -143,7 +118,7 @@ bool PrepareDatagramSocket(NativeSocket socket, int receiveBufferBytes) {
 }
 
 bool BindAnyAddress(NativeSocket socket, std::uint16_t port) {
-    const sockaddr_in local = AddressAt(Ipv4Address{htonl(INADDR_ANY)}, port);
+    const sockaddr_in local = SocketAddress(INADDR_ANY, port);
     return bind(socket, reinterpret_cast<const sockaddr*>(&local), sizeof local) == 0;
 }
 
@@ -156,8 +131,8 @@ std::uint16_t BoundPortOf(NativeSocket socket) {
     return ntohs(local.sin_port);
 }
 
-long SendDatagram(NativeSocket socket, Ipv4Address remote, std::uint16_t port, std::span<const std::uint8_t> bytes) {
-    const sockaddr_in address = AddressAt(remote, port);
+long SendDatagram(NativeSocket socket, std::uint32_t remote, std::uint16_t port, std::span<const std::uint8_t> bytes) {
+    const sockaddr_in address = SocketAddress(remote, port);
     return sendto(socket, reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()), 0,
                   reinterpret_cast<const sockaddr*>(&address), sizeof address);
 }
@@ -182,7 +157,7 @@ Received ReceiveDatagram(NativeSocket socket, UdpDatagram& datagram) {
     } else {
         datagram.length = static_cast<std::size_t>(received);
     }
-    datagram.senderAddress = AddressText(sender.sin_addr);
+    datagram.senderAddress = AddressText(ntohl(sender.sin_addr.s_addr));
     datagram.senderPort = ntohs(sender.sin_port);
     return Received::Datagram;
 }

@@ -1,9 +1,8 @@
 #include "sim/SocketCalls.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
+#include "link/SocketAddress.h"
+
 #include <poll.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <array>
@@ -27,14 +26,6 @@ short PollEvents(unsigned wanted) {
 unsigned Fired(short revents) {
     return ((revents & (POLLIN | POLLERR)) != 0 ? kReadable : 0u) | ((revents & POLLOUT) != 0 ? kWritable : 0u) |
            ((revents & POLLHUP) != 0 ? kHungUp : 0u);
-}
-
-sockaddr_in Address(std::uint32_t address, std::uint16_t port) {
-    sockaddr_in result{};
-    result.sin_family = AF_INET;
-    result.sin_addr.s_addr = htonl(address);
-    result.sin_port = htons(port);
-    return result;
 }
 
 // Binds and tells the port; closes the socket on failure. A free port is taken alone (so
@@ -92,7 +83,7 @@ bool WaitForSockets(std::vector<SocketWait>& waits, int timeoutMs) {
 
 NativeSocket OpenDatagramSocket(std::uint16_t port, std::uint16_t& bound) {
     const int fd = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    return Bound(fd, Address(INADDR_ANY, port), true, bound);
+    return Bound(fd, net::SocketAddress(INADDR_ANY, port), true, bound);
 }
 
 long ReceiveDatagram(NativeSocket socket, std::span<std::uint8_t> buffer, Endpoint& sender) {
@@ -108,7 +99,7 @@ long ReceiveDatagram(NativeSocket socket, std::span<std::uint8_t> buffer, Endpoi
 
 Transfer SendDatagram(NativeSocket socket, std::span<const std::uint8_t> bytes, const Endpoint& target,
                       std::uint32_t from) {
-    sockaddr_in to = Address(target.address, target.port);
+    sockaddr_in to = net::SocketAddress(target.address, target.port);
     iovec data{const_cast<std::uint8_t*>(bytes.data()), bytes.size()};
     msghdr message{};
     message.msg_name = &to;
@@ -130,7 +121,7 @@ Transfer SendDatagram(NativeSocket socket, std::span<const std::uint8_t> bytes, 
 }
 
 NativeSocket OpenListeningSocket(const std::string& address, std::uint16_t port, std::uint16_t& bound) {
-    sockaddr_in local = Address(0, port);
+    sockaddr_in local = net::SocketAddress(0, port);
     if (inet_pton(AF_INET, address.c_str(), &local.sin_addr) != 1) {
         return kNoSocket;
     }

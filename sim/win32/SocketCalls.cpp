@@ -1,8 +1,6 @@
 #include "sim/SocketCalls.h"
 
-#include <winsock2.h>
-#include <ws2tcpip.h>
-
+#include "link/SocketAddress.h"
 #include "link/win32/Winsock.h"
 #include "platform/win32/Winsock.h"
 
@@ -24,14 +22,6 @@ SHORT PollEvents(unsigned wanted) {
 unsigned Fired(SHORT revents) {
     return ((revents & (POLLRDNORM | POLLERR)) != 0 ? kReadable : 0u) |
            ((revents & POLLWRNORM) != 0 ? kWritable : 0u) | ((revents & POLLHUP) != 0 ? kHungUp : 0u);
-}
-
-sockaddr_in Address(std::uint32_t address, std::uint16_t port) {
-    sockaddr_in result{};
-    result.sin_family = AF_INET;
-    result.sin_addr.s_addr = htonl(address);
-    result.sin_port = htons(port);
-    return result;
 }
 
 // Binds and tells the port; closes the socket on failure. A free datagram port is taken
@@ -70,7 +60,7 @@ NativeSocket OpenDatagramSocket(std::uint16_t port, std::uint16_t& bound) {
     if (!win32::StartWinsock()) {
         return kNoSocket;
     }
-    return Bound(socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP), Address(INADDR_ANY, port), true, bound);
+    return Bound(socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP), net::SocketAddress(INADDR_ANY, port), true, bound);
 }
 
 long ReceiveDatagram(NativeSocket socket, std::span<std::uint8_t> buffer, Endpoint& sender) {
@@ -94,7 +84,7 @@ long ReceiveDatagram(NativeSocket socket, std::span<std::uint8_t> buffer, Endpoi
 // simulator does not need there (the demo's printers all answer from the loopback address).
 Transfer SendDatagram(NativeSocket socket, std::span<const std::uint8_t> bytes, const Endpoint& target,
                       std::uint32_t /*from*/) {
-    const sockaddr_in to = Address(target.address, target.port);
+    const sockaddr_in to = net::SocketAddress(target.address, target.port);
     const int sent = sendto(socket, reinterpret_cast<const char*>(bytes.data()), static_cast<int>(bytes.size()), 0,
                             reinterpret_cast<const sockaddr*>(&to), sizeof to);
     if (sent == static_cast<int>(bytes.size())) {
@@ -106,7 +96,7 @@ Transfer SendDatagram(NativeSocket socket, std::span<const std::uint8_t> bytes, 
 }
 
 NativeSocket OpenListeningSocket(const std::string& address, std::uint16_t port, std::uint16_t& bound) {
-    sockaddr_in local = Address(0, port);
+    sockaddr_in local = net::SocketAddress(0, port);
     if (!win32::StartWinsock() || inet_pton(AF_INET, address.c_str(), &local.sin_addr) != 1) {
         return kNoSocket;
     }

@@ -1,0 +1,7 @@
+#pragma once
+
+// The system's socket declarations. The build offers this file as link/SystemSockets.h on
+// POSIX systems.
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
