@@ -5,7 +5,7 @@
 namespace lanvane::scenario {
 
 std::string QtScenarioPump::Perform(const UserAction& action) {
-    return PerformOnWidgets(ui_, action);
+    return PerformOnWidgets(Ui(), action);
 }
 
 void QtScenarioPump::Schedule(std::chrono::milliseconds delay) {

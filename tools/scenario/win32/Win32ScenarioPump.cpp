@@ -34,7 +34,7 @@ void CALLBACK Win32ScenarioPump::Tick(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 std::string Win32ScenarioPump::Perform(const UserAction& action) {
-    return PerformOnControls(ui_, action);
+    return PerformOnControls(Ui(), action);
 }
 
 }  // namespace lanvane::scenario
