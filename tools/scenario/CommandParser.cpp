@@ -5,9 +5,8 @@
 #include "tools/scenario/ExpectationParser.h"
 #include "tools/scenario/FieldTexts.h"
 #include "tools/scenario/LanFaultOptions.h"
-#include "tools/scenario/LanSettingsFields.h"
 #include "tools/scenario/PrinterFaultOptions.h"
-#include "tools/scenario/PrinterRecordFields.h"
+#include "tools/scenario/SimulatedFields.h"
 
 namespace lanvane::scenario {
 namespace {

@@ -2,9 +2,8 @@
 
 #include <utility>
 
-#include "tools/scenario/LanSettingsFields.h"
-#include "tools/scenario/PrinterRecordFields.h"
 #include "sim/RequestKind.h"
+#include "tools/scenario/SimulatedFields.h"
 
 namespace lanvane::scenario {
 namespace {

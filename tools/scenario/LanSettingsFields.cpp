@@ -1,4 +1,4 @@
-#include "tools/scenario/LanSettingsFields.h"
+#include "tools/scenario/SimulatedFields.h"
 
 #include <charconv>
 #include <cstdint>

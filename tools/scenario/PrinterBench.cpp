@@ -1,7 +1,6 @@
 #include "tools/scenario/PrinterBench.h"
 
-#include "tools/scenario/LanSettingsFields.h"
-#include "tools/scenario/PrinterRecordFields.h"
+#include "tools/scenario/SimulatedFields.h"
 
 namespace lanvane::scenario {
 namespace {

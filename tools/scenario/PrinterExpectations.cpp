@@ -6,9 +6,8 @@
 #include <string>
 
 #include "tools/scenario/LanFaultOptions.h"
-#include "tools/scenario/LanSettingsFields.h"
 #include "tools/scenario/PrinterFaultOptions.h"
-#include "tools/scenario/PrinterRecordFields.h"
+#include "tools/scenario/SimulatedFields.h"
 
 namespace lanvane::scenario {
 namespace {

@@ -1,4 +1,4 @@
-#include "tools/scenario/PrinterRecordFields.h"
+#include "tools/scenario/SimulatedFields.h"
 
 #include <cstdint>
 #include <limits>

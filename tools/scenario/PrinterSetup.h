@@ -34,7 +34,7 @@ struct PrinterSetup {
 // and number, changed as told.
 struct LanPrinterSetup {
     sim::LanKind kind = sim::LanKind::Ethernet;
-    std::vector<FieldValue> fields;  // settings by name (LanSettingsFields.h)
+    std::vector<FieldValue> fields;  // settings by name (SimulatedFields.h)
     sim::LanFaultPlan faults;
     bool noNetworks = false;  // a wireless printer that receives no wireless network
 };
