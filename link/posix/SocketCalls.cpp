@@ -105,20 +105,6 @@ bool PrepareDatagramSocket(NativeSocket socket, int receiveBufferBytes) {
     return EnableOption(socket, SO_BROADCAST);
 }
 
-bool BindAnyAddress(NativeSocket socket, std::uint16_t port) {
-    const sockaddr_in local = SocketAddress(INADDR_ANY, port);
-    return bind(socket, reinterpret_cast<const sockaddr*>(&local), sizeof local) == 0;
-}
-
-std::uint16_t BoundPortOf(NativeSocket socket) {
-    sockaddr_in local{};
-    socklen_t size = sizeof local;
-    if (getsockname(socket, reinterpret_cast<sockaddr*>(&local), &size) != 0) {
-        return 0;
-    }
-    return ntohs(local.sin_port);
-}
-
 long SendDatagram(NativeSocket socket, std::uint32_t remote, std::uint16_t port, std::span<const std::uint8_t> bytes) {
     const sockaddr_in address = SocketAddress(remote, port);
     ssize_t sent = -1;

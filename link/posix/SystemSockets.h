@@ -5,3 +5,6 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+
+// The type of a socket address's length in the calls that take one.
+using SocketLength = socklen_t;

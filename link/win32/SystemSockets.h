@@ -4,3 +4,6 @@
 // Windows.
 #include <winsock2.h>
 #include <ws2tcpip.h>
+
+// The type of a socket address's length in the calls that take one.
+using SocketLength = int;
