@@ -12,9 +12,8 @@ namespace lanvane {
 
 namespace {
 
-constexpr int kNumberColumn = 0;
-constexpr int kNameColumn = 1;
-constexpr int kValueColumn = 2;
+// The summary's columns, left to right.
+enum SummaryColumn { kNumberColumn, kNameColumn, kValueColumn };
 
 }  // namespace
 
