@@ -14,6 +14,7 @@
 #include <map>
 
 #include "resources/AccessKey.h"
+#include "resources/DialogTemplates.h"
 #include "resources/ListColumns.h"
 #include "resources/ResourceIds.h"
 #include "resources/ResourceSet.h"
@@ -192,10 +193,6 @@ struct FitCase {
     int dialog;
 };
 
-void PrintTo(const FitCase& test, std::ostream* out) {
-    *out << test.language << " dialog " << test.dialog;
-}
-
 class LanguageFitTest : public QtTest, public ::testing::WithParamInterface<FitCase> {};
 
 TEST_P(LanguageFitTest, EveryTextFitsItsControlAndEveryControlLiesInTheWindow) {
@@ -247,11 +244,8 @@ TEST_P(LanguageFitTest, EveryTextFitsItsControlAndEveryControlLiesInTheWindow) {
 std::vector<FitCase> AllCases() {
     std::vector<FitCase> cases;
     for (const std::string& language : EveryLanguage()) {
-        for (const int dialog : {dlg::kMainMenu, dlg::kSystemPage, dlg::kNetworkSetting, dlg::kDeviceList,
-                                 dlg::kSearch, dlg::kInterfaceConfig, dlg::kProtocolPage, dlg::kBssPage,
-                                 dlg::kNetworkPage, dlg::kAuthPage, dlg::kCertPage, dlg::kBssInfo,
-                                 dlg::kConfigSummary}) {
-            cases.push_back({language, dialog});
+        for (const DialogTemplate* dialog : AllDialogTemplates()) {
+            cases.push_back({language, dialog->id});
         }
     }
     return cases;
