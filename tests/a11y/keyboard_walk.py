@@ -13,6 +13,7 @@ import subprocess
 import sys
 import time
 
+
 def wait_for_display():
     """The X server may still be starting when the session runs this."""
     deadline = time.monotonic() + 15
@@ -76,7 +77,6 @@ class Walk:
         self.process = subprocess.Popen([program, "--demo"])
         self.app = self.wait_for(self.find_app, "the program on the accessibility bus")
 
-
     def wait_for(self, probe, what):
         deadline = time.monotonic() + WAIT_SECONDS
         while time.monotonic() < deadline:
@@ -108,7 +108,6 @@ class Walk:
 
     def text(self, english):
         return self.texts.get(english, english)
-
 
     def press(self, keysym, modifiers=0):
         registry = pyatspi.Registry
@@ -182,7 +181,6 @@ class Walk:
         action = self.button(window, english).queryAction()
         action.doAction(0)
         time.sleep(0.2)
-
 
     def check_names(self, window, label):
         for node in self.descendants(window):
