@@ -118,7 +118,6 @@ class Walk:
             registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_UNLOCKMODIFIERS)
         time.sleep(0.15)
 
-
     @staticmethod
     def descendants(root):
         """What the window shows, in order; hidden pages are passed over."""
