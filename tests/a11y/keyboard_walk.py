@@ -1,10 +1,8 @@
 #!/usr/bin/env python3
-"""Walks every window of `lanvane --demo` by keyboard through the accessibility bus.
-
-Run inside an X display and a D-Bus session (xvfb-run, dbus-run-session). In each window it
-checks that every control a user can act on has a name, that Tab and Shift+Tab leave every
-control and come round again, and that Enter and Escape do what the window says; in the
-configuration window also the page keys and the arrows on the tab strip.
+"""Walks every window of `lanvane --demo` by keyboard through the accessibility bus, inside
+an X display and a D-Bus session: every control a user can act on has a name, Tab and
+Shift+Tab leave every control and come round again, Enter and Escape do what the window
+says, and in the configuration window so do the page keys and the arrows on the tab strip.
 
     keyboard_walk.py PROGRAM LANGUAGE_TABLE_OR_EMPTY
 """
@@ -14,6 +12,7 @@ import re
 import subprocess
 import sys
 import time
+
 
 def wait_for_display():
     """The X server may still be starting when the session runs this."""
@@ -78,8 +77,6 @@ class Walk:
         self.process = subprocess.Popen([program, "--demo"])
         self.app = self.wait_for(self.find_app, "the program on the accessibility bus")
 
-    # --- the bus ---------------------------------------------------------------------
-
     def wait_for(self, probe, what):
         deadline = time.monotonic() + WAIT_SECONDS
         while time.monotonic() < deadline:
@@ -112,8 +109,6 @@ class Walk:
     def text(self, english):
         return self.texts.get(english, english)
 
-    # --- the keyboard ------------------------------------------------------------------
-
     def press(self, keysym, modifiers=0):
         registry = pyatspi.Registry
         if modifiers:
@@ -122,8 +117,6 @@ class Walk:
         if modifiers:
             registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_UNLOCKMODIFIERS)
         time.sleep(0.15)
-
-    # --- what the window shows ---------------------------------------------------------
 
     @staticmethod
     def descendants(root):
@@ -188,8 +181,6 @@ class Walk:
         action.doAction(0)
         time.sleep(0.2)
 
-    # --- the checks --------------------------------------------------------------------
-
     def check_names(self, window, label):
         for node in self.descendants(window):
             state = node.getState()
@@ -248,8 +239,6 @@ class Walk:
     def expect_back(self, window, what):
         self.wait_for(lambda: self.window_named_like(lambda now: self.identity(now) == window), what)
 
-    # --- the road through the demo -----------------------------------------------------
-
     def wait_for_rows(self, window, label):
         """Until the window is on top again and its table lists something."""
         deadline = time.monotonic() + WAIT_SECONDS
@@ -262,15 +251,12 @@ class Walk:
             time.sleep(0.2)
         fail(label, "the list stays empty")
 
-    def search(self, window, label):
-        self.click(window, "Search")
-        self.wait_for_rows(window, label)
-
     def device_list(self, english, label):
         menu = self.active_window()
         self.click(menu, english)
         window = self.expect_new_window(self.identity(menu), label)
-        self.search(window, label)
+        self.click(window, "Search")
+        self.wait_for_rows(window, label)
         self.check_window(label)
         return window
 
@@ -312,9 +298,11 @@ class Walk:
             time.sleep(0.1)
         return True
 
+    def strip(self, window):
+        return next(node for node in self.descendants(window) if node.getRole() == pyatspi.ROLE_PAGE_TAB_LIST)
+
     def tabs(self, window):
-        strip = next(node for node in self.descendants(window) if node.getRole() == pyatspi.ROLE_PAGE_TAB_LIST)
-        return [tab for tab in strip if tab is not None and tab.getRole() == pyatspi.ROLE_PAGE_TAB]
+        return [tab for tab in self.strip(window) if tab is not None and tab.getRole() == pyatspi.ROLE_PAGE_TAB]
 
     def selected_tab(self, window):
         """Qt marks the current tab as focused (also while the focus is on its page)."""
@@ -347,8 +335,7 @@ class Walk:
         # The keys back are keyboard.scn's, played at the same widgets. A page may put the
         # focus on its own control as it comes up: the strip takes it back.
         before = self.selected_tab(window)
-        strip = next(node for node in self.descendants(window) if node.getRole() == pyatspi.ROLE_PAGE_TAB_LIST)
-        strip.queryComponent().grabFocus()
+        self.strip(window).queryComponent().grabFocus()
         time.sleep(0.2)
         self.press(KEY_RIGHT)
         if not self.settles_on(window, (before + 1) % pages):

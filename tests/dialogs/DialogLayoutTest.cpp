@@ -72,14 +72,5 @@ TEST(LayoutRulesTest, NoticeEachKindOfFault) {
     EXPECT_THAT(UnmarkedRadioGroups(kFaulty), SizeIs(2));
 }
 
-TEST(LayoutRulesTest, AcceptFramesAroundTheirContent) {
-    constexpr ControlTemplate kFramed[] = {
-        {-1, ControlKind::GroupBox, "Frame", style::kNone, {0, 0, 100, 40}},
-        {1, ControlKind::Edit, "", style::kNone, {8, 12, 60, 12}},
-        {2, ControlKind::Edit, "", style::kHidden, {8, 12, 60, 12}},
-    };
-    EXPECT_THAT(OverlappingControls({7, "", "MS Shell Dlg", 8, 120, 60, kFramed}), IsEmpty());
-}
-
 }  // namespace
 }  // namespace lanvane::test

@@ -54,8 +54,5 @@ expect "lanvane-cli read --usb " "USB001 USB002"
 expect "lanvane-cli --verbose read --serial tty" "ttyS0 ttyUSB0"
 expect "lanvane-cli cert --kind c" "ca client-key client-pem"
 expect "lanvane-cli set-ip --dhcp " "off on"
-expect "lanvane-cli discover --mode " "ethernet wlan"
-expect "lanvane-cli web --o" "--open"
-expect "lanvane-cli set-ip --p" "--plan --port"
 expect "lanvane-cli write --s" "--serial --set --show-secrets"
 [ "$failures" -eq 0 ]

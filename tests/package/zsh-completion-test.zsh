@@ -41,8 +41,6 @@ expect 'lanvane-cli rea' 'lanvane-cli read'
 expect 'lanvane-cli read --usb ' 'lanvane-cli read --usb USB001'
 expect 'lanvane-cli bss --serial t' 'lanvane-cli bss --serial ttyS0'
 expect 'lanvane-cli cert --kind client-p' 'lanvane-cli cert --kind client-pem'
-expect 'lanvane-cli set-ip --dh' 'lanvane-cli set-ip --dhcp'
-expect 'lanvane-cli discover --mode w' 'lanvane-cli discover --mode wlan'
 expect 'lanvane-cli write --all' 'lanvane-cli write --all-usb'
 zpty -d shell
 (( failures == 0 ))

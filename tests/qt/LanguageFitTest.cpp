@@ -14,6 +14,7 @@
 #include <map>
 
 #include "resources/AccessKey.h"
+#include "resources/DialogTemplates.h"
 #include "resources/ListColumns.h"
 #include "resources/ResourceIds.h"
 #include "resources/ResourceSet.h"
@@ -39,20 +40,13 @@ const ResourceSet& ResourcesOf(const std::string& language) {
     return loaded.at(language);
 }
 
-int LongestLine(const QFontMetrics& metrics, const QString& text) {
-    int longest = 0;
-    for (const QString& line : text.split(QLatin1Char('\n'))) {
-        longest = std::max(longest, metrics.horizontalAdvance(line));
+// The widest of a text's lines or words.
+int Widest(const QFontMetrics& metrics, const QStringList& parts) {
+    int widest = 0;
+    for (const QString& part : parts) {
+        widest = std::max(widest, metrics.horizontalAdvance(part));
     }
-    return longest;
-}
-
-int LongestWord(const QFontMetrics& metrics, const QString& text) {
-    int longest = 0;
-    for (const QString& word : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
-        longest = std::max(longest, metrics.horizontalAdvance(word));
-    }
-    return longest;
+    return widest;
 }
 
 // The width a tab control or list needs to show every tab or column, 0 for other widgets.
@@ -80,14 +74,15 @@ bool Fits(QWidget* widget) {
     if (auto* button = dynamic_cast<QPushButton*>(widget)) {
         const int margin = widget->style()->pixelMetric(QStyle::PM_ButtonMargin);
         const auto lines = static_cast<int>(button->text().count(QLatin1Char('\n')) + 1);
-        return LongestLine(metrics, Shown(button->text())) + 2 * margin <= widget->width() &&
+        return Widest(metrics, Shown(button->text()).split(QLatin1Char('\n'))) + 2 * margin <= widget->width() &&
                lines * metrics.lineSpacing() <= widget->height();
     }
     if (auto* choice = dynamic_cast<QAbstractButton*>(widget)) {
         return choice->sizeHint().width() <= widget->width();
     }
     if (auto* label = dynamic_cast<QLabel*>(widget); label != nullptr && !label->text().isEmpty()) {
-        return LongestWord(metrics, Shown(label->text())) <= widget->width() &&
+        const auto words = Shown(label->text()).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        return Widest(metrics, words) <= widget->width() &&
                label->heightForWidth(widget->width()) <= widget->height();
     }
     if (auto* group = dynamic_cast<QGroupBox*>(widget)) {
@@ -192,10 +187,6 @@ struct FitCase {
     int dialog;
 };
 
-void PrintTo(const FitCase& test, std::ostream* out) {
-    *out << test.language << " dialog " << test.dialog;
-}
-
 class LanguageFitTest : public QtTest, public ::testing::WithParamInterface<FitCase> {};
 
 TEST_P(LanguageFitTest, EveryTextFitsItsControlAndEveryControlLiesInTheWindow) {
@@ -247,11 +238,8 @@ TEST_P(LanguageFitTest, EveryTextFitsItsControlAndEveryControlLiesInTheWindow) {
 std::vector<FitCase> AllCases() {
     std::vector<FitCase> cases;
     for (const std::string& language : EveryLanguage()) {
-        for (const int dialog : {dlg::kMainMenu, dlg::kSystemPage, dlg::kNetworkSetting, dlg::kDeviceList,
-                                 dlg::kSearch, dlg::kInterfaceConfig, dlg::kProtocolPage, dlg::kBssPage,
-                                 dlg::kNetworkPage, dlg::kAuthPage, dlg::kCertPage, dlg::kBssInfo,
-                                 dlg::kConfigSummary}) {
-            cases.push_back({language, dialog});
+        for (const DialogTemplate* dialog : AllDialogTemplates()) {
+            cases.push_back({language, dialog->id});
         }
     }
     return cases;

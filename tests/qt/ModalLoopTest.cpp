@@ -1,21 +1,11 @@
 #include "QtTestSupport.h"
 
-#include <QCursor>
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
-#include <QGuiApplication>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <array>
-
-#include "ui/WaitCursor.h"
 
 namespace lanvane::test {
 namespace {

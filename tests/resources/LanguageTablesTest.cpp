@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstddef>
 #include <regex>
 #include <set>
 #include <string>
@@ -49,10 +48,6 @@ bool IsControlText(int id) {
            id == sid::kAuthenticationPasswordLabel || id == sid::kCertificationPasswordLabel;
 }
 
-std::ptrdiff_t LineBreaks(std::string_view text) {
-    return std::ranges::count(text, '\n');
-}
-
 // The access key marks of a control text: 0 or 1, nothing when broken ("& " or two marks).
 std::optional<int> Mnemonics(std::string_view text) {
     const AccessKeyParse parse = FindAccessKey(text);
@@ -73,7 +68,7 @@ std::string Flaw(std::string_view english, std::string_view translated, bool con
     if (!std::ranges::includes(Numbers(translated), Numbers(english))) {
         return "a number lost";
     }
-    if (LineBreaks(english) != LineBreaks(translated)) {
+    if (std::ranges::count(english, '\n') != std::ranges::count(translated, '\n')) {
         return "line breaks differ";
     }
     if (controlText && Mnemonics(english) != Mnemonics(translated)) {

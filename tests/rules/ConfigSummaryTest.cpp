@@ -1,7 +1,5 @@
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 
 #include "rules/ConfigSummary.h"
@@ -9,8 +7,6 @@
 
 namespace lanvane::rules {
 namespace {
-
-using ::testing::SizeIs;
 
 // The row of a setting, by its 1-based number.
 class ConfigSummaryTest : public ::testing::Test {
@@ -48,11 +44,9 @@ TEST_F(ConfigSummaryTest, CodesWithoutANameShowTheirNumber) {
     EXPECT_EQ(Value(22), "9");
     EXPECT_EQ(Value(25), "6");
     config.dhcp = 0;
-    config.networkMode = 1;
     config.cryptograph = 5;
     config.eapMode = 0;
     EXPECT_EQ(Value(17), "Manual allocation");
-    EXPECT_EQ(Value(13), "Adhoc");
     EXPECT_EQ(Value(22), "AES + TKIP");
     EXPECT_EQ(Value(25), "EAP-PEAP");
 }

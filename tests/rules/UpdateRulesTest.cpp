@@ -62,25 +62,16 @@ TEST(UpdateCheckTest, WepKeyFieldLengthDecidesTheCryptograph) {
     EXPECT_TRUE(CheckUpdate(ConfigPage::authentication, other).Passed());
 }
 
+// The PIN length is checked with the extended record only, on any page; the accepted WEP key
+// is reported even when the PIN fails.
 TEST(UpdateCheckTest, PinLengthIsCheckedWithTheExtendedRecordOnly) {
-    ConfigPageValues values = ValidValues();
-    values.network.p2pConnMode = 0;
-    values.network.p2pPinCode = Chars(6);
-    EXPECT_TRUE(CheckUpdate(ConfigPage::network, values).Passed());
-
-    values.extendedRecord = true;
-    const UpdateCheck check = CheckUpdate(ConfigPage::network, values);
-    ASSERT_FALSE(check.Passed());
-    EXPECT_EQ(check.failure->messageId, sid::kIncorrectPin);
-    EXPECT_EQ(check.failure->field, ConfigField::p2pPinCode);
-}
-
-TEST(UpdateCheckTest, AcceptedWepKeyIsReportedEvenWhenThePinFails) {
     ConfigPageValues values = WithWep(crypt_code::kWep64, 13);
-    values.extendedRecord = true;
     values.network.p2pPinCode = Chars(5);
+    EXPECT_TRUE(CheckUpdate(ConfigPage::bssInformation, values).Passed());
+    values.extendedRecord = true;
     const UpdateCheck check = CheckUpdate(ConfigPage::bssInformation, values);
     EXPECT_EQ(check.failure->messageId, sid::kIncorrectPin);
+    EXPECT_EQ(check.failure->field, ConfigField::p2pPinCode);
     EXPECT_EQ(check.wepCryptograph, crypt_code::kWep128);
 }
 

@@ -75,13 +75,9 @@ TEST(AccessibleNameTest, FieldsTakeTheirLabelListsTheirGroupOrWindow) {
         std::string_view name;
     } cases[] = {
         {dlg::kNetworkSetting, ctl::kSettingIpAddress, "IP Address"},
-        {dlg::kNetworkSetting, ctl::kSettingInactivity, "Inactivity time"},
-        {dlg::kNetworkSetting, ctl::kSettingBaudRate, "Device Baudrate"},
         {dlg::kInterfaceConfig, ctl::kPortList, "Port"},
-        {dlg::kProtocolPage, ctl::kTelnetList, "TELNET"},
         {dlg::kAuthPage, ctl::kPskKey, "PSK Key"},
         {dlg::kCertPage, ctl::kCertPath, kPageTitle},
-        {dlg::kNetworkPage, ctl::kNetworkGateway, "Gateway"},
         {dlg::kDeviceList, ctl::kDeviceListView, "Lanvane"},
         {dlg::kBssPage, ctl::kBssPageList, kPageTitle},
     };

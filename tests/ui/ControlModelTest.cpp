@@ -12,7 +12,6 @@
 namespace lanvane::test {
 namespace {
 
-using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
 using ControlModelTest = UiTest;

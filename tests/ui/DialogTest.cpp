@@ -8,7 +8,6 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-using ::testing::IsEmpty;
 using ::testing::SizeIs;
 
 using DialogTest = UiTest;

@@ -4,17 +4,12 @@
 #include <unistd.h>
 
 #include <array>
-#include <chrono>
-#include <thread>
-
-#include "ui/WaitCursor.h"
 
 namespace lanvane::test {
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-using ::testing::IsEmpty;
 using ::testing::SizeIs;
 
 using HeadlessLoopTest = UiTest;
