@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include "tools/scenario/WindowActionDispatch.h"
 #include "ui/ListView.h"
 #include "ui/ControlSteps.h"
 #include "ui/qt/IpAddressEdit.h"
@@ -131,115 +132,105 @@ std::string SetIpField(QWidget& widget, int field, const QString& digits) {
     return Replace(address->FieldEdit(field), digits);
 }
 
-std::string OnControl(QtBackend& ui, const UserAction& action) {
-    Dialog* modal = ui.ActiveDialog();
-    if (modal == nullptr) {
-        return "a message box or file dialog is open";
-    }
-    Control* control = FindTarget(*modal, Target{action.control.controlId, action.control.pageId});
-    QWidget* widget = control != nullptr ? ui.WidgetOf(*control) : nullptr;
-    if (widget == nullptr) {
-        return "no such control";
-    }
-    if (!widget->isEnabled() || !widget->isVisible()) {
-        return "the control is disabled or hidden";
-    }
-    const QString text = QString::fromStdString(action.text);
-    switch (action.kind) {
-    case ActionKind::Click:
-        return Click(*widget);
-    case ActionKind::TypeText:
-        return Type(*widget, text);
-    case ActionKind::Erase:
-        return Replace(*widget, {});
-    case ActionKind::ReplaceText:
-        return Replace(*widget, text);
-    case ActionKind::Choose:
-        return Choose(*widget, action.number);
-    case ActionKind::SelectTab:
-        return SelectTab(*widget, action.number);
-    case ActionKind::ClickRow:
-        return ClickRow(*widget, *control, action.number);
-    case ActionKind::SetIpField:
-        return SetIpField(*widget, action.number, text);
-    case ActionKind::Focus:
-        widget->setFocus(Qt::TabFocusReason);
-        return kDone;
-    default:
-        break;
-    }
-    return "not an action on a control";
-}
+// The widgets' side of each window action, for PerformWindowAction.
+struct WidgetDriver {
+    QtBackend& ui;
 
-std::string PressKey(QtBackend& ui, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    Dialog* modal = ui.ActiveDialog();
-    QtDialogWindow* window = modal != nullptr ? ui.WindowOf(*modal) : nullptr;
-    if (window == nullptr) {
-        return "a message box or file dialog is open";
+    std::string OnControl(const UserAction& action) const {
+        Dialog* modal = ui.ActiveDialog();
+        if (modal == nullptr) {
+            return "a message box or file dialog is open";
+        }
+        Control* control = FindTarget(*modal, Target{action.control.controlId, action.control.pageId});
+        QWidget* widget = control != nullptr ? ui.WidgetOf(*control) : nullptr;
+        if (widget == nullptr) {
+            return "no such control";
+        }
+        if (!widget->isEnabled() || !widget->isVisible()) {
+            return "the control is disabled or hidden";
+        }
+        const QString text = QString::fromStdString(action.text);
+        switch (action.kind) {
+        case ActionKind::Click:
+            return Click(*widget);
+        case ActionKind::TypeText:
+            return Type(*widget, text);
+        case ActionKind::Erase:
+            return Replace(*widget, {});
+        case ActionKind::ReplaceText:
+            return Replace(*widget, text);
+        case ActionKind::Choose:
+            return Choose(*widget, action.number);
+        case ActionKind::SelectTab:
+            return SelectTab(*widget, action.number);
+        case ActionKind::ClickRow:
+            return ClickRow(*widget, *control, action.number);
+        case ActionKind::SetIpField:
+            return SetIpField(*widget, action.number, text);
+        case ActionKind::Focus:
+            widget->setFocus(Qt::TabFocusReason);
+            return kDone;
+        default:
+            break;
+        }
+        return "not an action on a control";
     }
-    QWidget* target = window->focusWidget() != nullptr ? window->focusWidget() : window;
-    QTest::keyClick(target, key, modifiers);
-    return kDone;
-}
 
-std::string PressPageKey(QtBackend& ui, const std::string& key) {
-    if (key == "ctrl+pagedown" || key == "ctrl+pageup") {
-        return PressKey(ui, key == "ctrl+pagedown" ? Qt::Key_PageDown : Qt::Key_PageUp, Qt::ControlModifier);
-    }
-    return key == "ctrl+tab" ? PressKey(ui, Qt::Key_Tab, Qt::ControlModifier)
-                             : PressKey(ui, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
-}
-
-std::string AnswerMessageBox(QtBackend& ui) {
-    QMessageBox* box = ui.ActiveMessageBox();
-    if (box == nullptr) {
-        return "no message box is open";
-    }
-    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-    return kDone;
-}
-
-std::string AnswerFileDialog(QtBackend& ui, const std::vector<std::string>& paths) {
-    QFileDialog* chooser = ui.ActiveFileDialog();
-    if (chooser == nullptr) {
-        return "no file dialog is open";
-    }
-    auto* name = chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    if (paths.empty() || name == nullptr) {
-        QTest::keyClick(chooser, Qt::Key_Escape);
+    std::string PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
+        Dialog* modal = ui.ActiveDialog();
+        QtDialogWindow* window = modal != nullptr ? ui.WindowOf(*modal) : nullptr;
+        if (window == nullptr) {
+            return "a message box or file dialog is open";
+        }
+        QWidget* target = window->focusWidget() != nullptr ? window->focusWidget() : window;
+        QTest::keyClick(target, key, modifiers);
         return kDone;
     }
-    QStringList quoted;
-    for (const std::string& path : paths) {
-        quoted.append(QLatin1Char('"') + QString::fromStdString(path) + QLatin1Char('"'));
+
+    std::string PressPageKey(const std::string& key) const {
+        if (key == "ctrl+pagedown" || key == "ctrl+pageup") {
+            return PressKey(key == "ctrl+pagedown" ? Qt::Key_PageDown : Qt::Key_PageUp, Qt::ControlModifier);
+        }
+        return key == "ctrl+tab" ? PressKey(Qt::Key_Tab, Qt::ControlModifier)
+                                 : PressKey(Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
     }
-    name->setText(paths.size() == 1 ? QString::fromStdString(paths.front()) : quoted.join(QLatin1Char(' ')));
-    QTest::keyClick(name, Qt::Key_Return);
-    return kDone;
-}
+
+    std::string AnswerMessageBox() const {
+        QMessageBox* box = ui.ActiveMessageBox();
+        if (box == nullptr) {
+            return "no message box is open";
+        }
+        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+        return kDone;
+    }
+
+    std::string AnswerFileDialog(const std::vector<std::string>& paths) const {
+        QFileDialog* chooser = ui.ActiveFileDialog();
+        if (chooser == nullptr) {
+            return "no file dialog is open";
+        }
+        auto* name = chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (paths.empty() || name == nullptr) {
+            QTest::keyClick(chooser, Qt::Key_Escape);
+            return kDone;
+        }
+        QStringList quoted;
+        for (const std::string& path : paths) {
+            quoted.append(QLatin1Char('"') + QString::fromStdString(path) + QLatin1Char('"'));
+        }
+        name->setText(paths.size() == 1 ? QString::fromStdString(paths.front()) : quoted.join(QLatin1Char(' ')));
+        QTest::keyClick(name, Qt::Key_Return);
+        return kDone;
+    }
+
+    std::string PressEnter() const { return PressKey(Qt::Key_Return); }
+    std::string PressEscape() const { return PressKey(Qt::Key_Escape); }
+};
 
 }  // namespace
 
 std::string PerformOnWidgets(QtBackend& ui, const UserAction& action) {
-    switch (action.kind) {
-    case ActionKind::PressEnter:
-        return PressKey(ui, Qt::Key_Return);
-    case ActionKind::PressEscape:
-        return PressKey(ui, Qt::Key_Escape);
-    case ActionKind::PageKey:
-        return PressPageKey(ui, action.text);
-    case ActionKind::AnswerMessageBox:
-        return AnswerMessageBox(ui);
-    case ActionKind::AnswerFileDialog:
-        return AnswerFileDialog(ui, action.paths);
-    case ActionKind::Advance:
-    case ActionKind::Wait:
-    case ActionKind::End:
-        return "not a window action";
-    default:
-        break;
-    }
-    return OnControl(ui, action);
+    return PerformWindowAction(WidgetDriver{ui}, action);
 }
 
 }  // namespace lanvane::scenario

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "tools/scenario/WindowActionDispatch.h"
 #include "ui/ControlSteps.h"
 #include "ui/ListView.h"
 #include "ui/win32/UserClicks.h"
@@ -164,60 +165,6 @@ std::string SetIpField(HWND window, int field, const std::string& digits) {
     return Replace(fields[static_cast<std::size_t>(field)], digits);
 }
 
-std::string OnControl(Win32Backend& ui, const UserAction& action) {
-    Dialog* modal = ui.ActiveDialog();
-    if (modal == nullptr) {
-        return "a message box or file dialog is open";
-    }
-    Control* control = FindTarget(*modal, Target{action.control.controlId, action.control.pageId});
-    HWND window = control != nullptr ? ui.ControlWindow(*control) : nullptr;
-    if (window == nullptr) {
-        return "no such control";
-    }
-    if (!IsWindowEnabled(window) || !IsWindowVisible(window)) {
-        return "the control is disabled or hidden";
-    }
-    switch (action.kind) {
-    case ActionKind::Click:
-        return Click(window);
-    case ActionKind::TypeText:
-        return Type(window, action.text);
-    case ActionKind::Erase:
-        return Replace(window, {});
-    case ActionKind::ReplaceText:
-        return Replace(window, action.text);
-    case ActionKind::Choose:
-        return Choose(window, action.number);
-    case ActionKind::SelectTab:
-        return SelectTab(window, action.number);
-    case ActionKind::ClickRow:
-        return ClickRow(window, *control, action.number);
-    case ActionKind::SetIpField:
-        return SetIpField(window, action.number, action.text);
-    case ActionKind::Focus:
-        SetFocus(window);
-        return kDone;
-    default:
-        break;
-    }
-    return "not an action on a control";
-}
-
-// Posted, so that the dialog's own loop sees the key as it sees a typed one (Enter and
-// Escape are the dialog manager's).
-std::string PressInWindow(Win32Backend& ui, WPARAM key) {
-    Dialog* modal = ui.ActiveDialog();
-    Win32DialogWindow* window = modal != nullptr ? ui.WindowOf(*modal) : nullptr;
-    if (window == nullptr) {
-        return "a message box or file dialog is open";
-    }
-    HWND focus = GetFocus();
-    HWND target = focus != nullptr && IsChild(window->Handle(), focus) ? focus : window->Handle();
-    PostMessageW(target, WM_KEYDOWN, key, 1);
-    PostMessageW(target, WM_KEYUP, key, 1);
-    return kDone;
-}
-
 // The loop reads Ctrl and Shift from the keyboard state, which posted keys do not change:
 // they are held in it until the next action, by which time the posted keys have been taken.
 void HoldModifiers(bool control, bool shift) {
@@ -226,24 +173,6 @@ void HoldModifiers(bool control, bool shift) {
     state[VK_CONTROL] = control ? 0x80 : 0;
     state[VK_SHIFT] = shift ? 0x80 : 0;
     SetKeyboardState(state);
-}
-
-std::string PressPageKey(Win32Backend& ui, const std::string& key) {
-    HoldModifiers(true, key == "ctrl+shift+tab");
-    if (key == "ctrl+pagedown" || key == "ctrl+pageup") {
-        return PressInWindow(ui, key == "ctrl+pagedown" ? VK_NEXT : VK_PRIOR);
-    }
-    return PressInWindow(ui, VK_TAB);
-}
-
-std::string AnswerMessageBox(Win32Backend& ui) {
-    HWND box = ui.PendingMessageBox() != nullptr ? ui.SystemDialogWindow() : nullptr;
-    HWND ok = box != nullptr ? GetDlgItem(box, IDOK) : nullptr;
-    if (ok == nullptr) {
-        return "no message box is open";
-    }
-    PostMessageW(ok, BM_CLICK, 0, 0);
-    return kDone;
 }
 
 // Scenario files name their data files by host paths; under Wine the host's root is drive Z.
@@ -256,49 +185,112 @@ std::string DialogPath(const std::string& path) {
     return windowsPath;
 }
 
-std::string AnswerFileDialog(Win32Backend& ui, const std::vector<std::string>& paths) {
-    HWND chooser = ui.PendingFileDialog() != nullptr ? ui.SystemDialogWindow() : nullptr;
-    if (chooser == nullptr) {
-        return "no file dialog is open";
+// The controls' side of each window action, for PerformWindowAction.
+struct ControlDriver {
+    Win32Backend& ui;
+
+    std::string OnControl(const UserAction& action) const {
+        Dialog* modal = ui.ActiveDialog();
+        if (modal == nullptr) {
+            return "a message box or file dialog is open";
+        }
+        Control* control = FindTarget(*modal, Target{action.control.controlId, action.control.pageId});
+        HWND window = control != nullptr ? ui.ControlWindow(*control) : nullptr;
+        if (window == nullptr) {
+            return "no such control";
+        }
+        if (!IsWindowEnabled(window) || !IsWindowVisible(window)) {
+            return "the control is disabled or hidden";
+        }
+        switch (action.kind) {
+        case ActionKind::Click:
+            return Click(window);
+        case ActionKind::TypeText:
+            return Type(window, action.text);
+        case ActionKind::Erase:
+            return Replace(window, {});
+        case ActionKind::ReplaceText:
+            return Replace(window, action.text);
+        case ActionKind::Choose:
+            return Choose(window, action.number);
+        case ActionKind::SelectTab:
+            return SelectTab(window, action.number);
+        case ActionKind::ClickRow:
+            return ClickRow(window, *control, action.number);
+        case ActionKind::SetIpField:
+            return SetIpField(window, action.number, action.text);
+        case ActionKind::Focus:
+            SetFocus(window);
+            return kDone;
+        default:
+            break;
+        }
+        return "not an action on a control";
     }
-    HWND name = GetDlgItem(chooser, kFileNameCombo);
-    name = name != nullptr ? name : GetDlgItem(chooser, kFileNameEdit);
-    if (paths.empty() || name == nullptr) {
-        PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
+
+    // Posted, so that the dialog's own loop sees the key as it sees a typed one (Enter and
+    // Escape are the dialog manager's).
+    std::string PressInWindow(WPARAM key) const {
+        Dialog* modal = ui.ActiveDialog();
+        Win32DialogWindow* window = modal != nullptr ? ui.WindowOf(*modal) : nullptr;
+        if (window == nullptr) {
+            return "a message box or file dialog is open";
+        }
+        HWND focus = GetFocus();
+        HWND target = focus != nullptr && IsChild(window->Handle(), focus) ? focus : window->Handle();
+        PostMessageW(target, WM_KEYDOWN, key, 1);
+        PostMessageW(target, WM_KEYUP, key, 1);
         return kDone;
     }
-    std::string names;
-    for (const std::string& path : paths) {
-        names += paths.size() == 1 ? DialogPath(path) : (names.empty() ? "" : " ") + ('"' + DialogPath(path) + '"');
+
+    std::string PressPageKey(const std::string& key) const {
+        HoldModifiers(true, key == "ctrl+shift+tab");
+        if (key == "ctrl+pagedown" || key == "ctrl+pageup") {
+            return PressInWindow(key == "ctrl+pagedown" ? VK_NEXT : VK_PRIOR);
+        }
+        return PressInWindow(VK_TAB);
     }
-    SetWindowTextW(name, win32::Utf8ToWide(names).c_str());
-    PostMessageW(chooser, WM_COMMAND, IDOK, 0);
-    return kDone;
-}
+
+    std::string AnswerMessageBox() const {
+        HWND box = ui.PendingMessageBox() != nullptr ? ui.SystemDialogWindow() : nullptr;
+        HWND ok = box != nullptr ? GetDlgItem(box, IDOK) : nullptr;
+        if (ok == nullptr) {
+            return "no message box is open";
+        }
+        PostMessageW(ok, BM_CLICK, 0, 0);
+        return kDone;
+    }
+
+    std::string AnswerFileDialog(const std::vector<std::string>& paths) const {
+        HWND chooser = ui.PendingFileDialog() != nullptr ? ui.SystemDialogWindow() : nullptr;
+        if (chooser == nullptr) {
+            return "no file dialog is open";
+        }
+        HWND name = GetDlgItem(chooser, kFileNameCombo);
+        name = name != nullptr ? name : GetDlgItem(chooser, kFileNameEdit);
+        if (paths.empty() || name == nullptr) {
+            PostMessageW(chooser, WM_COMMAND, IDCANCEL, 0);
+            return kDone;
+        }
+        std::string names;
+        for (const std::string& path : paths) {
+            names += paths.size() == 1 ? DialogPath(path)
+                                       : (names.empty() ? "" : " ") + ('"' + DialogPath(path) + '"');
+        }
+        SetWindowTextW(name, win32::Utf8ToWide(names).c_str());
+        PostMessageW(chooser, WM_COMMAND, IDOK, 0);
+        return kDone;
+    }
+
+    std::string PressEnter() const { return PressInWindow(VK_RETURN); }
+    std::string PressEscape() const { return PressInWindow(VK_ESCAPE); }
+};
 
 }  // namespace
 
 std::string PerformOnControls(Win32Backend& ui, const UserAction& action) {
     HoldModifiers(false, false);
-    switch (action.kind) {
-    case ActionKind::PressEnter:
-        return PressInWindow(ui, VK_RETURN);
-    case ActionKind::PressEscape:
-        return PressInWindow(ui, VK_ESCAPE);
-    case ActionKind::PageKey:
-        return PressPageKey(ui, action.text);
-    case ActionKind::AnswerMessageBox:
-        return AnswerMessageBox(ui);
-    case ActionKind::AnswerFileDialog:
-        return AnswerFileDialog(ui, action.paths);
-    case ActionKind::Advance:
-    case ActionKind::Wait:
-    case ActionKind::End:
-        return "not a window action";
-    default:
-        break;
-    }
-    return OnControl(ui, action);
+    return PerformWindowAction(ControlDriver{ui}, action);
 }
 
 }  // namespace lanvane::scenario
