@@ -10,6 +10,7 @@
 #include <chrono>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace lanvane {
@@ -21,6 +22,9 @@ using test::FastTimings;
 using test::LineState;
 using test::PortOn;
 using test::ReadText;
+
+const std::string kLinkReply = "\x1F\x57\x4D" "0a1b\x03";
+const std::string kMakerReply = std::string("_Vantrole Systemtechnik AG") + '\0';
 
 class UsbPrinterPortTest : public ::testing::Test {
 protected:
@@ -44,8 +48,33 @@ TEST_F(UsbPrinterPortTest, ReadReturnsTheFirstBurstOnly) {
     EXPECT_EQ(ReadText(*port), "SECOND");
 }
 
+// A reply is judged by its frame however its bursts come: joined while the frame is
+// incomplete and its rest comes within the join wait, a burst with no end taken as it came
+// once the line stays quiet. Where the frame lies among the bytes: ReplyFrameTest.
 TEST_F(UsbPrinterPortTest, RepliesAreJudgedByTheirFrame) {
-    test::ExpectRepliesJudgedByTheirFrame(*port, printer);
+    const struct {
+        const char* name;
+        std::vector<std::pair<std::chrono::milliseconds, std::string>> pieces;  // after, bytes
+        std::string reply;
+    } cases[] = {
+        {"SplitIntoBursts", {{0ms, "\x1F\x57\x4D" "0a"}, {150ms, "1b"}, {150ms, "\x03"}}, kLinkReply},
+        {"NoEndEndsBySilence", {{0ms, "garbage"}}, "garbage"},
+        {"TrickleSlowerThanTheJoinWait", {{0ms, "\x1F"}, {500ms, "\x57"}, {500ms, "\x4D"}}, "\x1F"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        {
+            std::jthread player([&] {
+                for (const auto& [after, bytes] : c.pieces) {
+                    std::this_thread::sleep_for(after);
+                    printer.Send(bytes);
+                }
+            });
+            EXPECT_EQ(ReadText(*port, ReplyKind::LinkMessage), c.reply);
+        }
+        const std::uint8_t poke = 0;
+        port->Write(std::span(&poke, 1));
+    }
 }
 
 // Bytes after a whole reply, in its burst or just after it, never pass for the answer to
@@ -54,11 +83,11 @@ TEST_F(UsbPrinterPortTest, BytesAfterAReplyAreDroppedBeforeTheNextRequest) {
     const std::string late = "\x1F\x57\x4D" "ff\x03";
     {
         std::jthread player([&] {
-            printer.Send(test::kLinkReply + "\x55");
+            printer.Send(kLinkReply + "\x55");
             std::this_thread::sleep_for(30ms);
             printer.Send(late);
         });
-        EXPECT_EQ(test::ReadReplyText(*port, ReplyKind::LinkMessage), test::kLinkReply);
+        EXPECT_EQ(ReadText(*port, ReplyKind::LinkMessage), kLinkReply);
     }
     // A pseudo-terminal hands written bytes over a moment later; on a busy machine the late
     // bytes could otherwise still be on their way when the request goes out.
@@ -66,8 +95,8 @@ TEST_F(UsbPrinterPortTest, BytesAfterAReplyAreDroppedBeforeTheNextRequest) {
     const std::uint8_t request[] = {0x1D, 0x49, 0x42};
     EXPECT_EQ(port->Write(request), sizeof request);
     EXPECT_EQ(port->DroppedBytes(), late.size() + 1);
-    printer.Send(test::kMakerReply);
-    EXPECT_EQ(test::ReadReplyText(*port, ReplyKind::MakerName), test::kMakerReply);
+    printer.Send(kMakerReply);
+    EXPECT_EQ(ReadText(*port, ReplyKind::MakerName), kMakerReply);
 }
 
 TEST_F(UsbPrinterPortTest, SilentLineFailsAfterAllAttempts) {

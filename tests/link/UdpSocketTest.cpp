@@ -14,7 +14,7 @@ namespace {
 
 using namespace std::chrono_literals;
 using test::LoopbackPeer;
-using test::PeerKind;
+using net::SocketKind;
 
 // A socket bound to a free port of the system's choice.
 std::uint16_t BindEphemeral(CUdpSocket& socket) {
@@ -34,7 +34,7 @@ UdpDatagram Receive(CUdpSocket& socket) {
 // use is refused, also when its holder asked for sharing.
 TEST(UdpSocketTest, APortInUseIsRefusedAsBusy) {
     for (const bool holderShares : {false, true}) {
-        const LoopbackPeer holder(PeerKind::Datagram, false, holderShares);
+        const LoopbackPeer holder(SocketKind::Datagram, false, holderShares);
         CUdpSocket socket;
         socket.SetLocalPort(holder.Port());
         EXPECT_EQ(socket.Bind(), UdpResult::BindFailed) << holderShares;
