@@ -35,16 +35,27 @@ protected:
     std::unique_ptr<CPrinterPort> port = PortOn(printer.Path(), lines, true);
 };
 
-// Bytes within the burst gap belong to one reply; the next burst waits for the next read.
-TEST_F(UsbPrinterPortTest, ReadReturnsTheFirstBurstOnly) {
+// A read takes one burst (bytes within the burst gap of each other) and no more of it than
+// the buffer holds: the identification read takes 32 bytes, and the rest of its burst must
+// not pass for the next reply, which waits for the next read.
+TEST_F(UsbPrinterPortTest, AReadTakesOneBurstUpToItsBufferAndDropsTheRest) {
+    std::string burst(100, '\0');
+    for (std::size_t i = 0; i < burst.size(); ++i) {
+        burst[i] = static_cast<char>(i);
+    }
     std::jthread player([&] {
-        printer.Send("AB");
+        printer.Send(burst.substr(0, 50));
         std::this_thread::sleep_for(20ms);
-        printer.Send("CD");
+        printer.Send(burst.substr(50));
         std::this_thread::sleep_for(400ms);
         printer.Send("SECOND");
     });
-    EXPECT_EQ(ReadText(*port), "ABCD");
+    std::array<std::uint8_t, 64> buffer{};
+    buffer.fill(0xEE);
+    std::size_t count = 0;
+    ASSERT_TRUE(port->Read(std::span(buffer).first(32), count));
+    EXPECT_EQ(std::string(buffer.begin(), buffer.begin() + static_cast<long>(count)), burst.substr(0, 32));
+    EXPECT_TRUE(std::all_of(buffer.begin() + 32, buffer.end(), [](auto b) { return b == 0xEE; }));
     EXPECT_EQ(ReadText(*port), "SECOND");
 }
 
@@ -109,23 +120,6 @@ TEST_F(UsbPrinterPortTest, SilentLineFailsAfterAllAttempts) {
     EXPECT_EQ(port->LastError().kind, LinkFailure::TimedOut);
     EXPECT_GE(elapsed, 3 * 150ms - 20ms);
     EXPECT_LT(elapsed, 1500ms);
-}
-
-// The identification read takes 32 bytes; the rest of the burst must not pass for a reply.
-TEST_F(UsbPrinterPortTest, SmallBufferGetsNoMoreThanItHoldsAndTheRestOfTheBurstIsDropped) {
-    std::string reply(100, '\0');
-    for (std::size_t i = 0; i < reply.size(); ++i) {
-        reply[i] = static_cast<char>(i);
-    }
-    printer.Send(reply);
-    std::array<std::uint8_t, 64> buffer{};
-    buffer.fill(0xEE);
-    std::size_t count = 0;
-    ASSERT_TRUE(port->Read(std::span(buffer).first(32), count));
-    EXPECT_EQ(count, 32u);
-    EXPECT_EQ(std::string(buffer.begin(), buffer.begin() + 32), reply.substr(0, 32));
-    EXPECT_TRUE(std::all_of(buffer.begin() + 32, buffer.end(), [](auto b) { return b == 0xEE; }));
-    EXPECT_FALSE(port->Read(std::span(buffer).first(32), count));
 }
 
 // A USB printer that takes nothing holds the write up to its own bound, no longer.
