@@ -47,7 +47,6 @@ TEST_F(LanguageLibraryLoadTest, DamagedLibrariesAreNamedAndNeverMapped) {
         std::string content;
         std::string fault;
     } cases[] = {
-        {whole.substr(0, 8192), "it is cut short"},
         {whole.substr(0, whole.size() - 1), "it is cut short"},
         {whole.substr(0, 20), "it is cut short"},
         {"not a shared library", "it is not a shared library"},
@@ -70,15 +69,14 @@ TEST_F(LanguageLibraryLoadTest, LibraryIsFoundOnlyUnderItsExactName) {
 }
 
 // Each locale, from its environment to the library built for it: the first message of the
-// configuration window comes in that language. The Japanese scenario walks the windows.
+// configuration window comes in that language. German and Japanese: the scenarios
+// german/every-window and languages/ja_JP walk the windows.
 TEST(LanguageLibraryLocaleTest, EveryLocaleLoadsItsOwnBuiltLibrary) {
     const std::pair<std::string, std::string> cases[] = {
-        {"de_DE", "Der Drucker wurde erfolgreich verbunden."},
         {"es_ES", "La impresora se ha conectado correctamente."},
         {"fr_FR", "L'imprimante est connectée."},
         {"hu_HU", "A nyomtató csatlakoztatása sikerült."},
         {"it_IT", "La stampante è stata connessa."},
-        {"ja_JP", "プリンターに接続しました。"},
         {"ko_KR", "프린터가 연결되었습니다."},
         {"pl_PL", "Połączono z drukarką."},
         {"ru_RU", "Принтер успешно подключён."},

@@ -27,18 +27,15 @@ TEST(DesktopOptionsTest, NothingMeansTheRealPrintersAndScreenshotsRunTheDemo) {
     EXPECT_FALSE(Parse({"--broadcast", "0.0.0.0"}).error);
 }
 
-// Only a dotted address is a broadcast; a file or FIFO where the pictures' folder should be
-// is refused before the tour starts.
+// Only a dotted address is a broadcast (which texts are: AddressTextTest); a file or FIFO
+// where the pictures' folder should be is refused before the tour starts.
 TEST(DesktopOptionsTest, MissingValuesUnknownArgumentsAndBadValuesAreErrors) {
     const test::TempDir dir;
     const QString file = QString::fromStdString(dir.WriteFile("shots", ""));
     const QString fifo = QString::fromStdString(dir / "fifo");
     ASSERT_EQ(mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
-    QList<QStringList> bad = {{"--broadcast"}, {"--screenshots"}, {"--demo", "--fast"}, {"demo"},
-                              {"--screenshots", file}, {"--screenshots", fifo}};
-    for (const char* address : {"localhost", "127.0.0", "127.0.0.1.1", "256.0.0.1", "1..2.3", "1.2.3.4 ", "1.2.3.0004", ""}) {
-        bad.append(QStringList{"--broadcast", address});
-    }
+    const QList<QStringList> bad = {{"--broadcast"}, {"--screenshots"}, {"--demo", "--fast"}, {"demo"},
+                                    {"--broadcast", "localhost"}, {"--screenshots", file}, {"--screenshots", fifo}};
     for (const QStringList& arguments : bad) {
         EXPECT_TRUE(Parse(arguments).error) << arguments.join(' ').toStdString();
     }

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace lanvane {
@@ -22,6 +23,9 @@ using test::LineState;
 using test::PortOn;
 using test::ReadText;
 
+const std::string kLinkReply = "\x1F\x57\x4D" "0a1b\x03";
+const std::string kMakerReply = std::string("_Vantrole Systemtechnik AG") + '\0';
+
 class UsbPrinterPortTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(port->Open()) << Describe(port->LastError()); }
@@ -31,21 +35,57 @@ protected:
     std::unique_ptr<CPrinterPort> port = PortOn(printer.Path(), lines, true);
 };
 
-// Bytes within the burst gap belong to one reply; the next burst waits for the next read.
-TEST_F(UsbPrinterPortTest, ReadReturnsTheFirstBurstOnly) {
+// A read takes one burst (bytes within the burst gap of each other) and no more of it than
+// the buffer holds: the identification read takes 32 bytes, and the rest of its burst must
+// not pass for the next reply, which waits for the next read.
+TEST_F(UsbPrinterPortTest, AReadTakesOneBurstUpToItsBufferAndDropsTheRest) {
+    std::string burst(100, '\0');
+    for (std::size_t i = 0; i < burst.size(); ++i) {
+        burst[i] = static_cast<char>(i);
+    }
     std::jthread player([&] {
-        printer.Send("AB");
+        printer.Send(burst.substr(0, 50));
         std::this_thread::sleep_for(20ms);
-        printer.Send("CD");
+        printer.Send(burst.substr(50));
         std::this_thread::sleep_for(400ms);
         printer.Send("SECOND");
     });
-    EXPECT_EQ(ReadText(*port), "ABCD");
+    std::array<std::uint8_t, 64> buffer{};
+    buffer.fill(0xEE);
+    std::size_t count = 0;
+    ASSERT_TRUE(port->Read(std::span(buffer).first(32), count));
+    EXPECT_EQ(std::string(buffer.begin(), buffer.begin() + static_cast<long>(count)), burst.substr(0, 32));
+    EXPECT_TRUE(std::all_of(buffer.begin() + 32, buffer.end(), [](auto b) { return b == 0xEE; }));
     EXPECT_EQ(ReadText(*port), "SECOND");
 }
 
+// A reply is judged by its frame however its bursts come: joined while the frame is
+// incomplete and its rest comes within the join wait, a burst with no end taken as it came
+// once the line stays quiet. Where the frame lies among the bytes: ReplyFrameTest.
 TEST_F(UsbPrinterPortTest, RepliesAreJudgedByTheirFrame) {
-    test::ExpectRepliesJudgedByTheirFrame(*port, printer);
+    const struct {
+        const char* name;
+        std::vector<std::pair<std::chrono::milliseconds, std::string>> pieces;  // after, bytes
+        std::string reply;
+    } cases[] = {
+        {"SplitIntoBursts", {{0ms, "\x1F\x57\x4D" "0a"}, {150ms, "1b"}, {150ms, "\x03"}}, kLinkReply},
+        {"NoEndEndsBySilence", {{0ms, "garbage"}}, "garbage"},
+        {"TrickleSlowerThanTheJoinWait", {{0ms, "\x1F"}, {500ms, "\x57"}, {500ms, "\x4D"}}, "\x1F"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        {
+            std::jthread player([&] {
+                for (const auto& [after, bytes] : c.pieces) {
+                    std::this_thread::sleep_for(after);
+                    printer.Send(bytes);
+                }
+            });
+            EXPECT_EQ(ReadText(*port, ReplyKind::LinkMessage), c.reply);
+        }
+        const std::uint8_t poke = 0;
+        port->Write(std::span(&poke, 1));
+    }
 }
 
 // Bytes after a whole reply, in its burst or just after it, never pass for the answer to
@@ -54,11 +94,11 @@ TEST_F(UsbPrinterPortTest, BytesAfterAReplyAreDroppedBeforeTheNextRequest) {
     const std::string late = "\x1F\x57\x4D" "ff\x03";
     {
         std::jthread player([&] {
-            printer.Send(test::kLinkReply + "\x55");
+            printer.Send(kLinkReply + "\x55");
             std::this_thread::sleep_for(30ms);
             printer.Send(late);
         });
-        EXPECT_EQ(test::ReadReplyText(*port, ReplyKind::LinkMessage), test::kLinkReply);
+        EXPECT_EQ(ReadText(*port, ReplyKind::LinkMessage), kLinkReply);
     }
     // A pseudo-terminal hands written bytes over a moment later; on a busy machine the late
     // bytes could otherwise still be on their way when the request goes out.
@@ -66,8 +106,8 @@ TEST_F(UsbPrinterPortTest, BytesAfterAReplyAreDroppedBeforeTheNextRequest) {
     const std::uint8_t request[] = {0x1D, 0x49, 0x42};
     EXPECT_EQ(port->Write(request), sizeof request);
     EXPECT_EQ(port->DroppedBytes(), late.size() + 1);
-    printer.Send(test::kMakerReply);
-    EXPECT_EQ(test::ReadReplyText(*port, ReplyKind::MakerName), test::kMakerReply);
+    printer.Send(kMakerReply);
+    EXPECT_EQ(ReadText(*port, ReplyKind::MakerName), kMakerReply);
 }
 
 TEST_F(UsbPrinterPortTest, SilentLineFailsAfterAllAttempts) {
@@ -80,23 +120,6 @@ TEST_F(UsbPrinterPortTest, SilentLineFailsAfterAllAttempts) {
     EXPECT_EQ(port->LastError().kind, LinkFailure::TimedOut);
     EXPECT_GE(elapsed, 3 * 150ms - 20ms);
     EXPECT_LT(elapsed, 1500ms);
-}
-
-// The identification read takes 32 bytes; the rest of the burst must not pass for a reply.
-TEST_F(UsbPrinterPortTest, SmallBufferGetsNoMoreThanItHoldsAndTheRestOfTheBurstIsDropped) {
-    std::string reply(100, '\0');
-    for (std::size_t i = 0; i < reply.size(); ++i) {
-        reply[i] = static_cast<char>(i);
-    }
-    printer.Send(reply);
-    std::array<std::uint8_t, 64> buffer{};
-    buffer.fill(0xEE);
-    std::size_t count = 0;
-    ASSERT_TRUE(port->Read(std::span(buffer).first(32), count));
-    EXPECT_EQ(count, 32u);
-    EXPECT_EQ(std::string(buffer.begin(), buffer.begin() + 32), reply.substr(0, 32));
-    EXPECT_TRUE(std::all_of(buffer.begin() + 32, buffer.end(), [](auto b) { return b == 0xEE; }));
-    EXPECT_FALSE(port->Read(std::span(buffer).first(32), count));
 }
 
 // A USB printer that takes nothing holds the write up to its own bound, no longer.

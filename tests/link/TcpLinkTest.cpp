@@ -15,14 +15,14 @@ namespace {
 
 using namespace std::chrono_literals;
 using test::LoopbackPeer;
-using test::PeerKind;
+using net::SocketKind;
 
 TcpTimings FastTimings() {
     return TcpTimings{1000ms, 200ms};
 }
 
 TEST(TcpLinkTest, RefusedConnectionOrABadAddressFailsAtOnce) {
-    const LoopbackPeer bound(PeerKind::Stream, false);
+    const LoopbackPeer bound(SocketKind::Stream, false);
     CTcpLink refused("127.0.0.1", FastTimings(), bound.Port());
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(refused.Connect());
@@ -40,7 +40,7 @@ TEST(TcpLinkTest, RefusedConnectionOrABadAddressFailsAtOnce) {
 }
 
 TEST(TcpLinkTest, SilentPrinterMakesEachReceiveEndAfterTheTimeout) {
-    const LoopbackPeer printer(PeerKind::Stream, true);
+    const LoopbackPeer printer(SocketKind::Stream, true);
     CTcpLink link("127.0.0.1", FastTimings(), printer.Port());
     ASSERT_TRUE(link.Connect()) << Describe(link.LastError());
 
@@ -56,7 +56,7 @@ TEST(TcpLinkTest, SilentPrinterMakesEachReceiveEndAfterTheTimeout) {
 }
 
 TEST(TcpLinkTest, ConnectedLinkCarriesBytesAndReceivesAtMostTheLimit) {
-    LoopbackPeer printer(PeerKind::Stream, true);
+    LoopbackPeer printer(SocketKind::Stream, true);
     CTcpLink link("127.0.0.1", FastTimings(), printer.Port());
     ASSERT_TRUE(link.Connect()) << Describe(link.LastError());
     ASSERT_TRUE(printer.Accept());

@@ -1,6 +1,7 @@
 #include "tests/support/RecordingDialog.h"
 
 namespace lanvane::test {
+namespace {
 
 std::string Describe(Notification code) {
     switch (code) {
@@ -26,6 +27,8 @@ std::string Describe(const NotifyMessage& message) {
     }
     return "?";
 }
+
+}  // namespace
 
 std::vector<std::string> RecordingDialog::Entries(const std::string& prefix) const {
     std::vector<std::string> found;

@@ -34,7 +34,4 @@ protected:
     void OnCancel() override;
 };
 
-std::string Describe(Notification code);
-std::string Describe(const NotifyMessage& message);
-
 }  // namespace lanvane::test

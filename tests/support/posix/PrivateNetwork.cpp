@@ -4,28 +4,12 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <vector>
 
 namespace lanvane::test {
 namespace {
 
-using namespace std::chrono_literals;
-
 constexpr const char* kInsideMark = "LANVANE_INSIDE_PRIVATE_NETWORK";
-constexpr int kSetupFailed = 77;
-
-// The plain network namespace where this user may make one, else one inside a user namespace.
-std::optional<std::vector<std::string>> Unshare() {
-    for (std::vector<std::string> command : {std::vector<std::string>{"unshare", "--net"},
-                                             std::vector<std::string>{"unshare", "--user", "--map-root-user", "--net"}}) {
-        std::vector<std::string> probe = command;
-        probe.push_back("true");
-        if (RunProgram(probe, 5s).status == 0) {
-            return command;
-        }
-    }
-    return std::nullopt;
-}
+constexpr int kNoPrivateNetwork = 77;
 
 }  // namespace
 
@@ -46,16 +30,16 @@ std::set<std::string> InterfaceNames() {
 
 std::optional<ProgramRun> RerunInPrivateNetwork(const std::string& setup, const std::string& gtestFilter,
                                                 std::chrono::milliseconds limit) {
-    std::optional<std::vector<std::string>> command = Unshare();
-    if (!command) {
-        return std::nullopt;
-    }
-    const std::string script = "(" + setup + ") || exit " + std::to_string(kSetupFailed) + "; exec env " +
+    // The plain network namespace where this user may make one, else one inside a user
+    // namespace; the setup builds its network before the test program runs again there.
+    const std::string inside = "(" + setup + ") || exit " + std::to_string(kNoPrivateNetwork) + "; exec env " +
                                kInsideMark + "=1 \"$0\" --gtest_filter=\"$1\"";
-    command->insert(command->end(),
-                    {"sh", "-c", script, std::filesystem::read_symlink("/proc/self/exe").string(), gtestFilter});
-    ProgramRun run = RunProgram(*command, limit);
-    if (run.status == kSetupFailed) {
+    const std::string script = "for unshare in 'unshare --net' 'unshare --user --map-root-user --net'; do "
+                               "$unshare true 2>/dev/null && exec $unshare sh -c '" + inside + "' \"$0\" \"$1\"; "
+                               "done; exit " + std::to_string(kNoPrivateNetwork);
+    ProgramRun run = RunProgram(
+        {"sh", "-c", script, std::filesystem::read_symlink("/proc/self/exe").string(), gtestFilter}, limit);
+    if (run.status == kNoPrivateNetwork) {
         return std::nullopt;
     }
     return run;

@@ -1,41 +1,36 @@
 #pragma once
 
-#include <winsock2.h>
+#include "SystemSockets.h"
+#include "link/SocketCalls.h"
 
+#include <chrono>
 #include <cstdint>
 #include <stdexcept>
 #include <vector>
 
 namespace lanvane::test {
 
-enum class PeerKind { Stream, Datagram };
-
 // A socket on 127.0.0.1 at a port of the system's choosing that plays the printer (TCP) or
 // another program holding a port (UDP), which may have asked to share it.
 class LoopbackPeer {
 public:
-    LoopbackPeer(PeerKind kind, bool listening, bool sharing = false) {
-        WSADATA data{};
-        WSAStartup(MAKEWORD(2, 2), &data);
-        socket_ = socket(AF_INET, kind == PeerKind::Stream ? SOCK_STREAM : SOCK_DGRAM, 0);
-        const BOOL on = TRUE;
+    LoopbackPeer(net::SocketKind kind, bool listening, bool sharing = false) : socket_(net::OpenSocket(kind)) {
+        const int on = 1;
         sockaddr_in address{};
         address.sin_family = AF_INET;
         address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        int size = sizeof address;
-        if (socket_ == INVALID_SOCKET ||
+        if (socket_ == kNoSocket ||
             (sharing &&
              setsockopt(socket_, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&on), sizeof on) != 0) ||
-            bind(socket_, reinterpret_cast<sockaddr*>(&address), size) != 0 ||
-            getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &size) != 0 ||
+            bind(socket_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
             (listening && listen(socket_, 4) != 0)) {
             throw std::runtime_error("no loopback socket");
         }
-        port_ = ntohs(address.sin_port);
+        port_ = net::BoundPortOf(socket_);
     }
     ~LoopbackPeer() {
         Hangup();
-        closesocket(socket_);
+        net::CloseSocket(socket_);
     }
     LoopbackPeer(const LoopbackPeer&) = delete;
     LoopbackPeer& operator=(const LoopbackPeer&) = delete;
@@ -45,30 +40,37 @@ public:
     // Takes the link's connection; false when there is none.
     bool Accept() {
         connection_ = accept(socket_, nullptr, nullptr);
-        return connection_ != INVALID_SOCKET;
+        return connection_ != kNoSocket;
     }
     // What the link sent: waits for `count` bytes.
     std::vector<std::uint8_t> Take(std::size_t count) const {
         std::vector<std::uint8_t> bytes(count);
-        const int got = recv(connection_, reinterpret_cast<char*>(bytes.data()), static_cast<int>(count), MSG_WAITALL);
-        bytes.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+        std::size_t got = 0;
+        LinkError error;
+        for (long part = 1; got < count && part > 0;) {
+            part = net::ReceiveStream(connection_, bytes.data() + got, count - got, std::chrono::seconds(5), "link",
+                                      error);
+            got += part > 0 ? static_cast<std::size_t>(part) : 0;
+        }
+        bytes.resize(got);
         return bytes;
     }
     bool Give(const std::vector<std::uint8_t>& bytes) const {
-        const int size = static_cast<int>(bytes.size());
-        return send(connection_, reinterpret_cast<const char*>(bytes.data()), size, 0) == size;
+        LinkError error;
+        return net::SendStream(connection_, bytes.data(), bytes.size(), "link", error) ==
+               static_cast<long>(bytes.size());
     }
     // Ends the connection, as a printer that has gone away.
     void Hangup() {
-        if (connection_ != INVALID_SOCKET) {
-            closesocket(connection_);
-            connection_ = INVALID_SOCKET;
+        if (connection_ != kNoSocket) {
+            net::CloseSocket(connection_);
+            connection_ = kNoSocket;
         }
     }
 
 private:
-    SOCKET socket_ = INVALID_SOCKET;
-    SOCKET connection_ = INVALID_SOCKET;
+    NativeSocket socket_;
+    NativeSocket connection_ = kNoSocket;
     std::uint16_t port_ = 0;
 };
 
