@@ -78,8 +78,8 @@ TEST_F(CliCertificateTest, RefusedFilesAreNamedAndNothingIsSent) {
     EXPECT_TRUE(rig.Printer().History().empty());
 }
 
-// Subject and expiry are shown before the upload; an expired certificate only warns (the
-// texts are CertificateDetailsTest's).
+// Subject and expiry are shown before the upload, judged at the time of the run; an expired
+// certificate only warns (the texts and the JSON are CertificateDetailsTest's).
 TEST_F(CliCertificateTest, CertificatesAreShownThenUploaded) {
     const CliRun chain = Cert("ca", Generated("chain.pem"));
     ASSERT_EQ(chain.status, kDone) << chain.err;
@@ -88,14 +88,11 @@ TEST_F(CliCertificateTest, CertificatesAreShownThenUploaded) {
     EXPECT_LT(chain.err.find("Certificate: CN=printer.example"), chain.err.find("uploaded successfully"));
     const nlohmann::json document = nlohmann::json::parse(chain.out);
     ASSERT_EQ(document["certificates"].size(), 2u);
-    EXPECT_EQ(document["certificates"][1]["subject"], "CN=printer.example");
-    EXPECT_EQ(document["certificates"][1]["expired"], false);
     EXPECT_EQ(Uploaded(1), Contents("chain.pem"));
 
     const CliRun expired = Cert("client-pem", Generated("expired.pem"));
     ASSERT_EQ(expired.status, kDone) << expired.err;
     EXPECT_NE(expired.err.find("Warning: this certificate expired on "), std::string::npos) << expired.err;
-    EXPECT_EQ(nlohmann::json::parse(expired.out)["certificates"][0]["expired"], true);
     EXPECT_EQ(Uploaded(3), Contents("expired.pem"));
 }
 

@@ -29,7 +29,6 @@ public:
     }
     long Receive(std::span<std::uint8_t> buffer) override {
         ++receives;
-        largestCapacity = std::max(largestCapacity, buffer.size());
         if (pieces.empty() || receives <= receivesBeforeTheReply) {
             return -1;
         }
@@ -46,7 +45,6 @@ public:
     std::deque<Bytes> pieces;
     std::vector<Bytes> sent;
     int receives = 0;
-    std::size_t largestCapacity = 0;
 
 private:
     sim::SimulatedPrinter& printer_;

@@ -30,7 +30,6 @@ TEST(ReadPrinterConfig, ReadsEitherLayoutAndEachReadDecidesItAnew) {
         EXPECT_EQ(result.identification.mac, state.identity.mac);
         EXPECT_EQ(result.config.version, layout);
         EXPECT_EQ(result.config.p2pPinCode, state.record.p2pPinCode);
-        EXPECT_EQ(line.channel.Writes().back().size(), 44U);
         EXPECT_EQ(pauses, std::vector<milliseconds>{milliseconds(200)});
     }
 }

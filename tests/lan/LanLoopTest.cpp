@@ -25,27 +25,20 @@ LanNetworkOptions LoopbackNetwork(const sim::LanPrinterFleet& fleet) {
 
 // Replies cut short, down to the bare header, are dropped and counted, never listed with
 // zeros for what they lack; none ends the search, which lists the whole reply that comes
-// after them.
+// after them. The cuts of each mode are DiscoveryTest's; the loop is the same for both.
 TEST(LanLoopTest, RepliesCutShortAreCountedAndTheSearchGoesOn) {
-    const struct {
-        LanMode mode;
-        std::size_t cuts[2];
-    } cases[] = {{LanMode::Ethernet, {4, 30}}, {LanMode::Wlan, {18, 46}}};
-    for (const auto& [mode, cuts] : cases) {
-        const bool wlan = mode == LanMode::Wlan;
-        sim::LanPrinterFleet fleet(wlan ? 0 : 3, wlan ? 3 : 0, {}, {});
-        fleet.Printers()[0]->SetFaults({.shortenTo = cuts[0]});
-        fleet.Printers()[1]->SetFaults({.shortenTo = cuts[1]});
-        fleet.Printers()[2]->SetFaults({.replyDelay = 200ms});
-        ASSERT_TRUE(fleet.Start());
-        LanDeviceLists lists;
-        LanSearch search(mode, LoopbackNetwork(fleet), lists);
-        ASSERT_EQ(RunSearch(search, 700ms), UdpResult::Ok);
-        ASSERT_EQ(lists.Count(mode), 1);
-        EXPECT_EQ(lists.Nth(mode, 1)->mac, fleet.Printers()[2]->Settings().mac);
-        EXPECT_EQ(lists.From(mode, 1), AddressText(fleet.Printers()[2]->Settings().ip)) << "its own address";
-        EXPECT_EQ(search.Collector().TruncatedReplies(), 2);
-    }
+    sim::LanPrinterFleet fleet(0, 3, {}, {});
+    fleet.Printers()[0]->SetFaults({.shortenTo = 18});
+    fleet.Printers()[1]->SetFaults({.shortenTo = 46});
+    fleet.Printers()[2]->SetFaults({.replyDelay = 200ms});
+    ASSERT_TRUE(fleet.Start());
+    LanDeviceLists lists;
+    LanSearch search(LanMode::Wlan, LoopbackNetwork(fleet), lists);
+    ASSERT_EQ(RunSearch(search, 700ms), UdpResult::Ok);
+    ASSERT_EQ(lists.Count(LanMode::Wlan), 1);
+    EXPECT_EQ(lists.Nth(LanMode::Wlan, 1)->mac, fleet.Printers()[2]->Settings().mac);
+    EXPECT_EQ(lists.From(LanMode::Wlan, 1), AddressText(fleet.Printers()[2]->Settings().ip)) << "its own address";
+    EXPECT_EQ(search.Collector().TruncatedReplies(), 2);
 }
 
 }  // namespace
