@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SystemSockets.h"
+#include "link/SocketAddress.h"
 #include "link/SocketCalls.h"
 
 #include <chrono>
@@ -16,13 +16,11 @@ class LoopbackPeer {
 public:
     LoopbackPeer(net::SocketKind kind, bool listening, bool sharing = false) : socket_(net::OpenSocket(kind)) {
         const int on = 1;
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        const sockaddr_in address = net::SocketAddress(INADDR_LOOPBACK, 0);
         if (socket_ == kNoSocket ||
             (sharing &&
              setsockopt(socket_, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const char*>(&on), sizeof on) != 0) ||
-            bind(socket_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+            bind(socket_, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
             (listening && listen(socket_, 4) != 0)) {
             throw std::runtime_error("no loopback socket");
         }
