@@ -1,6 +1,5 @@
 #include "link/UsbDeviceList.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <utility>
 
@@ -27,25 +26,9 @@ const UsbDeviceEntry* CUsbDeviceList::GetAt(std::size_t index) const {
     return index < entries_.size() ? &entries_[index] : nullptr;
 }
 
-const UsbDeviceEntry* CUsbDeviceList::FindByName(const std::string& displayName) const {
-    if (entries_.empty()) {
-        return nullptr;
-    }
-    const auto found = std::find_if(entries_.begin(), entries_.end(),
-                                    [&](const UsbDeviceEntry& entry) {
-                                        return entry.displayName == displayName;
-                                    });
-    return found != entries_.end() ? &*found : &entries_.back();
-}
-
 void CUsbDeviceList::Add(std::string devicePath, std::string vendorId, std::string productId,
                          LinkFailure openFailure) {
-    const auto sameProduct = std::count_if(entries_.begin(), entries_.end(),
-                                           [&](const UsbDeviceEntry& entry) {
-                                               return entry.productId == productId;
-                                           });
     UsbDeviceEntry entry;
-    entry.instance = 1 + static_cast<int>(sameProduct);
     entry.devicePath = std::move(devicePath);
     entry.displayName = DisplayNameAt(entries_.size() + 1);
     entry.productId = std::move(productId);

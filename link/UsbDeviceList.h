@@ -16,8 +16,6 @@ namespace lanvane {
 inline constexpr std::string_view kPrinterProductId = "002B";
 
 struct UsbDeviceEntry {
-    // 1 + the number of earlier entries with the same product id.
-    int instance = 0;
     // The path that opens the device.
     std::string devicePath;
     // USB001, USB002, ... by position in the list.
@@ -49,8 +47,6 @@ public:
     std::size_t Count() const { return entries_.size(); }
     // The entry at `index` in discovery order, or nullptr.
     const UsbDeviceEntry* GetAt(std::size_t index) const;
-    // The first entry named `displayName`, else the last entry; nullptr when empty.
-    const UsbDeviceEntry* FindByName(const std::string& displayName) const;
 
 private:
     void Add(std::string devicePath, std::string vendorId, std::string productId, LinkFailure openFailure);

@@ -51,7 +51,7 @@ bool DemoUsbPrinters::Start(std::string& problem) {
         }
         char name[16];
         std::snprintf(name, sizeof name, "USB%03d", number);
-        entries.push_back(UsbDeviceEntry{number, *path, name, std::string(kPrinterProductId), kVendorId});
+        entries.push_back(UsbDeviceEntry{*path, name, std::string(kPrinterProductId), kVendorId});
     }
     devices_.SetUsbDevices(std::move(entries));
     return true;

@@ -1,6 +1,5 @@
 #include "tools/scenario/BenchDeviceSource.h"
 
-#include <algorithm>
 #include <cstdio>
 
 namespace lanvane::scenario {
@@ -20,9 +19,8 @@ std::string DisplayName(int position) {
 std::vector<UsbDeviceEntry> BenchDeviceSource::UsbDevices() {
     std::vector<UsbDeviceEntry> entries;
     for (const PrinterBench::UsbPrinter& usb : bench_.UsbPrinters()) {
-        const auto earlier = std::ranges::count(entries, usb.productId, &UsbDeviceEntry::productId);
-        entries.push_back({static_cast<int>(earlier) + 1, PrinterBench::UsbPath(usb.number),
-                           DisplayName(static_cast<int>(entries.size()) + 1), usb.productId, kVendorId});
+        entries.push_back({PrinterBench::UsbPath(usb.number), DisplayName(static_cast<int>(entries.size()) + 1),
+                           usb.productId, kVendorId});
     }
     return entries;
 }
