@@ -1,8 +1,8 @@
 #include "app/win32desktop/Win32TourBackend.h"
 
-#include "app/demo/win32/WindowPicture.h"
 #include "ui/win32/UserClicks.h"
 #include "ui/win32/Win32Script.h"
+#include "ui/win32/WindowPicture.h"
 
 namespace lanvane {
 

@@ -1,4 +1,4 @@
-#include "app/demo/win32/WindowPicture.h"
+#include "ui/win32/WindowPicture.h"
 
 #include <wincodec.h>
 
