@@ -35,10 +35,6 @@ ExitStatus Reporter::Fail(ErrorKind kind, std::string_view message, std::string_
     return StatusOf(kind);
 }
 
-ExitStatus Reporter::FailWith(ErrorKind kind, int messageId) {
-    return Fail(kind, ShellWords(context_.strings.Text(messageId)));
-}
-
 void Reporter::Document(const nlohmann::ordered_json& body) {
     context_.out << DocumentText(body);
 }

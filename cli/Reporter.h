@@ -41,7 +41,6 @@ public:
     // Reports a failure and returns the status it ends the program with. `field` names
     // the input field at fault.
     ExitStatus Fail(ErrorKind kind, std::string_view message, std::string_view field = {});
-    ExitStatus FailWith(ErrorKind kind, int messageId);
     // The result document of a --json run; "format" is put first.
     void Document(const nlohmann::ordered_json& body);
 

@@ -114,11 +114,6 @@ void SimulatedPrinter::SetState(PrinterState state) {
     state_ = std::move(state);
 }
 
-FaultPlan SimulatedPrinter::Faults() const {
-    std::lock_guard lock(mutex_);
-    return faults_;
-}
-
 void SimulatedPrinter::SetFaults(FaultPlan faults) {
     std::lock_guard lock(mutex_);
     faults_ = std::move(faults);

@@ -52,7 +52,6 @@ public:
 
     PrinterState State() const;
     void SetState(PrinterState state);
-    FaultPlan Faults() const;
     void SetFaults(FaultPlan faults);  // also restarts the refusal counts
     std::vector<HandledRequest> History() const;
 

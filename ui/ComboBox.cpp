@@ -1,7 +1,6 @@
 #include "ui/ComboBox.h"
 
 #include <cstddef>
-#include <iterator>
 
 namespace lanvane {
 
@@ -14,32 +13,6 @@ int ComboBox::AddString(std::string_view text) {
     items_.emplace_back(text);
     Changed(ModelChange::Items);
     return GetCount() - 1;
-}
-
-int ComboBox::InsertString(int index, std::string_view text) {
-    if (index < 0 || index > GetCount()) {
-        return kNone;
-    }
-    items_.emplace(std::next(items_.begin(), index), text);
-    if (selection_ >= index) {
-        ++selection_;
-    }
-    Changed(ModelChange::Items);
-    return index;
-}
-
-bool ComboBox::DeleteString(int index) {
-    if (!Contains(index)) {
-        return false;
-    }
-    items_.erase(std::next(items_.begin(), index));
-    Changed(ModelChange::Items);
-    if (selection_ == index) {
-        Select(kNone);
-    } else if (selection_ > index) {
-        --selection_;
-    }
-    return true;
 }
 
 void ComboBox::ResetContent() {

@@ -23,9 +23,6 @@ public:
     bool TakesText() const override { return HasEditField(); }
 
     int AddString(std::string_view text);
-    // Returns the index of the new entry, or kNone when index is beyond the end.
-    int InsertString(int index, std::string_view text);
-    bool DeleteString(int index);
     void ResetContent();
     int GetCount() const { return static_cast<int>(items_.size()); }
     // Empty for an index out of range.

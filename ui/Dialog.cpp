@@ -207,16 +207,6 @@ void Dialog::CheckRadioButton(int firstId, int lastId, int checkId) {
     }
 }
 
-int Dialog::GetCheckedRadioButton(int firstId, int lastId) const {
-    for (const auto& control : controls_) {
-        const auto* radio = dynamic_cast<const RadioButton*>(control.get());
-        if (radio != nullptr && radio->Id() >= firstId && radio->Id() <= lastId && radio->IsChecked()) {
-            return radio->Id();
-        }
-    }
-    return 0;
-}
-
 void Dialog::SetFocus(int id) {
     TopLevel().MoveFocus(&GetDlgItem(id));
 }

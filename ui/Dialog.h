@@ -81,8 +81,6 @@ public:
     bool IsDlgButtonChecked(int id) const;
     // Marks checkId and clears every other radio button whose id lies in first..last.
     void CheckRadioButton(int firstId, int lastId, int checkId);
-    // The first marked radio button with an id in first..last, 0 when none.
-    int GetCheckedRadioButton(int firstId, int lastId) const;
 
     // One control has the focus in a top-level dialog and its pages. The program may put
     // it anywhere, also on a disabled control; it never moves by itself.

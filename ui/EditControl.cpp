@@ -5,9 +5,7 @@
 namespace lanvane {
 
 EditControl::EditControl(ControlHost& host, const ControlTemplate& source)
-    : Control(host, source),
-      textLimit_(source.textLimit),
-      readOnly_((source.styles & style::kReadOnly) != 0) {}
+    : Control(host, source), textLimit_(source.textLimit) {}
 
 void EditControl::SetTextLimit(int limit) {
     if (limit == textLimit_) {
@@ -15,18 +13,6 @@ void EditControl::SetTextLimit(int limit) {
     }
     textLimit_ = limit;
     Changed(ModelChange::Limit);
-}
-
-void EditControl::SetReadOnly(bool readOnly) {
-    if (readOnly == readOnly_) {
-        return;
-    }
-    readOnly_ = readOnly;
-    Changed(ModelChange::ReadOnly);
-}
-
-std::string EditControl::DisplayText() const {
-    return IsMasked() ? std::string(Text().size(), '*') : Text();
 }
 
 bool EditControl::TakesCharacter(const std::string& current, char character) const {

@@ -20,10 +20,7 @@ public:
     void SetTextLimit(int limit);
     bool IsDigitsOnly() const { return HasStyle(style::kNumber); }
     bool IsMasked() const { return HasStyle(style::kPassword); }
-    bool IsReadOnly() const { return readOnly_; }
-    void SetReadOnly(bool readOnly);
-    // The text as shown: one '*' per character when masked.
-    std::string DisplayText() const;
+    bool IsReadOnly() const { return HasStyle(style::kReadOnly); }
 
     // Typing is refused beyond the limit, for a non-digit in a digits-only field, when
     // read-only and when the dialog takes no input. TextChanged once per change.
@@ -35,10 +32,9 @@ public:
 
 private:
     bool TakesCharacter(const std::string& current, char character) const;
-    bool AcceptsTyping() const { return !readOnly_ && AcceptsUserInput(); }
+    bool AcceptsTyping() const { return !IsReadOnly() && AcceptsUserInput(); }
 
     int textLimit_;
-    bool readOnly_;
 };
 
 }  // namespace lanvane

@@ -67,12 +67,6 @@ void IpAddressControl::SetAddress(std::uint32_t address) {
     StoreFields(fields);
 }
 
-int IpAddressControl::GetAddress(std::uint32_t& address) const {
-    address = Address();
-    return static_cast<int>(std::count_if(fields_.begin(), fields_.end(),
-                                          [](const auto& field) { return field.has_value(); }));
-}
-
 std::uint32_t IpAddressControl::Address() const {
     std::uint32_t address = 0;
     for (int index = 0; index < kFieldCount; ++index) {
@@ -84,10 +78,6 @@ std::uint32_t IpAddressControl::Address() const {
 
 bool IpAddressControl::IsBlank() const {
     return std::none_of(fields_.begin(), fields_.end(), [](const auto& field) { return field.has_value(); });
-}
-
-void IpAddressControl::ClearAddress() {
-    StoreFields(Fields{});
 }
 
 std::optional<int> IpAddressControl::Field(int index) const {

@@ -20,11 +20,9 @@ public:
     IpAddressControl(ControlHost& host, const ControlTemplate& source);
 
     void SetAddress(std::uint32_t address);
-    // Blank fields count as 0. Returns how many fields are not blank.
-    int GetAddress(std::uint32_t& address) const;
+    // Blank fields count as 0.
     std::uint32_t Address() const;
     bool IsBlank() const;
-    void ClearAddress();
     std::optional<int> Field(int index) const;
     // Parses "a.b.c.d"; parts that are empty or not numbers leave their field blank.
     void SetText(std::string_view text) override;

@@ -22,7 +22,6 @@ enum class ModelChange : std::uint8_t {
     Position,
     Field,      // one IP address field; index names the field
     Limit,      // edit text limit
-    ReadOnly,   // edit read-only flag
 };
 
 // What changed in a dialog itself.
