@@ -18,7 +18,6 @@ public:
     void EnablePage(bool enable) override;
 
     CertKind Kind() const { return kind_; }
-    bool HasValidCertificate() const { return certValid_; }
 
 protected:
     bool OnInitDialog() override;

@@ -30,9 +30,7 @@ public:
 
     explicit CInterfaceConfigDlg(EditorContext& context);
 
-    bool IsConnected() const { return session_.connected; }
     const ConfigPageValues& PageValues() const { return session_.values; }
-    CConfigTabCtrl& Tabs() { return tabs_; }
 
 protected:
     bool OnInitDialog() override;

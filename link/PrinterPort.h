@@ -89,9 +89,7 @@ public:
     LinkError LastError() const override { return lastError_; }
 
     void SetUsbDevice(bool usbDevice) override { usbDevice_ = usbDevice; }
-    bool IsUsbDevice() const { return usbDevice_; }
     void SetPortName(std::string portName) override { portName_ = std::move(portName); }
-    const std::string& PortName() const { return portName_; }
     std::uint32_t BaudRate() const { return baudRate_; }
 
 private:

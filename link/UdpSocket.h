@@ -42,10 +42,6 @@ public:
     // Takes effect at the next Bind; 0 lets the system choose a free port.
     void SetLocalPort(std::uint16_t port) { localPort_ = port; }
 
-    const std::string& RemoteHost() const { return remoteHost_; }
-    std::uint16_t RemotePort() const { return remotePort_; }
-    std::uint16_t LocalPort() const { return localPort_; }
-
     // Opens the socket on every local address at the local port (closing an earlier one).
     UdpResult Bind();
     bool IsBound() const { return socket_ != kNoSocket; }

@@ -25,7 +25,6 @@ public:
     // Writes nothing (returns 0) once the printer has hung up.
     std::size_t Write(std::span<const std::uint8_t> bytes) override;
 
-    std::size_t QueuedBursts() const { return bursts_.size(); }
     // Every buffer written so far, one entry per Write call.
     const std::vector<Bytes>& Writes() const { return writes_; }
 

@@ -22,7 +22,6 @@ public:
 
     int Id() const { return id_; }
     ControlKind Kind() const { return kind_; }
-    std::uint32_t Styles() const { return styles_; }
     bool HasStyle(std::uint32_t flag) const { return (styles_ & flag) != 0; }
     DialogRect Rect() const { return rect_; }
 

@@ -60,7 +60,6 @@ bool ListView::DeleteItem(int row) {
 
 void ListView::DeleteAllItems() {
     rows_.clear();
-    selectionMark_ = -1;
     Changed(ModelChange::Rows);
 }
 
@@ -181,7 +180,6 @@ bool ListView::UserClickRow(int row) {
         return true;  // a handler of the notifications above emptied the list
     }
     ApplyState(row, RowAt(row).state | item_state::kSelected | item_state::kFocused);
-    selectionMark_ = row;
     return true;
 }
 

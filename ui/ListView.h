@@ -53,8 +53,6 @@ public:
     // The first row after start that has every bit of state; -1 when none. start -1
     // searches from the first row.
     int GetNextItem(int start, std::uint32_t state) const;
-    int GetSelectionMark() const { return selectionMark_; }
-    void SetSelectionMark(int row) { selectionMark_ = row; }
 
     // The user clicks a row (selected and focused), or with row -1 an empty area (the
     // selection goes, the focus stays).
@@ -80,7 +78,6 @@ private:
     std::vector<Row> rows_;
     bool gridLines_ = false;
     bool fullRowSelect_ = false;
-    int selectionMark_ = -1;
 };
 
 }  // namespace lanvane

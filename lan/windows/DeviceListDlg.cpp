@@ -105,7 +105,6 @@ void CDeviceListDlg::RebuildList() {
         return;
     }
     // Selecting the first row raises the item-changed notification that picks it.
-    list.SetSelectionMark(0);
     list.SetItemState(0, kSelectedAndFocused, kSelectedAndFocused);
     FocusList();
 }

@@ -12,9 +12,6 @@ class CDeviceListDlg : public Dialog {
 public:
     CDeviceListDlg(LanContext& context, LanMode lanMode);
 
-    // The 1-based number of the device the actions apply to; -1 for none.
-    int CurrentDevice() const { return currentDevice_; }
-
 protected:
     bool OnInitDialog() override;
     void OnCommand(int controlId, Notification code) override;

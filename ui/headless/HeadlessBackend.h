@@ -53,7 +53,6 @@ public:
     const MessageBoxRecord* PendingMessageBox() const;
     const FileDialogRecord* PendingFileDialog() const;
     const std::vector<MessageBoxRecord>& MessageBoxes() const { return messageBoxes_; }
-    const std::vector<FileDialogRecord>& FileDialogs() const { return fileDialogs_; }
     const std::vector<std::string>& OpenedUrls() const { return openedUrls_; }
     int WaitCursorDepth() const { return waitCursorDepth_; }
     int WaitCursorShown() const { return waitCursorShown_; }

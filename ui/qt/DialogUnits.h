@@ -16,8 +16,6 @@ public:
     explicit DialogUnits(const QFont& font);
     DialogUnits(int baseX, int baseY);
 
-    int BaseX() const { return baseX_; }
-    int BaseY() const { return baseY_; }
     int X(int units) const;
     int Y(int units) const;
     // Corners are converted one by one, so controls that touch in units touch in pixels.
