@@ -73,7 +73,7 @@ void CInterfaceConfigDlg::OnDestroy() {
 
 // USB is marked also when no printer is listed: it is the kind the window works with.
 void CInterfaceConfigDlg::OnUsb() {
-    portKind_ = kUsbPort;
+    portKind_ = PortKind::Usb;
     ShowMembers();
     usbDevices_ = context_.devices.UsbDevices();
     std::erase_if(usbDevices_, [](const UsbDeviceEntry& entry) { return entry.productId != kPrinterProductId; });
@@ -88,7 +88,7 @@ void CInterfaceConfigDlg::OnUsb() {
 }
 
 void CInterfaceConfigDlg::OnSerial() {
-    portKind_ = kSerialPort;
+    portKind_ = PortKind::Serial;
     FillPortList(context_.devices.ComPortNames());
     ShowMembers();
 }
@@ -96,7 +96,7 @@ void CInterfaceConfigDlg::OnSerial() {
 void CInterfaceConfigDlg::OnConnect() {
     ReadControls();
     session_.connected = false;
-    const bool usbDevice = portKind_ == kUsbPort;
+    const bool usbDevice = portKind_ == PortKind::Usb;
     const InterruptNotice notice(interrupted::kReadingRecord);
     const PrinterConnection connection =
         ConnectPrinter(context_.port, usbDevice, ChosenDevicePath(), session_.buffers, session_.pause,
@@ -155,15 +155,15 @@ void CInterfaceConfigDlg::FillPortList(const std::vector<std::string>& names) {
 
 void CInterfaceConfigDlg::ReadControls() {
     if (IsDlgButtonChecked(ctl::kSerialRadio)) {
-        portKind_ = kSerialPort;
+        portKind_ = PortKind::Serial;
     } else if (IsDlgButtonChecked(ctl::kUsbRadio)) {
-        portKind_ = kUsbPort;
+        portKind_ = PortKind::Usb;
     }
 }
 
 void CInterfaceConfigDlg::ShowMembers() {
     CheckRadioButton(ctl::kSerialRadio, ctl::kUsbRadio,
-                     portKind_ == kSerialPort ? ctl::kSerialRadio : ctl::kUsbRadio);
+                     portKind_ == PortKind::Serial ? ctl::kSerialRadio : ctl::kUsbRadio);
 }
 
 // The device of the Port list's choice: a listed USB printer by its exact name, or a
@@ -173,7 +173,7 @@ std::optional<std::string> CInterfaceConfigDlg::ChosenDevicePath() const {
     if (chosen.empty()) {
         return std::nullopt;
     }
-    if (portKind_ == kSerialPort) {
+    if (portKind_ == PortKind::Serial) {
         return context_.devices.SerialPortPath(chosen);
     }
     const auto found = std::find_if(usbDevices_.begin(), usbDevices_.end(),

@@ -25,9 +25,6 @@ namespace lanvane {
 //     window.DoModal();
 class CInterfaceConfigDlg : public Dialog {
 public:
-    static constexpr int kSerialPort = 0;
-    static constexpr int kUsbPort = 1;
-
     explicit CInterfaceConfigDlg(EditorContext& context);
 
     const ConfigPageValues& PageValues() const { return session_.values; }
@@ -39,6 +36,8 @@ protected:
     void OnDestroy() override;
 
 private:
+    enum class PortKind { Serial, Usb };
+
     void OnUsb();
     void OnSerial();
     void OnConnect();
@@ -62,7 +61,7 @@ private:
     EditorContext& context_;
     EditorSession session_;
     CConfigTabCtrl tabs_;
-    int portKind_ = kUsbPort;
+    PortKind portKind_ = PortKind::Usb;
     std::vector<UsbDeviceEntry> usbDevices_;
     IdentificationData identification_;
     InterfaceConfig printerRecord_;  // as last read: what no page changes goes back as it was

@@ -14,6 +14,12 @@
 #include <utility>
 
 namespace lanvane {
+namespace {
+
+constexpr int kStartTimer = 100;
+constexpr int kStartDelayMs = 300;
+
+}  // namespace
 
 CBssInfoDlg::CBssInfoDlg(LanContext& context, std::string address)
     : Dialog(context.ui, DialogTemplateIn(context.resources, dlg::kBssInfo)),

@@ -13,9 +13,6 @@ namespace lanvane {
 // another, each on a connection of its own.
 class CBssInfoDlg : public Dialog {
 public:
-    static constexpr int kStartTimer = 100;
-    static constexpr int kStartDelayMs = 300;
-
     // `address`: the printer's dotted-decimal IPv4 address.
     CBssInfoDlg(LanContext& context, std::string address);
 

@@ -6,6 +6,14 @@
 #include "ui/ProgressBar.h"
 
 namespace lanvane {
+namespace {
+
+constexpr int kTickTimer = 1000;
+constexpr int kTickMs = 100;
+constexpr int kSearchMs = 1000;
+constexpr int kProgressRange = 1000;
+
+}  // namespace
 
 CSearchDlg::CSearchDlg(LanContext& context, LanMode lanMode)
     : Dialog(context.ui, DialogTemplateIn(context.resources, dlg::kSearch)),

@@ -14,11 +14,6 @@ namespace lanvane {
 // with the cancel result; the opener redraws its list from the device list.
 class CSearchDlg : public Dialog {
 public:
-    static constexpr int kTickTimer = 1000;
-    static constexpr int kTickMs = 100;
-    static constexpr int kSearchMs = 1000;
-    static constexpr int kProgressRange = 1000;
-
     CSearchDlg(LanContext& context, LanMode lanMode);
 
 protected:
