@@ -255,11 +255,11 @@ void Dialog::KillTimer(int timerId) {
 }
 
 void Dialog::WatchSocket(SocketHandle socket, int token) {
-    ui_.WatchSocket(*this, socket, token);
+    ui_.Sockets().Watch(*this, socket, token);
 }
 
 void Dialog::UnwatchSocket(int token) {
-    ui_.UnwatchSocket(*this, token);
+    ui_.Sockets().Unwatch(*this, token);
 }
 
 int Dialog::MessageBox(std::string_view text, std::string_view caption, MessageBoxIcon icon) {

@@ -6,7 +6,7 @@
 
 #include "ui/FileDialogRequest.h"
 #include "ui/MessageBoxRequest.h"
-#include "ui/SocketHandle.h"
+#include "ui/SocketWatchList.h"
 
 namespace lanvane {
 
@@ -39,9 +39,7 @@ public:
     // Periodic timer; setting an id that runs restarts it with the new period.
     virtual void SetTimer(Dialog& dialog, int timerId, int periodMs) = 0;
     virtual void KillTimer(Dialog& dialog, int timerId) = 0;
-    // The loop calls dialog.DispatchSocketReadable(token) while the socket has data to read.
-    virtual void WatchSocket(Dialog& dialog, SocketHandle socket, int token) = 0;
-    virtual void UnwatchSocket(Dialog& dialog, int token) = 0;
+    virtual SocketWatchList& Sockets() = 0;
 
     // A counter: the wait cursor shows while it is above zero.
     virtual void BeginWaitCursor() = 0;

@@ -77,14 +77,6 @@ void HeadlessBackend::KillTimer(Dialog& dialog, int timerId) {
     timers_.Kill(dialog, timerId);
 }
 
-void HeadlessBackend::WatchSocket(Dialog& dialog, SocketHandle socket, int token) {
-    sockets_.Watch(dialog, socket, token);
-}
-
-void HeadlessBackend::UnwatchSocket(Dialog& dialog, int token) {
-    sockets_.Unwatch(dialog, token);
-}
-
 void HeadlessBackend::BeginWaitCursor() {
     ++waitCursorDepth_;
     ++waitCursorShown_;

@@ -5,13 +5,14 @@
 #include <vector>
 
 #include "ui/SocketHandle.h"
+#include "ui/SocketWatchList.h"
 
 namespace lanvane {
 
 class Dialog;
 
 // The sockets dialogs watch for data to read, checked with the system's poll.
-class SocketWatch {
+class SocketWatch final : public SocketWatchList {
 public:
     struct Entry {
         Dialog* dialog;
@@ -19,8 +20,8 @@ public:
         int token;
     };
 
-    void Watch(Dialog& dialog, SocketHandle socket, int token);
-    void Unwatch(Dialog& dialog, int token);
+    void Watch(Dialog& dialog, SocketHandle socket, int token) override;
+    void Unwatch(Dialog& dialog, int token) override;
     void Forget(const Dialog& dialog);
     bool Empty() const { return entries_.empty(); }
     // One readable socket (also at end of stream or on error), waiting at most timeoutMs.

@@ -242,14 +242,6 @@ void QtBackend::KillTimer(Dialog& dialog, int timerId) {
     timers_.Kill(dialog, timerId);
 }
 
-void QtBackend::WatchSocket(Dialog& dialog, SocketHandle socket, int token) {
-    sockets_.Watch(dialog, socket, token);
-}
-
-void QtBackend::UnwatchSocket(Dialog& dialog, int token) {
-    sockets_.Unwatch(dialog, token);
-}
-
 void QtBackend::BeginWaitCursor() {
     if (waitCursorDepth_++ == 0) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);

@@ -46,8 +46,7 @@ public:
     void OpenUrl(const std::string& url) override;
     void SetTimer(Dialog& dialog, int timerId, int periodMs) override;
     void KillTimer(Dialog& dialog, int timerId) override;
-    void WatchSocket(Dialog& dialog, SocketHandle socket, int token) override;
-    void UnwatchSocket(Dialog& dialog, int token) override;
+    SocketWatchList& Sockets() override { return sockets_; }
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
     void PumpPaint() override;

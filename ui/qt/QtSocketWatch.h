@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "ui/SocketHandle.h"
+#include "ui/SocketWatchList.h"
 #include "ui/qt/LaterDelete.h"
 
 namespace lanvane {
@@ -15,14 +16,14 @@ class Dialog;
 // The dialogs' watched sockets on QSocketNotifier. A notifier rests while its own handler
 // runs, so a handler that opens a message box before it reads is not called again inside
 // it, and all of them rest while they are held (a blocking exchange repaints its window).
-class QtSocketWatch {
+class QtSocketWatch final : public SocketWatchList {
 public:
     using Readable = std::function<void(Dialog&, int)>;
 
     explicit QtSocketWatch(Readable readable);
 
-    void Watch(Dialog& dialog, SocketHandle socket, int token);
-    void Unwatch(Dialog& dialog, int token);
+    void Watch(Dialog& dialog, SocketHandle socket, int token) override;
+    void Unwatch(Dialog& dialog, int token) override;
     void Forget(const Dialog& dialog);
     void Hold(bool hold);
     // Whether a watched socket has data that is waiting to be delivered.

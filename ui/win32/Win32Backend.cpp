@@ -309,14 +309,6 @@ void Win32Backend::KillTimer(Dialog& dialog, int timerId) {
     }
 }
 
-void Win32Backend::WatchSocket(Dialog& dialog, SocketHandle socket, int token) {
-    sockets_.Watch(dialog, socket, token);
-}
-
-void Win32Backend::UnwatchSocket(Dialog& dialog, int token) {
-    sockets_.Unwatch(dialog, token);
-}
-
 void Win32Backend::BeginWaitCursor() {
     if (waitCursorDepth_++ == 0) {
         SetCursor(LoadCursorW(nullptr, IDC_WAIT));

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "ui/SocketHandle.h"
+#include "ui/SocketWatchList.h"
 
 namespace lanvane {
 
@@ -18,17 +19,17 @@ class Dialog;
 // while its own handler runs; readiness that comes meanwhile is delivered once the handler
 // has returned. While watched, a socket is in non-blocking mode (WSAAsyncSelect puts it
 // there) and stays so afterwards.
-class Win32SocketWatch {
+class Win32SocketWatch final : public SocketWatchList {
 public:
     using Readable = std::function<void(Dialog&, int)>;
 
     explicit Win32SocketWatch(Readable readable);
-    ~Win32SocketWatch();
+    ~Win32SocketWatch() override;
     Win32SocketWatch(const Win32SocketWatch&) = delete;
     Win32SocketWatch& operator=(const Win32SocketWatch&) = delete;
 
-    void Watch(Dialog& dialog, SocketHandle socket, int token);
-    void Unwatch(Dialog& dialog, int token);
+    void Watch(Dialog& dialog, SocketHandle socket, int token) override;
+    void Unwatch(Dialog& dialog, int token) override;
     void Forget(const Dialog& dialog);
 
 private:
