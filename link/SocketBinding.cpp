@@ -1,7 +1,8 @@
-#include "link/SocketAddress.h"
 #include "link/SocketCalls.h"
 
-// Binding a socket to a local port reads the same on every system.
+#include "link/SocketAddress.h"
+
+// Binding a socket to a local port and reading it back are the same calls on every system.
 namespace lanvane::net {
 
 bool BindAnyAddress(NativeSocket socket, std::uint16_t port) {

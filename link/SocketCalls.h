@@ -14,8 +14,6 @@
 // implements these over its own calls; the links' logic is portable.
 namespace lanvane::net {
 
-// IPv4 addresses are held with the first octet in the high byte.
-
 enum class SocketKind { Stream, Datagram };
 
 // A new IPv4 socket.
@@ -25,6 +23,7 @@ void CloseSocket(NativeSocket socket);
 // The failure the system reported for the last socket call on this thread.
 LinkError LastSocketError(std::string operation, std::string target);
 
+// Addresses are IPv4 with the first octet in the high byte.
 // Connects within `connectWait`; a receive on the socket then waits at most `receiveTimeout`.
 LinkError Connect(NativeSocket socket, std::uint32_t peer, std::uint16_t port, std::chrono::milliseconds connectWait,
                   std::chrono::milliseconds receiveTimeout, const std::string& target);

@@ -39,6 +39,7 @@ public:
     // Periodic timer; setting an id that runs restarts it with the new period.
     virtual void SetTimer(Dialog& dialog, int timerId, int periodMs) = 0;
     virtual void KillTimer(Dialog& dialog, int timerId) = 0;
+    // The sockets whose data the loop hands to their dialogs.
     virtual SocketWatchList& Sockets() = 0;
 
     // A counter: the wait cursor shows while it is above zero.

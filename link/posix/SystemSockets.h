@@ -6,5 +6,9 @@
 #include <netinet/in.h>
 #include <sys/socket.h>
 
+namespace lanvane::net {
+
 // The type of a socket address's length in the calls that take one.
 using SocketLength = socklen_t;
+
+}  // namespace lanvane::net

@@ -5,5 +5,9 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
+namespace lanvane::net {
+
 // The type of a socket address's length in the calls that take one.
 using SocketLength = int;
+
+}  // namespace lanvane::net
