@@ -13,7 +13,6 @@
 
 #include "tools/scenario/WindowActionDispatch.h"
 #include "ui/ListView.h"
-#include "ui/ControlSteps.h"
 #include "ui/qt/IpAddressEdit.h"
 
 namespace lanvane::scenario {
@@ -136,19 +135,10 @@ std::string SetIpField(QWidget& widget, int field, const QString& digits) {
 struct WidgetDriver {
     QtBackend& ui;
 
-    std::string OnControl(const UserAction& action) const {
-        Dialog* modal = ui.ActiveDialog();
-        if (modal == nullptr) {
-            return "a message box or file dialog is open";
-        }
-        Control* control = FindTarget(*modal, Target{action.control.controlId, action.control.pageId});
-        QWidget* widget = control != nullptr ? ui.WidgetOf(*control) : nullptr;
-        if (widget == nullptr) {
-            return "no such control";
-        }
-        if (!widget->isEnabled() || !widget->isVisible()) {
-            return "the control is disabled or hidden";
-        }
+    QWidget* WindowOf(const Control& control) const { return ui.WidgetOf(control); }
+    static bool IsUsable(const QWidget* widget) { return widget->isEnabled() && widget->isVisible(); }
+
+    static std::string OnWindow(QWidget* widget, Control& control, const UserAction& action) {
         const QString text = QString::fromStdString(action.text);
         switch (action.kind) {
         case ActionKind::Click:
@@ -164,7 +154,7 @@ struct WidgetDriver {
         case ActionKind::SelectTab:
             return SelectTab(*widget, action.number);
         case ActionKind::ClickRow:
-            return ClickRow(*widget, *control, action.number);
+            return ClickRow(*widget, control, action.number);
         case ActionKind::SetIpField:
             return SetIpField(*widget, action.number, text);
         case ActionKind::Focus:

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "tools/scenario/WindowActionDispatch.h"
-#include "ui/ControlSteps.h"
 #include "ui/ListView.h"
 #include "ui/win32/UserClicks.h"
 #include "platform/win32/WideText.h"
@@ -189,19 +188,10 @@ std::string DialogPath(const std::string& path) {
 struct ControlDriver {
     Win32Backend& ui;
 
-    std::string OnControl(const UserAction& action) const {
-        Dialog* modal = ui.ActiveDialog();
-        if (modal == nullptr) {
-            return "a message box or file dialog is open";
-        }
-        Control* control = FindTarget(*modal, Target{action.control.controlId, action.control.pageId});
-        HWND window = control != nullptr ? ui.ControlWindow(*control) : nullptr;
-        if (window == nullptr) {
-            return "no such control";
-        }
-        if (!IsWindowEnabled(window) || !IsWindowVisible(window)) {
-            return "the control is disabled or hidden";
-        }
+    HWND WindowOf(const Control& control) const { return ui.ControlWindow(control); }
+    static bool IsUsable(HWND window) { return IsWindowEnabled(window) && IsWindowVisible(window); }
+
+    static std::string OnWindow(HWND window, Control& control, const UserAction& action) {
         switch (action.kind) {
         case ActionKind::Click:
             return Click(window);
@@ -216,7 +206,7 @@ struct ControlDriver {
         case ActionKind::SelectTab:
             return SelectTab(window, action.number);
         case ActionKind::ClickRow:
-            return ClickRow(window, *control, action.number);
+            return ClickRow(window, control, action.number);
         case ActionKind::SetIpField:
             return SetIpField(window, action.number, action.text);
         case ActionKind::Focus:
