@@ -59,16 +59,127 @@ def plain(text):
 
 
 def load_texts(table):
-    """English text -> the language's, from a language table ("English = translation")."""
-    texts = {}
+    """English text -> the language's, from a language table ("English = translation"); the
+    first translation of a text stands."""
     if not table:
-        return texts
+        return {}
     with open(table, encoding="utf-8") as lines:
-        for line in lines:
-            english, equals, translated = line.rstrip("\n").partition(" = ")
-            if equals and not english.startswith(("@", "#")):
-                texts.setdefault(plain(english), plain(translated))
-    return texts
+        pairs = [line.rstrip("\n").partition(" = ") for line in lines]
+    return dict(reversed([(plain(english), plain(translated)) for english, equals, translated in pairs
+                          if equals and not english.startswith(("@", "#"))]))
+
+
+def has(node, state):
+    return node.getState().contains(state)
+
+
+def identity(node):
+    extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return (node.getRoleName(), node.name, extents.x, extents.y, extents.width, extents.height)
+
+
+def name_of(node):
+    """What a screen reader reads: the name, else the label tied to the control (Qt names
+    a combo box by its value and ties its label by a relation)."""
+    if node.name.strip():
+        return node.name
+    for relation in node.getRelationSet():
+        if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY and relation.getNTargets() > 0:
+            return relation.getTarget(0).name
+    return ""
+
+
+def describe(node):
+    return f"{node.getRoleName()} \"{name_of(node)}\""
+
+
+def descendants(root):
+    """What the window shows, in order; hidden pages are passed over."""
+    stack = [root]
+    while stack:
+        node = stack.pop()
+        if node is not root and not has(node, pyatspi.STATE_SHOWING):
+            continue
+        yield node
+        if node.getRole() in (pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE):
+            continue  # cells are named by their text and header
+        stack.extend(child for child in reversed(list(node)) if child is not None)
+
+
+def first(window, role):
+    return next((node for node in descendants(window) if node.getRole() == role), None)
+
+
+def focusable(window):
+    return [node for node in descendants(window)
+            if has(node, pyatspi.STATE_FOCUSABLE) and node.getRole() != pyatspi.ROLE_FRAME]
+
+
+def focused(window, candidates=None):
+    """The innermost focused object: a button box and its button both say focused."""
+    found = [node for node in (candidates if candidates is not None else focusable(window))
+             if has(node, pyatspi.STATE_FOCUSED)]
+    return found[-1] if found else None
+
+
+def tab_stops_offered(window):
+    return sum(1 for node in descendants(window)
+               if node.getRole() in INTERACTIVE and node.getRole() != pyatspi.ROLE_PAGE_TAB and
+               has(node, pyatspi.STATE_FOCUSABLE) and has(node, pyatspi.STATE_ENABLED))
+
+
+def press(keysym, modifiers=0):
+    registry = pyatspi.Registry
+    if modifiers:
+        registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_LOCKMODIFIERS)
+    registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+    if modifiers:
+        registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_UNLOCKMODIFIERS)
+    time.sleep(0.15)
+
+
+def grab_focus(node):
+    node.queryComponent().grabFocus()
+    time.sleep(0.2)
+
+
+def check_names(window, label):
+    for node in descendants(window):
+        if node.getRole() in INTERACTIVE and not name_of(node).strip():
+            fail(label, f"unnamed {node.getRoleName()}")
+        # A combo box is named by its value (data such as "PIN&PBC"), the rest by texts.
+        if node.getRole() != pyatspi.ROLE_COMBO_BOX and re.search(r"&[^ ]", node.name or ""):
+            fail(label, f"{describe(node)} reads an access-key mark")
+    table = first(window, pyatspi.ROLE_TABLE)
+    headers = table.queryTable() if table is not None else None
+    for column in range(headers.nColumns if headers else 0):
+        if not headers.getColumnDescription(column):
+            fail(label, f"table \"{table.name}\" column {column} has no header")
+
+
+def walk_tab_stops(window, label, modifiers, name, candidates):
+    """Tab (or Shift+Tab) from the focus round every tab stop and back: the stops passed."""
+    seen = [focused(window, candidates)]
+    if seen[0] is None:
+        fail(label, "nothing has the focus")
+        return []
+    for _ in range(MOST_TAB_STOPS):
+        before = seen[-1]
+        press(KEY_TAB, modifiers)
+        now = focused(window, candidates)
+        if now is None:
+            fail(label, f"{name} from {describe(before)} leaves the window")
+            return seen
+        if identity(now) == identity(before) and tab_stops_offered(window) > 1:
+            fail(label, f"{name} does not leave {describe(now)}")
+            return seen
+        if not name_of(now).strip():
+            fail(label, f"{name} reaches an unnamed {now.getRoleName()}")
+        if any(identity(now) == identity(stop) for stop in seen):
+            return seen
+        seen.append(now)
+    fail(label, f"{name} never comes round again from {describe(seen[0])}: a trap")
+    return seen
 
 
 class Walk:
@@ -90,207 +201,98 @@ class Walk:
         raise SystemExit(f"gave up waiting for {what}")
 
     def find_app(self):
-        desktop = pyatspi.Registry.getDesktop(0)
-        for app in desktop:
-            if app is not None and app.get_process_id() == self.process.pid:
-                return app
-        return None
+        return next((app for app in pyatspi.Registry.getDesktop(0)
+                     if app is not None and app.get_process_id() == self.process.pid), None)
 
     def active_window(self):
-        for window in self.app:
-            if window is not None and window.getState().contains(pyatspi.STATE_ACTIVE):
-                return window
-        return None
+        return next((window for window in self.app if window is not None and has(window, pyatspi.STATE_ACTIVE)), None)
 
-    def window_named_like(self, probe):
-        window = self.active_window()
-        return window if window is not None and probe(window) else None
+    def expect(self, wanted, what):
+        """Until the active window's identity is as wanted; that window."""
+        def probe():
+            window = self.active_window()
+            return window if window is not None and wanted(identity(window)) else None
+        return self.wait_for(probe, what)
 
-    def text(self, english):
-        return self.texts.get(english, english)
+    def opens_over(self, window, what):
+        return self.expect(lambda now: now != identity(window), what)
 
-    def press(self, keysym, modifiers=0):
-        registry = pyatspi.Registry
-        if modifiers:
-            registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_LOCKMODIFIERS)
-        registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
-        if modifiers:
-            registry.generateKeyboardEvent(modifiers, None, pyatspi.KEY_UNLOCKMODIFIERS)
-        time.sleep(0.15)
-
-    @staticmethod
-    def descendants(root):
-        """What the window shows, in order; hidden pages are passed over."""
-        stack = [root]
-        while stack:
-            node = stack.pop()
-            if node is not root and not node.getState().contains(pyatspi.STATE_SHOWING):
-                continue
-            yield node
-            if node.getRole() in (pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE_TABLE):
-                continue  # cells are named by their text and header
-            stack.extend(child for child in reversed(list(node)) if child is not None)
-
-    def focusable(self, window):
-        return [node for node in self.descendants(window)
-                if node.getState().contains(pyatspi.STATE_FOCUSABLE) and node.getRole() != pyatspi.ROLE_FRAME]
-
-    def focused(self, window, candidates=None):
-        """The innermost focused object: a button box and its button both say focused."""
-        found = None
-        for node in candidates if candidates is not None else self.focusable(window):
-            if node.getState().contains(pyatspi.STATE_FOCUSED):
-                found = node
-        return found
-
-    def tab_stops_offered(self, window):
-        def offered(node):
-            state = node.getState()
-            return (node.getRole() in INTERACTIVE and node.getRole() != pyatspi.ROLE_PAGE_TAB and
-                    state.contains(pyatspi.STATE_FOCUSABLE) and state.contains(pyatspi.STATE_ENABLED))
-        return sum(1 for node in self.descendants(window) if offered(node))
-
-    @staticmethod
-    def identity(node):
-        extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        return (node.getRoleName(), node.name, extents.x, extents.y, extents.width, extents.height)
-
-    @staticmethod
-    def name_of(node):
-        """What a screen reader reads: the name, else the label tied to the control (Qt names
-        a combo box by its value and ties its label by a relation)."""
-        if node.name.strip():
-            return node.name
-        for relation in node.getRelationSet():
-            if relation.getRelationType() == pyatspi.RELATION_LABELLED_BY and relation.getNTargets() > 0:
-                return relation.getTarget(0).name
-        return ""
-
-    def describe(self, node):
-        return f"{node.getRoleName()} \"{self.name_of(node)}\""
-
-    def button(self, window, english):
-        wanted = self.text(english)
-        for node in self.descendants(window):
-            if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and plain(node.name) == wanted:
-                return node
-        raise SystemExit(f"{window.name}: no button \"{wanted}\"")
+    def key_back_to(self, key, window, what):
+        press(key)
+        self.expect(lambda now: now == identity(window), what)
 
     def click(self, window, english):
-        action = self.button(window, english).queryAction()
-        action.doAction(0)
+        wanted = self.texts.get(english, english)
+        button = next((node for node in descendants(window)
+                       if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and plain(node.name) == wanted), None)
+        if button is None:
+            raise SystemExit(f"{window.name}: no button \"{wanted}\"")
+        button.queryAction().doAction(0)
         time.sleep(0.2)
 
-    def check_names(self, window, label):
-        for node in self.descendants(window):
-            state = node.getState()
-            if node.getRole() in INTERACTIVE and not self.name_of(node).strip():
-                fail(label, f"unnamed {node.getRoleName()}")
-            # A combo box is named by its value (data such as "PIN&PBC"), the rest by texts.
-            if node.getRole() != pyatspi.ROLE_COMBO_BOX and re.search(r"&[^ ]", node.name or ""):
-                fail(label, f"{self.describe(node)} reads an access-key mark")
-        table = next((node for node in self.descendants(window) if node.getRole() == pyatspi.ROLE_TABLE), None)
-        if table is not None:
-            headers = table.queryTable()
-            for column in range(headers.nColumns):
-                if not headers.getColumnDescription(column):
-                    fail(label, f"table \"{table.name}\" column {column} has no header")
-
-    def check_tab_cycle(self, window, label):
-        """Tab from the focus goes round every tab stop and back; so does Shift+Tab."""
-        candidates = self.focusable(window)
-        for modifiers, name in ((0, "Tab"), (SHIFT_MASK, "Shift+Tab")):
-            start = self.focused(window, candidates)
-            if start is None:
-                fail(label, "nothing has the focus")
-                return []
-            seen = [start]
-            for _ in range(MOST_TAB_STOPS):
-                before = seen[-1]
-                self.press(KEY_TAB, modifiers)
-                now = self.focused(window, candidates)
-                if now is None:
-                    fail(label, f"{name} from {self.describe(before)} leaves the window")
-                    return seen
-                if self.identity(now) == self.identity(before) and self.tab_stops_offered(window) > 1:
-                    fail(label, f"{name} does not leave {self.describe(now)}")
-                    return seen
-                if not self.name_of(now).strip():
-                    fail(label, f"{name} reaches an unnamed {now.getRoleName()}")
-                if any(self.identity(now) == self.identity(stop) for stop in seen):
-                    break
-                seen.append(now)
-            else:
-                fail(label, f"{name} never comes round again from {self.describe(start)}: a trap")
-            if modifiers == 0:
-                stops = seen
-        print(f"{label}: {len(stops)} tab stops: " + ", ".join(self.describe(node) for node in stops), flush=True)
+    def check_window(self, label):
+        """The active window's names, and its tab stops round and back: those of Tab."""
+        window = self.wait_for(self.active_window, label)
+        check_names(window, label)
+        candidates = focusable(window)
+        stops = walk_tab_stops(window, label, 0, "Tab", candidates)
+        if stops:
+            walk_tab_stops(window, label, SHIFT_MASK, "Shift+Tab", candidates)
+            print(f"{label}: {len(stops)} tab stops: " + ", ".join(map(describe, stops)), flush=True)
         return stops
 
-    def check_window(self, label):
-        window = self.wait_for(self.active_window, label)
-        self.check_names(window, label)
-        self.check_tab_cycle(window, label)
-        return window
-
-    def expect_new_window(self, before, what):
-        return self.wait_for(lambda: self.window_named_like(lambda window: self.identity(window) != before), what)
-
-    def expect_back(self, window, what):
-        self.wait_for(lambda: self.window_named_like(lambda now: self.identity(now) == window), what)
-
-    def wait_for_rows(self, window, label):
-        """Until the window is on top again and its table lists something."""
-        deadline = time.monotonic() + WAIT_SECONDS
-        while time.monotonic() < deadline:
+    def wait_for_rows(self, window, what):
+        """Until the window is on top again, its table lists something and the focus is in it."""
+        def listed():
             active = self.active_window()
-            if active is not None and self.identity(active) == self.identity(window):
-                table = next(node for node in self.descendants(active) if node.getRole() == pyatspi.ROLE_TABLE)
-                if table.queryTable().nRows > 0 and self.focused(active) is not None:
-                    return
-            time.sleep(0.2)
-        fail(label, "the list stays empty")
+            return (identity(active) == identity(window) and focused(active) is not None and
+                    first(active, pyatspi.ROLE_TABLE).queryTable().nRows > 0)
+        self.wait_for(listed, f"{what} to list something")
 
     def device_list(self, english, label):
         menu = self.active_window()
         self.click(menu, english)
-        window = self.expect_new_window(self.identity(menu), label)
+        window = self.opens_over(menu, label)
         self.click(window, "Search")
         self.wait_for_rows(window, label)
         self.check_window(label)
-        return window
+        return menu, window
 
     def ethernet(self):
-        menu = self.active_window()
-        devices = self.device_list("Ethernet Configuration", "Ethernet device list")
-        table = next(node for node in self.descendants(devices) if node.getRole() == pyatspi.ROLE_TABLE)
-        table.queryComponent().grabFocus()
-        time.sleep(0.2)
-        self.press(KEY_RETURN)
-        self.expect_new_window(self.identity(devices), "Enter in the device list opens the printer's setting")
+        menu, devices = self.device_list("Ethernet Configuration", "Ethernet device list")
+        grab_focus(first(devices, pyatspi.ROLE_TABLE))
+        press(KEY_RETURN)
+        self.opens_over(devices, "Enter in the device list opens the printer's setting")
         self.check_window("Network setting")
-        self.press(KEY_ESCAPE)
-        self.expect_back(self.identity(devices), "Escape closes the network setting")
-        self.press(KEY_ESCAPE)
-        self.expect_back(self.identity(menu), "Escape closes the Ethernet device list")
+        self.key_back_to(KEY_ESCAPE, devices, "Escape closes the network setting")
+        self.key_back_to(KEY_ESCAPE, menu, "Escape closes the Ethernet device list")
 
     def wlan(self):
-        menu = self.active_window()
-        devices = self.device_list("WLAN Configuration", "WLAN device list")
-        devices_identity = self.identity(devices)
+        menu, devices = self.device_list("WLAN Configuration", "WLAN device list")
         self.click(devices, "BSS Info")
-        survey = self.expect_new_window(devices_identity, "the BSS information")
-        self.expect_new_window(self.identity(survey), "the survey's message")
+        survey = self.opens_over(devices, "the BSS information")
+        self.opens_over(survey, "the survey's message")
         self.check_window("Message box")
-        self.press(KEY_RETURN)
+        press(KEY_RETURN)
         self.wait_for_rows(survey, "BSS information")
         self.check_window("BSS information")
-        self.press(KEY_ESCAPE)
-        self.expect_back(self.identity(devices), "Escape closes the BSS information")
-        self.press(KEY_ESCAPE)
-        self.expect_back(self.identity(menu), "Escape closes the WLAN device list")
+        self.key_back_to(KEY_ESCAPE, devices, "Escape closes the BSS information")
+        self.key_back_to(KEY_ESCAPE, menu, "Escape closes the WLAN device list")
 
-    def settles_on(self, window, expected):
+    @staticmethod
+    def tabs(window):
+        strip = first(window, pyatspi.ROLE_PAGE_TAB_LIST)
+        return strip, [tab for tab in strip if tab is not None and tab.getRole() == pyatspi.ROLE_PAGE_TAB]
+
+    def selected_tab(self, window):
+        """Qt marks the current tab as focused (also while the focus is on its page)."""
+        return next(index for index, tab in enumerate(self.tabs(window)[1])
+                    if has(tab, pyatspi.STATE_SELECTED) or has(tab, pyatspi.STATE_FOCUSED))
+
+    def turns_to_next_page(self, window, keysym, modifiers=0):
+        pages = len(self.tabs(window)[1])
+        expected = (self.selected_tab(window) + 1) % pages
+        press(keysym, modifiers)
         deadline = time.monotonic() + 3
         while self.selected_tab(window) != expected:
             if time.monotonic() > deadline:
@@ -298,64 +300,40 @@ class Walk:
             time.sleep(0.1)
         return True
 
-    def strip(self, window):
-        return next(node for node in self.descendants(window) if node.getRole() == pyatspi.ROLE_PAGE_TAB_LIST)
-
-    def tabs(self, window):
-        return [tab for tab in self.strip(window) if tab is not None and tab.getRole() == pyatspi.ROLE_PAGE_TAB]
-
-    def selected_tab(self, window):
-        """Qt marks the current tab as focused (also while the focus is on its page)."""
-        states = [tab.getState() for tab in self.tabs(window)]
-        return next(index for index, state in enumerate(states)
-                    if state.contains(pyatspi.STATE_SELECTED) or state.contains(pyatspi.STATE_FOCUSED))
-
     def configuration(self):
         menu = self.active_window()
         self.click(menu, "Serial/USB Configuration")
-        window = self.expect_new_window(self.identity(menu), "the configuration window")
-        configuration = self.identity(window)
+        window = self.opens_over(menu, "the configuration window")
         self.click(window, "Connect")
-        self.expect_new_window(configuration, "the connect message")
-        self.press(KEY_RETURN)
-        self.expect_back(configuration, "Enter closes the connect message")
-        pages = len(self.tabs(window))
-        for page in range(pages):
+        self.opens_over(window, "the connect message")
+        self.key_back_to(KEY_RETURN, window, "Enter closes the connect message")
+        for page in range(len(self.tabs(window)[1])):
             label = f"configuration page {page + 1}"
-            stops = self.check_window(label)
-            inside = next((node for node in stops if node.getRole() not in
+            inside = next((node for node in self.check_window(label) if node.getRole() not in
                            (pyatspi.ROLE_PAGE_TAB, pyatspi.ROLE_PAGE_TAB_LIST, pyatspi.ROLE_PUSH_BUTTON)), None)
             if inside is not None:
-                inside.queryComponent().grabFocus()
-                time.sleep(0.2)
-            before = self.selected_tab(window)
-            self.press(KEY_PAGE_DOWN if page % 2 else KEY_TAB, CONTROL_MASK)
-            if not self.settles_on(window, (before + 1) % pages):
+                grab_focus(inside)
+            if not self.turns_to_next_page(window, KEY_PAGE_DOWN if page % 2 else KEY_TAB, CONTROL_MASK):
                 fail(label, "Ctrl+Tab / Ctrl+PageDown does not go to the next page")
         # The keys back are keyboard.scn's, played at the same widgets. A page may put the
         # focus on its own control as it comes up: the strip takes it back.
-        before = self.selected_tab(window)
-        self.strip(window).queryComponent().grabFocus()
-        time.sleep(0.2)
-        self.press(KEY_RIGHT)
-        if not self.settles_on(window, (before + 1) % pages):
+        grab_focus(self.tabs(window)[0])
+        if not self.turns_to_next_page(window, KEY_RIGHT):
             fail("configuration window", "Right on the tab strip does not go to the next page")
         self.click(window, "Update")
-        self.expect_new_window(configuration, "the update message")
-        self.press(KEY_RETURN)
-        self.expect_new_window(configuration, "the summary")
+        self.opens_over(window, "the update message")
+        press(KEY_RETURN)
+        self.opens_over(window, "the summary")
         self.check_window("Summary")
-        self.press(KEY_RETURN)
-        self.expect_back(configuration, "Enter closes the summary")
-        self.press(KEY_ESCAPE)
-        self.expect_back(self.identity(menu), "Escape closes the configuration window")
+        self.key_back_to(KEY_RETURN, window, "Enter closes the summary")
+        self.key_back_to(KEY_ESCAPE, menu, "Escape closes the configuration window")
 
     def main_menu(self):
         self.check_window("Main menu")
         self.ethernet()
         self.wlan()
         self.configuration()
-        self.press(KEY_ESCAPE)
+        press(KEY_ESCAPE)
         try:
             self.process.wait(WAIT_SECONDS)
         except subprocess.TimeoutExpired:
