@@ -31,14 +31,17 @@ EnvironmentLookup Environment(std::map<std::string, std::string> values) {
     };
 }
 
+// An empty variable counts as unset.
 TEST(LocaleLanguageTest, MessagesLocaleComesFromLcAllThenLcMessagesThenLang) {
-    EXPECT_EQ(MessagesLocale(Environment({{"LC_ALL", "de_DE"}, {"LC_MESSAGES", "fr_FR"}, {"LANG", "it_IT"}})),
-              "de_DE");
-    EXPECT_EQ(MessagesLocale(Environment({{"LC_MESSAGES", "fr_FR"}, {"LANG", "it_IT"}})), "fr_FR");
-    EXPECT_EQ(MessagesLocale(Environment({{"LANG", "it_IT"}})), "it_IT");
-    EXPECT_EQ(MessagesLocale(Environment({{"LC_ALL", ""}, {"LC_MESSAGES", ""}, {"LANG", "it_IT"}})), "it_IT")
-        << "an empty variable counts as unset";
-    EXPECT_EQ(MessagesLocale(Environment({})), "");
+    const std::pair<std::map<std::string, std::string>, std::string> cases[] = {
+        {{{"LC_ALL", "de_DE"}, {"LC_MESSAGES", "fr_FR"}, {"LANG", "it_IT"}}, "de_DE"},
+        {{{"LC_MESSAGES", "fr_FR"}, {"LANG", "it_IT"}}, "fr_FR"},
+        {{{"LC_ALL", ""}, {"LC_MESSAGES", ""}, {"LANG", "it_IT"}}, "it_IT"},
+        {{}, ""},
+    };
+    for (const auto& [environment, locale] : cases) {
+        EXPECT_EQ(MessagesLocale(Environment(environment)), locale) << locale;
+    }
 }
 
 // The messages locale decides, unless the language priority list names a language that can be shown.

@@ -14,20 +14,13 @@ bool HasStyle(const ControlTemplate& control, std::uint32_t flag) {
     return (control.styles & flag) != 0;
 }
 
-int Right(const DialogRect& r) {
-    return r.x + r.width;
-}
-int Bottom(const DialogRect& r) {
-    return r.y + r.height;
-}
-
 bool Intersect(const DialogRect& a, const DialogRect& b) {
-    return a.x < Right(b) && b.x < Right(a) && a.y < Bottom(b) && b.y < Bottom(a);
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
 }
 
 bool Contains(const DialogRect& outer, const DialogRect& inner) {
-    return outer.x <= inner.x && outer.y <= inner.y && Right(inner) <= Right(outer) &&
-           Bottom(inner) <= Bottom(outer);
+    return outer.x <= inner.x && outer.y <= inner.y && inner.x + inner.width <= outer.x + outer.width &&
+           inner.y + inner.height <= outer.y + outer.height;
 }
 
 bool SameRect(const DialogRect& a, const DialogRect& b) {
