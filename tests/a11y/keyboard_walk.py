@@ -151,8 +151,10 @@ def check_names(window, label):
         if node.getRole() != pyatspi.ROLE_COMBO_BOX and re.search(r"&[^ ]", node.name or ""):
             fail(label, f"{describe(node)} reads an access-key mark")
     table = first(window, pyatspi.ROLE_TABLE)
-    headers = table.queryTable() if table is not None else None
-    for column in range(headers.nColumns if headers else 0):
+    if table is None:
+        return
+    headers = table.queryTable()
+    for column in range(headers.nColumns):
         if not headers.getColumnDescription(column):
             fail(label, f"table \"{table.name}\" column {column} has no header")
 
