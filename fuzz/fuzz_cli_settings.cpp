@@ -1,6 +1,6 @@
-// What the command line takes as text: a settings document, addresses and MACs.
-#include <fuzzer/FuzzedDataProvider.h>
-
+// What the command line takes as text: a settings document, addresses and MACs. JSON
+// nesting is capped before the parser and every walk over the document see it.
+#include <algorithm>
 #include <string>
 
 #include "cli/ConfigJson.h"
@@ -10,6 +10,31 @@
 
 namespace lanvane::fuzz {
 namespace {
+
+std::size_t DepthOf(const nlohmann::json& value) {
+    std::size_t deepest = 0;
+    if (value.is_structured()) {
+        for (const auto& member : value) {
+            deepest = std::max(deepest, DepthOf(member));
+        }
+        ++deepest;
+    }
+    return deepest;
+}
+
+void CheckReading(const std::string& text) {
+    const auto reading = cli::ReadJsonDocument<nlohmann::json>(text, "input");
+    const std::size_t counted = cli::JsonNestingDepth(text);
+    Check(counted <= cli::kMaxJsonDepth + 1, "the count stops past the cap");
+    if (reading.refusal) {
+        return;
+    }
+    Check(DepthOf(reading.document) == counted, "the count without parsing is the document's depth");
+    const auto framed = cli::CheckDocumentFrame(reading.document);
+    const auto checked = cli::CheckConfigJson(cli::ConfigObjectOf(reading.document));
+    Check(!framed || !framed->reason.empty(), "a refusal says why");
+    Check(!checked || !checked->reason.empty(), "a refusal says why");
+}
 
 // All or none: a refused document leaves the record alone; a taken one survives the
 // trip through its own JSON.
@@ -53,6 +78,7 @@ void CheckAddresses(const std::string& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
+    lanvane::fuzz::CheckReading(text);
     lanvane::fuzz::CheckSettings(text);
     lanvane::fuzz::CheckAddresses(text);
     return 0;

@@ -9,9 +9,8 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-30}
 build=build-fuzz
-targets=(fuzz_decoders fuzz_bss_reply fuzz_identification fuzz_certificate_upload fuzz_certificate_file
-         fuzz_lan_discovery fuzz_lan_confirmation fuzz_lan_confirmation_source fuzz_cli_settings fuzz_json_depth
-         fuzz_scenario fuzz_sim_channel fuzz_sim_lan)
+targets=(fuzz_decoders fuzz_bss_reply fuzz_port_exchanges fuzz_certificate_file fuzz_lan_discovery
+         fuzz_lan_confirmation fuzz_cli_settings fuzz_scenario fuzz_sim_channel fuzz_sim_lan)
 # Seeds beyond the golden frames and fuzz/seeds/<target>/.
 declare -A more_seeds=([fuzz_scenario]=tests/scenarios)
 

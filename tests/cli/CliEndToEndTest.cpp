@@ -16,6 +16,7 @@
 #include "SimRig.h"
 #include "sim/SimRecordLayout.h"
 #include "tests/link/PseudoTerminal.h"
+#include "tests/link/linux/FakeTree.h"
 
 namespace lanvane::cli::test {
 namespace {
@@ -380,28 +381,16 @@ class CliUsbListTest : public CliAgainstSimTest {
 protected:
     void SetUp() override {
         CliAgainstSimTest::SetUp();
-        AddUsbPrinter(0, "002b", rig.DevicePath());
-        AddUsbPrinter(1, "0010", otherPrinter.SlavePath());
-    }
-
-    void AddUsbPrinter(int number, const std::string& productId, const std::string& node) const {
-        namespace fs = std::filesystem;
-        const fs::path usbDevice = dir.Path() / "sys/devices/usb1" / ("1-" + std::to_string(number));
-        fs::create_directories(usbDevice / "1-1:1.0");
-        dir.WriteFile("sys/devices/usb1/1-" + std::to_string(number) + "/idVendor", "0dd4\n");
-        dir.WriteFile("sys/devices/usb1/1-" + std::to_string(number) + "/idProduct", productId + "\n");
-        const fs::path nodeDir = dir.Path() / "sys/class/usbmisc" / ("lp" + std::to_string(number));
-        fs::create_directories(nodeDir);
-        fs::create_symlink(usbDevice / "1-1:1.0", nodeDir / "device");
-        fs::create_directories(dir.Path() / "dev/usb");
-        fs::create_symlink(node, dir.Path() / "dev/usb" / ("lp" + std::to_string(number)));
+        tree.AddUsbPrinter(0, "0dd4", "002b", rig.DevicePath());
+        tree.AddUsbPrinter(1, "0dd4", "0010", otherPrinter.SlavePath());
     }
 
     CliRun RunWithTree(std::vector<std::string> arguments) const {
-        arguments.insert(arguments.end(), {"--sys-root", dir / "sys", "--dev-root", dir / "dev"});
+        arguments.insert(arguments.end(), {"--sys-root", tree.Root() / "sys", "--dev-root", tree.Root() / "dev"});
         return RunCli(arguments);
     }
 
+    lanvane::test::FakeTree tree;
     lanvane::test::PseudoTerminal otherPrinter;
 };
 
@@ -410,7 +399,7 @@ protected:
 TEST_F(CliUsbListTest, WriteToEveryUsbPrinterReportsEachPrinter) {
     SimRig older{1};
     ASSERT_TRUE(older.Serving());
-    AddUsbPrinter(2, "002b", older.DevicePath());
+    tree.AddUsbPrinter(2, "0dd4", "002b", older.DevicePath());
     const CliRun run = RunWithTree({"write", "--all-usb", "--set",
                                     dir.WriteFile("set.json", R"({"ssid": "Bench", "p2pChannel": "11"})"), "--json"});
     EXPECT_EQ(run.status, kBadUsage) << run.err;
@@ -431,7 +420,7 @@ TEST_F(CliUsbListTest, PortsListsTheUsbPrintersAndOnlyOurProductOpensByName) {
     ASSERT_EQ(list.status, kDone) << list.err;
     const nlohmann::json usb = JsonOf(list)["usb"];
     ASSERT_EQ(usb.size(), 2u) << list.out;
-    EXPECT_EQ(usb[0], nlohmann::json::parse(R"({"name": "USB001", "path": ")" + (dir / "dev/usb/lp0") +
+    EXPECT_EQ(usb[0], nlohmann::json::parse(R"({"name": "USB001", "path": ")" + (tree.Root() / "dev/usb/lp0").string() +
                                             R"(", "accessible": true, "busy": false, "vendorId": "0DD4", "productId": "002B",
                                             "supported": true})"));
     EXPECT_EQ(usb[1]["supported"], false);
@@ -449,12 +438,12 @@ TEST_F(CliUsbListTest, PortsMarksTheDevicesThisUserMayNotOpen) {
     if (geteuid() != 0 || access("/usr/bin/setpriv", X_OK) != 0) {
         GTEST_SKIP() << "needs root and setpriv";
     }
-    std::filesystem::permissions(dir.Path(), std::filesystem::perms::others_read | std::filesystem::perms::others_exec,
+    std::filesystem::permissions(tree.Root(), std::filesystem::perms::others_read | std::filesystem::perms::others_exec,
                                  std::filesystem::perm_options::add);
     ASSERT_EQ(chmod(rig.DevicePath().c_str(), 0600), 0);
     ASSERT_EQ(chmod(otherPrinter.SlavePath().c_str(), 0666), 0);
     const std::vector<std::string> asNobody = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
-    const CliRun list = RunCli({"ports", "--json", "--sys-root", dir / "sys", "--dev-root", dir / "dev"}, {},
+    const CliRun list = RunCli({"ports", "--json", "--sys-root", tree.Root() / "sys", "--dev-root", tree.Root() / "dev"}, {},
                                std::chrono::milliseconds(10000), {}, {{}, asNobody, {}});
     ASSERT_EQ(list.status, kDone) << list.err;
     const nlohmann::json usb = JsonOf(list)["usb"];

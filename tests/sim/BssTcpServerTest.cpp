@@ -1,7 +1,5 @@
 #include "sim/BssTcpServer.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -16,20 +14,6 @@ namespace {
 using namespace test;
 using std::chrono::milliseconds;
 
-
-int ConnectTo(std::uint16_t port) {
-    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in peer{};
-    peer.sin_family = AF_INET;
-    peer.sin_port = htons(port);
-    peer.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (connect(fd, reinterpret_cast<const sockaddr*>(&peer), sizeof(peer)) != 0) {
-        close(fd);
-        return -1;
-    }
-    return fd;
-}
-
 PrinterState HomeOnly() {
     PrinterState state = DefaultPrinterState();
     state.networks = {{"Home", {0x00, 0x11, 0x22, 0x33, 0x44, 0x55}, 0, -60, 0x0C}};
@@ -42,7 +26,7 @@ TEST(BssTcpServer, HangsUpWithoutAnswerWhenPlanned) {
     SimulatedPrinter printer(HomeOnly(), faults);
     BssTcpServer server(printer, "127.0.0.1", 0);
     ASSERT_TRUE(server.Start());
-    const int link = ConnectTo(server.Port());
+    const int link = ConnectTo(INADDR_LOOPBACK, server.Port());
     ASSERT_TRUE(WriteWhole(link, kBssReqFrame));
     std::uint8_t byte = 0;
     EXPECT_EQ(recv(link, &byte, 1, 0), 0);
@@ -53,12 +37,12 @@ TEST(BssTcpServer, StopsPromptlyWithAClientConnected) {
     SimulatedPrinter printer;
     BssTcpServer server(printer, "127.0.0.1", 0);
     ASSERT_TRUE(server.Start());
-    const int link = ConnectTo(server.Port());
+    const int link = ConnectTo(INADDR_LOOPBACK, server.Port());
     ASSERT_GE(link, 0);
     const auto started = std::chrono::steady_clock::now();
     server.Stop();
     EXPECT_LT(std::chrono::steady_clock::now() - started, milliseconds(500));
-    EXPECT_LT(ConnectTo(server.Port()), 0);
+    EXPECT_LT(ConnectTo(INADDR_LOOPBACK, server.Port()), 0);
     close(link);
 }
 

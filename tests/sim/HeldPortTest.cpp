@@ -1,24 +1,16 @@
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
+#include "link/UdpSocket.h"
 #include "sim/LanPrinterFleet.h"
 
 namespace lanvane::sim {
 namespace {
 
 TEST(LanPrinterFleetTest, PortHeldByAnotherProgramFailsTheStart) {
-    const int holder = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    socklen_t size = sizeof address;
-    ASSERT_EQ(bind(holder, reinterpret_cast<const sockaddr*>(&address), size), 0);
-    getsockname(holder, reinterpret_cast<sockaddr*>(&address), &size);
-    LanPrinterFleet fleet(1, 0, LanFaultPlan{}, LanFleetPorts{.ethernet = ntohs(address.sin_port)});
+    CUdpSocket holder;
+    ASSERT_EQ(holder.Bind(), UdpResult::Ok);
+    LanPrinterFleet fleet(1, 0, LanFaultPlan{}, LanFleetPorts{.ethernet = holder.BoundPort()});
     EXPECT_FALSE(fleet.Start());
-    close(holder);
 }
 
 }  // namespace

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <poll.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 #include <chrono>
 
+#include "link/SocketAddress.h"
 #include "sim/Bytes.h"
 
 namespace lanvane::sim::test {
@@ -32,6 +34,17 @@ inline Bytes ReadFor(int fd, std::size_t wanted, std::chrono::milliseconds limit
 
 inline bool WriteWhole(int fd, const Bytes& bytes) {
     return write(fd, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size());
+}
+
+// A TCP connection to `address` (first octet in the high byte) at `port`; -1 when refused.
+inline int ConnectTo(std::uint32_t address, std::uint16_t port) {
+    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const sockaddr_in peer = net::SocketAddress(address, port);
+    if (connect(fd, reinterpret_cast<const sockaddr*>(&peer), sizeof peer) != 0) {
+        close(fd);
+        return -1;
+    }
+    return fd;
 }
 
 }  // namespace lanvane::sim::test

@@ -1,8 +1,6 @@
-#include <arpa/inet.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -18,6 +16,8 @@
 #include "PosixTestIo.h"
 #include "PrinterDriver.h"
 #include "WireText.h"
+#include "link/SocketCalls.h"
+#include "protocol/AddressText.h"
 #include "sim/SimRecordLayout.h"
 #include "tests/support/posix/ChildProcess.h"
 #include "tests/support/posix/TempDir.h"
@@ -41,25 +41,17 @@ nlohmann::json Dump(const TempDir& dir) {
 }
 
 // A port of the given kind that was free a moment ago.
-std::uint16_t FreePort(int type) {
-    const int fd = socket(AF_INET, type | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    socklen_t size = sizeof address;
-    bind(fd, reinterpret_cast<const sockaddr*>(&address), size);
-    getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size);
-    close(fd);
-    return ntohs(address.sin_port);
+std::uint16_t FreePort(net::SocketKind kind) {
+    const NativeSocket probe = net::OpenSocket(kind);
+    net::BindAnyAddress(probe, 0);
+    const std::uint16_t port = net::BoundPortOf(probe);
+    net::CloseSocket(probe);
+    return port;
 }
 
 bool SurveyAnswers(const std::string& address, std::uint16_t port) {
-    sockaddr_in peer{};
-    peer.sin_family = AF_INET;
-    peer.sin_port = htons(port);
-    inet_pton(AF_INET, address.c_str(), &peer.sin_addr);
-    const int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    const bool answered = connect(fd, reinterpret_cast<const sockaddr*>(&peer), sizeof(peer)) == 0 &&
-                          WriteWhole(fd, kBssReqFrame) && !ReadFor(fd, 1, milliseconds(1000)).empty();
+    const int fd = ConnectTo(*ParseAddressText(address), port);
+    const bool answered = fd >= 0 && WriteWhole(fd, kBssReqFrame) && !ReadFor(fd, 1, milliseconds(1000)).empty();
     close(fd);
     return answered;
 }
@@ -100,9 +92,9 @@ TEST(PrinterSimProgram, ServesTheChannelAndDumpsWhatItHoldsOnExitForTheOwnerOnly
 // keeps every reply is the program's matter: the test holds the simulator to sending them.
 TEST(PrinterSimProgram, AThousandPrintersOfEachKindAnswerOneSearchEach) {
     TempDir dir;
-    const std::uint16_t ethernetPort = FreePort(SOCK_DGRAM);
-    const std::uint16_t wlanPort = FreePort(SOCK_DGRAM);
-    const std::uint16_t surveyPort = FreePort(SOCK_STREAM);
+    const std::uint16_t ethernetPort = FreePort(net::SocketKind::Datagram);
+    const std::uint16_t wlanPort = FreePort(net::SocketKind::Datagram);
+    const std::uint16_t surveyPort = FreePort(net::SocketKind::Stream);
     const ProgramRun run = RunSimUntil(
         {"--bss-port", std::to_string(surveyPort), "--lan-ethernet", "1000", "--lan-wlan", "1000",
          "--lan-ethernet-port", std::to_string(ethernetPort), "--lan-wlan-port", std::to_string(wlanPort),
@@ -135,7 +127,7 @@ TEST(PrinterSimProgram, AThousandPrintersOfEachKindAnswerOneSearchEach) {
 
 // A printer whose replies are cut short is listed by no search, and -v says what was dropped.
 TEST(PrinterSimProgram, RepliesCutShortAreDroppedAndToldUnderVerbose) {
-    const std::uint16_t ethernetPort = FreePort(SOCK_DGRAM);
+    const std::uint16_t ethernetPort = FreePort(net::SocketKind::Datagram);
     ProgramRun cli;
     const ProgramRun run = RunSimUntil(
         {"--no-bss", "--lan-ethernet", "1", "--lan-ethernet-port", std::to_string(ethernetPort), "--lan-shorten", "30"},

@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include "PosixTestIo.h"
 #include "WireText.h"
@@ -52,53 +53,55 @@ TEST(PtyPrinterServer, AnswersThroughTheLinkUntilStopped) {
     EXPECT_FALSE(std::filesystem::is_symlink(dir / "printer"));
 }
 
-TEST(PtyPrinterServer, WritesASplitReplyInTwoBurstsApart) {
+// A server at dir/printer of a printer with the planned faults, and a line to it that has
+// sent the attention message.
+class PtyPrinterServerTest : public ::testing::Test {
+protected:
+    void SendAttention(const FaultPlan& faults) {
+        printer = std::make_unique<SimulatedPrinter>(DefaultPrinterState(), faults);
+        server = std::make_unique<PtyPrinterServer>(*printer);
+        ASSERT_TRUE(server->Start(dir / "printer"));
+        port = OpenRaw(server->DevicePath());
+        ASSERT_TRUE(WriteWhole(port, kAttention));
+    }
+    void TearDown() override { close(port); }
+
+    TempDir dir;
+    std::unique_ptr<SimulatedPrinter> printer;
+    std::unique_ptr<PtyPrinterServer> server;
+    int port = -1;
+};
+
+TEST_F(PtyPrinterServerTest, WritesASplitReplyInTwoBurstsApart) {
     FaultPlan faults;
     faults.splitReply = true;
     faults.splitGap = milliseconds(150);
-    SimulatedPrinter printer(DefaultPrinterState(), faults);
-    PtyPrinterServer server(printer);
-    ASSERT_TRUE(server.Start());
-    const int port = OpenRaw(server.DevicePath());
-    ASSERT_TRUE(WriteWhole(port, kAttention));
-    const Bytes first = ReadFor(port, 7, milliseconds(100));
-    EXPECT_EQ(first, Hex("1F 57 4D"));
+    SendAttention(faults);
+    EXPECT_EQ(ReadFor(port, 7, milliseconds(100)), Hex("1F 57 4D"));
     EXPECT_EQ(ReadFor(port, 4, kReplyLimit), Hex("7F 1D 1F 03"));
-    close(port);
 }
 
-TEST(PtyPrinterServer, StopsPromptlyWhileWaitingToReply) {
-    TempDir dir;
+TEST_F(PtyPrinterServerTest, StopsPromptlyWhileWaitingToReply) {
     FaultPlan faults;
     faults.replyDelay = milliseconds(5000);
-    SimulatedPrinter printer(DefaultPrinterState(), faults);
-    PtyPrinterServer server(printer);
-    ASSERT_TRUE(server.Start(dir / "printer"));
-    const int port = OpenRaw(server.DevicePath());
-    ASSERT_TRUE(WriteWhole(port, kAttention));
+    SendAttention(faults);
     EXPECT_TRUE(ReadFor(port, 1, milliseconds(100)).empty());
     const auto started = Clock::now();
-    server.Stop();
+    server->Stop();
     EXPECT_LT(Clock::now() - started, milliseconds(500));
-    EXPECT_FALSE(server.Serving());
+    EXPECT_FALSE(server->Serving());
     EXPECT_FALSE(std::filesystem::exists(dir / "printer"));
-    close(port);
 }
 
-TEST(PtyPrinterServer, HangsUpAfterThePlannedNumberOfMessages) {
+TEST_F(PtyPrinterServerTest, HangsUpAfterThePlannedNumberOfMessages) {
     FaultPlan faults;
     faults.disconnectAfter = 1;
-    SimulatedPrinter printer(DefaultPrinterState(), faults);
-    PtyPrinterServer server(printer);
-    ASSERT_TRUE(server.Start());
-    const int port = OpenRaw(server.DevicePath());
-    ASSERT_TRUE(WriteWhole(port, kAttention));
+    SendAttention(faults);
     EXPECT_EQ(ReadFor(port, 7, kReplyLimit), kAttentionReply);
     EXPECT_TRUE(ReadFor(port, 1, milliseconds(300)).empty());
     std::uint8_t byte = 0;
     EXPECT_LE(read(port, &byte, 1), 0);
-    EXPECT_FALSE(server.Serving());
-    close(port);
+    EXPECT_FALSE(server->Serving());
 }
 
 TEST(PtyPrinterServer, LeavesAnOrdinaryFileAtTheLinkPathAlone) {

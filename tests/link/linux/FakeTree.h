@@ -23,6 +23,19 @@ public:
         MakeDirectory(std::filesystem::path(path).parent_path());
         std::filesystem::create_symlink(target, Root() / path);
     }
+    // A usblp printer as sysfs and /dev show it, its node a link to `node`; returns the
+    // node's path.
+    std::string AddUsbPrinter(int number, const std::string& vendorId, const std::string& productId,
+                              const std::filesystem::path& node) const {
+        const std::string name = "lp" + std::to_string(number);
+        const std::string usbDevice = "sys/devices/usb1/1-" + std::to_string(number);
+        WriteFile(usbDevice + "/idVendor", vendorId + "\n");
+        WriteFile(usbDevice + "/idProduct", productId + "\n");
+        MakeDirectory(usbDevice + "/1-1:1.0");
+        MakeLink("sys/class/usbmisc/" + name + "/device", Root() / usbDevice / "1-1:1.0");
+        MakeLink("dev/usb/" + name, node);
+        return (Root() / "dev/usb" / name).string();
+    }
 
 private:
     TempDir dir_;

@@ -18,21 +18,11 @@ namespace {
 using test::FakeTree;
 using test::PseudoTerminal;
 
-// Lays out one usblp printer as sysfs and /dev show it, its node standing in as a
-// pseudo-terminal.
+// Lays out usblp printers as sysfs and /dev show them, each node a pseudo-terminal.
 class UsbDeviceListTest : public ::testing::Test {
 protected:
-    // Returns the node's path.
     std::string AddPrinter(int number, const std::string& vendorId, const std::string& productId) {
-        const std::string node = "lp" + std::to_string(number);
-        const std::string usbDevice = "sys/devices/usb1/1-" + std::to_string(number);
-        tree.WriteFile(usbDevice + "/idVendor", vendorId + "\n");
-        tree.WriteFile(usbDevice + "/idProduct", productId + "\n");
-        tree.MakeDirectory(usbDevice + "/1-1:1.0");
-        tree.MakeLink("sys/class/usbmisc/" + node + "/device",
-                      tree.Root() / usbDevice / "1-1:1.0");
-        tree.MakeLink("dev/usb/" + node, terminals.emplace_back().SlavePath());
-        return (tree.Root() / "dev/usb" / node).string();
+        return tree.AddUsbPrinter(number, vendorId, productId, terminals.emplace_back().SlavePath());
     }
 
     CUsbDeviceList MakeList() const { return CUsbDeviceList(tree.Root() / "sys", tree.Root() / "dev"); }
