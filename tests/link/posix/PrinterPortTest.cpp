@@ -20,6 +20,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace lanvane {
@@ -108,6 +109,20 @@ TEST(PrinterPortOpenTest, AnythingButACharacterDeviceIsRefusedUntouched) {
     std::stringstream content;
     content << std::ifstream(file).rdbuf();
     EXPECT_EQ(content.str(), "IMPORTANT DATA\n");
+}
+
+// A late reply to an interrupted command, waiting in the device when the next program opens
+// it, never passes for the answer to that program's first request.
+TEST(PrinterPortOpenTest, AReplyWaitingBeforeTheOpenIsDropped) {
+    const PseudoTerminal printer;
+    printer.Send("\x1F\x57\x4D" "ff\x03");
+    std::this_thread::sleep_for(100ms);  // a pseudo-terminal hands bytes over a moment later
+    LineState lines;
+    const auto port = test::PortOn(printer.SlavePath(), lines, true);
+    ASSERT_TRUE(port->Open());
+    const std::string reply = "\x1F\x57\x4D" "0a1b\x03";
+    printer.Send(reply);
+    EXPECT_EQ(ReadText(*port, ReplyKind::LinkMessage), reply);
 }
 
 // Whether the device is still held, as the next program to open it would find.
