@@ -45,16 +45,5 @@ TEST(BuildTagFrame, WritesNoMoreThanTheFrameAndNothingWhenItDoesNotFit) {
     EXPECT_EQ(std::count(dst.begin() + 22, dst.end(), 0xEE), 8);
 }
 
-TEST(Crc32Msb, MatchesTheReferenceValuesAndIsAppendedHighByteFirst) {
-    const std::vector<std::uint8_t> abc = Bytes("abc");
-    EXPECT_EQ(Crc32Msb(abc), 0x2C17398Cu);
-    EXPECT_EQ(Crc32Msb(std::span(abc).first(0)), 0u);
-    const std::vector<std::uint8_t> digits = Bytes("123456789");
-    EXPECT_EQ(Crc32Msb(digits), 0x89A1897Fu);
-    std::vector<std::uint8_t> frame(digits.size() + 4);
-    ASSERT_EQ(BuildCrcFrame(frame, digits), 13);
-    EXPECT_EQ(frame, Bytes("123456789\x89\xA1\x89\x7F"));
-}
-
 }  // namespace
 }  // namespace lanvane
