@@ -39,14 +39,6 @@ const Bytes kHomeReply = Joined({Text("__[I_F]__[BSS_RSP]"),
                                  {0x00, 0x04, 0x48, 0x6F, 0x6D, 0x65, 0x01, 0x06, 0x00, 0x11,
                                   0x22, 0x33, 0x44, 0x55, 0x00, 0xFF, 0xC4, 0x0C, 0x0E, 0x6F}});
 
-TEST(ParseBssReply, WorkedExampleGivesOneRow) {
-    const Bytes reply = kHomeReply;
-    ASSERT_EQ(reply.size(), 38U);
-    ASSERT_TRUE(sim::FrameChecksumHolds(reply));
-    EXPECT_EQ(Rows(reply), (std::vector<BssRow>{{"1", "Home", "00-11-22-33-44-55",
-                                                 "Infrastructure", "-60", "WPA/WPA2"}}));
-}
-
 TEST(SecurityText, NamesTheSixFlagsInBitOrderAndIgnoresTheRest) {
     EXPECT_EQ(SecurityText(0x3F), "WEP64/WEP128/WPA/WPA2/RSN1/RSN2");
     EXPECT_EQ(SecurityText(0x92), "WEP128/RSN1");

@@ -42,8 +42,6 @@ TEST(ReadPrinterConfig, EachFaultEndsTheReadWithItsOutcome) {
         std::size_t faultsFrom;  // the faults come with this write; 0 is the identification
         ReadOutcome outcome;
     } cases[] = {
-        {"OtherMaker", With(&FaultPlan::wrongMakerName, true), 0, MakerNameMismatch},
-        {"Silence", With(&FaultPlan::noAnswer, true), 0, MakerNameMismatch},
         {"NoAttention", With(&FaultPlan::noAnswerTo, RequestKind::Attention), 0, AttentionRefused},
         {"NoSystemResponse", With(&FaultPlan::noAnswerTo, RequestKind::SystemRequest), 0, NoReply},
         {"SystemResponseChecksum", With(&FaultPlan::badChecksum, true), 0, SystemResponseRefused},
