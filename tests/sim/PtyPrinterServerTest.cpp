@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <memory>
 
 #include "PosixTestIo.h"
@@ -35,25 +34,8 @@ int OpenRaw(const std::string& path) {
     return fd;
 }
 
-// The exchanges themselves run in every lanvane-cli test against the simulator; here the
-// link: it names the device, and the device stays usable after a client closed it.
-TEST(PtyPrinterServer, AnswersThroughTheLinkUntilStopped) {
-    TempDir dir;
-    SimulatedPrinter printer(DefaultPrinterState(2));
-    PtyPrinterServer server(printer);
-    ASSERT_TRUE(server.Start(dir / "printer"));
-    EXPECT_EQ(std::filesystem::read_symlink(dir / "printer").string(), server.DevicePath());
-    for (int client = 0; client < 2; ++client) {
-        const int port = OpenRaw(dir / "printer");
-        ASSERT_TRUE(WriteWhole(port, kAttention));
-        EXPECT_EQ(ReadFor(port, 7, kReplyLimit), kAttentionReply);
-        close(port);
-    }
-    server.Stop();
-    EXPECT_FALSE(std::filesystem::is_symlink(dir / "printer"));
-}
-
-// A server at dir/printer of a printer with the planned faults, and a line to it that has
+// The link and its exchanges run in every lanvane-cli test against the simulator; here a
+// server at dir/printer of a printer with the planned faults, and a line to it that has
 // sent the attention message.
 class PtyPrinterServerTest : public ::testing::Test {
 protected:
@@ -102,15 +84,6 @@ TEST_F(PtyPrinterServerTest, HangsUpAfterThePlannedNumberOfMessages) {
     std::uint8_t byte = 0;
     EXPECT_LE(read(port, &byte, 1), 0);
     EXPECT_FALSE(server->Serving());
-}
-
-TEST(PtyPrinterServer, LeavesAnOrdinaryFileAtTheLinkPathAlone) {
-    TempDir dir;
-    std::ofstream(dir / "printer") << "keep";
-    SimulatedPrinter printer;
-    PtyPrinterServer server(printer);
-    EXPECT_FALSE(server.Start(dir / "printer"));
-    EXPECT_TRUE(std::filesystem::is_regular_file(dir / "printer"));
 }
 
 }  // namespace
