@@ -24,7 +24,6 @@ std::vector<std::uint8_t> WlanReply() {
 TEST(DiscoveryTest, OnlyWholeRepliesOfTheModesOwnHeaderAreDevices) {
     for (const auto& [mode, whole] :
          {std::pair{LanMode::Ethernet, EthernetReply(1)}, std::pair{LanMode::Wlan, WlanReply()}}) {
-        EXPECT_EQ(DiscoveryReplySize(mode), mode == LanMode::Ethernet ? 31u : 47u);
         for (std::size_t length = 0; length < whole.size(); ++length) {
             EXPECT_EQ(ClassifyDiscoveryReply(mode, std::span(whole).first(length)), DiscoveryVerdict::Truncated)
                 << length;
