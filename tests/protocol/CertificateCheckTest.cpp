@@ -36,7 +36,6 @@ TEST(CheckCertificate, TellsWhatTheFileHoldsAgainstWhatTheKindNeeds) {
     } cases[] = {
         {"ca.pem", Ok, NotPrivateKey, Ok},
         {"chain.pem", Ok, NotPrivateKey, Ok},
-        {"expired.pem", Ok, NotPrivateKey, Ok},
         {"rsa.key", NotCertificate, Ok, NotCertificate},
         {"ec.key", NotCertificate, Ok, NotCertificate},  // EC PARAMETERS, then the key
         {"pkcs8.key", NotCertificate, Ok, NotCertificate},
