@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "PosixTestIo.h"
@@ -84,6 +85,15 @@ TEST_F(PtyPrinterServerTest, HangsUpAfterThePlannedNumberOfMessages) {
     std::uint8_t byte = 0;
     EXPECT_LE(read(port, &byte, 1), 0);
     EXPECT_FALSE(server->Serving());
+}
+
+TEST(PtyPrinterServer, LeavesAnOrdinaryFileAtTheLinkPathAlone) {
+    TempDir dir;
+    std::ofstream(dir / "printer") << "keep";
+    SimulatedPrinter printer;
+    PtyPrinterServer server(printer);
+    EXPECT_FALSE(server.Start(dir / "printer"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir / "printer"));
 }
 
 }  // namespace
