@@ -274,7 +274,6 @@ class Walk:
         self.click(devices, "BSS Info")
         survey = self.opens_over(devices, "the BSS information")
         self.opens_over(survey, "the survey's message")
-        self.check_window("Message box")
         press(KEY_RETURN)
         self.wait_for_rows(survey, "BSS information")
         self.check_window("BSS information")

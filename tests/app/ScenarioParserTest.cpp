@@ -16,25 +16,11 @@ Scenario Parse(std::string_view text) {
     return ParseScenario(text, "test.scn", "/scenarios");
 }
 
-// Numbers are taken as they are (the scenarios spell every control and dialog by its name
-// from the resource header); a name of one kind (a dialog) is no control.
-TEST(ScenarioParserTest, ControlsAndDialogsByNameOrNumber) {
-    struct Row {
-        std::string_view line;
-        ControlRef control;
-    };
-    const Row rows[] = {
-        {"click 1016", {1016, 0}},
-        {"click 1041@149", {1041, 149}},
-    };
-    for (const Row& row : rows) {
-        const Scenario scenario = Parse(row.line);
-        ASSERT_THAT(scenario.errors, IsEmpty()) << row.line;
-        EXPECT_EQ(std::get<command::Click>(scenario.commands.at(0).body).control, row.control) << row.line;
-    }
-    const Scenario dialog = Parse("expect dialog 141");
-    ASSERT_THAT(dialog.errors, IsEmpty());
-    EXPECT_EQ(std::get<command::ExpectDialog>(dialog.commands.at(0).body).dialogId, 141);
+// A control is named by number as well, with its page's number; a name of one kind (a
+// dialog) is no control.
+TEST(ScenarioParserTest, ControlsByNumberOrByNameOfTheirKind) {
+    EXPECT_EQ(std::get<command::Click>(Parse("click 1041@149").commands.at(0).body).control,
+              (ControlRef{1041, 149}));
     for (const std::string_view line : {"click Connect", "click kConnectButton", "click InterfaceConfig",
                                         "click Ssid@Nowhere", "expect dialog ConnectButton"}) {
         EXPECT_THAT(Parse(line).errors, SizeIs(1)) << line;

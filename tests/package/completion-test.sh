@@ -49,7 +49,6 @@ expect() {
 }
 
 expect "lanvane-cli " "bss cert diff discover fields ports read set-ip web write"
-expect "lanvane-cli re" "read"
 expect "lanvane-cli read --usb " "USB001 USB002"
 expect "lanvane-cli --verbose read --serial tty" "ttyS0 ttyUSB0"
 expect "lanvane-cli cert --kind c" "ca client-key client-pem"

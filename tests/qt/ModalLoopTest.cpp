@@ -2,10 +2,8 @@
 
 #include <QMessageBox>
 #include <QPushButton>
-#include <sys/socket.h>
-#include <unistd.h>
 
-#include <array>
+#include "tests/ui/SocketPair.h"
 
 namespace lanvane::test {
 namespace {
@@ -15,21 +13,6 @@ using ::testing::IsEmpty;
 using ::testing::SizeIs;
 
 using ModalLoopTest = QtTest;
-
-// Both ends of a local stream socket, closed at the end of the test.
-struct SocketPair {
-    SocketPair() { EXPECT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, ends.data()), 0); }
-    ~SocketPair() {
-        ::close(ends[0]);
-        ::close(ends[1]);
-    }
-    void Send() const { EXPECT_EQ(::write(ends[1], "x", 1), 1); }
-    void Take() const {
-        char byte = 0;
-        EXPECT_EQ(::read(ends[0], &byte, 1), 1);
-    }
-    std::array<int, 2> ends{};
-};
 
 void AnswerMessageBox(QtBackend& ui) {
     QMessageBox* box = ui.ActiveMessageBox();
@@ -41,12 +24,12 @@ TEST_F(ModalLoopTest, ASocketWithDataReachesItsDialogAndIsNotReenteredBeforeItIs
     SocketPair pair;
     RecordingDialog dialog(ui, kSmall);
     dialog.onInit = [&](RecordingDialog& self) {
-        self.WatchSocket(pair.ends[0], 9);
+        self.WatchSocket(pair.Reader(), 9);
         pair.Send();
     };
     dialog.onSocket = [&](RecordingDialog& self, int) {
         self.MessageBox("Data", "Lanvane");
-        pair.Take();
+        EXPECT_EQ(pair.Receive(), "x");
         if (self.Entries("socket").size() == 2) {
             self.UnwatchSocket(9);
             self.EndDialog(kIdOk);
@@ -74,7 +57,7 @@ TEST_F(ModalLoopTest, PaintingDuringAnExchangeHoldsTicksAndSocketsUntilItIsOver)
             return;
         }
         self.SetTimer(3, 1);
-        self.WatchSocket(pair.ends[0], 4);
+        self.WatchSocket(pair.Reader(), 4);
         pair.Send();
         for (int pump = 0; pump < 5; ++pump) {
             ui.Sleep(3);
@@ -86,7 +69,7 @@ TEST_F(ModalLoopTest, PaintingDuringAnExchangeHoldsTicksAndSocketsUntilItIsOver)
     };
     dialog.onTimer = [&](RecordingDialog& self, int) { self.KillTimer(3); };
     dialog.onSocket = [&](RecordingDialog& self, int) {
-        pair.Take();
+        EXPECT_EQ(pair.Receive(), "x");
         self.UnwatchSocket(4);
     };
     UiScript script(ui);

@@ -190,14 +190,6 @@ TEST_P(AccessKeysTest, EveryWindowHasDistinctKeysOnLettersOfItsTexts) {
     EXPECT_THAT(problems, IsEmpty()) << GetParam();
 }
 
-// Tab labels take no key (Ctrl+Tab turns the pages); an ampersand in one is written "&&".
-TEST_P(AccessKeysTest, TabLabelsShowTheirTextAsWritten) {
-    for (int id = sid::kTabSystemInformation; id <= sid::kTabCertification; ++id) {
-        const AccessKeyParse parse = FindAccessKey(resources.Text(id));
-        EXPECT_FALSE(parse.broken || parse.mark) << GetParam() << " string " << id;
-    }
-}
-
 INSTANTIATE_TEST_SUITE_P(Languages, AccessKeysTest, testing::ValuesIn(EveryLanguage()),
                          [](const testing::TestParamInfo<std::string>& param) { return param.param; });
 

@@ -178,17 +178,14 @@ INSTANTIATE_TEST_SUITE_P(Languages, LanguageTablesTest,
                          testing::ValuesIn(kTranslations),
                          [](const testing::TestParamInfo<const char*>& param) { return std::string(param.param); });
 
-// The reader's rules, on a table that uses each of them once.
-TEST(LanguageTableTest, ReadsTextsSizesAndKeptEntries) {
+// The reader's rules, on a table that uses each of them once (texts, escapes and kept
+// entries: the real tables' test above).
+TEST(LanguageTableTest, ReadsFontSizesPlacesAndProblems) {
     const LanguageTable table = ReadLanguageTable(
         "# comment\n@font = Gulim\n[strings]\n203 = Eins\\nZwei\n356\n[dialog 141 window]\n"
         "Port = Anschluss\nUSB\n@size = 380 254\n@rect :@2 = 1 2 3 4\nbroken line = \n[nonsense]\n");
     EXPECT_EQ(table.fontName, "Gulim");
-    EXPECT_EQ(table.strings.at(203), "Eins\nZwei");
-    EXPECT_EQ(table.strings.at(356), std::nullopt);
     const LanguageTable::Dialog& window = table.dialogs.at(141);
-    EXPECT_EQ(window.texts.at("Port"), "Anschluss");
-    EXPECT_EQ(window.texts.at("USB"), std::nullopt);
     EXPECT_EQ(window.size, std::pair(380, 254));
     ASSERT_EQ(window.rects.size(), 1U);
     EXPECT_EQ(window.rects[0].first, ":@2");

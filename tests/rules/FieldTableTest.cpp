@@ -89,19 +89,12 @@ TEST_P(FieldTable, EverySummaryRowHasItsOwnLabelAndField) {
 
 INSTANTIATE_TEST_SUITE_P(Versions, FieldTable, ::testing::Values(1, 2));
 
-// A choice of none leaves the record's code; the IP assignment is the inverse of dhcp.
-TEST(RecordPageValues, ChoicesOfNoneKeepTheCodeAndDhcpIsInverted) {
+// A choice of none leaves the record's code; any code but 0 is automatic allocation.
+TEST(RecordPageValues, ChoicesOfNoneKeepTheCodeAndAnyDhcpCodeIsAutomatic) {
     InterfaceConfig record;
-    record.networkMode = 2;
-    record.dhcp = 0;
-    ApplyEveryPage(Unchosen(), record);
-    EXPECT_EQ(record.networkMode, 2);
-    EXPECT_EQ(record.dhcp, 0);
-    ConfigPageValues values = Unchosen();
-    values.network.ipAssignment = 0;
-    ApplyEveryPage(values, record);
-    EXPECT_EQ(record.dhcp, 1);
     record.dhcp = 7;
+    ApplyEveryPage(Unchosen(), record);
+    EXPECT_EQ(record.dhcp, 7);
     EXPECT_EQ(PageValuesFromConfig(record).network.ipAssignment, 0);
 }
 

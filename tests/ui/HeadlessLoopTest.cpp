@@ -1,9 +1,5 @@
+#include "SocketPair.h"
 #include "UiTestSupport.h"
-
-#include <sys/socket.h>
-#include <unistd.h>
-
-#include <array>
 
 namespace lanvane::test {
 namespace {
@@ -28,34 +24,12 @@ TEST_F(HeadlessLoopTest, SleepBlocksAndOverdueTicksComeAsOne) {
     EXPECT_THAT(dialog.log, ElementsAre("83 Clicked", "woke at 1000", "timer 3 at 1000", "timer 3 at 1100"));
 }
 
-class SocketPair {
-public:
-    SocketPair() { EXPECT_EQ(socketpair(AF_UNIX, SOCK_DGRAM, 0, fds_.data()), 0); }
-    ~SocketPair() {
-        close(fds_[0]);
-        close(fds_[1]);
-    }
-    int Reader() const { return fds_[0]; }
-    void Send(const std::string& text) const {
-        EXPECT_EQ(send(fds_[1], text.data(), text.size(), 0), static_cast<ssize_t>(text.size()));
-    }
-
-private:
-    std::array<int, 2> fds_{};
-};
-
-std::string ReceiveFrom(int fd) {
-    std::array<char, 512> buffer{};
-    const ssize_t length = recv(fd, buffer.data(), buffer.size(), 0);
-    return length > 0 ? std::string(buffer.data(), static_cast<std::size_t>(length)) : std::string();
-}
-
 TEST_F(HeadlessLoopTest, ReadableSocketReachesItsDialogOneDatagramAtATime) {
     SocketPair pair;
     RecordingDialog dialog(ui, kForm);
     dialog.onInit = [&pair](RecordingDialog& d) { d.WatchSocket(pair.Reader(), 1000); };
     dialog.onSocket = [&pair](RecordingDialog& d, int) {
-        const std::string datagram = ReceiveFrom(pair.Reader());
+        const std::string datagram = pair.Receive();
         d.log.push_back(datagram);
         if (datagram == "SETC") {
             d.UnwatchSocket(1000);

@@ -1,6 +1,4 @@
-#include "rules/CertificateMessage.h"
 #include "rules/PemConversionCommand.h"
-#include "resources/StringIds.h"
 
 #include <gtest/gtest.h>
 
@@ -17,14 +15,12 @@ TEST(PemConversionCommand, ConvertsOrUnpacksIntoAFileBesideTheInput) {
         const char* path;
         const char* command;
     } cases[] = {
-        {DerCertificate, CertKind::CA, "certs/ca.der", "openssl x509 -inform DER -in certs/ca.der -out certs/ca.pem"},
         {DerCertificate, CertKind::ClientPem, "ca.pem", "openssl x509 -inform DER -in ca.pem -out ca-converted.pem"},
         {DerCertificate, CertKind::CA, "my certs/ca", "openssl x509 -inform DER -in \"my certs/ca\" -out \"my certs/ca.pem\""},
         {DerCertificate, CertKind::CA, "C:\\v1.2\\ca", "openssl x509 -inform DER -in C:\\v1.2\\ca -out C:\\v1.2\\ca.pem"},
         {DerCertificate, CertKind::CA, ".ca", "openssl x509 -inform DER -in .ca -out .ca.pem"},
         {DerPrivateKey, CertKind::ClientKey, "client.der", "openssl pkey -inform DER -in client.der -out client.key"},
         {DerPrivateKey, CertKind::ClientKey, "-", "openssl pkey -inform DER -in - -out -"},
-        {Pkcs12, CertKind::CA, "id.p12", "openssl pkcs12 -in id.p12 -cacerts -nokeys | openssl x509 -out id-ca.pem"},
         {Pkcs12, CertKind::ClientPem, "id.pfx", "openssl pkcs12 -in id.pfx -clcerts -nokeys | openssl x509 -out id.pem"},
         {Pkcs12, CertKind::ClientKey, "id.p12", "openssl pkcs12 -in id.p12 -nocerts -nodes | openssl pkey -out id.key"},
         {NotCertificate, CertKind::CA, "ca.der", ""},
@@ -32,18 +28,6 @@ TEST(PemConversionCommand, ConvertsOrUnpacksIntoAFileBesideTheInput) {
     for (const auto& c : cases) {
         EXPECT_EQ(PemConversionCommand(c.outcome, c.kind, c.path), c.command) << c.path;
     }
-}
-
-TEST(CertificateMessage, AddsTheHintOrCommandToTheOutcomesText) {
-    const StringTable& english = EnglishStringTable();
-    EXPECT_EQ(CertificateMessage(english, TooLarge, CertKind::ClientKey, "big.key"),
-              "The maximum size of a certificate file is 3KB.\n"
-              "Use an EC key or a 2048-bit RSA key: their files are smaller.");
-    EXPECT_EQ(CertificateMessage(english, DerCertificate, CertKind::CA, "ca.cer"),
-              "The file is a binary (DER) certificate; the printer takes PEM text.\n"
-              "Convert it with this command:\nopenssl x509 -inform DER -in ca.cer -out ca.pem");
-    EXPECT_EQ(CertificateMessage(english, NotPrivateKey, CertKind::ClientKey, "ca.pem"),
-              english.Text(sid::kCertificateNotPemKey));
 }
 
 }  // namespace
