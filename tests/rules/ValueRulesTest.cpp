@@ -21,6 +21,8 @@ TEST(PskPassphraseTest, LengthsAndCharacters) {
         std::string key;
         bool valid;
     } cases[] = {
+        {std::string(7, 'x'), false},
+        {std::string(8, 'x'), true},
         {std::string(63, '~'), true},
         {std::string(64, 'x'), false},  // 64 characters must be hexadecimal digits
         {std::string(62, 'F') + "0a", true},
@@ -61,8 +63,10 @@ TEST(ManualAddressTest, EachForbiddenKindIsRefusedAtItsField) {
         {"10.20.30.0", "255.255.255.0", "0.0.0.0", ip(sid::kAddressIsSubnetNetwork)},
         {"10.20.31.255", "255.255.254.0", "0.0.0.0", ip(sid::kAddressIsSubnetBroadcast)},
         {"10.20.30.40", "255.255.255.255", "0.0.0.0", ip(sid::kAddressIsSubnetNetwork)},
+        {"10.20.30.40", "255.255.255.0", "10.20.31.1", gateway(sid::kGatewayOutsideSubnet)},
         {"10.20.30.40", "255.255.255.0", "10.20.30.255", gateway(sid::kGatewayOutsideSubnet)},
         {"10.20.30.40", "255.255.255.0", "10.20.30.0", gateway(sid::kGatewayOutsideSubnet)},
+        {"10.20.30.40", "255.255.255.0", "10.20.30.40", gateway(sid::kGatewayIsPrinterAddress)},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(test::RefusalOf(CheckManualAddress(Address(c.ip), Address(c.mask), Address(c.gateway))), c.refusal)
