@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "tests/ui/SocketPair.h"
+#include "tests/support/posix/SocketPair.h"
 
 namespace lanvane::test {
 namespace {

@@ -1,5 +1,6 @@
-#include "SocketPair.h"
 #include "UiTestSupport.h"
+
+#include "tests/support/posix/SocketPair.h"
 
 namespace lanvane::test {
 namespace {
